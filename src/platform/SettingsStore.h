@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class QSettings;
+
+// The key-value store for everything the playground keeps between runs.
+//
+// Values keep their type (integer, double, Boolean, string, binary data). The typed
+// readings follow the conventions every caller relies on:
+//  - integer(): a number is truncated toward zero, a Boolean is 0 or 1, a text is read
+//    as a number when the whole text is one (leading and trailing spaces allowed) and
+//    as 0 otherwise; anything else, or no value, is 0.
+//  - real(): like integer() without the truncation.
+//  - boolean(): a number is true when it is not 0; a text is true when it is "yes" or
+//    "true" (any case) or reads as a non-zero number; anything else is false.
+//  - string(): a text as it is, a number as its decimal text; otherwise no string.
+//  - data(): binary data only; any other value reads as no data.
+//  - isNumber(): the value is an integer, a double or a Boolean.
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore();
+
+    virtual bool contains(const QString &key) const = 0;
+    virtual QVariant value(const QString &key) const = 0;
+    virtual void setValue(const QString &key, const QVariant &value) = 0;
+    virtual void remove(const QString &key) = 0;
+
+    qint64 integer(const QString &key) const;
+    double real(const QString &key) const;
+    bool boolean(const QString &key) const;
+    std::optional<QString> string(const QString &key) const;
+    std::optional<QByteArray> data(const QString &key) const;
+    bool isNumber(const QString &key) const;
+
+    void setInteger(const QString &key, qint64 v) { setValue(key, QVariant::fromValue(v)); }
+    void setReal(const QString &key, double v) { setValue(key, v); }
+    void setBoolean(const QString &key, bool v) { setValue(key, v); }
+    void setString(const QString &key, const QString &v) { setValue(key, v); }
+    void setData(const QString &key, const QByteArray &v) { setValue(key, v); }
+
+    // The application's standard store: the persistent one unless a test installs
+    // another. The store installed is not owned.
+    static SettingsStore &standard();
+    static void setStandard(SettingsStore *store);
+};
+
+// Keeps values in memory only; used by tests.
+class MemorySettingsStore final : public SettingsStore
+{
+public:
+    bool contains(const QString &key) const override { return m_values.contains(key); }
+    QVariant value(const QString &key) const override { return m_values.value(key); }
+    void setValue(const QString &key, const QVariant &value) override { m_values.insert(key, value); }
+    void remove(const QString &key) override { m_values.remove(key); }
+    void clear() { m_values.clear(); }
+
+private:
+    QHash<QString, QVariant> m_values;
+};
+
+// Keeps values on disk through QSettings, in a binary format that stores each value
+// with its type, so an integer reads back as an integer after a restart.
+class PersistentSettingsStore final : public SettingsStore
+{
+public:
+    // The default location is the user's configuration folder; tests pass a file.
+    PersistentSettingsStore();
+    explicit PersistentSettingsStore(const QString &filePath);
+    ~PersistentSettingsStore() override;
+
+    bool contains(const QString &key) const override;
+    QVariant value(const QString &key) const override;
+    void setValue(const QString &key, const QVariant &value) override;
+    void remove(const QString &key) override;
+    void sync();
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
