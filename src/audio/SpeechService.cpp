@@ -1,0 +1,326 @@
+#include "SpeechService.h"
+
+#include <QAudioOutput>
+#include <QBuffer>
+#include <QMediaPlayer>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QStringList>
+
+ClipPlayer::~ClipPlayer() = default;
+
+namespace {
+
+// Plays clip bytes from memory through the platform's media player.
+class MediaClipPlayer final : public ClipPlayer
+{
+public:
+    void play(const QByteArray &bytes, double volume, std::function<void()> undecodable) override
+    {
+        stop();
+        if (!SoundChannel::hasOutputDevice())
+            return; // nothing could be heard
+        if (!m_player) {
+            m_player = std::make_unique<QMediaPlayer>();
+            m_output = std::make_unique<QAudioOutput>();
+            m_player->setAudioOutput(m_output.get());
+            QObject::connect(m_player.get(), &QMediaPlayer::errorOccurred, m_player.get(),
+                             [this](QMediaPlayer::Error error, const QString &) {
+                                 if (error != QMediaPlayer::NoError)
+                                     failed();
+                             });
+            QObject::connect(m_player.get(), &QMediaPlayer::mediaStatusChanged, m_player.get(),
+                             [this](QMediaPlayer::MediaStatus status) {
+                                 if (status == QMediaPlayer::InvalidMedia)
+                                     failed();
+                             });
+        }
+        m_undecodable = std::move(undecodable);
+        m_buffer = std::make_unique<QBuffer>();
+        m_buffer->setData(bytes);
+        m_buffer->open(QIODevice::ReadOnly);
+        m_output->setVolume(float(volume));
+        m_player->setSourceDevice(m_buffer.get());
+        m_player->play();
+    }
+
+    void stop() override
+    {
+        m_undecodable = nullptr;
+        if (m_player) {
+            m_player->stop();
+            m_player->setSourceDevice(nullptr);
+        }
+        m_buffer.reset();
+    }
+
+private:
+    void failed()
+    {
+        if (auto callback = std::exchange(m_undecodable, nullptr))
+            callback();
+    }
+
+    std::unique_ptr<QMediaPlayer> m_player;
+    std::unique_ptr<QAudioOutput> m_output;
+    std::unique_ptr<QBuffer> m_buffer;
+    std::function<void()> m_undecodable;
+};
+
+QUrl &endpoint()
+{
+    static QUrl url(QStringLiteral("https://fanyi.baidu.com"));
+    return url;
+}
+
+} // namespace
+
+SpeechService &SpeechService::shared()
+{
+    // Lives for the whole run; never destroyed, so no late callback meets a dead service.
+    static SpeechService *service = new SpeechService;
+    return *service;
+}
+
+SpeechService::SpeechService()
+    : m_channel(std::make_unique<SoundChannel>(this))
+    , m_utterance(std::make_shared<std::atomic<quint64>>(0))
+{
+    // One worker thread renders the utterances, in order, off the interface thread.
+    m_synthesisThread.setMaxThreadCount(1);
+    m_synthesisThread.setExpiryTimeout(-1);
+}
+
+SpeechService::~SpeechService() = default;
+
+QUrl SpeechService::remoteEndpoint()
+{
+    return endpoint();
+}
+
+void SpeechService::setRemoteEndpoint(const QUrl &url)
+{
+    endpoint() = url;
+}
+
+QUrl SpeechService::pronunciationUrl(const QString &trimmedText)
+{
+    QUrl url = endpoint();
+    if (!url.isValid() || url.host().isEmpty())
+        return {};
+    url.setPath(QStringLiteral("/gettts"));
+    // Every character outside the unreserved set is percent-encoded, "+" and "&" too,
+    // so the text reaches the service exactly.
+    const auto item = [](const char *name, const QString &value) {
+        return QString::fromLatin1(name) + QLatin1Char('=') + QString::fromLatin1(QUrl::toPercentEncoding(value));
+    };
+    const QStringList query{item("lan", QStringLiteral("zh")), item("text", trimmedText),
+                            item("spd", QStringLiteral("3")), item("source", QStringLiteral("web"))};
+    url.setQuery(query.join(QLatin1Char('&')), QUrl::StrictMode);
+    return url.isValid() ? url : QUrl();
+}
+
+std::optional<SpeechVoice> SpeechService::preferredVoice(const QString &language, const QList<SpeechVoice> &installed)
+{
+    const QString code = language.toLower();
+    const QStringList parts = code.split(QLatin1Char('-'), Qt::SkipEmptyParts);
+    const QString base = parts.isEmpty() ? code : parts.first();
+
+    static const QStringList chineseNames{"tingting", "meijia", "lili", "sin-ji", "xiaoxiao"};
+    static const QStringList otherNames{"junior", "ava", "samantha", "allison", "zoe", "serena"};
+    const QStringList &preferred = base == QLatin1String("zh") ? chineseNames : otherNames;
+
+    const auto score = [&preferred](const SpeechVoice &voice) {
+        const QString name = voice.name.toLower();
+        int points = 0;
+        for (const QString &wanted : preferred) {
+            if (name.contains(wanted)) {
+                points = 20;
+                break;
+            }
+        }
+        switch (voice.quality) {
+        case SpeechVoice::Quality::Premium: return points + 12;
+        case SpeechVoice::Quality::Enhanced: return points + 8;
+        case SpeechVoice::Quality::Default: return points + 2;
+        }
+        return points;
+    };
+
+    std::optional<SpeechVoice> kept;
+    int keptScore = 0;
+    for (const SpeechVoice &voice : installed) {
+        if (!voice.language.toLower().startsWith(base))
+            continue;
+        const int points = score(voice);
+        if (!kept || points > keptScore) {
+            kept = voice;
+            keptScore = points;
+        }
+    }
+    return kept;
+}
+
+std::optional<SpeechVoice> SpeechService::preferredVoice(const QString &language)
+{
+    if (auto voice = preferredVoice(language, SpeechEngine::installedVoices()))
+        return voice;
+    const SpeechVoice exact = SpeechEngine::voiceForLanguage(language);
+    if (exact.identifier.isEmpty())
+        return std::nullopt;
+    return exact;
+}
+
+void SpeechService::speak(const QString &text, const QString &language, float rate)
+{
+    stopRemotePronunciation();
+    speakLocally(text, language, rate);
+}
+
+void SpeechService::silenceLocal()
+{
+    ++*m_utterance; // abandons a synthesis under way
+    m_channel->stop();
+}
+
+void SpeechService::speakLocally(const QString &text, const QString &language, float rate)
+{
+    silenceLocal();
+    const float spokenRate = std::min(rate, maximumRate);
+    emit localUtterance(text, language, spokenRate);
+
+    const quint64 utterance = *m_utterance;
+    const auto current = m_utterance;
+    QPointer<SpeechService> self(this);
+    m_synthesisThread.start([=] {
+        const auto stillCurrent = [&] { return current->load() == utterance; };
+        if (!stillCurrent())
+            return;
+        const std::optional<SpeechVoice> voice = preferredVoice(language);
+        SpeechStyle style;
+        style.rate = spokenRate;
+        style.pitchMultiplier = pitchMultiplier;
+        style.volume = volume;
+        style.preDelay = preUtteranceDelay;
+        style.postDelay = postUtteranceDelay;
+        PcmClip clip = SpeechEngine::synthesize(SpeechEngine::prepareText(text, language),
+                                                voice ? voice->identifier : QString(), style, stillCurrent);
+        if (clip.isEmpty() || !stillCurrent())
+            return;
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, current, utterance, clip = std::move(clip)] {
+                if (self && current->load() == utterance)
+                    self->m_channel->play(clip);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void SpeechService::speakChinesePronunciation(const QString &text, const std::optional<QString> &fallbackText)
+{
+    const QString key = text.trimmed();
+    if (key.isEmpty())
+        return;
+    silenceLocal();
+    stopRemotePronunciation();
+    const QString fallback = fallbackText.value_or(key);
+
+    const auto cached = m_pronunciationCache.constFind(key);
+    if (cached != m_pronunciationCache.constEnd()) {
+        playRemoteAudio(*cached, fallback, key);
+        return;
+    }
+
+    const QUrl url = pronunciationUrl(key);
+    if (!url.isValid()) {
+        speakLocally(fallback, QStringLiteral("zh-CN"), fallbackRate);
+        return;
+    }
+
+    const QUuid requestID = QUuid::createUuid();
+    m_remoteRequestID = requestID;
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
+    QNetworkReply *reply = m_network->get(QNetworkRequest(url));
+    m_remoteTask = reply;
+    emit remoteRequestStarted(url);
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, requestID, fallback, key] { finishDownload(reply, requestID, fallback, key); });
+}
+
+void SpeechService::finishDownload(QNetworkReply *reply, QUuid requestID, const QString &fallback,
+                                   const QString &cacheKey)
+{
+    reply->deleteLater();
+    if (m_remoteTask == reply)
+        m_remoteTask = nullptr;
+    if (reply->error() == QNetworkReply::OperationCanceledError)
+        return;
+    if (requestID != m_remoteRequestID)
+        return;
+
+    // Only a transfer failure counts as an error here: an HTTP reply of any status is a
+    // reply, judged by its type and size alone.
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const bool isHttp = status.isValid() && reply->url().scheme().startsWith(QLatin1String("http"));
+    const QString mimeType = QString::fromLatin1(reply->rawHeader("Content-Type"))
+                                 .section(QLatin1Char(';'), 0, 0)
+                                 .trimmed()
+                                 .toLower();
+    const QByteArray body = reply->readAll();
+
+    if (isHttp && mimeType.startsWith(QLatin1String("audio/")) && body.size() > 1000) {
+        m_pronunciationCache.insert(cacheKey, body);
+        playRemoteAudio(body, fallback, cacheKey);
+    } else {
+        speakLocally(fallback, QStringLiteral("zh-CN"), fallbackRate);
+    }
+}
+
+void SpeechService::playRemoteAudio(const QByteArray &data, const QString &fallbackText, const QString &cacheKey)
+{
+    const QUuid requestID = m_remoteRequestID;
+    m_remotePlaying = true;
+    emit remoteClipStarted(cacheKey, data);
+    clipPlayer().play(data, 1.0, [this, requestID, fallbackText, cacheKey] {
+        // Bytes that do not decode are no pronunciation: they leave the cache, so the
+        // next request for the word asks the service again.
+        m_pronunciationCache.remove(cacheKey);
+        m_remotePlaying = false;
+        if (requestID == m_remoteRequestID)
+            speakLocally(fallbackText, QStringLiteral("zh-CN"), fallbackRate);
+    });
+}
+
+void SpeechService::stopRemotePronunciation()
+{
+    m_remoteRequestID = QUuid::createUuid();
+    if (QNetworkReply *task = m_remoteTask.data()) {
+        m_remoteTask = nullptr;
+        task->abort();
+    }
+    if (m_remotePlaying) {
+        m_remotePlaying = false;
+        clipPlayer().stop();
+    }
+}
+
+void SpeechService::setClipPlayer(ClipPlayer *player)
+{
+    if (m_remotePlaying)
+        clipPlayer().stop();
+    m_remotePlaying = false;
+    m_testPlayer = player;
+}
+
+ClipPlayer &SpeechService::clipPlayer()
+{
+    if (m_testPlayer)
+        return *m_testPlayer;
+    if (!m_ownPlayer)
+        m_ownPlayer = std::make_unique<MediaClipPlayer>();
+    return *m_ownPlayer;
+}
