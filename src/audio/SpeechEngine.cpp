@@ -119,7 +119,7 @@ QString tagFor(const QString &espeakLanguage)
 
 QList<SpeechVoice> listVoices()
 {
-    QList<SpeechVoice> leading, others;
+    QList<SpeechVoice> english, chinese, others;
     const espeak_VOICE **voices = espeak_ListVoices(nullptr);
     for (int i = 0; voices && voices[i]; ++i) {
         const espeak_VOICE *v = voices[i];
@@ -132,12 +132,14 @@ QList<SpeechVoice> listVoices()
             continue;
         SpeechVoice voice{identifier, QString::fromUtf8(v->name ? v->name : v->identifier), tagFor(language),
                           SpeechVoice::Quality::Default};
-        if (voice.language == QLatin1String("en-US") || voice.language == QLatin1String("zh-CN"))
-            leading.append(voice);
+        if (voice.language == QLatin1String("en-US"))
+            english.append(voice);
+        else if (voice.language == QLatin1String("zh-CN"))
+            chinese.append(voice);
         else
             others.append(voice);
     }
-    return leading + others;
+    return english + chinese + others;
 }
 
 } // namespace
