@@ -1,12 +1,15 @@
+#include "PipwhistleApp.h"
+
 #include <QGuiApplication>
-#include <QQuickWindow>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(Pipwhistle_AppPlugin)
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication app(argc, argv);
-    QQuickWindow window;
-    window.setTitle(QStringLiteral("豆铃乐园"));
-    window.resize(1366, 1024);
-    window.show();
-    return app.exec();
+    QGuiApplication application(argc, argv);
+    PipwhistleApp app;
+    if (!app.start())
+        return 1;
+    return application.exec();
 }

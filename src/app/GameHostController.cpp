@@ -1,0 +1,124 @@
+#include "GameHostController.h"
+
+#include "Clock.h"
+#include "GameBase.h"
+#include "GameDispatch.h"
+#include "PipwhistleApp.h"
+#include "ProgressStore.h"
+
+GameHostController::GameHostController(QObject *parent)
+    : GameHostController(PipwhistleApp::current().progress(), parent)
+{
+}
+
+GameHostController::GameHostController(ProgressStore &store, QObject *parent)
+    : QObject(parent)
+    , m_store(&store)
+{
+}
+
+void GameHostController::setGameId(const QString &id)
+{
+    if (m_play && m_game.id == id)
+        return;
+    if (const GameDefinition *listed = GameCatalog::find(id)) {
+        m_game = *listed;
+    } else {
+        m_game = GameDefinition();
+        m_game.id = id;
+        m_game.title = id;
+    }
+    if (const std::optional<GameDispatch::View> view = GameDispatch::viewFor(id)) {
+        m_viewUrl = view->url;
+        m_viewProperties = view->properties;
+    } else {
+        m_viewUrl.clear();
+        m_viewProperties.clear();
+    }
+    emit gameChanged();
+    startPlay();
+}
+
+QString GameHostController::playId() const
+{
+    return m_play ? m_play->id.toString(QUuid::WithoutBraces) : QString();
+}
+
+QString GameHostController::resultEmoji() const
+{
+    return m_stars == 3 ? QStringLiteral("🎉") : QStringLiteral("🌟");
+}
+
+QString GameHostController::resultHeadline() const
+{
+    return m_stars == 3 ? QStringLiteral("太棒啦！") : QStringLiteral("游戏完成！");
+}
+
+QString GameHostController::resultScoreLine() const
+{
+    // The card shows the numbers as reported; only the saved record clamps them.
+    return QStringLiteral("得分 %1 · 获得 %2 金币").arg(m_score).arg(m_stars * 5);
+}
+
+void GameHostController::startPlay()
+{
+    auto play = std::make_shared<GamePlay>();
+    play->id = QUuid::createUuid();
+    play->game = m_game;
+    play->startedAt = Clock::current().now();
+    play->host = this;
+    m_play = std::move(play);
+    emit playIdChanged();
+}
+
+void GameHostController::pageAppeared()
+{
+    if (m_play)
+        m_play->startedAt = Clock::current().now();
+}
+
+std::function<void(qint64, qint64)> GameHostController::completionForCurrentPlay() const
+{
+    return [play = m_play, store = m_store](qint64 score, qint64 stars) { report(play, store, score, stars); };
+}
+
+void GameHostController::attachView(QObject *viewItem)
+{
+    if (!viewItem || !m_play)
+        return;
+    if (auto *game = qobject_cast<GameBase *>(viewItem->property("game").value<QObject *>()))
+        game->setOnComplete(completionForCurrentPlay());
+}
+
+void GameHostController::report(const std::shared_ptr<GamePlay> &play, ProgressStore *store, qint64 score,
+                                qint64 stars)
+{
+    // A play is reported once: the first report counts.
+    if (!play || play->reported)
+        return;
+    play->reported = true;
+    const qint64 ms = play->startedAt.msecsTo(Clock::current().now());
+    const qint64 seconds = std::max<qint64>(ms / 1000, 1);
+    if (store)
+        store->finish(play->game, score, stars, seconds);
+    if (play->host && play->host->m_play == play)
+        play->host->showResult(score, stars);
+}
+
+void GameHostController::showResult(qint64 score, qint64 stars)
+{
+    m_hasResult = true;
+    m_score = score;
+    m_stars = stars;
+    emit resultChanged();
+}
+
+void GameHostController::nextLevel()
+{
+    // Only a finished play has the button; a second tap finds nothing to do.
+    if (!m_hasResult)
+        return;
+    m_hasResult = false;
+    emit resultChanged();
+    startPlay();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class ProgressStore;
+class QQmlEngine;
+class QQuickWindow;
+
+// The application: owns the one progress store (on the standard settings store, made
+// on first use) and opens the one window with the root view.
+class PipwhistleApp : public QObject
+{
+    Q_OBJECT
+public:
+    // The first application made becomes the current one until it is destroyed.
+    explicit PipwhistleApp(QObject *parent = nullptr);
+    ~PipwhistleApp() override;
+
+    // The running application; one is made, for the rest of the run, if none exists.
+    static PipwhistleApp &current();
+
+    ProgressStore &progress();
+
+    // Prepares the engine and shows the window with the root view.
+    bool start();
+    QQmlEngine *engine() const { return m_engine.get(); }
+    QQuickWindow *window() const { return m_window; }
+
+private:
+    std::unique_ptr<ProgressStore> m_progress;
+    std::unique_ptr<QQmlEngine> m_engine;
+    QQuickWindow *m_window = nullptr;
+};

@@ -1,0 +1,151 @@
+#include "ShellCatalog.h"
+
+#include <algorithm>
+
+namespace {
+struct Shelf
+{
+    GameCategory category;
+    const char16_t *name;
+    const char16_t *emoji;
+};
+
+// Shelf name and emoji of each category, shared by the portals and the shelf header.
+constexpr Shelf shelves[] = {
+    {GameCategory::english, u"英文", u"🇬🇧"},
+    {GameCategory::chinese, u"中文", u"🀄\uFE0F"},
+    {GameCategory::math, u"数学", u"🔢"},
+    {GameCategory::dressUp, u"装扮", u"👗"},
+    {GameCategory::logicThinking, u"逻辑思维", u"🧩"},
+    {GameCategory::coordinationMemory, u"协调记忆", u"🧠"},
+    {GameCategory::videoScience, u"视频科普", u"🎬"},
+};
+
+const Shelf *shelfOf(const QString &stored)
+{
+    GameCategory category;
+    if (!categoryFromStored(stored, &category))
+        return nullptr;
+    for (const Shelf &shelf : shelves) {
+        if (shelf.category == category)
+            return &shelf;
+    }
+    return nullptr;
+}
+
+RailSize rail(double width, double height, double heightShare, double minHeight, double maxHeight,
+              double widthShare, double minWidth, double maxWidth)
+{
+    RailSize size;
+    size.height = std::min(std::max(height * heightShare, minHeight), maxHeight);
+    const double cap = std::min(std::max(width * widthShare, minWidth), maxWidth);
+    size.width = std::min(size.height * 0.78, cap);
+    size.inset = std::max((width - size.width) * 0.5, 14.0);
+    return size;
+}
+
+QVariantMap toMap(const RailSize &size)
+{
+    return {{QStringLiteral("width"), size.width},
+            {QStringLiteral("height"), size.height},
+            {QStringLiteral("inset"), size.inset}};
+}
+} // namespace
+
+namespace RailSizing {
+RailSize portals(double width, double height)
+{
+    return rail(width, height, 0.56, 210, 390, 0.23, 180, 290);
+}
+
+RailSize games(double width, double height)
+{
+    return rail(width, height, 0.6, 250, 420, 0.235, 205, 310);
+}
+} // namespace RailSizing
+
+ShellCatalog::ShellCatalog(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QStringList ShellCatalog::categories()
+{
+    QStringList result;
+    const QList<GameDefinition> &all = GameCatalog::all();
+    for (GameCategory category : allCategories()) {
+        const bool used = std::any_of(all.begin(), all.end(),
+                                      [category](const GameDefinition &g) { return g.category == category; });
+        if (used)
+            result.append(storedString(category));
+    }
+    return result;
+}
+
+QString ShellCatalog::shelfName(const QString &category)
+{
+    const Shelf *shelf = shelfOf(category);
+    return shelf ? QString::fromUtf16(shelf->name) : QString();
+}
+
+QString ShellCatalog::emoji(const QString &category)
+{
+    const Shelf *shelf = shelfOf(category);
+    return shelf ? QString::fromUtf16(shelf->emoji) : QString();
+}
+
+QString ShellCatalog::shelfTitle(const QString &category)
+{
+    return emoji(category) + QLatin1Char(' ') + shelfName(category) + QStringLiteral("游戏书架");
+}
+
+QString ShellCatalog::coverName(const QString &category)
+{
+    QString name = category;
+    for (const GameDefinition &game : GameCatalog::all()) {
+        if (game.categoryName() == category) {
+            name = game.id;
+            break;
+        }
+    }
+    return QStringLiteral("game_cover_") + name.replace(QLatin1Char('-'), QLatin1Char('_'));
+}
+
+QVariantList ShellCatalog::games(const QString &category)
+{
+    QVariantList result;
+    for (const GameDefinition &game : GameCatalog::all()) {
+        if (game.categoryName() == category)
+            result.append(toMap(game));
+    }
+    return result;
+}
+
+QVariantMap ShellCatalog::game(const QString &gameId)
+{
+    const GameDefinition *game = GameCatalog::find(gameId);
+    return game ? toMap(*game) : QVariantMap();
+}
+
+QVariantMap ShellCatalog::portalRail(double width, double height)
+{
+    return ::toMap(RailSizing::portals(width, height));
+}
+
+QVariantMap ShellCatalog::gameRail(double width, double height)
+{
+    return ::toMap(RailSizing::games(width, height));
+}
+
+QVariantMap ShellCatalog::toMap(const GameDefinition &game)
+{
+    return {{QStringLiteral("id"), game.id},
+            {QStringLiteral("title"), game.title},
+            {QStringLiteral("subtitle"), game.subtitle},
+            {QStringLiteral("category"), game.categoryName()},
+            {QStringLiteral("icon"), game.icon},
+            {QStringLiteral("minutes"), game.minutes},
+            {QStringLiteral("status"), game.statusName()},
+            {QStringLiteral("available"), game.isAvailable()},
+            {QStringLiteral("skills"), game.skills}};
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <QVariantMap>
+#include <QtQml/qqmlregistration.h>
+
+#include "GameCatalog.h"
+
+// Sizes of a horizontal card rail: card height from the offered height, width the
+// smaller of 0.78 × height and a share of the offered width, and a side inset that
+// rests the first and last card in the middle.
+struct RailSize
+{
+    double width = 0;
+    double height = 0;
+    double inset = 0;
+};
+
+namespace RailSizing {
+// The playground's category portals.
+RailSize portals(double width, double height);
+// A shelf's game cards.
+RailSize games(double width, double height);
+} // namespace RailSizing
+
+// The playground's view of the catalogue: which shelves exist, their names, emoji and
+// covers, and the games of each. Categories are named by their stored strings
+// ("english", "dress-up", …).
+class ShellCatalog : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    explicit ShellCatalog(QObject *parent = nullptr);
+
+    // Categories with at least one catalogue game, in portal order.
+    Q_INVOKABLE static QStringList categories();
+    Q_INVOKABLE static QString shelfName(const QString &category);
+    Q_INVOKABLE static QString emoji(const QString &category);
+    // "🔢 数学游戏书架"
+    Q_INVOKABLE static QString shelfTitle(const QString &category);
+    // The cover of a portal: named after the category's first game in catalogue order.
+    Q_INVOKABLE static QString coverName(const QString &category);
+    // The category's games in catalogue order, coming-soon ones included, each as a map
+    // of the definition's fields.
+    Q_INVOKABLE static QVariantList games(const QString &category);
+    // The definition of a catalogue game as such a map; empty when it is not listed.
+    Q_INVOKABLE static QVariantMap game(const QString &gameId);
+    Q_INVOKABLE static QVariantMap portalRail(double width, double height);
+    Q_INVOKABLE static QVariantMap gameRail(double width, double height);
+
+    static QVariantMap toMap(const GameDefinition &game);
+};
