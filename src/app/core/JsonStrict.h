@@ -38,15 +38,17 @@ inline bool string(const QJsonObject &object, const char *key, QString *out)
     return true;
 }
 
-// A whole number that fits a signed 64-bit integer.
+// A whole number that fits a signed 64-bit integer. QJsonValue::toInteger() gives its
+// default for anything else (a fraction, a value out of range), so two different
+// defaults agree only on a true integer.
 inline bool integer(const QJsonValue &v, qint64 *out)
 {
     if (!v.isDouble())
         return false;
-    const double d = v.toDouble();
-    if (!std::isfinite(d) || std::floor(d) != d || d < -9223372036854775808.0 || d >= 9223372036854775808.0)
+    const qint64 a = v.toInteger(0);
+    if (a != v.toInteger(1))
         return false;
-    *out = v.toInteger(qint64(d));
+    *out = a;
     return true;
 }
 

@@ -1,0 +1,226 @@
+#include "LearningContent.h"
+#include "TestFiles.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A vocabulary of `words` English words "w0", "w1", … and `characters` Chinese entries
+// taken from the CJK block in order.
+LearningContentPayload generated(int words, int characters)
+{
+    LearningContentPayload payload;
+    for (int i = 0; i < words; ++i)
+        payload.english.append(QStringLiteral("w%1").arg(i));
+    for (int i = 0; i < characters; ++i)
+        payload.chinese.append({QString(QChar(0x4E00 + i)), QStringLiteral("p%1").arg(i)});
+    return payload;
+}
+
+QByteArray toJson(const LearningContentPayload &payload)
+{
+    QJsonArray chinese;
+    for (const auto &entry : payload.chinese)
+        chinese.append(QJsonObject{{"character", entry.character}, {"pinyin", entry.pinyin}});
+    return QJsonDocument(QJsonObject{{"english", QJsonArray::fromStringList(payload.english)}, {"chinese", chinese}})
+        .toJson(QJsonDocument::Compact);
+}
+
+QStringList characters(const Vocabulary &vocabulary, std::initializer_list<int> indices)
+{
+    QStringList result;
+    for (int i : indices)
+        result.append(vocabulary.chineseLiteracy().at(i).character);
+    return result;
+}
+
+} // namespace
+
+class TestLearningContent : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rejectsMalformedDocuments_data();
+    void rejectsMalformedDocuments();
+    void rejectsEveryTruncation();
+    void sizeThresholds();
+    void rejectedCandidateLetsTheNextOneIn();
+    void fallbackVocabulary();
+    void emojiCycleByPosition();
+    void choiceRows();
+    void pinyinOfTexts();
+    void pronunciationPhrases();
+    void shippedVocabularyLoads();
+};
+
+void TestLearningContent::rejectsMalformedDocuments_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::newRow("missing english") << QByteArray(R"({"chinese":[]})");
+    QTest::newRow("missing chinese") << QByteArray(R"({"english":[]})");
+    QTest::newRow("null english") << QByteArray(R"({"english":null,"chinese":[]})");
+    QTest::newRow("english as one string") << QByteArray(R"({"english":"cat","chinese":[]})");
+    QTest::newRow("english holding a number") << QByteArray(R"({"english":["cat",1],"chinese":[]})");
+    QTest::newRow("english holding an object") << QByteArray(R"({"english":[{"word":"cat"}],"chinese":[]})");
+    QTest::newRow("chinese as object") << QByteArray(R"({"english":[],"chinese":{"character":"猫","pinyin":"māo"}})");
+    QTest::newRow("entry missing pinyin") << QByteArray(R"({"english":[],"chinese":[{"character":"猫"}]})");
+    QTest::newRow("entry missing character") << QByteArray(R"({"english":[],"chinese":[{"pinyin":"māo"}]})");
+    QTest::newRow("null character") << QByteArray(R"({"english":[],"chinese":[{"character":null,"pinyin":"māo"}]})");
+    QTest::newRow("pinyin as number") << QByteArray(R"({"english":[],"chinese":[{"character":"猫","pinyin":1}]})");
+    QTest::newRow("entry as string") << QByteArray(R"({"english":[],"chinese":["猫"]})");
+    QTest::newRow("top-level array") << QByteArray(R"([{"english":[],"chinese":[]}])");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("trailing comma") << QByteArray(R"({"english":[],"chinese":[],})");
+}
+
+void TestLearningContent::rejectsMalformedDocuments()
+{
+    QFETCH(QByteArray, json);
+    QVERIFY(!LearningContentPayload::decode(json));
+}
+
+void TestLearningContent::rejectsEveryTruncation()
+{
+    const QByteArray json = R"({"english":["cat","dog"],"chinese":[{"character":"猫","pinyin":"māo","extra":1}]})";
+    const auto decoded = LearningContentPayload::decode(json);
+    QVERIFY(decoded);
+    QCOMPARE(decoded->english, (QStringList{"cat", "dog"}));
+    QCOMPARE(decoded->chinese.size(), 1);
+    QCOMPARE(decoded->chinese.first().pinyin, QStringLiteral("māo"));
+    for (int length = 0; length < json.size(); ++length)
+        QVERIFY2(!LearningContentPayload::decode(json.left(length)), qPrintable(QString::number(length)));
+}
+
+void TestLearningContent::sizeThresholds()
+{
+    QTemporaryDir dir;
+    const QString fewWords = writeTestFile(dir, "999.json", toJson(generated(999, 800)));
+    const QString fewCharacters = writeTestFile(dir, "499.json", toJson(generated(1000, 499)));
+    const QString justEnough = writeTestFile(dir, "ok.json", toJson(generated(1000, 500)));
+    QCOMPARE(LearningContentPayload::loadFrom({fewWords}), LearningContentPayload::fallback());
+    QCOMPARE(LearningContentPayload::loadFrom({fewCharacters}), LearningContentPayload::fallback());
+    QCOMPARE(LearningContentPayload::loadFrom({justEnough}), generated(1000, 500));
+}
+
+void TestLearningContent::rejectedCandidateLetsTheNextOneIn()
+{
+    QTemporaryDir dir;
+    const QString tooSmall = writeTestFile(dir, "small.json", toJson(generated(1000, 499)));
+    const QString broken = writeTestFile(dir, "broken.json", toJson(generated(1200, 600)).chopped(1));
+    const QString good = writeTestFile(dir, "good.json", toJson(generated(1001, 501)));
+    const QString other = writeTestFile(dir, "other.json", toJson(generated(2000, 900)));
+    QCOMPARE(LearningContentPayload::loadFrom({dir.filePath("none.json"), tooSmall, broken, dir.path(), good, other}),
+             generated(1001, 501));
+    QCOMPARE(LearningContentPayload::loadFrom({}), LearningContentPayload::fallback());
+}
+
+void TestLearningContent::fallbackVocabulary()
+{
+    const Vocabulary vocabulary(LearningContentPayload::fallback());
+    QCOMPARE(vocabulary.basicEnglish(), (QList<BasicEnglishWord>{{"cat", QString::fromUtf8("\U0001F43E"), ""}}));
+    QCOMPARE(vocabulary.chineseLiteracy(),
+             (QList<ChineseLiteracyItem>{{"猫", "māo", QString::fromUtf8("\U0001F004\uFE0F")}}));
+    for (int index : {0, 1, 2, 3, 7, 1000})
+        QCOMPARE(vocabulary.literacyChoices(index), (QStringList{"猫", "猫", "猫", "猫"}));
+    QCOMPARE(vocabulary.pinyin("猫"), QStringLiteral("māo"));
+    QCOMPARE(vocabulary.pinyin("猫 猫"), QStringLiteral("māo māo"));
+    QVERIFY(Vocabulary(LearningContentPayload{}).literacyChoices(3).isEmpty());
+}
+
+void TestLearningContent::emojiCycleByPosition()
+{
+    const Vocabulary vocabulary(generated(27, 13));
+    const auto &english = vocabulary.basicEnglish();
+    QCOMPARE(english.at(0).emoji, QString::fromUtf8("\U0001F43E"));
+    QCOMPARE(english.at(11).emoji, QString::fromUtf8("\U0001F3D9\uFE0F"));
+    QCOMPARE(english.at(12).emoji, QString::fromUtf8("\U0001F4C5"));
+    QCOMPARE(english.at(13).emoji, english.at(0).emoji);
+    QCOMPARE(english.at(26).emoji, english.at(0).emoji);
+    QCOMPARE(english.at(14).word, QStringLiteral("w14"));
+    QVERIFY(english.at(14).chinese.isEmpty());
+    const auto &chinese = vocabulary.chineseLiteracy();
+    QCOMPARE(chinese.at(5).emoji, QString::fromUtf8("\U0001F524"));
+    QCOMPARE(chinese.at(6).emoji, chinese.at(0).emoji);
+    QCOMPARE(chinese.at(12).emoji, QString::fromUtf8("\U0001F004\uFE0F"));
+}
+
+void TestLearningContent::choiceRows()
+{
+    const Vocabulary vocabulary(generated(1000, 1000));
+    QCOMPARE(vocabulary.literacyChoices(0), characters(vocabulary, {0, 37, 113, 211}));
+    QCOMPARE(vocabulary.literacyChoices(1), characters(vocabulary, {38, 114, 212, 1}));
+    QCOMPARE(vocabulary.literacyChoices(2), characters(vocabulary, {115, 213, 2, 39}));
+    QCOMPARE(vocabulary.literacyChoices(4), characters(vocabulary, {4, 41, 117, 215}));
+    QCOMPARE(vocabulary.literacyChoices(999), characters(vocabulary, {210, 999, 36, 112}));
+    QCOMPARE(vocabulary.literacyChoices(1003), vocabulary.literacyChoices(3)); // question numbers wrap
+
+    // Small lists repeat characters rather than fail.
+    const Vocabulary small(generated(1, 3));
+    QCOMPARE(small.literacyChoices(0), characters(small, {0, 1, 2, 1}));
+
+    // Out-of-range question numbers never index outside the list.
+    QCOMPARE(vocabulary.literacyChoices(-1), vocabulary.literacyChoices(999));
+    QCOMPARE(vocabulary.literacyChoices(std::numeric_limits<qint64>::max()).size(), 4);
+    QCOMPARE(vocabulary.literacyChoices(std::numeric_limits<qint64>::min()).size(), 4);
+}
+
+void TestLearningContent::pinyinOfTexts()
+{
+    LearningContentPayload payload;
+    payload.english = {"cat"};
+    payload.chinese = {{"猫", "māo"}, {"狗", "gǒu"}, {"猫", "mao1"}, {"小鸟", "xiǎo niǎo"}};
+    const Vocabulary vocabulary(payload);
+    QCOMPARE(vocabulary.pinyin("猫狗"), QStringLiteral("māo gǒu"));
+    QCOMPARE(vocabulary.pinyin(" 猫\t狗\n"), QStringLiteral("māo gǒu"));
+    QCOMPARE(vocabulary.pinyin(""), QString());
+    QCOMPARE(vocabulary.pinyin("   "), QString());
+    QCOMPARE(vocabulary.pinyin("Cat"), QStringLiteral("c a t"));
+    // A two-character entry is never found; its characters are looked up one by one.
+    QCOMPARE(vocabulary.pinyin("小鸟"), QStringLiteral("xiǎo niǎo"));
+    QCOMPARE(vocabulary.pinyin("小"), QStringLiteral("xiǎo"));
+    // Characters the vocabulary lacks are transliterated, tone marks kept.
+    QCOMPARE(vocabulary.pinyin("你好"), QStringLiteral("nǐ hǎo"));
+    QCOMPARE(vocabulary.pinyin("猫A"), QStringLiteral("māo a"));
+    // A user-perceived character built of several code points stays one part.
+    const QString family = QString::fromUtf8("\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    QCOMPARE(vocabulary.pinyin(family + "猫").split(' ').size(), 2);
+}
+
+void TestLearningContent::pronunciationPhrases()
+{
+    QCOMPARE(LearningContent::pronunciationText("只"), QStringLiteral("一只小鸟的只"));
+    QCOMPARE(LearningContent::pronunciationText("长"), QStringLiteral("长短的长"));
+    QCOMPARE(LearningContent::pronunciationText("椰"), QStringLiteral("椰子的椰"));
+    QCOMPARE(LearningContent::pronunciationText("猫"), QStringLiteral("猫"));
+    QCOMPARE(LearningContent::pronunciationText("长大"), QStringLiteral("长大"));
+    QCOMPARE(LearningContent::pronunciationText(""), QString());
+}
+
+void TestLearningContent::shippedVocabularyLoads()
+{
+    QFile file(":/data/learning_content.json");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const auto payload = LearningContentPayload::decode(file.readAll());
+    QVERIFY(payload);
+    QVERIFY(payload->english.size() >= LearningContentPayload::minimumEnglish);
+    QVERIFY(payload->chinese.size() >= LearningContentPayload::minimumChinese);
+    for (const auto &entry : payload->chinese)
+        QVERIFY2(!entry.character.isEmpty() && !entry.pinyin.isEmpty(), qPrintable(entry.character));
+
+    // The program's own tables come from the file, not the one-word fallback.
+    const Vocabulary expected(*payload);
+    QCOMPARE(LearningContent::basicEnglish(), expected.basicEnglish());
+    QCOMPARE(LearningContent::chineseLiteracy(), expected.chineseLiteracy());
+    QCOMPARE(&LearningContent::shared(), &LearningContent::shared());
+    const QString first = LearningContent::chineseLiteracy().first().character;
+    QCOMPARE(LearningContent::pinyin(first), LearningContent::chineseLiteracy().first().pinyin);
+    QCOMPARE(LearningContent::literacyChoices(0).first(), first);
+}
+
+QTEST_GUILESS_MAIN(TestLearningContent)
+#include "tst_learning_content.moc"
