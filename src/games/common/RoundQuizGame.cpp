@@ -1,0 +1,83 @@
+#include "RoundQuizGame.h"
+
+#include "Clock.h"
+#include "GameAudio.h"
+#include "GameScoring.h"
+#include "LevelRotation.h"
+
+RoundQuizGame::RoundQuizGame(Rules rules, QObject *parent)
+    : GameBase(parent)
+    , m_rules(std::move(rules))
+    , m_feedback(m_rules.startFeedback)
+    , m_feedbackGood(m_rules.startFeedbackGood)
+{
+}
+
+int RoundQuizGame::questionIndex() const
+{
+    return (m_round >= 0 && m_round < m_session.size()) ? m_session[m_round] : 0;
+}
+
+void RoundQuizGame::setInitialSession(QList<int> session)
+{
+    m_session = std::move(session);
+    emit changed();
+}
+
+void RoundQuizGame::appear()
+{
+    const bool chosen = m_rules.guard == Guard::Flag ? m_didChooseSession : !m_session.isEmpty();
+    if (chosen)
+        return;
+    m_session = LevelRotation::indices(m_rules.gameID, bankCount(), m_rules.take);
+    m_didChooseSession = true;
+    emit changed();
+    sessionChosen();
+}
+
+void RoundQuizGame::setFeedback(const QString &text, bool good)
+{
+    m_feedback = text;
+    m_feedbackGood = good;
+    emit changed();
+}
+
+void RoundQuizGame::answerWrong(const QString &hint)
+{
+    m_roundHadMistake = true;
+    setFeedback(hint, false);
+    ++m_wrongAttempt;
+    emit wrongAttemptChanged();
+    GameAudio::wrong();
+}
+
+void RoundQuizGame::answerRight(const QString &praise)
+{
+    if (!m_roundHadMistake)
+        ++m_firstTryCorrect;
+    m_locked = true;
+    setFeedback(praise, true);
+    GameAudio::correct();
+
+    // Nothing changes the round while the game is locked, so the last round is known
+    // now. The report is scheduled on the callback alone: it arrives even when the
+    // child leaves the page during the pause. The advance needs the game, and is dropped
+    // with it.
+    if (m_round >= m_session.size() - 1) {
+        const GameScore score = GameScoring::firstTry(m_firstTryCorrect, m_session.size());
+        completeAfter(m_rules.pauseMs, score.points, score.stars);
+    } else {
+        Clock::current().after(m_rules.pauseMs, this, [this] { advance(); });
+    }
+}
+
+void RoundQuizGame::advance()
+{
+    ++m_round;
+    m_roundHadMistake = false;
+    m_locked = false;
+    m_feedback = m_rules.startFeedback;
+    m_feedbackGood = m_rules.startFeedbackGood;
+    roundStarted();
+    emit changed();
+}

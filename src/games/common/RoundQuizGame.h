@@ -1,0 +1,106 @@
+#pragma once
+
+#include "GameBase.h"
+
+#include <QList>
+#include <QString>
+
+// The shape most games share: pick this play's questions when the page appears, show one
+// question at a time, count first tries, answer a wrong tap with a hint, a sound and a
+// shake, answer a right tap with praise, a sound and a pause, then move on; after the
+// last question report one score.
+//
+// A game subclasses this, describes itself once in `Rules`, keeps its bank and its
+// current-question properties, and calls `answerRight()` / `answerWrong()` from its own
+// answer action. Everything a view binds to notifies through `changed()`, except
+// `wrongAttempt`, whose own signal drives the shake.
+class RoundQuizGame : public GameBase
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("RoundQuizGame is the common part of the round-based games")
+    Q_PROPERTY(QList<int> session READ session NOTIFY changed)
+    Q_PROPERTY(int round READ round NOTIFY changed)
+    Q_PROPERTY(int questionIndex READ questionIndex NOTIFY changed)
+    Q_PROPERTY(int firstTryCorrect READ firstTryCorrect NOTIFY changed)
+    Q_PROPERTY(bool roundHadMistake READ roundHadMistake NOTIFY changed)
+    Q_PROPERTY(bool locked READ locked NOTIFY changed)
+    Q_PROPERTY(QString feedback READ feedback NOTIFY changed)
+    Q_PROPERTY(bool feedbackGood READ feedbackGood NOTIFY changed)
+    Q_PROPERTY(int wrongAttempt READ wrongAttempt NOTIFY wrongAttemptChanged)
+public:
+    // How the session is chosen when the page appears.
+    enum class Guard {
+        Flag,         // once per play, remembered in a flag
+        EmptySession, // whenever the session is still empty
+    };
+
+    struct Rules
+    {
+        QString gameID;       // the catalogue identifier, also the rotation key
+        int take = 5;         // questions per play (fewer when the bank is smaller)
+        int pauseMs = 750;    // the pause after a right answer
+        Guard guard = Guard::Flag;
+        QString startFeedback; // the resting line; empty: no bubble between answers
+        bool startFeedbackGood = false;
+    };
+
+    explicit RoundQuizGame(Rules rules, QObject *parent = nullptr);
+
+    const Rules &rules() const { return m_rules; }
+    const QList<int> &session() const { return m_session; }
+    int round() const { return m_round; }
+    int firstTryCorrect() const { return m_firstTryCorrect; }
+    bool roundHadMistake() const { return m_roundHadMistake; }
+    bool locked() const { return m_locked; }
+    int wrongAttempt() const { return m_wrongAttempt; }
+    QString feedback() const { return m_feedback; }
+    bool feedbackGood() const { return m_feedbackGood; }
+    bool didChooseSession() const { return m_didChooseSession; }
+
+    // The bank row on screen: session[round] while round is inside the session, else 0.
+    int questionIndex() const;
+
+    // The page came on screen: chooses the session once (see Guard).
+    Q_INVOKABLE void appear();
+
+signals:
+    void changed();
+    void wrongAttemptChanged();
+
+protected:
+    // The number of rows of the game's bank (at least 1).
+    virtual int bankCount() const = 0;
+    // After the session is chosen (speak the first question, if the game does).
+    virtual void sessionChosen() {}
+    // After each advance to the next round (reset own round state, speak).
+    virtual void roundStarted() {}
+
+    // Replaces the session before the page appears (a game whose first screen shows
+    // fixed rows).
+    void setInitialSession(QList<int> session);
+
+    // True when an answer must be ignored: during the pause and after the play.
+    bool answersClosed() const { return m_locked || m_session.isEmpty(); }
+    // A wrong answer: hint, shake, sound; the round goes on.
+    void answerWrong(const QString &hint);
+    // A right answer: counts the first try, locks, praises, sounds, and after the pause
+    // advances or, after the last round, reports the play.
+    void answerRight(const QString &praise);
+
+    void setFeedback(const QString &text, bool good);
+
+private:
+    void advance();
+
+    Rules m_rules;
+    QList<int> m_session;
+    bool m_didChooseSession = false;
+    int m_round = 0;
+    int m_firstTryCorrect = 0;
+    bool m_roundHadMistake = false;
+    bool m_locked = false;
+    int m_wrongAttempt = 0;
+    QString m_feedback;
+    bool m_feedbackGood = false;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "RoundQuizGame.h"
+
+#include <QStringList>
+#include <QVariantList>
+
+// One question of the radical builder: the components in display order and the
+// character they build, with four candidates in display order.
+struct RadicalQuestion
+{
+    QStringList parts;
+    QString answer;
+    QString pinyin;
+    QString meaning;
+    QString emoji;
+    QStringList choices;
+
+    static const QList<RadicalQuestion> &all();
+};
+
+// "radical-builder": the components of a character stand side by side; tap the
+// character they build. Five rounds from a table of twenty.
+class RadicalBuilderGame : public RoundQuizGame
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QString emoji READ emoji NOTIFY changed)
+    Q_PROPERTY(QString meaningLine READ meaningLine NOTIFY changed)
+    Q_PROPERTY(QStringList parts READ parts NOTIFY changed)
+    Q_PROPERTY(QString prompt READ prompt NOTIFY changed)
+    Q_PROPERTY(QString counter READ counter NOTIFY changed)
+    // One entry a tile: {text, pinyin}.
+    Q_PROPERTY(QVariantList tiles READ tiles NOTIFY changed)
+public:
+    explicit RadicalBuilderGame(QObject *parent = nullptr);
+
+    static constexpr auto gameID = "radical-builder";
+
+    const RadicalQuestion &current() const;
+
+    QString emoji() const { return current().emoji; }
+    QString meaningLine() const;
+    QStringList parts() const { return current().parts; }
+    QString prompt() const;
+    QString counter() const;
+    QVariantList tiles() const;
+
+    Q_INVOKABLE void choose(int tile);
+    Q_INVOKABLE void speakChoice(int tile) const;
+
+protected:
+    int bankCount() const override { return int(RadicalQuestion::all().size()); }
+};

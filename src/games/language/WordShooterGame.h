@@ -1,0 +1,62 @@
+#pragma once
+
+#include "RoundQuizGame.h"
+#include "WordChoice.h"
+
+#include <QVariantList>
+
+// One wave of the word shooter: the word to shoot among six targets.
+struct WordShotQuestion
+{
+    QString answer;
+    QList<WordChoice> choices;
+
+    static WordShotQuestion question(const QString &answer, const QList<WordChoice> &choices);
+    // The ten hand-made rows; the right target is always the first.
+    static const QList<WordShotQuestion> &featured();
+    // One row per vocabulary word (offsets 0, 53, 191, 347, 613, 809, rotated by the
+    // word's position).
+    static QList<WordShotQuestion> generate(const QList<BasicEnglishWord> &words);
+    // The featured rows, then the rows of the shared vocabulary; built once.
+    static const QList<WordShotQuestion> &all();
+};
+
+// "word-shooter": hear "Shoot the …" and shoot that target among six. Five waves.
+class WordShooterGame : public RoundQuizGame
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QString counter READ counter NOTIFY changed)
+    Q_PROPERTY(QString selected READ selected NOTIFY changed)
+    // One entry a target: {word, label, emoji, fill ("hit", "selected" or "plain"),
+    // marked (the last shot of the round)}.
+    Q_PROPERTY(QVariantList tiles READ tiles NOTIFY changed)
+public:
+    explicit WordShooterGame(QObject *parent = nullptr);
+
+    static constexpr auto gameID = "word-shooter";
+    static constexpr int promptDelayMs = 180; // after the pick
+    static constexpr int nextPromptDelayMs = 150; // after each advance
+
+    void setQuestions(QList<WordShotQuestion> questions);
+    const WordShotQuestion &current() const { return m_questions.at(questionIndex()); }
+
+    QString counter() const;
+    QString selected() const { return m_selected; }
+    QVariantList tiles() const;
+
+    QString spokenTarget() const;
+    Q_INVOKABLE void speakTarget() const;
+    Q_INVOKABLE void shoot(int tile);
+
+protected:
+    int bankCount() const override { return int(m_questions.size()); }
+    void sessionChosen() override;
+    void roundStarted() override;
+
+private:
+    void speakTargetAfter(int ms);
+
+    QList<WordShotQuestion> m_questions;
+    QString m_selected;
+};

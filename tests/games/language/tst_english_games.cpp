@@ -1,0 +1,254 @@
+#include "EnglishListeningGame.h"
+#include "GameTestSupport.h"
+#include "LanguageTestData.h"
+#include "WordShooterGame.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList words(const QList<WordChoice> &choices)
+{
+    QStringList out;
+    for (const WordChoice &c : choices)
+        out.append(c.word);
+    return out;
+}
+
+QStringList entries(std::initializer_list<int> indices)
+{
+    QStringList out;
+    for (int i : indices)
+        out.append(u"w%1"_s.arg(i));
+    return out;
+}
+
+int tileOf(const QVariantList &tiles, const QString &word, bool equal = true)
+{
+    for (int i = 0; i < tiles.size(); ++i) {
+        if ((tiles[i].toMap().value(u"word"_s).toString() == word) == equal)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestEnglishGames : public QObject
+{
+    Q_OBJECT
+private slots:
+    void listeningRows();
+    void listeningPlayWithMistakes();
+    void listeningOneWordVocabulary();
+    void shooterFeaturedRows();
+    void shooterGeneratedRows();
+    void shooterPlayMarksTargetsAndSpeaksLate();
+    void shooterReportSurvivesLeavingThePage();
+};
+
+void TestEnglishGames::listeningRows()
+{
+    const QList<BasicEnglishWord> vocabulary = testVocabulary(1000, 1).basicEnglish();
+    const QList<ListeningQuestion> rows = ListeningQuestion::generate(vocabulary);
+    QCOMPARE(rows.size(), 1000);
+    QCOMPARE(words(rows[0].choices), entries({0, 5, 11, 17}));
+    QCOMPARE(words(rows[1].choices), entries({6, 12, 18, 1}));
+    QCOMPARE(words(rows[2].choices), entries({13, 19, 2, 7}));
+    QCOMPARE(words(rows[3].choices), entries({20, 3, 8, 14}));
+    QCOMPARE(words(rows[999].choices), entries({16, 999, 4, 10}));
+    QCOMPARE(rows[999].word, u"w999"_s);
+    // Each tile carries its own entry's picture.
+    QCOMPARE(rows[1].choices[0].emoji, vocabulary[6].emoji);
+
+    const QList<ListeningQuestion> small = ListeningQuestion::generate(testVocabulary(12, 1).basicEnglish());
+    QCOMPARE(words(small[5].choices), entries({10, 4, 10, 5}));
+}
+
+void TestEnglishGames::listeningPlayWithMistakes()
+{
+    GameTestWorld world;
+    const QList<BasicEnglishWord> vocabulary = testVocabulary(1000, 1).basicEnglish();
+    SpeechLog speech;
+    EnglishListeningGame game;
+    game.setQuestions(ListeningQuestion::generate(vocabulary));
+    ReportLog log;
+    log.attach(game);
+    QCOMPARE(game.counter(), u"第 0 / 0 题"_s);
+    game.appear();
+    game.appear();
+    QCOMPARE(speech.spoken(), QStringList{u"Listen carefully. Find the "_s + game.current().word});
+    QCOMPARE(game.session().size(), 8);
+
+    for (int r = 0; r < 8; ++r) {
+        QCOMPARE(game.counter(), u"第 %1 / 8 题"_s.arg(r + 1));
+        QCOMPARE(game.progress().at(r), u"current"_s);
+        QCOMPARE(game.progress().count(u"done"_s), r);
+        QVERIFY(game.feedback().isEmpty());
+        const QString word = game.current().word;
+        if (r % 3 == 0) {
+            game.choose(tileOf(game.tiles(), word, false));
+            QCOMPARE(game.feedback(), u"再听一次，你快找到啦！"_s);
+            QVERIFY(!game.feedbackGood());
+        }
+        const int right = tileOf(game.tiles(), word);
+        game.choose(right);
+        const QVariantMap tile = game.tiles()[right].toMap();
+        QCOMPARE(game.feedback(), u"答对啦！"_s + tile[u"label"_s].toString() + u" "_s + tile[u"emoji"_s].toString());
+        QCOMPARE(tile[u"label"_s].toString(), u"W"_s + word.mid(1));
+        QVERIFY(game.feedbackGood());
+        world.clock.advance(750);
+        if (r < 7)
+            QCOMPARE(speech.spoken(), QStringList{u"Listen carefully. Find the "_s + game.current().word});
+    }
+    // Rounds 1, 4 and 7 were missed at the first try: 5 of 8.
+    QCOMPARE(game.firstTryCorrect(), 5);
+    QCOMPARE(log.only(), (ReportLog::Report{85, 2}));
+}
+
+void TestEnglishGames::listeningOneWordVocabulary()
+{
+    GameTestWorld world;
+    const Vocabulary fallback(LearningContentPayload::fallback());
+    EnglishListeningGame game;
+    game.setQuestions(ListeningQuestion::generate(fallback.basicEnglish()));
+    ReportLog log;
+    log.attach(game);
+    game.appear();
+    QCOMPARE(game.session().size(), 1);
+    QCOMPARE(game.tiles().size(), 4);
+    game.choose(2); // every tile shows "cat"
+    QCOMPARE(game.feedback().left(7), u"答对啦！Cat"_s);
+    world.clock.advance(750);
+    QCOMPARE(log.only(), (ReportLog::Report{100, 3}));
+}
+
+void TestEnglishGames::shooterFeaturedRows()
+{
+    const QList<WordShotQuestion> &featured = WordShotQuestion::featured();
+    QCOMPARE(featured.size(), 10);
+    const QStringList answers{u"apple"_s, u"cat"_s, u"sun"_s, u"bus"_s, u"book"_s,
+                              u"fish"_s, u"house"_s, u"flower"_s, u"milk"_s, u"shoe"_s};
+    QStringList withSelector;
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(featured[i].answer, answers[i]);
+        QCOMPARE(featured[i].choices.size(), 6);
+        QCOMPARE(featured[i].choices.first().word, answers[i]); // top-left
+        for (const WordChoice &c : featured[i].choices) {
+            if (c.emoji.endsWith(QChar(0xFE0F))) {
+                QCOMPARE(c.emoji.size(), 2);
+                withSelector.append(c.word);
+            }
+        }
+    }
+    QCOMPARE(withSelector, (QStringList{u"sun"_s, u"star"_s, u"cloud"_s, u"snow"_s, u"plane"_s,
+                                        u"pencil"_s, u"tent"_s, u"tea"_s}));
+    QCOMPARE(featured[8].choices[5], (WordChoice{u"🍦"_s, u"ice cream"_s}));
+    QCOMPARE(featured[9].choices[5], (WordChoice{u"🧤"_s, u"glove"_s}));
+    QCOMPARE(featured[2].choices[0].emoji, u"\u2600\uFE0F"_s);
+}
+
+void TestEnglishGames::shooterGeneratedRows()
+{
+    const QList<WordShotQuestion> rows = WordShotQuestion::generate(testVocabulary(1000, 1).basicEnglish());
+    QCOMPARE(rows.size(), 1000);
+    QCOMPARE(words(rows[0].choices), entries({0, 53, 191, 347, 613, 809}));
+    QCOMPARE(words(rows[7].choices), entries({60, 198, 354, 620, 816, 7}));
+    QCOMPARE(words(rows[999].choices), entries({346, 612, 808, 999, 52, 190}));
+    for (int i : {0, 1, 2, 3, 4, 5, 7, 999}) {
+        QCOMPARE(rows[i].answer, u"w%1"_s.arg(i));
+        QCOMPARE(words(rows[i].choices).indexOf(rows[i].answer), (6 - i % 6) % 6);
+    }
+    const QList<WordShotQuestion> one = WordShotQuestion::generate(Vocabulary(LearningContentPayload::fallback()).basicEnglish());
+    QCOMPARE(words(one[0].choices), QStringList(6, u"cat"_s));
+    // The shipped bank: the featured rows first, then one row per vocabulary word.
+    QCOMPARE(WordShotQuestion::all().size(), 10 + LearningContent::basicEnglish().size());
+    QCOMPARE(WordShotQuestion::all()[10].answer, LearningContent::basicEnglish().first().word);
+}
+
+void TestEnglishGames::shooterPlayMarksTargetsAndSpeaksLate()
+{
+    GameTestWorld world;
+    SpeechLog speech;
+    WordShooterGame game;
+    ReportLog log;
+    log.attach(game);
+    // Before the pick: the apple row and the instruction.
+    QCOMPARE(game.current().answer, u"apple"_s);
+    QCOMPARE(game.feedback(), u"听清目标，再发射星光"_s);
+    QVERIFY(game.feedbackGood());
+    game.appear();
+    game.appear();
+    QCOMPARE(game.session().size(), 5);
+    world.clock.advance(179);
+    QVERIFY(speech.spoken().isEmpty());
+    world.clock.advance(1);
+    QCOMPARE(speech.spoken(), QStringList{u"Listen carefully. Shoot the "_s + game.current().answer});
+
+    for (int r = 0; r < 5; ++r) {
+        QCOMPARE(game.counter(), u"第 %1 / 5 波"_s.arg(r + 1));
+        const QString answer = game.current().answer;
+        if (r < 2) {
+            const int wrong = tileOf(game.tiles(), answer, false);
+            game.shoot(wrong);
+            QCOMPARE(game.selected(), game.current().choices[wrong].word);
+            QCOMPARE(game.tiles()[wrong].toMap()[u"fill"_s].toString(), u"selected"_s);
+            QVERIFY(game.tiles()[wrong].toMap()[u"marked"_s].toBool());
+            QCOMPARE(game.feedback(), u"没有击中目标，再听一次"_s);
+            QVERIFY(!game.feedbackGood());
+        }
+        const int right = tileOf(game.tiles(), answer);
+        game.shoot(right);
+        const QVariantMap tile = game.tiles()[right].toMap();
+        QCOMPARE(tile[u"fill"_s].toString(), u"hit"_s);
+        QVERIFY(tile[u"marked"_s].toBool());
+        QCOMPARE(game.feedback(), u"击中啦！"_s + tile[u"label"_s].toString() + u" "_s + tile[u"emoji"_s].toString());
+        QVERIFY(game.feedbackGood());
+        // The earlier wrong target is plain again.
+        QCOMPARE(game.tiles().count(QVariant()), 0);
+        int plain = 0;
+        for (const QVariant &t : game.tiles())
+            plain += t.toMap()[u"fill"_s].toString() == u"plain"_s;
+        QCOMPARE(plain, 5);
+        // A shot during the pause changes nothing, not even the mark.
+        game.shoot(tileOf(game.tiles(), answer, false));
+        QCOMPARE(game.selected(), answer);
+
+        world.clock.advance(760);
+        if (r < 4) {
+            QVERIFY(game.selected().isNull());
+            QCOMPARE(game.feedback(), u"听清目标，再发射星光"_s);
+            QVERIFY(speech.spoken().isEmpty());
+            world.clock.advance(150);
+            QCOMPARE(speech.spoken(), QStringList{u"Listen carefully. Shoot the "_s + game.current().answer});
+        }
+    }
+    QCOMPARE(game.firstTryCorrect(), 3);
+    QCOMPARE(log.only(), (ReportLog::Report{84, 2}));
+}
+
+void TestEnglishGames::shooterReportSurvivesLeavingThePage()
+{
+    GameTestWorld world;
+    ReportLog log;
+    SpeechLog speech;
+    {
+        WordShooterGame game;
+        log.attach(game);
+        game.appear();
+        for (int r = 0; r < 5; ++r) {
+            game.shoot(tileOf(game.tiles(), game.current().answer));
+            if (r < 4)
+                world.clock.advance(760 + 150);
+        }
+        speech.spoken();
+    }
+    world.clock.runUntilIdle();
+    QCOMPARE(log.only(), (ReportLog::Report{100, 3}));
+    QVERIFY(speech.spoken().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestEnglishGames)
+#include "tst_english_games.moc"
