@@ -14,8 +14,8 @@ namespace {
 // The engine is one global instance inside espeak-ng: every use goes through this lock.
 QMutex &engineLock()
 {
-    static QMutex lock;
-    return lock;
+    static QMutex *lock = new QMutex; // outlives a synthesis still running at exit
+    return *lock;
 }
 
 struct EngineState
