@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// The program's fonts: Noto Sans CJK SC for text, Noto Color Emoji for emoji (also
+// inside mixed Chinese/emoji text) and Material Icons for the system symbols.
+namespace Fonts {
+
+// Makes the three families available (from the system's font folders, or loaded from
+// their Debian paths when the font configuration does not list them) and installs the
+// text font as the application font. Needs a QGuiApplication; safe to call twice.
+void install();
+
+QString textFamily();   // "Noto Sans CJK SC"
+QString emojiFamily();  // "Noto Color Emoji"
+
+// A text font at `pixelSize` with `weight`: the CJK family first, colour emoji next.
+QFont text(qreal pixelSize, QFont::Weight weight = QFont::Normal);
+// A font for text that is only emoji.
+QFont emoji(qreal pixelSize);
+
+// Whether each of the three families is known to the font database.
+bool textFamilyAvailable();
+bool emojiFamilyAvailable();
+bool symbolFamilyAvailable();
+
+} // namespace Fonts

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// System symbols by name. The views name their symbols the way the catalogue and the
+// screens do ("star.fill", "speaker.wave.2.fill", ...); this table turns each name into
+// a glyph of the Material Icons font. Unknown names get one neutral fallback glyph, so
+// a symbol never shows as an empty box.
+namespace SystemSymbols {
+
+// The family name of the icon font (loaded by Fonts::install()).
+QString fontFamily();
+
+// The glyph (one character of the icon font) for a symbol name; the fallback glyph for
+// names the table does not know.
+QString glyph(const QString &name);
+// The code point behind glyph(name).
+char32_t codePoint(const QString &name);
+char32_t fallbackCodePoint();
+bool contains(const QString &name);
+
+// Every name the table knows, in table order.
+QStringList names();
+
+} // namespace SystemSymbols

@@ -1,0 +1,30 @@
+import QtQuick
+import Pipwhistle.Ui
+
+// The wrong-answer shake. Wrap the stack that holds a game's whole page in it and bind
+// `count` to the game's wrongAttempt:
+//
+//     AnswerShake {
+//         anchors.fill: parent
+//         count: game.wrongAttempt
+//         ColumnLayout { anchors.fill: parent; ... }
+//     }
+//
+// Each change of the count swings the page twice right and left by up to 10 points per
+// unit of change, eased in and out over 0.36 s, and brings it to rest at its place.
+// An unchanged count never moves it.
+Item {
+    id: shake
+
+    property int count: 0
+
+    transform: Translate { x: effect.offset }
+
+    WrongAnswerShake {
+        id: effect
+        amount: shake.count
+        Behavior on amount {
+            NumberAnimation { duration: AppTheme.shakeDuration; easing: AppTheme.shakeCurve }
+        }
+    }
+}

@@ -1,0 +1,57 @@
+import QtQuick
+import Pipwhistle.Ui
+
+// The face of one answer choice: an optional emoji above the answer in bold, on a
+// rounded tile at least 108 points high inside a 10-point inset. Drawn plain, or
+// highlighted in `color` when `selected`. Games put it in a BouncyButton
+// (faceRadius 26). An empty `emoji` means no picture line.
+Item {
+    id: tile
+
+    property string text
+    property string emoji
+    property color color: AppTheme.sky
+    property bool selected: false
+
+    implicitWidth: Math.max(column.implicitWidth, 108) + 20
+    implicitHeight: Math.max(column.implicitHeight, 108) + 20
+
+    SoftShadow {
+        anchors.fill: parent
+        cornerRadius: 26
+        blur: 9
+        offsetY: 5
+        color: AppTheme.alpha(AppTheme.ink, 0.07)
+    }
+    PaintedBox {
+        anchors.fill: parent
+        radius: 26
+        color: tile.selected ? AppTheme.alpha(tile.color, 0.3) : AppTheme.alpha("white", 0.94)
+        strokeWidth: tile.selected ? 4 : 2
+        strokeColor: tile.selected ? tile.color : AppTheme.alpha(tile.color, 0.22)
+    }
+    Column {
+        id: column
+        anchors.centerIn: parent
+        width: tile.width - 20
+        spacing: 8
+        Text {
+            width: parent.width
+            visible: tile.emoji.length > 0
+            horizontalAlignment: Text.AlignHCenter
+            text: tile.emoji
+            font: AppTheme.emojiFont(46)
+        }
+        Text {
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            // Shrinks a word that does not fit, never below 0.7 of 26 points.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 19
+            text: tile.text
+            font: AppTheme.sizedFont(26, Font.Bold)
+            color: AppTheme.ink
+        }
+    }
+}

@@ -1,0 +1,7 @@
+import QtQuick
+import Pipwhistle.Ui
+
+// The backdrop of every game page: the storybook stage. Fill the page with it.
+StorybookArtImage {
+    name: "storybook_game_stage"
+}

@@ -1,0 +1,105 @@
+#include "PaintedBox.h"
+
+#include "Assign.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+PaintedBox::PaintedBox(QQuickItem *parent)
+    : QQuickPaintedItem(parent)
+{
+    setAntialiasing(true);
+}
+
+QBrush PaintedBox::brush(const QColor &solid, const QList<QColor> &stops, Direction direction)
+{
+    if (stops.isEmpty())
+        return QBrush(solid);
+    if (stops.size() == 1)
+        return QBrush(stops.first());
+    QLinearGradient gradient(0, 0, direction == TopToBottom ? 0 : 1, direction == LeadingToTrailing ? 0 : 1);
+    gradient.setCoordinateMode(QGradient::ObjectMode);
+    for (int i = 0; i < stops.size(); ++i)
+        gradient.setColorAt(qreal(i) / (stops.size() - 1), stops.at(i));
+    return QBrush(gradient);
+}
+
+void PaintedBox::paint(QPainter *painter)
+{
+    const QRectF box(0, 0, width(), height());
+    if (box.isEmpty())
+        return;
+    painter->setRenderHint(QPainter::Antialiasing);
+    const qreal r = qMin(m_radius, qMin(box.width(), box.height()) / 2);
+
+    QPainterPath shape;
+    shape.addRoundedRect(box, r, r);
+    painter->fillPath(shape, brush(m_color, m_fillStops, m_fillDirection));
+
+    if (m_strokeWidth > 0) {
+        const qreal half = m_strokeWidth / 2;
+        const QRectF line = box.adjusted(half, half, -half, -half);
+        const qreal lr = qMax<qreal>(0, r - half);
+        QPen pen(brush(m_strokeColor, m_strokeStops, m_strokeDirection), m_strokeWidth, Qt::SolidLine,
+                 Qt::FlatCap, Qt::MiterJoin);
+        pen.setMiterLimit(10);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(line, lr, lr);
+    }
+}
+
+void PaintedBox::restyle()
+{
+    emit styleChanged();
+    update();
+}
+
+void PaintedBox::setRadius(qreal radius)
+{
+    if (assignChanged(m_radius, radius))
+        restyle();
+}
+
+void PaintedBox::setColor(const QColor &color)
+{
+    if (assignChanged(m_color, color))
+        restyle();
+}
+
+void PaintedBox::setFillStops(const QList<QColor> &stops)
+{
+    if (assignChanged(m_fillStops, stops))
+        restyle();
+}
+
+void PaintedBox::setFillDirection(Direction direction)
+{
+    if (assignChanged(m_fillDirection, direction))
+        restyle();
+}
+
+void PaintedBox::setStrokeWidth(qreal width)
+{
+    if (assignChanged(m_strokeWidth, width))
+        restyle();
+}
+
+void PaintedBox::setStrokeColor(const QColor &color)
+{
+    if (assignChanged(m_strokeColor, color))
+        restyle();
+}
+
+void PaintedBox::setStrokeStops(const QList<QColor> &stops)
+{
+    if (assignChanged(m_strokeStops, stops))
+        restyle();
+}
+
+void PaintedBox::setStrokeDirection(Direction direction)
+{
+    if (assignChanged(m_strokeDirection, direction))
+        restyle();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QQuickPaintedItem>
+#include <QtQml/qqmlregistration.h>
+
+// A rounded rectangle filled and outlined with a solid colour or an evenly spaced
+// gradient, running down, across or corner to corner (the gradient is stretched with
+// the box, so a diagonal one runs exactly from the top-left to the bottom-right
+// corner). The outline lies inside the box. Painted once per size or style change.
+class PaintedBox : public QQuickPaintedItem
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(qreal radius READ radius WRITE setRadius NOTIFY styleChanged FINAL)
+    Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY styleChanged FINAL)
+    Q_PROPERTY(QList<QColor> fillStops READ fillStops WRITE setFillStops NOTIFY styleChanged FINAL)
+    Q_PROPERTY(Direction fillDirection READ fillDirection WRITE setFillDirection NOTIFY styleChanged FINAL)
+    Q_PROPERTY(qreal strokeWidth READ strokeWidth WRITE setStrokeWidth NOTIFY styleChanged FINAL)
+    Q_PROPERTY(QColor strokeColor READ strokeColor WRITE setStrokeColor NOTIFY styleChanged FINAL)
+    Q_PROPERTY(QList<QColor> strokeStops READ strokeStops WRITE setStrokeStops NOTIFY styleChanged FINAL)
+    Q_PROPERTY(Direction strokeDirection READ strokeDirection WRITE setStrokeDirection NOTIFY styleChanged FINAL)
+
+public:
+    enum Direction { TopToBottom, LeadingToTrailing, Diagonal };
+    Q_ENUM(Direction)
+
+    explicit PaintedBox(QQuickItem *parent = nullptr);
+
+    void paint(QPainter *painter) override;
+
+    qreal radius() const { return m_radius; }
+    void setRadius(qreal radius);
+    QColor color() const { return m_color; }
+    void setColor(const QColor &color);
+    QList<QColor> fillStops() const { return m_fillStops; }
+    void setFillStops(const QList<QColor> &stops);
+    Direction fillDirection() const { return m_fillDirection; }
+    void setFillDirection(Direction direction);
+    qreal strokeWidth() const { return m_strokeWidth; }
+    void setStrokeWidth(qreal width);
+    QColor strokeColor() const { return m_strokeColor; }
+    void setStrokeColor(const QColor &color);
+    QList<QColor> strokeStops() const { return m_strokeStops; }
+    void setStrokeStops(const QList<QColor> &stops);
+    Direction strokeDirection() const { return m_strokeDirection; }
+    void setStrokeDirection(Direction direction);
+
+    // The brush of a solid colour or of evenly spaced stops in `direction`, in
+    // coordinates relative to the painted shape's bounding box.
+    static QBrush brush(const QColor &solid, const QList<QColor> &stops, Direction direction);
+
+signals:
+    void styleChanged();
+
+private:
+    void restyle();
+
+    qreal m_radius = 0;
+    QColor m_color = Qt::transparent;
+    QList<QColor> m_fillStops;
+    Direction m_fillDirection = TopToBottom;
+    qreal m_strokeWidth = 0;
+    QColor m_strokeColor = Qt::transparent;
+    QList<QColor> m_strokeStops;
+    Direction m_strokeDirection = Diagonal;
+};

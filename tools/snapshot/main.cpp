@@ -1,0 +1,131 @@
+// pw_snapshot: renders a QML scene offscreen to a PNG.
+//
+//   pw_snapshot --screen <name> [--size WxH] [--out file.png] [--settle ms]
+//   pw_snapshot --qml <file.qml> [--size WxH] [--out file.png] [--settle ms]
+//
+// A named screen is tools/snapshot/screens/<name>.qml, read from the source tree when it
+// is there (so an edited screen needs no rebuild), else from the copy built in.
+// The scene's root item is sized to the window; QT_QPA_PLATFORM defaults to offscreen.
+
+#include "UiSetup.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <cstdio>
+#include <memory>
+
+// The QML modules screens may import (keep beside the plugin list in CMakeLists.txt).
+Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
+
+namespace {
+
+QUrl screenUrl(const QString &name)
+{
+    const QString source = QStringLiteral(PW_SCREENS_DIR "/") + name + QStringLiteral(".qml");
+    if (QFileInfo::exists(source))
+        return QUrl::fromLocalFile(source);
+    const QString embedded = QStringLiteral(":/screens/") + name + QStringLiteral(".qml");
+    if (QFileInfo::exists(embedded))
+        return QUrl(QStringLiteral("qrc") + embedded);
+    return {};
+}
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "pw_snapshot: %s\n", qPrintable(message));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("pw_snapshot"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Renders a QML scene offscreen to a PNG."));
+    parser.addHelpOption();
+    QCommandLineOption qmlOption(QStringLiteral("qml"), QStringLiteral("QML file to render."), QStringLiteral("file"));
+    QCommandLineOption screenOption(QStringLiteral("screen"), QStringLiteral("Named screen (tools/snapshot/screens/<name>.qml)."), QStringLiteral("name"));
+    QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Window size, WxH."), QStringLiteral("size"), QStringLiteral("1366x1024"));
+    QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("PNG to write."), QStringLiteral("file"), QStringLiteral("snapshot.png"));
+    QCommandLineOption settleOption(QStringLiteral("settle"), QStringLiteral("Milliseconds to wait before grabbing."), QStringLiteral("ms"), QStringLiteral("600"));
+    QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("List the named screens."));
+    parser.addOptions({qmlOption, screenOption, sizeOption, outOption, settleOption, listOption});
+    parser.process(app);
+
+    if (parser.isSet(listOption)) {
+        QStringList names = QDir(QStringLiteral(PW_SCREENS_DIR)).entryList({QStringLiteral("*.qml")});
+        names += QDir(QStringLiteral(":/screens")).entryList({QStringLiteral("*.qml")});
+        names.removeDuplicates();
+        for (const QString &n : names)
+            std::printf("%s\n", qPrintable(QFileInfo(n).completeBaseName()));
+        return 0;
+    }
+
+    QUrl url;
+    if (parser.isSet(screenOption)) {
+        url = screenUrl(parser.value(screenOption));
+        if (url.isEmpty())
+            return fail(QStringLiteral("no screen named \"%1\"").arg(parser.value(screenOption)));
+    } else if (parser.isSet(qmlOption)) {
+        url = QUrl::fromLocalFile(QFileInfo(parser.value(qmlOption)).absoluteFilePath());
+    } else {
+        return fail(QStringLiteral("give --screen <name> or --qml <file>"));
+    }
+
+    const QStringList dims = parser.value(sizeOption).split(QLatin1Char('x'));
+    const int width = dims.value(0).toInt();
+    const int height = dims.value(1).toInt();
+    if (dims.size() != 2 || width <= 0 || height <= 0)
+        return fail(QStringLiteral("size must be WxH"));
+    const int settle = qMax(0, parser.value(settleOption).toInt());
+
+    Ui::installFonts();
+    QQmlEngine engine;
+    Ui::prepareEngine(engine);
+
+    QQmlComponent component(&engine, url);
+    if (component.isError())
+        return fail(component.errorString());
+    std::unique_ptr<QObject> root(component.create());
+    if (!root)
+        return fail(component.errorString());
+
+    QQuickWindow window;
+    window.setColor(Qt::white);
+    window.resize(width, height);
+    if (auto *item = qobject_cast<QQuickItem *>(root.get())) {
+        item->setParentItem(window.contentItem());
+        item->setSize(QSizeF(width, height));
+    } else {
+        return fail(QStringLiteral("the scene's root must be an Item"));
+    }
+    window.show();
+
+    int status = 0;
+    QTimer::singleShot(settle, &app, [&] {
+        const QImage image = window.grabWindow();
+        const QString out = parser.value(outOption);
+        if (image.isNull() || !image.save(out))
+            status = fail(QStringLiteral("could not write %1").arg(out));
+        else
+            std::printf("%s %dx%d\n", qPrintable(out), image.width(), image.height());
+        app.quit();
+    });
+    app.exec();
+    return status;
+}

@@ -1,0 +1,5 @@
+import QtQuick
+import Pipwhistle.Ui
+
+// The storybook cover.
+FairytaleWelcomeView {}
