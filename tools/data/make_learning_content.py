@@ -20,12 +20,20 @@ Reads these Debian packages (install them first; they are build-time tools only)
 The output is deterministic: running the script again reproduces the file
 byte for byte.
 
-English: a hand-picked list of the words a young child meets first (by theme)
-comes first; then the words of the SCOWL size-10/20 lists, base forms only,
-concrete things (animals, food, body, plants, objects, nature, time) first,
-then action verbs, then describing words, then the rest; within each group the
-size-10 list before the size-20 list, each by how often the word occurs in the
-WordNet sense-tagged corpus.
+English: the words a young child meets in picture books, at home, at
+kindergarten and in the first school years. A hand-picked list, by theme,
+carries most of it: animals, food, family and people, body, clothes, colours,
+toys, home, school, vehicles, town, nature and weather, the sea, space, time,
+feelings, everyday actions, describing words, positions, shapes, numbers, and
+the sight words children learn to read. The rest comes from the SCOWL size-10
+and then size-20 lists: base forms of 3 to 9 letters whose most used WordNet
+sense is a thing you can touch or point at (an animal, food, plant, body part,
+made or natural object) or an everyday action (moving, touching, eating,
+perceiving, the body), within each list by how often the word occurs in the
+WordNet sense-tagged corpus, minus a block list of words a young child does not
+meet (technical, abstract, adult, violent, medical, political, religious,
+rude). Describing words all come from the hand-picked list: WordNet's
+adjectives do not tell "soft" from "federal".
 
 Chinese: the characters of the standard simplified table, most frequent first
 (by the frequency dictionary counts), each with the pinyin of its most common
@@ -45,13 +53,17 @@ WORDNET = Path("/usr/share/wordnet")
 UNIHAN_READINGS = Path("/usr/share/unicode/Unihan_Readings.txt.bz2")
 JIEBA_DICT = Path("/usr/lib/python3/dist-packages/jieba/dict.txt")
 
-ENGLISH_COUNT = 1600
+ENGLISH_COUNT = 1200
 CHINESE_COUNT = 2000
 
 # ---------------------------------------------------------------------------
 # English
 
-# The first words, by theme, in the order a child meets them.
+# The first words, by theme, in the order a child meets them; then more of
+# each theme (animals, food, fruit, vegetables, people and jobs, body, clothes,
+# colours, shapes, numbers, toys, home, kitchen, school, playground, vehicles,
+# town, nature and weather, sea, space, time, feelings, actions, describing
+# words, positions, sight words, irregular plurals).
 SEED_WORDS = """
 cat dog fish bird duck cow pig horse sheep goat hen chicken rabbit mouse frog
 bear lion tiger monkey elephant zebra giraffe panda fox wolf deer snake turtle
@@ -86,6 +98,74 @@ draw sing dance clap climb kick throw catch push pull open close look see
 hear smell touch wash cook help go come stop give take make find like love
 laugh cry smile talk say tell ask wave hug kiss ride
 the a and is it you me my he she we they this that
+lamb calf bunny kitty bull goldfish hamster lizard tortoise worm caterpillar
+ladybug insect dragonfly grasshopper bat rat hippo rhino gorilla koala leopard
+hedgehog seal jellyfish starfish seahorse lobster shrimp swan peacock pigeon
+crow eagle robin flamingo chick duckling alligator crocodile unicorn dragon
+animal pet tail wing feather fur paw beak horn nest shell
+biscuit muffin cupcake pancake waffle toast cereal yogurt popcorn pasta
+spaghetti sausage hamburger burger chips fries sugar salt pepper lollipop
+pudding jelly doughnut nut peanut dumpling lemonade meal picnic vegetable
+coconut blueberry raspberry berry
+lettuce cucumber pumpkin broccoli mushroom
+mommy daddy grandmother grandfather parent son daughter twin kid children
+people person lady neighbor king queen prince princess pirate clown giant
+fairy chef baker driver pilot firefighter dentist vet artist singer dancer
+builder cowboy sailor astronaut scientist player gardener
+cheek chin thumb nail elbow belly bottom skin bone heart voice
+sweater shorts jeans pajamas sneaker sandal slipper mitten belt tie raincoat
+umbrella helmet glasses necklace ring watch crown mask backpack bow
+gold silver rainbow
+circle square triangle rectangle oval diamond shape line dot
+eleven twelve thirteen fourteen fifteen sixteen seventeen eighteen nineteen
+twenty thirty forty fifty sixty seventy eighty ninety hundred zero first
+second third half number
+marble swing slide seesaw sandbox bucket shovel tractor rocket puppet whistle
+trumpet piano guitar violin flute bell ribbon sticker marker paint chalk clay
+glue scissors tape card dice scooter sled skateboard
+bedroom bathroom shelf cupboard drawer rug carpet curtain sink toilet shower
+fence gate yard step garage television phone computer radio light candle
+basket photo crib couch bench mat broom trash
+pot pan oven stove fridge jar mug glass tray lid dish straw
+classroom student ruler eraser notebook board alphabet story song music art
+math page map name question answer
+ladder tunnel rope
+van taxi ambulance helicopter submarine motorcycle wheel engine airplane sail
+bicycle crane bulldozer
+shop store market supermarket hospital library museum restaurant station
+airport bridge tower castle playground pool town village building corner
+sunshine storm thunder lightning fog puddle weather stone mud seed root branch
+bush plant rose daisy tulip sunflower pond stream waterfall island ocean earth
+world land field cave desert jungle volcano snowman snowflake leaves stick web
+fire shadow air
+seashell treasure mermaid
+space planet alien spaceship
+hour minute month tomorrow yesterday tonight now later soon birthday holiday
+party time afternoon weekend early late always never sometimes
+angry scared afraid excited tired hungry thirsty sleepy proud shy brave kind
+calm silly lonely surprised worried bored funny glad upset fun feel
+crawl roll spin turn bounce build cut fold share wait listen think know learn
+count spell try want need get put carry hold drop pick fill pour mix bake wipe
+shout whisper call show point shake nod blow bite chew lick taste wake dream
+rest yawn hide chase race win lose fall slip grow feed drive dig splash float
+fix buy pay send bring keep let leave begin start finish move stretch bend
+lift tickle visit meet thank please sorry hello goodbye bye hi thanks
+pretty beautiful cute round flat tiny huge large heavy full empty warm cool
+loud quiet noisy bright dark sweet sour yummy fresh young easy smooth rough
+sharp fluffy furry shiny sticky thick thin wide narrow deep high low near far
+right wrong same different last next best better more less most many few all
+some any every each other own real true ready safe busy sick well fine strong
+weak gentle careful clever smart messy magic special favorite sunny rainy
+cloudy windy snowy
+on under over above below behind front beside between inside outside left top
+middle around through across along into onto off away here there forward
+upstairs downstairs side edge end
+am are at ate be but came did do for going had has have her him his how just
+may must not of once our ran said saw so them then to too was went what when
+where which who why will with would your after again an as by could from gave
+goes its made or their these those us use very wish work about because been
+before both does done found got if much only together
+men women mice geese thing way wood ground money
 """
 
 # Words that do not belong in a young child's vocabulary list.
@@ -113,13 +193,44 @@ cynic incompetent invalid mercury vomit plague infect insult mock bust starve
 shove allege
 """.split())
 
-# WordNet lexicographer files, grouped from concrete to abstract.
+# Words that the lists below let in but that a young child does not meet:
+# technical, abstract, adult, medical, violent, or simply rare at that age.
+BLOCKED_WORDS |= set("""
+absorb adult afford agent aircraft alleviate apparatus appear apply approach
+arch ascend assembly attach attract bacteria bank banner bar barrier bay beam
+beat behave bind blade blast bob bog bolt boom bulb bundle bury cabinet cable
+capture carriage carrier cater cattle cell chamber chest chip chuck circuit
+cleaner clip clog clothe clothing coast coffee collapse commodity compress
+conceal connect consume container continent cooking corridor counter creep
+crop cruise cure dash deck deposit descend detach detect detector device
+diagram diet dine disc display divert dodge don dose drag drain drift drill
+drip ease electron emit employ enclose encounter entrance equipment escape
+exhaust exhibit exploit expose extract fabric facility fell female filter
+flash flesh flip flood flow flush foam fragment frame freeway gasp gather
+generator glance gown grain grasp grind grip guide halt hardware highway hip
+hit holder hotel housing indulge inject insert inspect install interface
+invention ion jerk kidney lag landing lane launch lay layer lean lens limb
+liver load loading lobby loop luggage lung machinery migrate mill mine misuse
+monitor muscle nerve note notice observe obstruct office operate organ output
+overflow overload overlook pace package pant pavement peer perceive pill pit
+pitch platform plug polish pop pork product pulp puncture putt rack radar rag
+rail railroad ram razor receiver recording reflect relax release relieve
+reveal rip rotate ruin rush satellite scan scatter scenery scrap scratch screw
+seem segment settle shed shelter shift sigh sketch skull slash slope smash
+sneak sphere spit spoke stagger staircase stall stare steer stereo stomach
+stray strike structure studio stuff stumble subway suffer suit suite surface
+suspend swamp sweat sword system tack tank tear telephone temple theater
+throat thrust tick trail transport trap trapping tread trouser undergo undo
+uniform universe unload valve vehicle vein vessel virus wade warehouse
+withdraw witness workshop wreck
+""".split())
+
+# WordNet lexicographer files of the words a child can see, touch or do.
 CONCRETE_NOUNS = {5: "animal", 13: "food", 8: "body", 20: "plant",
-                  6: "artifact", 17: "object", 19: "phenomenon",
-                  27: "substance", 28: "time"}
+                  6: "artifact", 17: "object"}
 ACTION_VERBS = {38: "motion", 35: "contact", 34: "consumption", 29: "body",
-                39: "perception", 36: "creation", 32: "communication",
-                33: "competition", 43: "weather"}
+                39: "perception"}
+MAX_LETTERS = 9
 
 
 def read_words(name):
@@ -162,32 +273,29 @@ def english_words():
         for name in (f"english-words.{size}", f"american-words.{size}"):
             for w in read_words(name):
                 level[w] = size
-    pool = {w for w in level if re.fullmatch(r"[a-z]{2,}", w)}
+    pool = {w for w in level if re.fullmatch(rf"[a-z]{{3,{MAX_LETTERS}}}", w)}
 
     lemmas = wordnet_lemmas()
     total, by_group = wordnet_counts()
 
-    def tier(w):
+    def everyday(w):
+        """Whether the most used sense of w is a concrete thing or an
+        everyday action."""
         groups = by_group.get(w)
         if not groups:
-            return 9
+            return False
         (ss_type, lexfile), _ = max(groups.items(), key=lambda kv: (kv[1], -kv[0][0], -kv[0][1]))
-        if ss_type == 1 and lexfile in CONCRETE_NOUNS:
-            return 1
-        if ss_type == 2 and lexfile in ACTION_VERBS:
-            return 2
-        if ss_type in (3, 5):
-            return 3
-        return 4
+        return (ss_type == 1 and lexfile in CONCRETE_NOUNS
+                or ss_type == 2 and lexfile in ACTION_VERBS)
 
     bulk = [w for w in pool
-            if w not in BLOCKED_WORDS and w not in seeds 
-            and w in lemmas and total[w] > 0
+            if w not in BLOCKED_WORDS and w not in seeds
+            and w in lemmas and total[w] > 0 and everyday(w)
             and not (w.endswith("s") and (w[:-1] in pool or w[:-1] in seeds))]
-    # Concrete things, then actions, then describing words, then the rest;
-    # within each group the most common list first, then by corpus frequency.
-    bulk.sort(key=lambda w: (tier(w), level[w], -total[w], w))
+    # The most common list first, then by corpus frequency.
+    bulk.sort(key=lambda w: (level[w], -total[w], w))
     words = seeds + bulk
+    assert len(seeds) < ENGLISH_COUNT <= len(words)
     assert not set(words) & BLOCKED_WORDS
     return words[:ENGLISH_COUNT]
 
