@@ -42,7 +42,8 @@ public:
         m_buffer->setData(bytes);
         m_buffer->open(QIODevice::ReadOnly);
         m_output->setVolume(float(volume));
-        m_player->setSourceDevice(m_buffer.get());
+        // The media backend reads a device only when it also has a name for it.
+        m_player->setSourceDevice(m_buffer.get(), QUrl(QStringLiteral("pronunciation")));
         m_player->play();
     }
 
