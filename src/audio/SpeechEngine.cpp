@@ -170,7 +170,7 @@ SpeechVoice voiceForLanguage(const QString &language)
 EngineParameters engineParameters(const SpeechStyle &style)
 {
     EngineParameters p;
-    const double rate = std::clamp(double(style.rate), 0.0, 1.0);
+    const double rate = std::isfinite(style.rate) ? std::clamp(double(style.rate), 0.0, 1.0) : 0.5;
     const double wpm = rate <= 0.5 ? espeakRATE_NORMAL * rate / 0.5
                                    : espeakRATE_NORMAL + (espeakRATE_MAXIMUM - espeakRATE_NORMAL) * (rate - 0.5) / 0.5;
     p.wordsPerMinute = std::max(espeakRATE_MINIMUM, int(std::lround(wpm)));

@@ -47,7 +47,10 @@ void report(const char *what, double ms)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    std::printf("audio output present: %s\n", SoundChannel::hasOutputDevice() ? "yes" : "no");
+    bool present = false;
+    const double probeMs = millisecondsOf([&] { present = SoundChannel::hasOutputDevice(); });
+    std::printf("audio output present: %s\n", present ? "yes" : "no");
+    report("first look for the audio output (on the first sound)", probeMs);
 
     report("story loop synthesis (705600 frames, median of 5)",
            median(5, [] { StoryMusicPlayer::makeLoop(StoryMusicMood::home, 1); }));
