@@ -3,8 +3,10 @@
 #include "SystemSymbols.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QTextBoundaryFinder>
 
 namespace Fonts {
 namespace {
@@ -56,6 +58,50 @@ QFont text(qreal pixelSize, QFont::Weight weight)
     font.setWeight(weight);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+bool isEmojiCluster(QStringView cluster)
+{
+    // Single characters drawn as emoji by default although they lie in the BMP.
+    static constexpr char16_t presentation[] = {
+        0x231A, 0x231B, 0x23E9, 0x23EA, 0x23EB, 0x23EC, 0x23F0, 0x23F3, 0x25FD, 0x25FE, 0x2614,
+        0x2615, 0x2648, 0x2649, 0x264A, 0x264B, 0x264C, 0x264D, 0x264E, 0x264F, 0x2650, 0x2651,
+        0x2652, 0x2653, 0x267F, 0x2693, 0x26A1, 0x26AA, 0x26AB, 0x26BD, 0x26BE, 0x26C4, 0x26C5,
+        0x26CE, 0x26D4, 0x26EA, 0x26F2, 0x26F3, 0x26F5, 0x26FA, 0x26FD, 0x2705, 0x270A, 0x270B,
+        0x2728, 0x274C, 0x274E, 0x2753, 0x2754, 0x2755, 0x2757, 0x2795, 0x2796, 0x2797, 0x27B0,
+        0x27BF, 0x2B1B, 0x2B1C, 0x2B50, 0x2B55};
+    for (const char32_t c : cluster.toUcs4()) {
+        if (c == 0xFE0F || c == 0x20E3 || (c >= 0x1F000 && c <= 0x1FAFF))
+            return true;
+        if (c <= 0xFFFF && std::find(std::begin(presentation), std::end(presentation), char16_t(c)) != std::end(presentation))
+            return true;
+    }
+    return false;
+}
+
+QString emojiMarkup(const QString &text)
+{
+    QString result;
+    result.reserve(text.size() + 16);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype start = 0;
+    bool inEmoji = false;
+    for (qsizetype end = finder.toNextBoundary(); end != -1; end = finder.toNextBoundary()) {
+        const QStringView cluster = QStringView(text).mid(start, end - start);
+        const bool emoji = isEmojiCluster(cluster);
+        if (emoji != inEmoji) {
+            result += emoji ? QStringLiteral("<font face=\"%1\">").arg(emojiFamily()) : QStringLiteral("</font>");
+            inEmoji = emoji;
+        }
+        if (cluster == u"\n")
+            result += QStringLiteral("<br>");
+        else
+            result += cluster.toString().toHtmlEscaped();
+        start = end;
+    }
+    if (inEmoji)
+        result += QStringLiteral("</font>");
+    return result;
 }
 
 QFont emoji(qreal pixelSize)

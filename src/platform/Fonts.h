@@ -20,6 +20,14 @@ QFont text(qreal pixelSize, QFont::Weight weight = QFont::Normal);
 // A font for text that is only emoji.
 QFont emoji(qreal pixelSize);
 
+// `text` as styled text (the QML Text "StyledText" format) in which every emoji is set
+// in the colour-emoji font. Needed for emoji that the CJK font also draws in black and
+// white (❤️, ☀️, ✔️ …, the text-style characters turned emoji by U+FE0F). Text without
+// emoji comes back only escaped.
+QString emojiMarkup(const QString &text);
+// Whether one grapheme cluster is an emoji.
+bool isEmojiCluster(QStringView cluster);
+
 // Whether each of the three families is known to the font database.
 bool textFamilyAvailable();
 bool emojiFamilyAvailable();

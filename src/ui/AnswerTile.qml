@@ -49,7 +49,8 @@ Item {
             // Shrinks a word that does not fit, never below 0.7 of 26 points.
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 19
-            text: tile.text
+            text: AppTheme.emojiText(tile.text)
+            textFormat: Text.StyledText
             font: AppTheme.sizedFont(26, Font.Bold)
             color: AppTheme.ink
         }

@@ -90,6 +90,11 @@ QFont AppTheme::emojiFont(qreal pixelSize) const
     return Fonts::emoji(pixelSize);
 }
 
+QString AppTheme::emojiText(const QString &text) const
+{
+    return Fonts::emojiMarkup(text);
+}
+
 QColor AppTheme::alpha(const QColor &color, qreal opacity) const
 {
     QColor c = color;

@@ -87,6 +87,9 @@ public:
     Q_INVOKABLE QFont sizedFont(qreal pixelSize, int weight = 400) const;
     // A font for text that is only emoji.
     Q_INVOKABLE QFont emojiFont(qreal pixelSize) const;
+    // Mixed text for a Text item with textFormat: Text.StyledText, every emoji set in the
+    // colour-emoji font (also ❤️ and the like, which the CJK font draws in black).
+    Q_INVOKABLE QString emojiText(const QString &text) const;
     // Glyphs of the symbol font are drawn this much larger than the text they stand in.
     Q_INVOKABLE qreal symbolPixelSize(qreal textPixelSize) const { return textPixelSize * 1.18; }
 

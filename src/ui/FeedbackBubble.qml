@@ -30,7 +30,8 @@ Item {
         }
         Text {
             anchors.verticalCenter: parent.verticalCenter
-            text: bubble.text
+            text: AppTheme.emojiText(bubble.text)
+            textFormat: Text.StyledText
             font: AppTheme.font(AppTheme.Headline)
             color: bubble.foreground
         }

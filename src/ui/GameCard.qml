@@ -99,7 +99,8 @@ Item {
                 spacing: 3
                 Text {
                     width: parent.width
-                    text: card.game ? card.game.title : ""
+                    text: AppTheme.emojiText(card.game ? card.game.title : "")
+                    textFormat: Text.StyledText
                     font: AppTheme.font(AppTheme.Title2, Font.Bold)
                     color: "white"
                     elide: Text.ElideRight
@@ -107,7 +108,8 @@ Item {
                 }
                 Text {
                     width: parent.width
-                    text: card.available ? (card.game ? card.game.subtitle : "") : "正在建造中"
+                    text: AppTheme.emojiText(card.available ? (card.game ? card.game.subtitle : "") : "正在建造中")
+                    textFormat: Text.StyledText
                     font: AppTheme.font(AppTheme.Subheadline, Font.Medium)
                     color: AppTheme.alpha("white", 0.9)
                     elide: Text.ElideRight

@@ -27,7 +27,8 @@ Item {
         Text {
             id: question
             width: Math.min(implicitWidth, Math.max(0, prompt.width - 7 - readerButton.width))
-            text: prompt.text
+            text: AppTheme.emojiText(prompt.text)
+            textFormat: Text.StyledText
             font: AppTheme.font(AppTheme.Title3, Font.Bold)
             color: AppTheme.softInk
             wrapMode: Text.WordWrap

@@ -43,7 +43,7 @@ Item {
             }
             Column {
                 spacing: 12
-                FeedbackBubble { text: "太棒了！答对啦 🎉"; isGood: true }
+                FeedbackBubble { text: "太棒了！答对啦 🎉❤️"; isGood: true }
                 FeedbackBubble { text: "再想一想：小猫会喵喵叫"; isGood: false }
                 StarRow { count: 2; size: 30 }
             }

@@ -1,0 +1,238 @@
+// Fonts, the system-symbol table and the named-picture lookup.
+#include "DataFiles.h"
+#include "Fonts.h"
+#include "GameCatalog.h"
+#include "StorybookArtwork.h"
+#include "SystemSymbols.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRawFont>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QtTest>
+
+class TestUiPlatform : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void everyCatalogueIconMaps();
+    void everySymbolTheViewsNameMaps();
+    void unknownNamesGetTheFallback();
+    void everyGlyphIsInTheIconFont();
+    void colourEmojiShowInsideChineseText();
+    void pictureNamesAreOnlyLookedUp();
+    void picturesAreFoundBesideTheProgram();
+    void undecodablePictureIsMissing();
+    void coverNames();
+
+private:
+    QString m_resources;
+    bool m_createdResources = false;
+};
+
+void TestUiPlatform::initTestCase()
+{
+    Fonts::install();
+    m_resources = QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
+    if (!QDir(m_resources).exists()) {
+        QVERIFY(QDir().mkpath(m_resources + QStringLiteral("/images")));
+        m_createdResources = true;
+    }
+    QDir().mkpath(m_resources + QStringLiteral("/images"));
+}
+
+void TestUiPlatform::cleanupTestCase()
+{
+    QFile::remove(m_resources + QStringLiteral("/tst_ui_picture.png"));
+    QFile::remove(m_resources + QStringLiteral("/images/tst_ui_nested.png"));
+    QFile::remove(m_resources + QStringLiteral("/tst_ui_broken.png"));
+    if (m_createdResources)
+        QDir(m_resources).removeRecursively();
+}
+
+void TestUiPlatform::everyCatalogueIconMaps()
+{
+    // The data file as shipped, and the catalogue as the program reads it (the file or
+    // the built-in list).
+    QFile file(QStringLiteral(PW_SOURCE_DIR "/resources/game_catalog.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonArray games = QJsonDocument::fromJson(file.readAll()).array();
+    QVERIFY(!games.isEmpty());
+    QStringList missing;
+    for (const QJsonValue &game : games) {
+        const QString icon = game.toObject().value(QStringLiteral("icon")).toString();
+        if (!SystemSymbols::contains(icon))
+            missing << icon;
+    }
+    for (const GameDefinition &game : GameCatalog::all()) {
+        if (!SystemSymbols::contains(game.icon))
+            missing << game.icon;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", ")));
+}
+
+void TestUiPlatform::everySymbolTheViewsNameMaps()
+{
+    const QStringList named{
+        "speaker.wave.2.fill", "speaker.wave.3.fill", "checkmark.circle.fill", "checkmark",
+        "lightbulb.fill", "play.fill", "lock.fill", "lock.open.fill", "star", "star.fill",
+        "sparkles", "hammer.fill", "chevron.left", "chevron.right", "xmark", "infinity",
+        "hourglass", "hourglass.circle.fill", "clock", "arrow.right", "arrow.left", "arrow.up",
+        "arrow.down", "arrow.clockwise", "arrow.counterclockwise", "arrow.uturn.backward",
+        "arrow.right.circle.fill", "heart.fill", "trash.fill", "hand.draw.fill", "hand.tap.fill",
+        "wand.and.stars", "mic.fill", "house.fill", "camera.fill", "bookmark", "bookmark.fill",
+        "book.pages.fill", "bolt.fill", "delete.left.fill", "plus", "scope", "scribble",
+        "shuffle", "waveform", "shoeprints.fill", "play.rectangle.on.rectangle.fill",
+        "location.fill", "globe.asia.australia.fill", "eye.fill", "ear.fill"};
+    for (const QString &name : named)
+        QVERIFY2(SystemSymbols::contains(name), qPrintable(name));
+}
+
+void TestUiPlatform::unknownNamesGetTheFallback()
+{
+    QVERIFY(!SystemSymbols::contains(QStringLiteral("no.such.symbol")));
+    QCOMPARE(SystemSymbols::codePoint(QStringLiteral("no.such.symbol")), SystemSymbols::fallbackCodePoint());
+    QCOMPARE(SystemSymbols::codePoint(QString()), SystemSymbols::fallbackCodePoint());
+    // Known names never hand out the fallback, and the filled and outlined star differ.
+    QVERIFY(SystemSymbols::codePoint(QStringLiteral("star")) != SystemSymbols::codePoint(QStringLiteral("star.fill")));
+    QCOMPARE(SystemSymbols::glyph(QStringLiteral("star.fill")).size(), 1);
+}
+
+void TestUiPlatform::everyGlyphIsInTheIconFont()
+{
+    QVERIFY(Fonts::symbolFamilyAvailable());
+    QFont font(SystemSymbols::fontFamily());
+    font.setPixelSize(24);
+    const QRawFont raw = QRawFont::fromFont(font);
+    QVERIFY(raw.isValid());
+    QCOMPARE(raw.familyName(), SystemSymbols::fontFamily());
+    QVERIFY(raw.supportsCharacter(SystemSymbols::fallbackCodePoint()));
+    for (const QString &name : SystemSymbols::names())
+        QVERIFY2(raw.supportsCharacter(SystemSymbols::codePoint(name)), qPrintable(name));
+}
+
+namespace {
+
+// The families that draw each part of `html` laid out as rich text.
+QList<std::pair<QString, QString>> familiesOf(const QString &html)
+{
+    QTextDocument document;
+    document.setDefaultFont(Fonts::text(20));
+    document.setHtml(html);
+    document.setTextWidth(2000);
+    document.documentLayout()->documentSize(); // lays the document out
+    QList<std::pair<QString, QString>> result;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (int i = 0; i < block.layout()->lineCount(); ++i) {
+            for (const QGlyphRun &run : block.layout()->lineAt(i).glyphRuns())
+                result.append({run.rawFont().familyName(), QString::number(run.glyphIndexes().size())});
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+void TestUiPlatform::colourEmojiShowInsideChineseText()
+{
+    QVERIFY(Fonts::textFamilyAvailable());
+    QVERIFY(Fonts::emojiFamilyAvailable());
+    // Emoji that only the emoji font has fall back to it from the text font.
+    for (const QString &emoji : {QStringLiteral("🐱"), QStringLiteral("✨"), QStringLiteral("🎉"), QStringLiteral("👨‍👩‍👧")}) {
+        QTextLayout single(emoji, Fonts::text(20));
+        single.beginLayout();
+        single.createLine();
+        single.endLayout();
+        const QList<QGlyphRun> runs = single.glyphRuns();
+        QVERIFY(!runs.isEmpty());
+        QVERIFY2(runs.first().rawFont().familyName() == Fonts::emojiFamily(), qPrintable(emoji));
+    }
+    // Emoji the CJK font also draws (in black) are marked for the emoji font, and the
+    // Chinese around them stays in the CJK font.
+    const QString line = QStringLiteral("小猫❤️答对啦☀️ 12 <b> & 🐱");
+    const QString markup = Fonts::emojiMarkup(line);
+    QVERIFY(markup.contains(QStringLiteral("&lt;b&gt; &amp;")));
+    const auto runs = familiesOf(markup);
+    QStringList families;
+    for (const auto &run : runs)
+        families << run.first;
+    QVERIFY2(families.contains(Fonts::textFamily()) && families.contains(Fonts::emojiFamily()), qPrintable(families.join(u", ")));
+    for (const QString &emoji : {QStringLiteral("❤️"), QStringLiteral("☀️"), QStringLiteral("✔️")}) {
+        const auto alone = familiesOf(Fonts::emojiMarkup(emoji));
+        QVERIFY2(!alone.isEmpty() && alone.first().first == Fonts::emojiFamily(), qPrintable(emoji));
+    }
+    QTextDocument plain;
+    plain.setDefaultFont(Fonts::text(20));
+    plain.setHtml(markup);
+    QCOMPARE(plain.toPlainText(), line);
+
+    QVERIFY(Fonts::isEmojiCluster(u"❤️"));
+    QVERIFY(Fonts::isEmojiCluster(u"⭐"));
+    QVERIFY(Fonts::isEmojiCluster(u"1️⃣"));
+    QVERIFY(!Fonts::isEmojiCluster(u"❤"));
+    QVERIFY(!Fonts::isEmojiCluster(u"猫"));
+    QVERIFY(!Fonts::isEmojiCluster(u"7"));
+    QCOMPARE(Fonts::emojiMarkup(QStringLiteral("一\n二")), QStringLiteral("一<br>二"));
+}
+
+void TestUiPlatform::pictureNamesAreOnlyLookedUp()
+{
+    QVERIFY(StorybookArtwork::isValidName(QStringLiteral("storybook_welcome_cover")));
+    QVERIFY(StorybookArtwork::isValidName(QStringLiteral("game-cover-2")));
+    for (const QString &bad : {QString(), QStringLiteral("../secret"), QStringLiteral("a/b"),
+                               QStringLiteral("a\\b"), QStringLiteral(".."), QStringLiteral("a.png"),
+                               QStringLiteral("a b"), QStringLiteral("封面"), QStringLiteral("/etc/passwd"),
+                               QStringLiteral(":/data/x")}) {
+        QVERIFY2(!StorybookArtwork::isValidName(bad), qPrintable(bad));
+        QVERIFY(StorybookArtwork::filePath(bad).isEmpty());
+        QVERIFY(StorybookArtwork::image(bad).isNull());
+    }
+    QVERIFY(!StorybookArtwork::exists(QStringLiteral("storybook_nowhere_at_all")));
+    QVERIFY(StorybookArtwork::image(QStringLiteral("storybook_nowhere_at_all")).isNull());
+}
+
+void TestUiPlatform::picturesAreFoundBesideTheProgram()
+{
+    QImage picture(8, 6, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(m_resources + QStringLiteral("/tst_ui_picture.png")));
+    QVERIFY(picture.save(m_resources + QStringLiteral("/images/tst_ui_nested.png")));
+
+    QVERIFY(StorybookArtwork::exists(QStringLiteral("tst_ui_picture")));
+    QCOMPARE(StorybookArtwork::filePath(QStringLiteral("tst_ui_picture")), m_resources + QStringLiteral("/tst_ui_picture.png"));
+    QCOMPARE(StorybookArtwork::image(QStringLiteral("tst_ui_picture")).size(), QSize(8, 6));
+    QVERIFY(StorybookArtwork::exists(QStringLiteral("tst_ui_nested")));
+    // Only the extension "png" is looked for.
+    QVERIFY(!StorybookArtwork::exists(QStringLiteral("tst_ui_picture.png")));
+}
+
+void TestUiPlatform::undecodablePictureIsMissing()
+{
+    QFile broken(m_resources + QStringLiteral("/tst_ui_broken.png"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    QVERIFY(!StorybookArtwork::filePath(QStringLiteral("tst_ui_broken")).isEmpty());
+    QVERIFY(!StorybookArtwork::exists(QStringLiteral("tst_ui_broken")));
+    QVERIFY(StorybookArtwork::image(QStringLiteral("tst_ui_broken")).isNull());
+}
+
+void TestUiPlatform::coverNames()
+{
+    QCOMPARE(StorybookArtwork::coverName(QStringLiteral("maze")), QStringLiteral("game_cover_maze"));
+    QCOMPARE(StorybookArtwork::coverName(QStringLiteral("chinese-match")), QStringLiteral("game_cover_chinese_match"));
+    QCOMPARE(StorybookArtwork::coverName(QStringLiteral("a-b-c")), QStringLiteral("game_cover_a_b_c"));
+}
+
+QTEST_MAIN(TestUiPlatform)
+#include "tst_ui_platform.moc"

@@ -1,0 +1,204 @@
+// The theme's constants, the layout rules of the welcome cover, the press spring and
+// the wrong-answer shake.
+#include "AppTheme.h"
+#include "PaintedBox.h"
+#include "SoftShadow.h"
+#include "WrongAnswerShake.h"
+
+#include <QLinearGradient>
+#include <QtTest>
+
+namespace {
+
+QColor rgb(double r, double g, double b)
+{
+    return QColor::fromRgbF(float(r), float(g), float(b));
+}
+
+} // namespace
+
+class TestUiTheme : public QObject
+{
+    Q_OBJECT
+private slots:
+    void namedColours();
+    void categoryPairs();
+    void backgroundAndFallbackWash();
+    void textStyles();
+    void welcomeLayout();
+    void pressSpringSettlesOnTarget();
+    void shakeOffsets();
+    void gradientBrushes();
+    void shadowPicture();
+};
+
+void TestUiTheme::namedColours()
+{
+    QCOMPARE(AppTheme::ink(), rgb(0.17, 0.22, 0.32));
+    QCOMPARE(AppTheme::softInk(), rgb(0.34, 0.40, 0.51));
+    QCOMPARE(AppTheme::cream(), rgb(1.0, 0.98, 0.92));
+    QCOMPARE(AppTheme::sky(), rgb(0.34, 0.72, 0.94));
+    QCOMPARE(AppTheme::purple(), rgb(0.52, 0.43, 0.90));
+    QCOMPARE(AppTheme::coral(), rgb(0.96, 0.42, 0.43));
+    QCOMPARE(AppTheme::mango(), rgb(1.0, 0.72, 0.25));
+    QCOMPARE(AppTheme::mint(), rgb(0.34, 0.78, 0.62));
+    QCOMPARE(AppTheme::goodText(), rgb(0.12, 0.53, 0.36));
+    QCOMPARE(AppTheme::hintText(), rgb(0.66, 0.43, 0.06));
+    QCOMPARE(AppTheme::ink().alphaF(), 1.0f);
+}
+
+void TestUiTheme::categoryPairs()
+{
+    QCOMPARE(AppTheme::colors(GameCategory::english), (QList<QColor>{rgb(0.29, 0.60, 0.96), AppTheme::sky()}));
+    QCOMPARE(AppTheme::colors(GameCategory::chinese), (QList<QColor>{AppTheme::coral(), rgb(1.0, 0.61, 0.51)}));
+    QCOMPARE(AppTheme::colors(GameCategory::math), (QList<QColor>{AppTheme::purple(), rgb(0.68, 0.50, 0.93)}));
+    QCOMPARE(AppTheme::colors(GameCategory::dressUp), (QList<QColor>{rgb(0.98, 0.43, 0.62), AppTheme::mango()}));
+    QCOMPARE(AppTheme::colors(GameCategory::logicThinking), (QList<QColor>{rgb(0.30, 0.67, 0.81), AppTheme::mint()}));
+    QCOMPARE(AppTheme::colors(GameCategory::coordinationMemory), (QList<QColor>{AppTheme::mint(), rgb(0.56, 0.42, 0.90)}));
+    QCOMPARE(AppTheme::colors(GameCategory::videoScience), (QList<QColor>{rgb(0.20, 0.70, 0.68), AppTheme::sky()}));
+
+    // QML passes the stored string or the enum value.
+    AppTheme theme;
+    QCOMPARE(theme.colors(QVariant(QStringLiteral("dress-up"))), AppTheme::colors(GameCategory::dressUp));
+    QCOMPARE(theme.colors(QVariant(int(GameCategory::videoScience))), AppTheme::colors(GameCategory::videoScience));
+    QCOMPARE(theme.colors(QVariant(QStringLiteral("nonsense"))), AppTheme::colors(GameCategory::english));
+}
+
+void TestUiTheme::backgroundAndFallbackWash()
+{
+    const QList<QColor> background = AppTheme::background();
+    QCOMPARE(background.size(), 3);
+    QCOMPARE(background.at(0), rgb(0.93, 0.97, 1.0));
+    QCOMPARE(background.at(1), AppTheme::cream());
+    QCOMPARE(background.at(2), rgb(1.0, 0.95, 0.84));
+
+    const QList<QColor> wash = AppTheme::artworkFallback();
+    QCOMPARE(wash.size(), 3);
+    QCOMPARE(wash.at(0).rgb(), AppTheme::sky().rgb());
+    QCOMPARE(wash.at(0).alphaF(), 0.78f);
+    QCOMPARE(wash.at(1).rgb(), AppTheme::mint().rgb());
+    QCOMPARE(wash.at(1).alphaF(), 0.68f);
+    QCOMPARE(wash.at(2), AppTheme::cream());
+}
+
+void TestUiTheme::textStyles()
+{
+    QCOMPARE(AppTheme::metrics(AppTheme::LargeTitle).pixelSize, 34.0);
+    QCOMPARE(AppTheme::metrics(AppTheme::Title2).pixelSize, 22.0);
+    QCOMPARE(AppTheme::metrics(AppTheme::Title3).pixelSize, 20.0);
+    QCOMPARE(AppTheme::metrics(AppTheme::Headline).pixelSize, 17.0);
+    QCOMPARE(AppTheme::metrics(AppTheme::Headline).weight, QFont::DemiBold);
+    QCOMPARE(AppTheme::metrics(AppTheme::Subheadline).pixelSize, 15.0);
+    QCOMPARE(AppTheme::metrics(AppTheme::Caption).pixelSize, 12.0);
+
+    const QFont boldTitle = AppTheme::styleFont(AppTheme::Title3, QFont::Bold);
+    QCOMPARE(boldTitle.pixelSize(), 20);
+    QCOMPARE(boldTitle.weight(), QFont::Bold);
+    QCOMPARE(AppTheme::styleFont(AppTheme::Headline).weight(), QFont::DemiBold);
+    // Chinese first, colour emoji next.
+    QCOMPARE(boldTitle.families(), (QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Color Emoji")}));
+}
+
+void TestUiTheme::welcomeLayout()
+{
+    QCOMPARE(AppTheme::welcomeTitleSize(1024), 54.0);
+    QCOMPARE(AppTheme::welcomeColumnWidth(1024), 410.0);
+    QCOMPARE(AppTheme::welcomeTitleSize(320), 38.0);
+    QCOMPARE(AppTheme::welcomeColumnWidth(320), 300.0);
+    QCOMPARE(AppTheme::welcomeTitleSize(400), 44.0);
+    QCOMPARE(AppTheme::welcomeColumnWidth(400), 364.0);
+    QCOMPARE(AppTheme::welcomeColumnCenterY(600), 432.0);
+    QCOMPARE(AppTheme::welcomeColumnCenterY(380), 290.0);
+}
+
+void TestUiTheme::pressSpringSettlesOnTarget()
+{
+    const QEasingCurve spring = AppTheme::spring();
+    QCOMPARE(spring.valueForProgress(0.0), 0.0);
+    QCOMPARE(spring.valueForProgress(1.0), 1.0);
+    // Under-damped: it overshoots (a bounce), but only a little.
+    qreal peak = 0;
+    for (int i = 0; i <= 100; ++i)
+        peak = qMax(peak, spring.valueForProgress(i / 100.0));
+    QVERIFY(peak > 1.02);
+    QVERIFY(peak < 1.15);
+    // Response 0.24 s: past the target before 0.2 s.
+    QVERIFY(AppTheme::springProgress(0.2) > 1.0);
+    QCOMPARE(AppTheme::pressedScale(), 0.94);
+    QCOMPARE(AppTheme::pressedOffset(), 3.0);
+    QCOMPARE(AppTheme::pressedDarkening(), 0.05);
+}
+
+void TestUiTheme::shakeOffsets()
+{
+    for (qreal whole : {0.0, 1.0, 2.0, 7.0, -3.0})
+        QCOMPARE(WrongAnswerShake::offsetFor(whole, 10), 0.0);
+    QCOMPARE(WrongAnswerShake::offsetFor(0.125, 10), 10.0);
+    QCOMPARE(WrongAnswerShake::offsetFor(0.375, 10), -10.0);
+    QCOMPARE(WrongAnswerShake::offsetFor(3.125, 10), 10.0);
+    QVERIFY(qAbs(WrongAnswerShake::offsetFor(0.25, 10)) < 1e-9);
+
+    // Two full swings right and left per unit of change.
+    int rightPeaks = 0;
+    int leftPeaks = 0;
+    for (int i = 0; i <= 800; ++i) {
+        const qreal x = WrongAnswerShake::offsetFor(i / 800.0, 10);
+        rightPeaks += qFuzzyCompare(x, 10.0);
+        leftPeaks += qFuzzyCompare(x, -10.0);
+    }
+    QCOMPARE(rightPeaks, 2);
+    QCOMPARE(leftPeaks, 2);
+
+    WrongAnswerShake shake;
+    QCOMPARE(shake.travelDistance(), 10.0);
+    QSignalSpy changed(&shake, &WrongAnswerShake::amountChanged);
+    shake.setAmount(0.125);
+    QCOMPARE(shake.offset(), 10.0);
+    shake.setAmount(0.125);
+    QCOMPARE(changed.count(), 1);
+
+    // The shake's ease-in-out curve.
+    const QEasingCurve curve = AppTheme::shakeCurve();
+    QCOMPARE(curve.valueForProgress(0.5), 0.5);
+    QVERIFY(curve.valueForProgress(0.1) < 0.1);
+    QCOMPARE(AppTheme::shakeDuration(), 360);
+}
+
+void TestUiTheme::gradientBrushes()
+{
+    // The card rim: three stops (white, mango at 0.34, white) corner to corner.
+    QColor rim = AppTheme::mango();
+    rim.setAlphaF(0.34f);
+    const QBrush brush = PaintedBox::brush(Qt::transparent, {Qt::white, rim, Qt::white}, PaintedBox::Diagonal);
+    const auto *gradient = static_cast<const QLinearGradient *>(brush.gradient());
+    QVERIFY(gradient);
+    QCOMPARE(gradient->coordinateMode(), QGradient::ObjectMode);
+    QCOMPARE(gradient->start(), QPointF(0, 0));
+    QCOMPARE(gradient->finalStop(), QPointF(1, 1));
+    QCOMPARE(gradient->stops().size(), 3);
+    QCOMPARE(gradient->stops().at(1).first, 0.5);
+    QCOMPARE(gradient->stops().at(1).second, rim);
+
+    const auto *across = static_cast<const QLinearGradient *>(
+        PaintedBox::brush(Qt::transparent, {AppTheme::purple(), AppTheme::sky()}, PaintedBox::LeadingToTrailing).gradient());
+    QCOMPARE(across->finalStop(), QPointF(1, 0));
+    // One colour is a flat fill.
+    QCOMPARE(PaintedBox::brush(Qt::transparent, {AppTheme::coral()}, PaintedBox::LeadingToTrailing).color(), AppTheme::coral());
+}
+
+void TestUiTheme::shadowPicture()
+{
+    // A 100×60 card with blur 16 and corner radius 30: dark in the middle, fading to
+    // nothing at the picture's edge, spilling beyond the card.
+    const QImage shadow = SoftShadow::render(QSizeF(100, 60), 30, 16, QColor(0, 0, 0, 255), 1.0);
+    const int m = SoftShadow::margin(16);
+    QCOMPARE(shadow.size(), QSize(100 + 2 * m, 60 + 2 * m));
+    QVERIFY(qAlpha(shadow.pixel(m + 50, m + 30)) > 200);
+    QCOMPARE(qAlpha(shadow.pixel(0, 0)), 0);
+    QVERIFY(qAlpha(shadow.pixel(m - 4, m + 30)) > 0);
+    QVERIFY(qAlpha(shadow.pixel(m - 4, m + 30)) < qAlpha(shadow.pixel(m + 4, m + 30)));
+    QVERIFY(SoftShadow::render(QSizeF(0, 0), 0, 10, Qt::black, 1.0).isNull());
+}
+
+QTEST_MAIN(TestUiTheme)
+#include "tst_ui_theme.moc"

@@ -1,0 +1,390 @@
+// The shared views in a real engine and window: every file of the module loads and
+// draws without a QML warning, and the views behave as the games expect.
+#include "Clock.h"
+#include "QuestionReading.h"
+#include "UiSetup.h"
+
+#include <QDir>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtTest>
+
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
+
+namespace {
+
+QStringList g_problems;
+QtMessageHandler g_previous = nullptr;
+
+void collectProblems(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const bool platformNoise = QByteArray(context.category ? context.category : "").startsWith("qt.qpa")
+                               || message.contains(QLatin1String("XDG_RUNTIME_DIR"));
+    if (type != QtDebugMsg && type != QtInfoMsg && !platformNoise)
+        g_problems << message;
+    if (g_previous)
+        g_previous(type, context, message);
+}
+
+struct Reading {
+    QString text;
+    QString language;
+};
+
+} // namespace
+
+class TestUiViews : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void everyViewLoadsAndDrawsWithoutWarnings();
+    void promptReadsOnceAfterItAppears();
+    void promptReadsAgainForEachNewKey();
+    void promptRemovedDuringTheWaitReadsNothing();
+    void readerButtonReadsAtOnce();
+    void pressSinksShrinksAndSpringsBack();
+    void wrongAttemptShakesAndComesToRest();
+    void gameCardShowsItsStatus();
+    void starRowFillsTheFirstStars();
+    void mascotThinksOnlyWhenThinking();
+    void answerTileKeepsItsMinimumHeight();
+    void welcomeButtonOpensTheBook();
+
+private:
+    QQuickItem *create(const QByteArray &qml);
+    static QQuickItem *findText(QQuickItem *root, const QString &text);
+    static QList<QQuickItem *> findAll(QQuickItem *root, const char *className);
+
+    std::unique_ptr<QQmlEngine> m_engine;
+    std::unique_ptr<QQuickWindow> m_window;
+    std::unique_ptr<ManualClock> m_clock;
+    QList<Reading> m_readings;
+    QList<QObject *> m_created;
+};
+
+void TestUiViews::initTestCase()
+{
+    Ui::installFonts();
+    g_previous = qInstallMessageHandler(collectProblems);
+    QuestionReading::setReader([this](const QString &text, const QString &language) {
+        m_readings.append({text, language});
+    });
+}
+
+void TestUiViews::cleanupTestCase()
+{
+    QuestionReading::setReader({});
+    qInstallMessageHandler(g_previous);
+}
+
+void TestUiViews::init()
+{
+    g_problems.clear();
+    m_readings.clear();
+    m_clock = std::make_unique<ManualClock>();
+    Clock::setCurrent(m_clock.get());
+    m_engine = std::make_unique<QQmlEngine>();
+    Ui::prepareEngine(*m_engine);
+    m_window = std::make_unique<QQuickWindow>();
+    m_window->resize(900, 700);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestUiViews::cleanup()
+{
+    qDeleteAll(m_created);
+    m_created.clear();
+    m_window.reset();
+    m_engine.reset();
+    Clock::setCurrent(nullptr);
+    m_clock.reset();
+    QVERIFY2(g_problems.isEmpty(), qPrintable(g_problems.join(u'\n')));
+}
+
+QQuickItem *TestUiViews::create(const QByteArray &qml)
+{
+    QQmlComponent component(m_engine.get());
+    component.setData("import QtQuick\nimport Pipwhistle.Ui\n" + qml, QUrl(QStringLiteral("file:///test.qml")));
+    QObject *object = component.create();
+    if (!object) {
+        g_problems << component.errorString();
+        return nullptr;
+    }
+    m_created << object;
+    auto *item = qobject_cast<QQuickItem *>(object);
+    if (item)
+        item->setParentItem(m_window->contentItem());
+    return item;
+}
+
+QQuickItem *TestUiViews::findText(QQuickItem *root, const QString &text)
+{
+    if (root->property("text").toString() == text && root->inherits("QQuickText"))
+        return root;
+    for (QQuickItem *child : root->childItems()) {
+        if (QQuickItem *found = findText(child, text))
+            return found;
+    }
+    return nullptr;
+}
+
+QList<QQuickItem *> TestUiViews::findAll(QQuickItem *root, const char *className)
+{
+    QList<QQuickItem *> result;
+    if (root->inherits(className) || QByteArray(root->metaObject()->className()).startsWith(className))
+        result << root;
+    for (QQuickItem *child : root->childItems())
+        result << findAll(child, className);
+    return result;
+}
+
+void TestUiViews::everyViewLoadsAndDrawsWithoutWarnings()
+{
+    const QStringList files = QDir(QStringLiteral(":/qt/qml/Pipwhistle/Ui")).entryList({QStringLiteral("*.qml")});
+    QVERIFY(files.size() >= 16);
+    for (const QString &file : files) {
+        const QByteArray type = QFileInfo(file).completeBaseName().toUtf8();
+        QQuickItem *item = create(type + " { width: 400; height: 320 }");
+        QVERIFY2(item, type.constData());
+        const QImage frame = m_window->grabWindow();
+        QVERIFY(!frame.isNull());
+        delete item;
+        m_created.removeOne(item);
+        QVERIFY2(g_problems.isEmpty(), qPrintable(type + ": " + g_problems.join(u'\n')));
+    }
+    // The gallery of all of them on one page draws cleanly too.
+    QQuickItem *page = create(R"(Item {
+        width: 900; height: 700
+        FairytaleGamePageBackground { anchors.fill: parent }
+        Column {
+            QuestionPrompt { text: "哪一个是小猫 🐱？"; speechID: "1" }
+            AnswerTile { width: 200; text: "小猫"; emoji: "🐱"; color: AppTheme.coral; selected: true }
+            FeedbackBubble { text: "太棒了！"; isGood: true }
+            StarRow { count: 2 }
+            PrimaryKidButton { width: 300; title: "下一关"; icon: "arrow.right"; colors: [AppTheme.mint] }
+            KidCard { padding: 0; Text { text: "卡片" } }
+            GameCard { width: 260; game: ({ id: "maze", title: "迷宫", subtitle: "走出去", icon: "map.fill", available: true }) }
+        }
+    })");
+    QVERIFY(page);
+    QVERIFY(!m_window->grabWindow().isNull());
+}
+
+void TestUiViews::promptReadsOnceAfterItAppears()
+{
+    QQuickItem *prompt = create(R"(QuestionPrompt { text: "小猫在哪里？"; language: "zh-CN"; speechID: "a" })");
+    QVERIFY(prompt);
+    m_clock->advance(219);
+    QCOMPARE(m_readings.size(), 0);
+    m_clock->advance(1);
+    QCOMPARE(m_readings.size(), 1);
+    QCOMPARE(m_readings.first().text, QStringLiteral("小猫在哪里？"));
+    QCOMPARE(m_readings.first().language, QStringLiteral("zh-CN"));
+    // Redrawing with the same key reads nothing more.
+    prompt->setProperty("text", QStringLiteral("小猫在哪里？"));
+    prompt->setProperty("speechID", QStringLiteral("a"));
+    m_clock->advance(1000);
+    QCOMPARE(m_readings.size(), 1);
+}
+
+void TestUiViews::promptReadsAgainForEachNewKey()
+{
+    QQuickItem *prompt = create(R"(QuestionPrompt { text: "one"; language: "en-US"; speechID: "1" })");
+    QVERIFY(prompt);
+    m_clock->advance(220);
+    QCOMPARE(m_readings.size(), 1);
+
+    // Same text, new speechID: the question is asked again.
+    prompt->setProperty("speechID", QStringLiteral("2"));
+    m_clock->advance(220);
+    QCOMPARE(m_readings.size(), 2);
+    QCOMPARE(m_readings.last().text, QStringLiteral("one"));
+
+    // Only the language changes: read again in the new language.
+    prompt->setProperty("language", QStringLiteral("zh-CN"));
+    m_clock->advance(220);
+    QCOMPARE(m_readings.size(), 3);
+    QCOMPARE(m_readings.last().language, QStringLiteral("zh-CN"));
+
+    // Two changes within the wait: only the last text is read.
+    prompt->setProperty("text", QStringLiteral("two"));
+    m_clock->advance(100);
+    prompt->setProperty("text", QStringLiteral("three"));
+    m_clock->advance(219);
+    QCOMPARE(m_readings.size(), 3);
+    m_clock->advance(1);
+    QCOMPARE(m_readings.size(), 4);
+    QCOMPARE(m_readings.last().text, QStringLiteral("three"));
+}
+
+void TestUiViews::promptRemovedDuringTheWaitReadsNothing()
+{
+    QQuickItem *prompt = create(R"(QuestionPrompt { text: "bye" })");
+    QVERIFY(prompt);
+    m_clock->advance(100);
+    delete prompt;
+    m_created.removeOne(prompt);
+    m_clock->advance(1000);
+    QCOMPARE(m_readings.size(), 0);
+}
+
+void TestUiViews::readerButtonReadsAtOnce()
+{
+    QQuickItem *button = create(R"(QuestionReaderButton { x: 50; y: 50; text: "Listen"; language: "en-US" })");
+    QVERIFY(button);
+    QVERIFY(button->width() > 30);
+    m_clock->advance(1000);
+    QCOMPARE(m_readings.size(), 0); // the button alone never reads by itself
+    const QPoint centre = button->mapToScene(QPointF(button->width() / 2, button->height() / 2)).toPoint();
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, centre);
+    QCOMPARE(m_readings.size(), 1);
+    QCOMPARE(m_readings.first().text, QStringLiteral("Listen"));
+    QCOMPARE(m_readings.first().language, QStringLiteral("en-US"));
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, centre);
+    QCOMPARE(m_readings.size(), 2);
+}
+
+void TestUiViews::pressSinksShrinksAndSpringsBack()
+{
+    QQuickItem *button = create(R"(BouncyButton { x: 100; y: 100; width: 200; height: 80; faceRadius: 20
+        Rectangle { anchors.fill: parent; color: "orange" } })");
+    QVERIFY(button);
+    const QPoint centre(200, 140);
+    QTest::mousePress(m_window.get(), Qt::LeftButton, {}, centre);
+    // The spring overshoots a little on its way in, then settles.
+    qreal peak = 0;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 500) {
+        peak = qMax(peak, button->property("press").toReal());
+        QTest::qWait(4);
+    }
+    QVERIFY2(peak > 1.0, qPrintable(QString::number(peak)));
+    QTRY_COMPARE(button->property("press").toReal(), 1.0);
+    QCOMPARE(button->scale(), 0.94);
+    QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, centre);
+    QTRY_COMPARE(button->property("press").toReal(), 0.0);
+    QCOMPARE(button->scale(), 1.0);
+}
+
+void TestUiViews::wrongAttemptShakesAndComesToRest()
+{
+    QQuickItem *page = create(R"(AnswerShake { width: 300; height: 200 })");
+    QVERIFY(page);
+    QObject *effect = nullptr;
+    for (QObject *child : page->findChildren<QObject *>()) {
+        if (QByteArray(child->metaObject()->className()).startsWith("WrongAnswerShake"))
+            effect = child;
+    }
+    QVERIFY(effect);
+    QCOMPARE(effect->property("offset").toReal(), 0.0);
+    qreal widest = 0;
+    page->setProperty("count", 1);
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 600) {
+        widest = qMax(widest, qAbs(effect->property("offset").toReal()));
+        QTest::qWait(5);
+    }
+    QVERIFY2(widest > 5, qPrintable(QString::number(widest)));
+    QVERIFY(widest <= 10.0);
+    QCOMPARE(effect->property("amount").toReal(), 1.0);
+    QCOMPARE(effect->property("offset").toReal(), 0.0);
+    // An unchanged count never moves the page.
+    page->setProperty("count", 1);
+    QTest::qWait(50);
+    QCOMPARE(effect->property("offset").toReal(), 0.0);
+}
+
+void TestUiViews::gameCardShowsItsStatus()
+{
+    QQuickItem *open = create(R"(GameCard { width: 260; height: 314
+        game: ({ id: "chinese-match", title: "识字拼音岛", subtitle: "听音找到汉字", icon: "character.book.closed.fill.zh", available: true }) })");
+    QVERIFY(open);
+    QCOMPARE(open->opacity(), 1.0);
+    QVERIFY(findText(open, QStringLiteral("听音找到汉字")));
+    QVERIFY(findText(open, QStringLiteral("开始"))->isVisible());
+    QVERIFY(!findText(open, QStringLiteral("正在建造中")));
+
+    QQuickItem *soon = create(R"(GameCard { width: 260; height: 314; compact: true
+        game: ({ id: "magic-builder", title: "魔法建造工坊", subtitle: "像积木一样", icon: "building.2.fill", available: false }) })");
+    QVERIFY(soon);
+    QCOMPARE(soon->opacity(), 0.72);
+    QVERIFY(findText(soon, QStringLiteral("正在建造中")));
+    QVERIFY(!findText(soon, QStringLiteral("像积木一样")));
+    QVERIFY(!findText(soon, QStringLiteral("开始"))->isVisible());
+    QCOMPARE(soon->implicitHeight(), 282.0);
+    QCOMPARE(open->implicitHeight(), 314.0);
+}
+
+void TestUiViews::starRowFillsTheFirstStars()
+{
+    const auto filledStars = [this](int count) {
+        QQuickItem *row = create("StarRow { count: " + QByteArray::number(count) + " }");
+        int filled = 0;
+        const QList<QQuickItem *> icons = findAll(row, "SymbolIcon");
+        for (QQuickItem *icon : icons)
+            filled += icon->property("name").toString() == QLatin1String("star.fill");
+        return std::pair{int(icons.size()), filled};
+    };
+    QCOMPARE(filledStars(2), (std::pair{3, 2}));
+    QCOMPARE(filledStars(0), (std::pair{3, 0}));
+    QCOMPARE(filledStars(5), (std::pair{3, 3}));
+    QCOMPARE(filledStars(-1), (std::pair{3, 0}));
+}
+
+void TestUiViews::mascotThinksOnlyWhenThinking()
+{
+    for (const char *mood : {"happy", "", "Thinking", "thinking"}) {
+        QQuickItem *mascot = create(QByteArray("MascotView { size: 100; mood: \"") + mood + "\" }");
+        QVERIFY(mascot);
+        QQuickItem *bubble = findText(mascot, QStringLiteral("💭"));
+        QVERIFY(bubble);
+        QCOMPARE(bubble->isVisible(), QByteArray(mood) == "thinking");
+        QCOMPARE(mascot->implicitWidth(), 100.0);
+    }
+}
+
+void TestUiViews::answerTileKeepsItsMinimumHeight()
+{
+    QQuickItem *plain = create(R"(AnswerTile { width: 180; text: "7" })");
+    QVERIFY(plain);
+    QCOMPARE(plain->implicitHeight(), 128.0);
+    QVERIFY(!findText(plain, QString())->isVisible()); // no picture line
+    QQuickItem *long_ = create(R"(AnswerTile { width: 140; text: "Supercalifragilistic" })");
+    QQuickItem *word = findText(long_, QStringLiteral("Supercalifragilistic"));
+    QVERIFY(word);
+    QVERIFY(word->property("minimumPixelSize").toInt() >= 18);
+}
+
+void TestUiViews::welcomeButtonOpensTheBook()
+{
+    QQuickItem *welcome = create(R"(FairytaleWelcomeView { width: 900; height: 700
+        property int opened: 0
+        onOpen: opened++ })");
+    QVERIFY(welcome);
+    QVERIFY(findText(welcome, QStringLiteral("豆铃乐园")));
+    QVERIFY(findText(welcome, QStringLiteral("翻开魔法绘本，开始今天的小冒险")));
+    QQuickItem *label = findText(welcome, QStringLiteral("进入豆铃乐园"));
+    QVERIFY(label);
+    const QPoint centre = label->mapToScene(QPointF(label->width() / 2, label->height() / 2)).toPoint();
+    // The column's centre sits at 0.72 of the height.
+    QVERIFY(qAbs(centre.y() - 0.72 * 700) < 80);
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, centre);
+    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, centre);
+    QCOMPARE(welcome->property("opened").toInt(), 2);
+}
+
+QTEST_MAIN(TestUiViews)
+#include "tst_ui_views.moc"
