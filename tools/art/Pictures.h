@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QPainter>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+namespace Art {
+
+// One picture the generator writes: its file name (without ".png"), its pixel size and
+// the function that paints it onto a transparent canvas of that size.
+struct Picture
+{
+    QString name;
+    QSize size;
+    std::function<void(QPainter &)> paint;
+};
+
+// The full-page storybook scenes: the welcome cover, the playground world, the game
+// stage and the playground lobby.
+QList<Picture> scenes();
+
+// One cover per game identifier, named "game_cover_<id with '_' for '-'>".
+QList<Picture> covers();
+
+// The game identifiers that have a cover, with their shelf, in shelf order.
+QList<std::pair<QString, QString>> coveredGames();
+
+} // namespace Art
