@@ -1,6 +1,7 @@
 // The shared views in a real engine and window: every file of the module loads and
 // draws without a QML warning, and the views behave as the games expect.
 #include "Clock.h"
+#include "GameCatalog.h"
 #include "QuestionReading.h"
 #include "UiSetup.h"
 
@@ -328,6 +329,15 @@ void TestUiViews::gameCardShowsItsStatus()
     QVERIFY(!findText(soon, QStringLiteral("开始"))->isVisible());
     QCOMPARE(soon->implicitHeight(), 282.0);
     QCOMPARE(open->implicitHeight(), 314.0);
+
+    // The shelf hands over the catalogue's own GameDefinition.
+    GameDefinition game = GameCatalog::all().first();
+    game.status = GameStatus::comingSoon;
+    QQuickItem *fromCatalogue = create("GameCard { width: 260; height: 314 }");
+    fromCatalogue->setProperty("game", QVariant::fromValue(game));
+    QVERIFY(findText(fromCatalogue, game.title.toHtmlEscaped()));
+    QVERIFY(findText(fromCatalogue, QStringLiteral("正在建造中")));
+    QCOMPARE(fromCatalogue->opacity(), 0.72);
 }
 
 void TestUiViews::starRowFillsTheFirstStars()
