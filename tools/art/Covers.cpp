@@ -630,13 +630,22 @@ void shapeAt(QPainter &p, int kind, QPointF c, qreal r, const QColor &color)
 
 void pattern(QPainter &p)
 {
-    card(p, QRectF(50, 160, 460, 140), 40, Pal::white, 0.2);
-    const int kinds[] = {0, 1, 0, 1};
-    const QColor colors[] = {Pal::coral, Pal::sky, Pal::coral, Pal::sky};
-    for (int i = 0; i < 4; ++i)
-        shapeAt(p, kinds[i], QPointF(110 + i * 86, 230), 34, colors[i]);
-    block(p, QRectF(230, 330, 100, 100), Pal::mango, QStringLiteral("?"));
-    arrow(p, QPointF(430, 310), QPointF(345, 370), Pal::white, 12);
+    // Circle, triangle, circle ... and which one comes next?
+    card(p, QRectF(75, 140, 410, 130), 40, Pal::white, 0.2);
+    shapeAt(p, 0, QPointF(135, 205), 36, Pal::coral);
+    shapeAt(p, 1, QPointF(232, 208), 36, Pal::sky);
+    shapeAt(p, 0, QPointF(329, 205), 36, Pal::coral);
+    p.setBrush(alpha(Pal::mango, 0.18));
+    p.setPen(QPen(Pal::mango, 5, Qt::DashLine, Qt::RoundCap));
+    p.drawRoundedRect(QRectF(388, 165, 80, 80), 18, 18);
+    p.setPen(Qt::NoPen);
+    label(p, QRectF(388, 160, 80, 80), QStringLiteral("?"), Pal::mango, 60, false, QFont::Bold);
+    // The answer waiting below, lifted towards the gap.
+    glow(p, QPointF(330, 375), 110, alpha(Pal::white, 0.8));
+    shapeAt(p, 1, QPointF(330, 375), 58, Pal::sky);
+    arrow(p, QPointF(380, 350), QPointF(420, 272), Pal::white, 12);
+    shapeAt(p, 2, QPointF(180, 385), 40, Pal::mint);
+    sparkle(p, QPointF(400, 420), 20, Pal::white);
 }
 
 // A small landscape picture for the spot-the-difference pair.

@@ -152,7 +152,10 @@ void magicLobby(QPainter &p)
     cloud(p, QPointF(300, 380), 340, rgb(255, 226, 236), 0.55);
     cloud(p, QPointF(1180, 470), 300, rgb(255, 226, 236), 0.5);
     glow(p, QPointF(800, 560), 560, alpha(rgb(255, 220, 170), 0.7));
-    hill(p, W, 700, 50, 0.9, H, mix(Pal::purple, Pal::mint, 0.5), 1.3);
+    hill(p, W, 700, 50, 0.9, H, lighter(mix(Pal::purple, Pal::mint, 0.45), 0.15), 1.3);
+    // The castle's own hill.
+    p.setBrush(linear({0, 640}, {0, 820}, {{0, lighter(Pal::mint, 0.1)}, {1, mix(Pal::mint, rgb(60, 120, 110), 0.4)}}));
+    p.drawEllipse(QPointF(800, 770), 420, 110);
     castle(p, QPointF(800, 690), 430);
     for (qreal x : {140.0, 250.0, 1360.0, 1470.0})
         pine(p, QPointF(x, 760), 180, mix(rgb(60, 120, 110), Pal::purple, 0.3));
