@@ -44,14 +44,21 @@ ProgressStore &PipwhistleApp::progress()
     return *m_progress;
 }
 
+QQmlEngine &PipwhistleApp::engine()
+{
+    if (!m_engine)
+        m_engine = std::make_unique<QQmlEngine>();
+    return *m_engine;
+}
+
 bool PipwhistleApp::start()
 {
-    m_engine = std::make_unique<QQmlEngine>();
-    m_engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-    QQmlComponent component(m_engine.get(), QUrl(QStringLiteral("qrc:/qt/qml/Pipwhistle/App/PipwhistleWindow.qml")));
+    QQmlComponent component(&engine(), QUrl(QStringLiteral("qrc:/qt/qml/Pipwhistle/App/PipwhistleWindow.qml")));
     QObject *root = component.create();
     m_window = qobject_cast<QQuickWindow *>(root);
     if (!m_window) {
+        // Only a broken build gets here; say why before giving up.
+        qCritical("%s", qPrintable(component.errorString()));
         delete root;
         return false;
     }

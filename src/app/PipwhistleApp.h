@@ -23,9 +23,10 @@ public:
 
     ProgressStore &progress();
 
-    // Prepares the engine and shows the window with the root view.
+    // The engine of the window (made on first use; prepare it before start()).
+    QQmlEngine &engine();
+    // Shows the window with the root view.
     bool start();
-    QQmlEngine *engine() const { return m_engine.get(); }
     QQuickWindow *window() const { return m_window; }
 
 private:

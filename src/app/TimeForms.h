@@ -15,7 +15,8 @@
 class PinForm : public QObject
 {
     Q_OBJECT
-    QML_ANONYMOUS
+    QML_ELEMENT
+    QML_UNCREATABLE("The setup and lock overlays make their own forms")
     Q_PROPERTY(EntertainmentTimeController *controller READ controller WRITE setController NOTIFY controllerChanged)
     Q_PROPERTY(QString pin READ pin NOTIFY pinChanged)
     Q_PROPERTY(QString error READ error NOTIFY errorChanged)

@@ -1,14 +1,19 @@
 #include "PipwhistleApp.h"
+#include "UiSetup.h"
 
 #include <QGuiApplication>
 #include <QtQml/qqmlextensionplugin.h>
 
+Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
+Q_IMPORT_QML_PLUGIN(Pipwhistle_AudioPlugin)
 Q_IMPORT_QML_PLUGIN(Pipwhistle_AppPlugin)
 
 int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
+    Ui::installFonts();
     PipwhistleApp app;
+    Ui::prepareEngine(app.engine());
     if (!app.start())
         return 1;
     return application.exec();

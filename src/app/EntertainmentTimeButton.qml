@@ -1,0 +1,71 @@
+import QtQuick
+import Pipwhistle.Ui
+import Pipwhistle.App
+
+// The time chip of the top bars: the play time left (or no limit); a tap opens the
+// parent's setup with a close button.
+BouncyButton {
+    id: chip
+
+    required property EntertainmentTimeController controller
+
+    objectName: "timeChip"
+    faceRadius: 18
+    Accessible.role: Accessible.Button
+    Accessible.name: controller.accessibleTimeLabel
+    onClicked: controller.requestCancellableSetup()
+
+    Item {
+        implicitWidth: label.implicitWidth + 32
+        implicitHeight: label.implicitHeight + 24
+
+        SoftShadow {
+            anchors.fill: parent
+            cornerRadius: 18
+            blur: 7
+            offsetY: 4
+            color: AppTheme.alpha(AppTheme.ink, 0.18)
+        }
+        PaintedBox {
+            anchors.fill: parent
+            radius: 18
+            color: AppTheme.alpha("white", 0.94)
+            strokeWidth: 2.5
+            strokeColor: AppTheme.alpha(AppTheme.mango, 0.86)
+        }
+        Row {
+            id: label
+            anchors.centerIn: parent
+            spacing: 6
+
+            SymbolIcon {
+                anchors.verticalCenter: parent.verticalCenter
+                name: chip.controller.isUnlimited ? "infinity" : "hourglass"
+                size: metrics.font.pixelSize
+                font.weight: Font.Bold
+                color: AppTheme.ink
+            }
+            // Every digit takes the same width, so the chip does not jitter as the
+            // seconds change.
+            Row {
+                anchors.verticalCenter: parent.verticalCenter
+                Repeater {
+                    model: chip.controller.timeLabel.split("")
+                    Text {
+                        required property string modelData
+                        width: modelData >= "0" && modelData <= "9" ? metrics.advanceWidth : implicitWidth
+                        horizontalAlignment: Text.AlignHCenter
+                        text: modelData
+                        font: metrics.font
+                        color: AppTheme.ink
+                    }
+                }
+            }
+        }
+        TextMetrics {
+            id: metrics
+            font: AppTheme.font(AppTheme.Headline, Font.Bold)
+            text: "0"
+        }
+    }
+}

@@ -1,0 +1,268 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Pipwhistle.Ui
+import Pipwhistle.App
+
+// The parent's dialog that starts a play session: quick choices, a slider or no limit,
+// the four-digit parent PIN, and the confirm button. It can only be closed by a
+// successful confirmation, unless it was opened from the time chip.
+Item {
+    id: overlay
+
+    required property EntertainmentTimeController controller
+
+    TimeSetupForm {
+        id: form
+        controller: overlay.controller
+    }
+
+    // Everything beneath takes no input.
+    Rectangle {
+        anchors.fill: parent
+        color: Qt.rgba(0, 0, 0, 0.58)
+        MouseArea {
+            anchors.fill: parent
+            hoverEnabled: true
+            onWheel: function(wheel) { wheel.accepted = true }
+        }
+    }
+
+    Item {
+        id: card
+        width: Math.min(650, overlay.width - 48)
+        height: Math.min(620, overlay.height - 48, content.implicitHeight + 48)
+        anchors.centerIn: parent
+
+        SoftShadow {
+            anchors.fill: parent
+            cornerRadius: 32
+            blur: 28
+            offsetY: 16
+            color: Qt.rgba(0, 0, 0, 0.34)
+        }
+        PaintedBox {
+            anchors.fill: parent
+            radius: 32
+            color: AppTheme.alpha(AppTheme.cream, 0.98)
+        }
+
+        Flickable {
+            anchors.fill: parent
+            clip: true
+            contentWidth: width
+            contentHeight: content.implicitHeight + 48
+            boundsBehavior: Flickable.StopAtBounds
+
+            ColumnLayout {
+                id: content
+                x: 24
+                y: 24
+                width: card.width - 48
+                spacing: 17
+
+                // Header.
+                RowLayout {
+                    Layout.fillWidth: true
+                    ColumnLayout {
+                        spacing: 4
+                        Row {
+                            spacing: 8
+                            SymbolIcon {
+                                anchors.verticalCenter: parent.verticalCenter
+                                name: "hourglass.circle.fill"
+                                size: 28
+                                color: AppTheme.ink
+                            }
+                            Text {
+                                anchors.verticalCenter: parent.verticalCenter
+                                text: "设置娱乐时间"
+                                font: AppTheme.sizedFont(28, Font.Black)
+                                color: AppTheme.ink
+                            }
+                        }
+                        Text {
+                            text: "时间结束后，乐园会自动锁定"
+                            font: AppTheme.font(AppTheme.Subheadline, Font.Bold)
+                            color: AppTheme.softInk
+                        }
+                    }
+                    Item { Layout.fillWidth: true }
+                    BouncyButton {
+                        objectName: "setupClose"
+                        visible: overlay.controller.setupCanBeCancelled
+                        faceRadius: 22
+                        Accessible.name: "关闭"
+                        onClicked: form.close()
+                        Rectangle {
+                            implicitWidth: 44
+                            implicitHeight: 44
+                            radius: 22
+                            color: AppTheme.alpha("white", 0.82)
+                            SymbolIcon {
+                                anchors.centerIn: parent
+                                name: "xmark"
+                                size: AppTheme.font(AppTheme.Headline).pixelSize
+                                font.weight: Font.Bold
+                                color: AppTheme.ink
+                            }
+                        }
+                    }
+                }
+
+                // Quick choices and no limit.
+                RowLayout {
+                    Layout.fillWidth: true
+                    spacing: 10
+                    Repeater {
+                        model: [15, 30, 60]
+                        ChoiceButton {
+                            required property int modelData
+                            Layout.fillWidth: true
+                            Layout.preferredWidth: 1
+                            text: modelData + " 分钟"
+                            fill: form.selectedChoice === modelData ? AppTheme.mango : AppTheme.alpha("white", 0.8)
+                            onClicked: form.chooseMinutes(modelData)
+                        }
+                    }
+                    ChoiceButton {
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1
+                        text: "无限制"
+                        symbol: "infinity"
+                        fill: form.isUnlimited ? AppTheme.mint : AppTheme.alpha("white", 0.8)
+                        onClicked: form.chooseUnlimited()
+                    }
+                }
+
+                // Slider box.
+                PaintedBox {
+                    Layout.fillWidth: true
+                    implicitHeight: sliderBox.implicitHeight + 28
+                    radius: 18
+                    color: AppTheme.alpha(AppTheme.sky, 0.16)
+                    ColumnLayout {
+                        id: sliderBox
+                        anchors.fill: parent
+                        anchors.margins: 14
+                        spacing: 6
+                        Text {
+                            Layout.fillWidth: true
+                            text: form.caption
+                            font: AppTheme.font(AppTheme.Headline, Font.Bold)
+                            color: AppTheme.ink
+                        }
+                        Slider {
+                            id: slider
+                            objectName: "minutesSlider"
+                            Layout.fillWidth: true
+                            from: 10
+                            to: 120
+                            stepSize: 5
+                            snapMode: Slider.SnapAlways
+                            value: form.minutes
+                            enabled: !form.isUnlimited
+                            opacity: enabled ? 1 : 0.45
+                            onPressedChanged: if (pressed) form.beginSliding()
+                            onMoved: form.minutes = value
+                            background: Rectangle {
+                                x: slider.leftPadding
+                                y: slider.topPadding + slider.availableHeight / 2 - height / 2
+                                width: slider.availableWidth
+                                height: 6
+                                radius: 3
+                                color: AppTheme.alpha(AppTheme.softInk, 0.2)
+                                Rectangle {
+                                    width: slider.visualPosition * parent.width
+                                    height: parent.height
+                                    radius: 3
+                                    color: AppTheme.purple
+                                }
+                            }
+                            handle: Rectangle {
+                                x: slider.leftPadding + slider.visualPosition * (slider.availableWidth - width)
+                                y: slider.topPadding + slider.availableHeight / 2 - height / 2
+                                width: 28
+                                height: 28
+                                radius: 14
+                                color: "white"
+                                border.color: AppTheme.alpha(AppTheme.ink, 0.12)
+                            }
+                        }
+                    }
+                }
+
+                // PIN box.
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    spacing: 7
+                    Text {
+                        text: form.pinHint
+                        font: AppTheme.font(AppTheme.Subheadline, Font.Bold)
+                        color: AppTheme.softInk
+                    }
+                    PinField {
+                        id: pinField
+                        objectName: "setupPin"
+                        form: form
+                        Layout.fillWidth: true
+                        Layout.preferredHeight: 52
+                        placeholderText: "四位数字"
+                        cornerRadius: 16
+                        sidePadding: 15
+                    }
+                    Text {
+                        visible: form.error !== ""
+                        text: form.error
+                        font: AppTheme.font(AppTheme.Caption, Font.Bold)
+                        color: AppTheme.coral
+                    }
+                }
+
+                // Confirm.
+                BouncyButton {
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: 58
+                    faceRadius: 20
+                    Accessible.name: "确定，进入乐园"
+                    onClicked: form.confirm()
+                    Item {
+                        anchors.fill: parent
+                        PaintedBox {
+                            anchors.fill: parent
+                            radius: 20
+                            fillStops: [AppTheme.purple, AppTheme.sky]
+                            fillDirection: PaintedBox.LeadingToTrailing
+                        }
+                        Row {
+                            anchors.centerIn: parent
+                            spacing: 8
+                            SymbolIcon {
+                                anchors.verticalCenter: parent.verticalCenter
+                                name: "sparkles"
+                                size: confirmText.font.pixelSize
+                                color: "white"
+                            }
+                            Text {
+                                id: confirmText
+                                anchors.verticalCenter: parent.verticalCenter
+                                text: "确定，进入乐园"
+                                font: AppTheme.font(AppTheme.Title3, Font.Bold)
+                                color: "white"
+                            }
+                        }
+                    }
+                }
+            }
+        }
+
+        PaintedBox {
+            anchors.fill: parent
+            radius: 32
+            strokeWidth: 4
+            strokeColor: AppTheme.alpha("white", 0.92)
+        }
+    }
+
+    Component.onCompleted: pinField.forceActiveFocus()
+}

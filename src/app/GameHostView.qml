@@ -1,0 +1,153 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Qt5Compat.GraphicalEffects
+import Pipwhistle.Ui
+import Pipwhistle.App
+
+// The page on which one game is played: a top bar (back to the shelf, the task title,
+// the time chip) over the game view chosen for the game's identifier. When the play
+// reports, the game is blurred and dimmed under the completion card; "下一关" builds the
+// game afresh as a new play.
+Item {
+    id: page
+
+    property alias gameId: host.gameId
+    required property EntertainmentTimeController timeController
+    readonly property GameHostController host: host
+    readonly property Item gameView: gameLoader.item
+
+    function goBack() {
+        if (StackView.status === StackView.Active)
+            StackView.view.pop()
+    }
+
+    GameHostController {
+        id: host
+        onPlayIdChanged: gameLoader.build()
+    }
+
+    StackView.onActivated: host.pageAppeared()
+
+    FairytaleGamePageBackground {
+        anchors.fill: parent
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.topMargin: 10
+            Layout.bottomMargin: 8
+            Layout.leftMargin: 22
+            Layout.rightMargin: 22
+            spacing: 12
+
+            ShellBackButton {
+                label: "返回书架"
+                labelFont: AppTheme.font(AppTheme.Title3, Font.Bold)
+                sidePadding: 20
+                capPadding: 15
+                radius: 20
+                fill: AppTheme.alpha(AppTheme.cream, 0.96)
+                rimWidth: 3
+                rimColor: AppTheme.alpha(AppTheme.mango, 0.9)
+                shadowBlur: 7
+                shadowY: 4
+                onClicked: page.goBack()
+            }
+            Item { Layout.fillWidth: true }
+            Column {
+                spacing: 2
+                Text {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: "✦ 魔法书任务 ✦"
+                    font: AppTheme.font(AppTheme.Caption, Font.Bold)
+                    color: AppTheme.purple
+                }
+                Text {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: host.title
+                    font: AppTheme.font(AppTheme.Title3, Font.Bold)
+                    color: AppTheme.ink
+                }
+            }
+            Item { Layout.fillWidth: true }
+            EntertainmentTimeButton {
+                controller: page.timeController
+            }
+        }
+
+        Item {
+            id: gameArea
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.leftMargin: 42
+            Layout.rightMargin: 42
+            Layout.bottomMargin: 24
+            // A finished game lies blurred and inert under the card.
+            enabled: !host.hasResult
+            layer.enabled: host.hasResult
+            layer.effect: FastBlur {
+                radius: 12
+            }
+
+            Loader {
+                id: gameLoader
+                anchors.fill: parent
+
+                // Builds the view of the current play (the "正在建造" card when the game
+                // has none) and hands the play's completion callback to its game.
+                property string builtPlay
+                function build() {
+                    if (builtPlay === host.playId)
+                        return
+                    builtPlay = host.playId
+                    active = false
+                    if (host.underConstruction)
+                        sourceComponent = underConstruction
+                    else
+                        setSource(host.viewUrl, host.viewProperties)
+                    active = true
+                }
+                active: false
+                onLoaded: host.attachView(item)
+            }
+        }
+    }
+
+    Component {
+        id: underConstruction
+        UnderConstructionCard {}
+    }
+
+    // The finished play: a dimming layer over the whole page and the card above it.
+    Rectangle {
+        anchors.fill: parent
+        visible: host.hasResult
+        color: Qt.rgba(0, 0, 0, 0.18)
+        MouseArea {
+            anchors.fill: parent
+            hoverEnabled: true
+            onWheel: function(wheel) { wheel.accepted = true }
+        }
+    }
+    Loader {
+        id: completion
+        anchors.centerIn: parent
+        z: 2
+        active: host.hasResult
+        sourceComponent: CompletionCard {
+            maxWidth: page.width - 44
+            emoji: host.resultEmoji
+            headline: host.resultHeadline
+            stars: host.resultStars
+            scoreLine: host.resultScoreLine
+            onNextLevel: host.nextLevel()
+        }
+    }
+
+    Component.onCompleted: gameLoader.build()
+}

@@ -1,0 +1,55 @@
+import QtQuick
+
+// Where an overlay appears: built afresh each time it is shown (so it starts from its
+// own initial state), fading in (and growing from `hiddenScale`), and fading out before
+// it goes. It takes all input from the moment it is shown.
+Item {
+    id: slot
+
+    property bool shown: false
+    property real hiddenScale: 1
+    property Component sourceComponent
+    readonly property Item item: loader.item
+
+    function appear() {
+        leave.stop();
+        loader.enabled = true;
+        loader.active = false;
+        loader.opacity = 0;
+        loader.scale = slot.hiddenScale;
+        loader.active = true;
+        arrive.restart();
+    }
+
+    onShownChanged: {
+        if (shown)
+            appear();
+        else if (loader.active) {
+            // Gone for input at once; the picture fades after.
+            loader.enabled = false;
+            leave.restart();
+        }
+    }
+    Component.onCompleted: if (shown) appear()
+
+    Loader {
+        id: loader
+        anchors.fill: parent
+        active: false
+        sourceComponent: slot.sourceComponent
+    }
+
+    ParallelAnimation {
+        id: arrive
+        NumberAnimation { target: loader; property: "opacity"; to: 1; duration: 260; easing.type: Easing.OutCubic }
+        NumberAnimation { target: loader; property: "scale"; to: 1; duration: 300; easing.type: Easing.OutBack; easing.overshoot: 0.6 }
+    }
+    SequentialAnimation {
+        id: leave
+        ParallelAnimation {
+            NumberAnimation { target: loader; property: "opacity"; to: 0; duration: 200; easing.type: Easing.InCubic }
+            NumberAnimation { target: loader; property: "scale"; to: slot.hiddenScale; duration: 200; easing.type: Easing.InCubic }
+        }
+        ScriptAction { script: loader.active = false }
+    }
+}

@@ -1,0 +1,124 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Pipwhistle.Ui
+import Pipwhistle.App
+
+// The child's home once the book is open: the lobby picture, a heading, a hint and a
+// rail of category portals. It holds the one navigation stack: portals push shelves,
+// shelves push game pages.
+Item {
+    id: playground
+
+    required property EntertainmentTimeController timeController
+    readonly property StackView stack: navigation
+
+    StackView {
+        id: navigation
+        anchors.fill: parent
+        initialItem: lobby
+    }
+
+    Component {
+        id: shelfPage
+        CategoryShelfView {
+            timeController: playground.timeController
+        }
+    }
+
+    Component {
+        id: lobby
+
+        Item {
+            id: page
+
+            readonly property var rail: ShellCatalog.portalRail(width, height)
+
+            function openShelf(category) {
+                // One push per tap, and only from the page on top.
+                if (StackView.status === StackView.Active)
+                    StackView.view.push(shelfPage, { category: category })
+            }
+
+            StorybookArtImage {
+                anchors.fill: parent
+                name: "storybook_magic_lobby"
+            }
+            Rectangle {
+                anchors.fill: parent
+                gradient: Gradient {
+                    GradientStop { position: 0.0; color: AppTheme.alpha(AppTheme.ink, 0.2) }
+                    GradientStop { position: 0.5; color: "transparent" }
+                    GradientStop { position: 1.0; color: AppTheme.alpha(AppTheme.ink, 0.16) }
+                }
+            }
+
+            ColumnLayout {
+                anchors.fill: parent
+                spacing: 0
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    Layout.topMargin: 54
+                    Layout.leftMargin: 22
+                    Layout.rightMargin: 22
+                    spacing: 14
+                    Item { Layout.fillWidth: true }
+                    EntertainmentTimeButton {
+                        controller: playground.timeController
+                    }
+                }
+                Item { Layout.fillHeight: true; Layout.minimumHeight: 4 }
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    spacing: 8
+                    ShadowedText {
+                        Layout.alignment: Qt.AlignHCenter
+                        text: "✦ 选择游戏小屋 ✦"
+                        font: AppTheme.sizedFont(28, Font.Black)
+                        color: "white"
+                        shadowColor: AppTheme.alpha(AppTheme.ink, 0.72)
+                        shadowBlur: 3
+                        shadowY: 2
+                    }
+                    ShadowedText {
+                        Layout.alignment: Qt.AlignHCenter
+                        text: "左右滑一滑，点卡片就能开始玩"
+                        font: AppTheme.font(AppTheme.Headline, Font.Bold)
+                        color: AppTheme.alpha("white", 0.94)
+                        shadowColor: AppTheme.alpha(AppTheme.ink, 0.72)
+                        shadowBlur: 2
+                        shadowY: 1
+                    }
+                    ListView {
+                        id: rail
+                        objectName: "portalRail"
+                        Layout.fillWidth: true
+                        Layout.preferredHeight: page.rail.height + 12
+                        orientation: ListView.Horizontal
+                        spacing: 18
+                        leftMargin: page.rail.inset
+                        rightMargin: page.rail.inset
+                        boundsBehavior: Flickable.StopAtBounds
+                        clip: false
+                        model: ShellCatalog.categories()
+                        delegate: BouncyButton {
+                            required property string modelData
+                            y: 6
+                            width: page.rail.width
+                            height: page.rail.height
+                            faceRadius: 32
+                            Accessible.name: ShellCatalog.shelfName(modelData)
+                            onClicked: page.openShelf(modelData)
+                            CategoryPortal {
+                                anchors.fill: parent
+                                category: modelData
+                            }
+                        }
+                    }
+                }
+                Item { Layout.fillHeight: true; Layout.minimumHeight: 10 }
+            }
+        }
+    }
+}

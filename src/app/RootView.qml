@@ -1,0 +1,75 @@
+import QtQuick
+import Pipwhistle.Ui
+import Pipwhistle.App
+
+// The root of the window: the storybook cover until the child opens the book, then
+// the playground; the parent's setup overlay above the playground and the lock overlay
+// above everything. Whatever an overlay covers takes no input.
+Item {
+    id: root
+
+    readonly property RootState shell: rootState
+
+    RootState {
+        id: rootState
+    }
+
+    Item {
+        id: content
+        anchors.fill: parent
+        enabled: !rootState.setupVisible && !rootState.lockVisible
+
+        // The cover fades and shrinks a little as the book opens, then goes.
+        Loader {
+            id: cover
+            anchors.fill: parent
+            active: !rootState.hasOpenedStorybook || opacity > 0
+            opacity: rootState.hasOpenedStorybook ? 0 : 1
+            scale: rootState.hasOpenedStorybook ? 0.98 : 1
+            Behavior on opacity { NumberAnimation { duration: 540; easing.type: Easing.OutCubic } }
+            Behavior on scale { NumberAnimation { duration: 540; easing.type: Easing.OutCubic } }
+            sourceComponent: FairytaleWelcomeView {
+                onOpen: rootState.openStorybook()
+            }
+        }
+
+        // The playground comes in from the trailing edge.
+        Loader {
+            id: playground
+            width: parent.width
+            height: parent.height
+            active: rootState.hasOpenedStorybook
+            opacity: 0
+            x: width
+            onLoaded: enter.start()
+            sourceComponent: PlaygroundView {
+                timeController: rootState.timeController
+            }
+            ParallelAnimation {
+                id: enter
+                NumberAnimation { target: playground; property: "x"; to: 0; duration: 540; easing.type: Easing.OutBack; easing.overshoot: 0.5 }
+                NumberAnimation { target: playground; property: "opacity"; to: 1; duration: 400; easing.type: Easing.OutCubic }
+            }
+        }
+    }
+
+    OverlaySlot {
+        anchors.fill: parent
+        z: 10
+        shown: rootState.setupVisible
+        hiddenScale: 0.96
+        enabled: !rootState.lockVisible
+        sourceComponent: EntertainmentTimeSetupOverlay {
+            controller: rootState.timeController
+        }
+    }
+
+    OverlaySlot {
+        anchors.fill: parent
+        z: 20
+        shown: rootState.lockVisible
+        sourceComponent: EntertainmentTimeLockOverlay {
+            controller: rootState.timeController
+        }
+    }
+}

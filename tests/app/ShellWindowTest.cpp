@@ -1,0 +1,174 @@
+#include "ShellWindowTest.h"
+
+#include <QtQml/qqml.h>
+
+namespace ShellTest {
+
+QStringList &warnings()
+{
+    static QStringList list;
+    return list;
+}
+
+namespace {
+QtMessageHandler previousHandler = nullptr;
+
+void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    // The offscreen platform's notes about the runtime folder are not the program's.
+    if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith(QLatin1String("QStandardPaths:")))
+        warnings().append(message);
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+} // namespace
+
+void installWarningCollector()
+{
+    if (!previousHandler)
+        previousHandler = qInstallMessageHandler(collect);
+}
+
+QQuickItem *findItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &match)
+{
+    if (!root || !root->isVisible())
+        return nullptr;
+    if (match(root))
+        return root;
+    for (QQuickItem *child : root->childItems()) {
+        if (QQuickItem *found = findItem(child, match))
+            return found;
+    }
+    return nullptr;
+}
+
+QQuickItem *findText(QQuickItem *root, const QString &text)
+{
+    return findItem(root, [&](QQuickItem *item) {
+        return item->inherits("QQuickText") && item->property("text").toString() == text;
+    });
+}
+
+QQuickItem *findNamed(QQuickItem *root, const QString &objectName)
+{
+    return findItem(root, [&](QQuickItem *item) { return item->objectName() == objectName; });
+}
+
+QPoint centre(QQuickItem *item)
+{
+    return item ? item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint() : QPoint(-1, -1);
+}
+
+bool isShown(QQuickItem *item)
+{
+    // Inside the window (not sliding in or out of it).
+    if (!item || !item->window() || !QRectF(QPointF(), item->window()->size()).contains(centre(item)))
+        return false;
+    for (QQuickItem *i = item; i; i = i->parentItem()) {
+        if (!i->isVisible() || i->opacity() < 0.5)
+            return false;
+    }
+    return item != nullptr;
+}
+
+void click(QQuickWindow *window, QQuickItem *item)
+{
+    QVERIFY(item);
+    if (qEnvironmentVariableIsSet("PW_TEST_TRACE"))
+        qDebug() << "click" << item << item->mapToScene(QPointF()) << item->size();
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+}
+
+} // namespace ShellTest
+
+ShellFixture::ShellFixture()
+{
+    static const bool registered = [] {
+        qmlRegisterType<ReportingGame>("PipwhistleTest", 1, 0, "ReportingGame");
+        Ui::installFonts();
+        return true;
+    }();
+    Q_UNUSED(registered)
+    ShellTest::installWarningCollector();
+    ShellTest::warnings().clear();
+    SettingsStore::setStandard(&settings);
+    Clock::setCurrent(&clock);
+    // The first two games of the Chinese shelf are played by the stand-in game.
+    const QString view = QUrl::fromLocalFile(QStringLiteral(PW_SOURCE_DIR "/tests/app/ReportingGameView.qml")).toString();
+    GameDispatch::setExtraRows({{QStringLiteral("chinese-match"), QStringLiteral("ReportingGame"), view}});
+    app = std::make_unique<PipwhistleApp>();
+    Ui::prepareEngine(app->engine());
+    if (app->start()) {
+        window()->resize(1180, 820);
+        QTest::qWaitForWindowExposed(window());
+    }
+}
+
+ShellFixture::~ShellFixture()
+{
+    app.reset();
+    GameDispatch::setExtraRows({});
+    Clock::setCurrent(nullptr);
+    SettingsStore::setStandard(nullptr);
+}
+
+RootState *ShellFixture::shell() const
+{
+    QQuickItem *rootView = root()->childItems().value(0);
+    return rootView ? rootView->property("shell").value<RootState *>() : nullptr;
+}
+
+QQuickItem *ShellFixture::timeChip() const
+{
+    // The chip on top: the last one shown (the playground's lies under pushed pages).
+    QQuickItem *shown = nullptr;
+    ShellTest::findItem(root(), [&](QQuickItem *item) {
+        if (item->objectName() == QLatin1String("timeChip") && ShellTest::isShown(item)
+            && item->mapToScene(QPointF()).x() >= 0 && item->mapToScene(QPointF()).x() < window()->width())
+            shown = item;
+        return false;
+    });
+    return shown;
+}
+
+QString ShellFixture::chipLabel() const
+{
+    QString label;
+    ShellTest::findItem(timeChip(), [&](QQuickItem *item) {
+        if (item->inherits("QQuickText") && !item->property("font").value<QFont>().family().contains(QLatin1String("Material")))
+            label += item->property("text").toString();
+        return false;
+    });
+    return label;
+}
+
+bool ShellFixture::waitShown(const QString &label, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return ShellTest::isShown(text(label)); }, timeoutMs);
+}
+
+bool ShellFixture::waitGone(const QString &label, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return !ShellTest::isShown(text(label)); }, timeoutMs);
+}
+
+bool ShellFixture::clickText(const QString &label, int timeoutMs)
+{
+    if (!waitShown(label, timeoutMs))
+        return false;
+    ShellTest::click(window(), text(label));
+    return true;
+}
+
+void ShellFixture::typeInto(const QString &fieldName, const QString &keys)
+{
+    QQuickItem *field = ShellTest::findNamed(root(), fieldName);
+    QVERIFY2(field, qPrintable(fieldName));
+    ShellTest::click(window(), field);
+    // Each character as typed, full-width and other scripts' digits included.
+    for (QChar c : keys) {
+        const Qt::Key key = c.unicode() < 0x80 && c.isLetterOrNumber() ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, window(), key, QString(c), Qt::NoModifier);
+    }
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+// What the window tests share: an application on an in-memory store and a manual
+// clock, a stand-in game, and helpers that find items by their text and click them as
+// a child would.
+
+#include "Clock.h"
+#include "GameBase.h"
+#include "GameDispatch.h"
+#include "PipwhistleApp.h"
+#include "ProgressStore.h"
+#include "RootState.h"
+#include "SettingsStore.h"
+#include "UiSetup.h"
+
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+
+#include <functional>
+
+class ReportingGame : public GameBase
+{
+    Q_OBJECT
+public:
+    using GameBase::GameBase;
+    Q_INVOKABLE void report(int score, int stars) { complete(score, stars); }
+};
+
+namespace ShellTest {
+
+// Collects every warning Qt prints while a test runs.
+QStringList &warnings();
+void installWarningCollector();
+
+// The first visible item below `root` matching `match`, depth first.
+QQuickItem *findItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &match);
+// A visible text item showing exactly `text`.
+QQuickItem *findText(QQuickItem *root, const QString &text);
+QQuickItem *findNamed(QQuickItem *root, const QString &objectName);
+// Whether the item can be seen: its centre is in the window, and it and all its
+// ancestors are visible and opaque enough.
+bool isShown(QQuickItem *item);
+QPoint centre(QQuickItem *item);
+// A left click at the centre of `item`, through the window.
+void click(QQuickWindow *window, QQuickItem *item);
+
+} // namespace ShellTest
+
+// One running application, set up as main() sets it up, on test state.
+class ShellFixture
+{
+public:
+    ShellFixture();
+    ~ShellFixture();
+
+    MemorySettingsStore settings;
+    ManualClock clock;
+    std::unique_ptr<PipwhistleApp> app;
+
+    QQuickWindow *window() const { return app->window(); }
+    QQuickItem *root() const { return window()->contentItem(); }
+    RootState *shell() const;
+    EntertainmentTimeController *time() const { return shell()->timeController(); }
+    QQuickItem *text(const QString &text) const { return ShellTest::findText(root(), text); }
+    // The time chip of the page on top, and what it reads.
+    QQuickItem *timeChip() const;
+    QString chipLabel() const;
+    // Waits for a text to be shown, then clicks it.
+    bool clickText(const QString &text, int timeoutMs = 5000);
+    bool waitShown(const QString &text, int timeoutMs = 5000);
+    bool waitGone(const QString &text, int timeoutMs = 5000);
+    void typeInto(const QString &fieldName, const QString &keys);
+};

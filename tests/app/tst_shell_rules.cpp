@@ -1,0 +1,297 @@
+// The shell's rules without a window: the host's plays, the dispatch table, the
+// playground's shelves and rail sizes.
+#include "Clock.h"
+#include "GameBase.h"
+#include "GameCatalog.h"
+#include "GameDispatch.h"
+#include "GameHostController.h"
+#include "ProgressStore.h"
+#include "SettingsStore.h"
+#include "ShellCatalog.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// A game that reports when told to.
+class ScriptedGame : public GameBase
+{
+public:
+    using GameBase::GameBase;
+    void reportNow(qint64 score, qint64 stars) { complete(score, stars); }
+    void reportLater(int ms, qint64 score, qint64 stars) { completeAfter(ms, score, stars); }
+};
+
+// What the host reads of a game view: its root item's `game` property.
+struct FakeView
+{
+    QObject item;
+    ScriptedGame *game = new ScriptedGame(&item);
+    FakeView() { item.setProperty("game", QVariant::fromValue<QObject *>(game)); }
+};
+
+// A host page with a game of `id` on it.
+struct HostedGame
+{
+    GameHostController host;
+    FakeView view;
+    HostedGame(ProgressStore &store, const QString &id)
+        : host(store)
+    {
+        host.setGameId(id);
+        host.attachView(&view.item);
+    }
+    ScriptedGame &game() { return *view.game; }
+};
+} // namespace
+
+class ShellRulesTest : public QObject
+{
+    Q_OBJECT
+
+    MemorySettingsStore settings;
+    std::unique_ptr<ManualClock> clock;
+    std::unique_ptr<ProgressStore> store;
+
+private slots:
+    void init()
+    {
+        settings.clear();
+        SettingsStore::setStandard(&settings);
+        clock = std::make_unique<ManualClock>();
+        Clock::setCurrent(clock.get());
+        store = std::make_unique<ProgressStore>(settings);
+    }
+    void cleanup()
+    {
+        store.reset();
+        Clock::setCurrent(nullptr);
+        clock.reset();
+        SettingsStore::setStandard(nullptr);
+    }
+
+    void onlyTheFirstReportOfAPlayCounts()
+    {
+        HostedGame hosted(*store, u"maze"_s);
+        clock->advance(12'500);
+        hosted.game().reportNow(87, 2);
+        hosted.game().reportNow(100, 3);
+        QCOMPARE(store->records().size(), 1);
+        const ActivityRecord &record = store->records().first();
+        QCOMPARE(record.gameID, u"maze"_s);
+        QCOMPARE(record.score, 87);
+        QCOMPARE(record.stars, 2);
+        QCOMPARE(record.seconds, 12);
+        QVERIFY(hosted.host.hasResult());
+        QCOMPARE(hosted.host.resultScore(), 87);
+        QCOMPARE(hosted.host.resultEmoji(), u"🌟"_s);
+        QCOMPARE(hosted.host.resultHeadline(), u"游戏完成！"_s);
+        QCOMPARE(hosted.host.resultScoreLine(), u"得分 87 · 获得 10 金币"_s);
+    }
+
+    void nextLevelStartsANewTimedPlay()
+    {
+        GameHostController host(*store);
+        host.setGameId(u"maze"_s);
+        FakeView first;
+        host.attachView(&first.item);
+        clock->advance(30'000);
+        first.game->reportNow(90, 3);
+        QCOMPARE(host.resultEmoji(), u"🎉"_s);
+        QCOMPARE(host.resultHeadline(), u"太棒啦！"_s);
+        const QString firstPlay = host.playId();
+
+        clock->advance(5'000); // the child looks at the card
+        host.nextLevel();
+        host.nextLevel(); // a double tap starts one play, not two
+        QVERIFY(!host.hasResult());
+        QVERIFY(host.playId() != firstPlay);
+        const QString secondPlay = host.playId();
+
+        FakeView second;
+        host.attachView(&second.item);
+        clock->advance(7'000);
+        second.game->reportNow(70, 1);
+        QCOMPARE(host.playId(), secondPlay);
+        QCOMPARE(store->records().size(), 2);
+        QCOMPARE(store->records().first().seconds, 7);
+    }
+
+    void secondsAreWholeAndAtLeastOne_data()
+    {
+        QTest::addColumn<qint64>("playMs");
+        QTest::addColumn<qint64>("seconds");
+        QTest::newRow("0.4 s") << qint64(400) << qint64(1);
+        QTest::newRow("59.9 s") << qint64(59'900) << qint64(59);
+        QTest::newRow("clock set back") << qint64(-90'000) << qint64(1);
+    }
+    void secondsAreWholeAndAtLeastOne()
+    {
+        QFETCH(qint64, playMs);
+        QFETCH(qint64, seconds);
+        HostedGame hosted(*store, u"reaction"_s);
+        clock->setNow(clock->now().addMSecs(playMs));
+        hosted.game().reportNow(80, 2);
+        QCOMPARE(store->records().first().seconds, seconds);
+    }
+
+    void pageAppearingRestartsThePlayClock()
+    {
+        HostedGame hosted(*store, u"maze"_s);
+        clock->advance(40'000); // the push transition, say
+        hosted.host.pageAppeared();
+        clock->advance(3'000);
+        hosted.game().reportNow(80, 2);
+        QCOMPARE(store->records().first().seconds, 3);
+    }
+
+    void cardShowsTheNumbersAsReported()
+    {
+        HostedGame hosted(*store, u"maze"_s);
+        hosted.game().reportNow(140, 4);
+        QCOMPARE(hosted.host.resultStars(), 4);
+        QCOMPARE(hosted.host.resultScoreLine(), u"得分 140 · 获得 20 金币"_s);
+        QCOMPARE(hosted.host.resultHeadline(), u"游戏完成！"_s);
+        QCOMPARE(store->records().first().stars, 3);
+        QCOMPARE(store->records().first().score, 100);
+    }
+
+    void reportAfterLeavingThePageIsRecordedOnce()
+    {
+        auto host = std::make_unique<GameHostController>(*store);
+        host->setGameId(u"memory-match"_s);
+        auto view = std::make_unique<FakeView>();
+        host->attachView(&view->item);
+        clock->advance(20'000);
+        view->game->reportLater(1'000, 95, 3);
+        view->game->reportLater(1'500, 10, 1);
+        // The child leaves during the final pause: page and game view are gone.
+        view.reset();
+        host.reset();
+        clock->advance(2'000);
+        QCOMPARE(store->records().size(), 1);
+        const ActivityRecord &record = store->records().first();
+        QCOMPARE(record.gameID, u"memory-match"_s);
+        QCOMPARE(record.gameTitle, GameCatalog::find(u"memory-match"_s)->title);
+        QCOMPARE(record.score, 95);
+        QCOMPARE(record.seconds, 21);
+    }
+
+    void unlistedGamePlaysUnderItsIdentifier()
+    {
+        GameHostController host(*store);
+        host.setGameId(u"not-a-game"_s);
+        QVERIFY(host.underConstruction());
+        QCOMPARE(host.title(), u"not-a-game"_s);
+        QVERIFY(!host.playId().isEmpty());
+    }
+
+    void dispatchTableRows()
+    {
+        const QList<GameDispatch::Row> &rows = GameDispatch::rows();
+        QCOMPARE(rows.size(), 48);
+        QSet<QString> ids, types, urls;
+        for (const GameDispatch::Row &row : rows) {
+            ids.insert(row.id);
+            types.insert(row.viewType);
+            if (!row.url.isEmpty())
+                urls.insert(row.url);
+        }
+        QCOMPARE(ids.size(), 48);
+        QCOMPARE(types.size(), 48);
+        // Each built game has its own view.
+        const auto built = std::count_if(rows.begin(), rows.end(), [](const auto &r) { return !r.url.isEmpty(); });
+        QCOMPARE(urls.size(), qsizetype(built));
+        // Every identifier of the built-in catalogue has a row.
+        for (const GameDefinition &game : GameCatalog::fallback())
+            QVERIFY2(ids.contains(game.id), qPrintable(game.id));
+        // The blaster learns which game it is from its row.
+        const auto hidden = std::find_if(rows.begin(), rows.end(), [](const auto &r) { return r.id == u"hidden-objects"_s; });
+        QCOMPARE(hidden->properties.value(u"gameID"_s).toString(), u"hidden-objects"_s);
+        QCOMPARE(hidden->properties.value(u"launcher"_s).toString(), u"🏹"_s);
+    }
+
+    void dispatchMatchesExactly()
+    {
+        GameDispatch::setExtraRows({{u"maze"_s, u"MazeGame"_s, u"qrc:/qt/qml/Pipwhistle/App/qmldir"_s}});
+        QVERIFY(GameDispatch::viewFor(u"maze"_s));
+        for (const QString &id : {u"Maze"_s, u"MAZE"_s, u" maze"_s, u"maze "_s, u""_s, u"ma"_s})
+            QVERIFY2(!GameDispatch::viewFor(id), qPrintable(id));
+        // A view that is not among the resources shows the card rather than an error.
+        GameDispatch::setExtraRows({{u"maze"_s, u"MazeGame"_s, u"qrc:/qt/qml/Pipwhistle/Nowhere/MazeGameView.qml"_s}});
+        QVERIFY(!GameDispatch::viewFor(u"maze"_s));
+        GameDispatch::setExtraRows({});
+    }
+
+    void shelvesFollowDeclarationOrder()
+    {
+        const QStringList categories = ShellCatalog::categories();
+        QVERIFY(!categories.isEmpty());
+        int last = -1;
+        for (const QString &stored : categories) {
+            GameCategory category;
+            QVERIFY(categoryFromStored(stored, &category));
+            QVERIFY(int(category) > last);
+            last = int(category);
+            QVERIFY(!ShellCatalog::games(stored).isEmpty());
+        }
+        QCOMPARE(ShellCatalog::shelfTitle(u"chinese"_s), u"🀄\uFE0F 中文游戏书架"_s);
+        QCOMPARE(ShellCatalog::shelfTitle(u"math"_s), u"🔢 数学游戏书架"_s);
+        QCOMPARE(ShellCatalog::emoji(u"english"_s), u"🇬🇧"_s);
+        QCOMPARE(ShellCatalog::shelfName(u"coordination-memory"_s), u"协调记忆"_s);
+    }
+
+    void shelfGamesAndCoversFollowCatalogueOrder()
+    {
+        for (const QString &category : ShellCatalog::categories()) {
+            QStringList expected;
+            for (const GameDefinition &game : GameCatalog::all()) {
+                if (game.categoryName() == category)
+                    expected.append(game.id);
+            }
+            QStringList shown;
+            for (const QVariant &game : ShellCatalog::games(category))
+                shown.append(game.toMap().value(u"id"_s).toString());
+            QCOMPARE(shown, expected);
+            QCOMPARE(ShellCatalog::coverName(category), u"game_cover_"_s + QString(expected.first()).replace(u'-', u'_'));
+        }
+        QCOMPARE(ShellCatalog::coverName(u"no-such-shelf"_s), u"game_cover_no_such_shelf"_s);
+    }
+
+    void railSizes_data()
+    {
+        QTest::addColumn<bool>("portal");
+        QTest::addColumn<double>("w");
+        QTest::addColumn<double>("h");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::addColumn<double>("inset");
+        QTest::newRow("portal 1180x820") << true << 1180.0 << 820.0 << 271.4 << 390.0 << 454.3;
+        QTest::newRow("portal 800x600") << true << 800.0 << 600.0 << 184.0 << 336.0 << 308.0;
+        QTest::newRow("portal 600x400") << true << 600.0 << 400.0 << 174.72 << 224.0 << 212.64;
+        QTest::newRow("portal 1366x1024") << true << 1366.0 << 1024.0 << 290.0 << 390.0 << 538.0;
+        QTest::newRow("portal narrow") << true << 150.0 << 400.0 << 174.72 << 224.0 << 14.0;
+        QTest::newRow("card 1180x820") << false << 1180.0 << 820.0 << 277.3 << 420.0 << 451.35;
+        QTest::newRow("card 800x600") << false << 800.0 << 600.0 << 205.0 << 360.0 << 297.5;
+        QTest::newRow("card 600x400") << false << 600.0 << 400.0 << 195.0 << 250.0 << 202.5;
+        QTest::newRow("card 1366x1024") << false << 1366.0 << 1024.0 << 310.0 << 420.0 << 528.0;
+    }
+    void railSizes()
+    {
+        QFETCH(bool, portal);
+        QFETCH(double, w);
+        QFETCH(double, h);
+        const RailSize size = portal ? RailSizing::portals(w, h) : RailSizing::games(w, h);
+        QFETCH(double, width);
+        QFETCH(double, height);
+        QFETCH(double, inset);
+        QVERIFY2(qAbs(size.width - width) < 0.01, qPrintable(QString::number(size.width)));
+        QVERIFY2(qAbs(size.height - height) < 0.01, qPrintable(QString::number(size.height)));
+        QVERIFY2(qAbs(size.inset - inset) < 0.01, qPrintable(QString::number(size.inset)));
+    }
+};
+
+QTEST_GUILESS_MAIN(ShellRulesTest)
+#include "tst_shell_rules.moc"

@@ -1,0 +1,294 @@
+// The shell in a real window, clicked through as a child and a parent would.
+#include "ShellWindowTest.h"
+
+#include "EntertainmentTimeController.h"
+#include "GameHostController.h"
+#include "ShellCatalog.h"
+#include "TimeForms.h"
+
+#include <QDirIterator>
+#include <QQmlComponent>
+#include <QQuickView>
+
+using namespace Qt::StringLiterals;
+using ShellTest::warnings;
+
+class ShellWindowTest : public QObject
+{
+    Q_OBJECT
+
+    static QQuickItem *stackTop(ShellFixture &f)
+    {
+        QQuickItem *stack = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
+        return stack ? stack->property("currentItem").value<QQuickItem *>() : nullptr;
+    }
+    static int stackDepth(ShellFixture &f)
+    {
+        QQuickItem *stack = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
+        return stack ? stack->property("depth").toInt() : 0;
+    }
+    static bool waitStackIdle(ShellFixture &f, int depth)
+    {
+        QQuickItem *stack = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
+        return stack && QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stackDepth(f) == depth; }, 5000);
+    }
+    // Cover → setup with a first PIN → playground.
+    static void openWithPin(ShellFixture &f, const QString &pin, const QString &choice = QString())
+    {
+        QVERIFY(f.clickText(u"进入豆铃乐园"_s));
+        QVERIFY(f.waitShown(u"首次使用，请设置四位家长密码"_s));
+        QVERIFY(!ShellTest::isShown(ShellTest::findNamed(f.root(), u"setupClose"_s)));
+        if (!choice.isEmpty())
+            QVERIFY(f.clickText(choice));
+        f.typeInto(u"setupPin"_s, pin);
+        QVERIFY(f.clickText(u"确定，进入乐园"_s));
+        QVERIFY(f.waitGone(u"设置娱乐时间"_s));
+        QVERIFY(f.waitShown(u"✦ 选择游戏小屋 ✦"_s));
+    }
+
+private slots:
+    void mainRoad()
+    {
+        ShellFixture f;
+        QVERIFY(f.window());
+        QVERIFY(f.waitShown(u"豆铃乐园"_s));
+
+        // The setup cannot be skipped: the playground under it takes no taps.
+        QVERIFY(f.clickText(u"进入豆铃乐园"_s));
+        QVERIFY(f.waitShown(u"设置娱乐时间"_s));
+        QVERIFY(f.waitShown(u"✦ 选择游戏小屋 ✦"_s));
+        QTest::qWait(700); // the overlay has settled
+        ShellTest::click(f.window(), f.timeChip()); // beneath the overlay
+        QVERIFY(!f.time()->setupCanBeCancelled());
+        QVERIFY(f.clickText(u"确定，进入乐园"_s)); // no PIN yet
+        QVERIFY(f.waitShown(u"请输入四位数字家长密码"_s));
+        f.typeInto(u"setupPin"_s, u"1a2b3c4d5"_s);
+        QVERIFY(!ShellTest::isShown(f.text(u"请输入四位数字家长密码"_s))); // an edit clears it
+        QVERIFY(f.clickText(u"确定，进入乐园"_s));
+        QVERIFY(f.waitGone(u"设置娱乐时间"_s));
+        QCOMPARE(f.settings.string(EntertainmentTimeController::pinKey).value_or(QString()), u"1234"_s);
+        QCOMPARE(f.time()->timeLabel(), u"30:00"_s);
+        QTRY_COMPARE(f.chipLabel(), u"30:00"_s);
+
+        // A portal opens its shelf; a double tap opens it once.
+        QVERIFY(f.waitShown(u"中文"_s));
+        ShellTest::click(f.window(), f.text(u"中文"_s));
+        ShellTest::click(f.window(), f.text(u"中文"_s));
+        QVERIFY(waitStackIdle(f, 2));
+        QVERIFY(f.waitShown(u"🀄\uFE0F 中文游戏书架"_s));
+
+        // A card opens the game page; a double tap opens it once.
+        const QString title = GameCatalog::find(u"chinese-match"_s)->title;
+        QVERIFY(f.waitShown(title));
+        ShellTest::click(f.window(), f.text(title));
+        QTest::qWait(30);
+        ShellTest::click(f.window(), f.text(title));
+        QVERIFY(waitStackIdle(f, 3));
+        QVERIFY(f.waitShown(u"✦ 魔法书任务 ✦"_s));
+        auto *host = stackTop(f)->property("host").value<GameHostController *>();
+        QVERIFY(host);
+        QCOMPARE(host->gameId(), u"chinese-match"_s);
+
+        // A play: the stand-in game reports, the card shows, the play is recorded.
+        f.clock.advance(42'000);
+        QVERIFY(f.clickText(u"交卷 87"_s));
+        QVERIFY(f.waitShown(u"游戏完成！"_s));
+        QVERIFY(f.waitShown(u"得分 87 · 获得 10 金币"_s));
+        ProgressStore &store = f.app->progress();
+        QCOMPARE(store.records().size(), 1);
+        QCOMPARE(store.records().first().gameID, u"chinese-match"_s);
+        QCOMPARE(store.records().first().seconds, 42);
+        // The finished game lies under the card and takes no taps.
+        QVERIFY(!stackTop(f)->property("gameView").value<QQuickItem *>()->isEnabled());
+
+        // "下一关", tapped twice: one new play, nothing recorded twice.
+        const QString firstPlay = host->playId();
+        QVERIFY(f.waitShown(u"下一关"_s));
+        QTest::qWait(500); // the card has sprung up
+        const QPoint next = ShellTest::centre(f.text(u"下一关"_s));
+        QTest::mouseClick(f.window(), Qt::LeftButton, Qt::NoModifier, next);
+        QTest::mouseClick(f.window(), Qt::LeftButton, Qt::NoModifier, next);
+        QVERIFY(f.waitGone(u"游戏完成！"_s));
+        QVERIFY(host->playId() != firstPlay);
+        QCOMPARE(store.records().size(), 1);
+        f.clock.advance(5'000);
+        QVERIFY(f.clickText(u"满分交卷"_s));
+        QVERIFY(f.waitShown(u"太棒啦！"_s));
+        QCOMPARE(store.records().size(), 2);
+        QCOMPARE(store.records().first().seconds, 5);
+        QTest::qWait(500);
+        QVERIFY(f.clickText(u"下一关"_s));
+        QVERIFY(f.waitGone(u"太棒啦！"_s));
+
+        // Back to the shelf: a double tap on the back button pops one page.
+        QVERIFY(f.waitShown(u"返回书架"_s));
+        const QPoint back = ShellTest::centre(f.text(u"返回书架"_s));
+        QTest::mouseClick(f.window(), Qt::LeftButton, Qt::NoModifier, back);
+        QTest::mouseClick(f.window(), Qt::LeftButton, Qt::NoModifier, back);
+        QVERIFY(waitStackIdle(f, 2));
+        QVERIFY(f.waitShown(u"🀄\uFE0F 中文游戏书架"_s));
+        QCOMPARE(store.records().size(), 2);
+
+        // A game that is not built yet shows the "正在建造" card and records nothing.
+        const QString unbuilt = GameCatalog::find(u"idiom-pictures"_s)->title;
+        GameDispatch::setExtraRows({});
+        QVERIFY(f.clickText(unbuilt));
+        QVERIFY(waitStackIdle(f, 3));
+        if (stackTop(f)->property("host").value<GameHostController *>()->underConstruction()) {
+            QVERIFY(f.waitShown(u"正在建造"_s));
+            QVERIFY(f.waitShown(u"这个游戏很快就会加入乐园。"_s));
+        }
+        QVERIFY(f.clickText(u"返回书架"_s));
+        QVERIFY(waitStackIdle(f, 2));
+
+        // A game still being built raises the coming-soon sheet.
+        QVariantMap comingSoon = ShellCatalog::game(u"radical-builder"_s);
+        comingSoon[u"available"_s] = false;
+        QMetaObject::invokeMethod(stackTop(f), "openGame", Q_ARG(QVariant, comingSoon));
+        QVERIFY(f.waitShown(comingSoon.value(u"title"_s).toString() + u"正在建造中"_s));
+        QVERIFY(f.waitShown(u"小铃已经把它放进下一批游戏啦。先去试试已经开放的玩法吧！"_s));
+        QTest::qWait(500);
+        QVERIFY(f.clickText(u"知道啦"_s));
+        QVERIFY(f.waitGone(u"知道啦"_s));
+        QCOMPARE(stackDepth(f), 2);
+
+        QVERIFY(f.clickText(u"返回类型"_s));
+        QVERIFY(waitStackIdle(f, 1));
+        QVERIFY(f.waitShown(u"✦ 选择游戏小屋 ✦"_s));
+        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+    }
+
+    void lockAndUnlock()
+    {
+        ShellFixture f;
+        openWithPin(f, u"２４６８"_s, u"15 分钟"_s); // typed on a full-width keyboard
+        QCOMPARE(f.time()->remainingSeconds(), 900);
+        QVERIFY(f.clickText(u"中文"_s));
+        QVERIFY(waitStackIdle(f, 2));
+        QVERIFY(f.clickText(GameCatalog::find(u"chinese-match"_s)->title));
+        QVERIFY(waitStackIdle(f, 3));
+
+        // The chip counts down once a second.
+        f.clock.advance(1000);
+        QTRY_COMPARE(f.chipLabel(), u"14:59"_s);
+
+        // The parent opens the setup from the chip; it can be closed, the session runs on.
+        ShellTest::click(f.window(), f.timeChip());
+        QVERIFY(f.waitShown(u"输入四位家长密码"_s));
+        QQuickItem *close = ShellTest::findNamed(f.root(), u"setupClose"_s);
+        QVERIFY(ShellTest::isShown(close));
+        QTest::qWait(400);
+        ShellTest::click(f.window(), close);
+        QVERIFY(f.waitGone(u"设置娱乐时间"_s));
+        QCOMPARE(f.time()->remainingSeconds(), 899);
+
+        // Time is up while the setup is open again: the lock covers everything.
+        ShellTest::click(f.window(), f.timeChip());
+        QVERIFY(f.waitShown(u"设置娱乐时间"_s));
+        f.clock.advance(899'000);
+        QVERIFY(f.waitShown(u"本次娱乐时间到了"_s));
+        QVERIFY(f.waitGone(u"设置娱乐时间"_s));
+        QVERIFY(f.time()->isLocked());
+        QTest::qWait(400);
+
+        // Nothing beneath can be reached.
+        ShellTest::click(f.window(), f.timeChip());
+        ShellTest::click(f.window(), f.text(u"交卷 87"_s));
+        QVERIFY(!f.time()->isShowingSetup());
+        QCOMPARE(f.app->progress().records().size(), 0);
+
+        f.typeInto(u"unlockPin"_s, u"1111"_s);
+        QVERIFY(f.clickText(u"家长解锁"_s));
+        QVERIFY(f.waitShown(u"家长密码不正确"_s));
+        QTest::keyClick(f.window(), Qt::Key_Backspace);
+        QVERIFY(f.waitGone(u"家长密码不正确"_s));
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(f.window(), Qt::Key_Backspace);
+        f.typeInto(u"unlockPin"_s, u"2468"_s);
+        QVERIFY(f.clickText(u"家长解锁"_s));
+        QVERIFY(f.waitGone(u"本次娱乐时间到了"_s));
+
+        // A new session must be confirmed; the setup has no close button now.
+        QVERIFY(f.waitShown(u"设置娱乐时间"_s));
+        QVERIFY(!ShellTest::isShown(ShellTest::findNamed(f.root(), u"setupClose"_s)));
+        QVERIFY(f.clickText(u"无限制"_s));
+        QVERIFY(f.waitShown(u"本次不限制娱乐时间"_s));
+        f.typeInto(u"setupPin"_s, u"2468"_s);
+        QVERIFY(f.clickText(u"确定，进入乐园"_s));
+        QVERIFY(f.waitGone(u"设置娱乐时间"_s));
+        QTRY_COMPARE(f.chipLabel(), u"无限制"_s);
+
+        // The game page stayed as it was, and still plays.
+        QVERIFY(f.clickText(u"交卷 87"_s));
+        QVERIFY(f.waitShown(u"游戏完成！"_s));
+        QCOMPARE(f.app->progress().records().size(), 1);
+        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+    }
+
+    void lockCoversTheCover()
+    {
+        ShellFixture f;
+        QVERIFY(f.waitShown(u"进入豆铃乐园"_s));
+        f.settings.setString(EntertainmentTimeController::pinKey, u"1357"_s);
+        QVERIFY(!f.time()->beginSession(10, u"1357"_s));
+        f.time()->setShowingSetup(true); // never shown before the book is open
+        QTest::qWait(300);
+        QVERIFY(!ShellTest::isShown(f.text(u"设置娱乐时间"_s)));
+        f.clock.advance(600'000);
+        QVERIFY(f.waitShown(u"本次娱乐时间到了"_s));
+        QTest::qWait(300);
+        ShellTest::click(f.window(), f.text(u"进入豆铃乐园"_s));
+        QVERIFY(!f.shell()->hasOpenedStorybook());
+        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+    }
+
+    // Every QML file of the shell loads and shows without a warning.
+    void everyViewLoadsCleanly()
+    {
+        ShellFixture f;
+        QVERIFY(f.time());
+        QStringList files;
+        QDirIterator it(u":/qt/qml/Pipwhistle/App"_s, {u"*.qml"_s});
+        while (it.hasNext())
+            files.append(it.next());
+        files.sort();
+        QVERIFY(files.size() >= 17);
+
+        TimeSetupForm form;
+        form.setController(f.time());
+        for (const QString &file : files) {
+            if (file.endsWith(u"/PipwhistleWindow.qml"_s))
+                continue; // the window of every other test
+            QQmlComponent component(&f.app->engine(), QUrl(u"qrc"_s + file));
+            QVERIFY2(component.isReady(), qPrintable(component.errorString()));
+            QVariantMap properties;
+            const QString source = QString::fromUtf8([&] {
+                QFile qml(file);
+                qml.open(QIODevice::ReadOnly);
+                return qml.readAll();
+            }());
+            if (source.contains(u"required property EntertainmentTimeController controller"_s))
+                properties[u"controller"_s] = QVariant::fromValue(f.time());
+            if (source.contains(u"required property EntertainmentTimeController timeController"_s))
+                properties[u"timeController"_s] = QVariant::fromValue(f.time());
+            if (source.contains(u"required property PinForm form"_s))
+                properties[u"form"_s] = QVariant::fromValue<QObject *>(&form);
+            if (file.endsWith(u"/GameHostView.qml"_s))
+                properties[u"gameId"_s] = u"maze"_s;
+            if (file.endsWith(u"/CategoryShelfView.qml"_s) || file.endsWith(u"/CategoryPortal.qml"_s))
+                properties[u"category"_s] = u"math"_s;
+            std::unique_ptr<QObject> object(component.createWithInitialProperties(properties));
+            QVERIFY2(object, qPrintable(file + u": "_s + component.errorString()));
+            auto *item = qobject_cast<QQuickItem *>(object.get());
+            QVERIFY2(item, qPrintable(file));
+            item->setParentItem(f.root());
+            item->setSize(QSizeF(800, 600));
+            item->setZ(100);
+            QTest::qWait(50);
+            QVERIFY2(warnings().isEmpty(), qPrintable(file + u":\n"_s + warnings().join(u'\n')));
+        }
+    }
+};
+
+QTEST_MAIN(ShellWindowTest)
+#include "tst_shell_window.moc"
