@@ -21,7 +21,7 @@ int RoundQuizGame::questionIndex() const
 void RoundQuizGame::setInitialSession(QList<int> session)
 {
     m_session = std::move(session);
-    emit changed();
+    emit questionChanged();
 }
 
 void RoundQuizGame::appear()
@@ -31,7 +31,7 @@ void RoundQuizGame::appear()
         return;
     m_session = LevelRotation::indices(m_rules.gameID, bankCount(), m_rules.take);
     m_didChooseSession = true;
-    emit changed();
+    emit questionChanged();
     sessionChosen();
 }
 
@@ -79,5 +79,6 @@ void RoundQuizGame::advance()
     m_feedback = m_rules.startFeedback;
     m_feedbackGood = m_rules.startFeedbackGood;
     roundStarted();
+    emit questionChanged();
     emit changed();
 }

@@ -12,16 +12,18 @@
 //
 // A game subclasses this, describes itself once in `Rules`, keeps its bank and its
 // current-question properties, and calls `answerRight()` / `answerWrong()` from its own
-// answer action. Everything a view binds to notifies through `changed()`, except
-// `wrongAttempt`, whose own signal drives the shake.
+// answer action. What describes the question on screen (its tiles, its picture) notifies
+// through `questionChanged()`, only when another question comes, so the views keep
+// their tiles while the child answers; the answer state notifies through `changed()`,
+// and `wrongAttempt` through its own signal, which drives the shake.
 class RoundQuizGame : public GameBase
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("RoundQuizGame is the common part of the round-based games")
-    Q_PROPERTY(QList<int> session READ session NOTIFY changed)
-    Q_PROPERTY(int round READ round NOTIFY changed)
-    Q_PROPERTY(int questionIndex READ questionIndex NOTIFY changed)
+    Q_PROPERTY(QList<int> session READ session NOTIFY questionChanged)
+    Q_PROPERTY(int round READ round NOTIFY questionChanged)
+    Q_PROPERTY(int questionIndex READ questionIndex NOTIFY questionChanged)
     Q_PROPERTY(int firstTryCorrect READ firstTryCorrect NOTIFY changed)
     Q_PROPERTY(bool roundHadMistake READ roundHadMistake NOTIFY changed)
     Q_PROPERTY(bool locked READ locked NOTIFY changed)
@@ -65,6 +67,7 @@ public:
     Q_INVOKABLE void appear();
 
 signals:
+    void questionChanged();
     void changed();
     void wrongAttemptChanged();
 

@@ -13,7 +13,7 @@ ChineseMatchGame::ChineseMatchGame(QObject *parent)
 void ChineseMatchGame::setVocabulary(const Vocabulary *vocabulary)
 {
     m_vocabulary = vocabulary;
-    emit changed();
+    emit questionChanged();
 }
 
 int ChineseMatchGame::bankCount() const

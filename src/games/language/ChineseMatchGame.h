@@ -13,11 +13,11 @@ class ChineseMatchGame : public RoundQuizGame
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QString emoji READ emoji NOTIFY changed)
-    Q_PROPERTY(QString question READ question NOTIFY changed)
-    Q_PROPERTY(QString counter READ counter NOTIFY changed)
+    Q_PROPERTY(QString emoji READ emoji NOTIFY questionChanged)
+    Q_PROPERTY(QString question READ question NOTIFY questionChanged)
+    Q_PROPERTY(QString counter READ counter NOTIFY questionChanged)
     // One entry a tile: {text, pinyin}.
-    Q_PROPERTY(QVariantList tiles READ tiles NOTIFY changed)
+    Q_PROPERTY(QVariantList tiles READ tiles NOTIFY questionChanged)
 public:
     explicit ChineseMatchGame(QObject *parent = nullptr);
 

@@ -29,7 +29,7 @@ EnglishListeningGame::EnglishListeningGame(QObject *parent)
 void EnglishListeningGame::setQuestions(QList<ListeningQuestion> questions)
 {
     m_questions = std::move(questions);
-    emit changed();
+    emit questionChanged();
 }
 
 QString EnglishListeningGame::counter() const

@@ -22,11 +22,11 @@ class EnglishListeningGame : public RoundQuizGame
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QString counter READ counter NOTIFY changed)
+    Q_PROPERTY(QString counter READ counter NOTIFY questionChanged)
     // One entry a session round: "done", "current" or "ahead".
-    Q_PROPERTY(QStringList progress READ progress NOTIFY changed)
+    Q_PROPERTY(QStringList progress READ progress NOTIFY questionChanged)
     // One entry a tile: {word, label, emoji}.
-    Q_PROPERTY(QVariantList tiles READ tiles NOTIFY changed)
+    Q_PROPERTY(QVariantList tiles READ tiles NOTIFY questionChanged)
 public:
     explicit EnglishListeningGame(QObject *parent = nullptr);
 

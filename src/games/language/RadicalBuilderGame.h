@@ -25,13 +25,13 @@ class RadicalBuilderGame : public RoundQuizGame
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QString emoji READ emoji NOTIFY changed)
-    Q_PROPERTY(QString meaningLine READ meaningLine NOTIFY changed)
-    Q_PROPERTY(QStringList parts READ parts NOTIFY changed)
-    Q_PROPERTY(QString prompt READ prompt NOTIFY changed)
-    Q_PROPERTY(QString counter READ counter NOTIFY changed)
+    Q_PROPERTY(QString emoji READ emoji NOTIFY questionChanged)
+    Q_PROPERTY(QString meaningLine READ meaningLine NOTIFY questionChanged)
+    Q_PROPERTY(QStringList parts READ parts NOTIFY questionChanged)
+    Q_PROPERTY(QString prompt READ prompt NOTIFY questionChanged)
+    Q_PROPERTY(QString counter READ counter NOTIFY questionChanged)
     // One entry a tile: {text, pinyin}.
-    Q_PROPERTY(QVariantList tiles READ tiles NOTIFY changed)
+    Q_PROPERTY(QVariantList tiles READ tiles NOTIFY questionChanged)
 public:
     explicit RadicalBuilderGame(QObject *parent = nullptr);
 

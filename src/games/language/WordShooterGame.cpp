@@ -58,7 +58,7 @@ WordShooterGame::WordShooterGame(QObject *parent)
 void WordShooterGame::setQuestions(QList<WordShotQuestion> questions)
 {
     m_questions = std::move(questions);
-    emit changed();
+    emit questionChanged();
 }
 
 QString WordShooterGame::counter() const
@@ -69,16 +69,28 @@ QString WordShooterGame::counter() const
 QVariantList WordShooterGame::tiles() const
 {
     QVariantList tiles;
-    for (const WordChoice &choice : current().choices) {
-        QVariantMap tile = choice.toVariant();
-        const bool marked = !m_selected.isNull() && m_selected == choice.word;
-        tile[u"fill"_s] = (locked() && choice.word == current().answer) ? u"hit"_s
-                          : marked                                      ? u"selected"_s
-                                                                        : u"plain"_s;
-        tile[u"marked"_s] = marked;
-        tiles.append(tile);
-    }
+    for (const WordChoice &choice : current().choices)
+        tiles.append(choice.toVariant());
     return tiles;
+}
+
+QList<bool> WordShooterGame::marks() const
+{
+    QList<bool> marks;
+    for (const WordChoice &choice : current().choices)
+        marks.append(!m_selected.isNull() && m_selected == choice.word);
+    return marks;
+}
+
+QStringList WordShooterGame::fills() const
+{
+    const QList<bool> marked = marks();
+    QStringList fills;
+    for (int i = 0; i < current().choices.size(); ++i) {
+        const bool hit = locked() && current().choices[i].word == current().answer;
+        fills.append(hit ? u"hit"_s : marked[i] ? u"selected"_s : u"plain"_s);
+    }
+    return fills;
 }
 
 QString WordShooterGame::spokenTarget() const

@@ -26,11 +26,15 @@ class WordShooterGame : public RoundQuizGame
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QString counter READ counter NOTIFY changed)
+    Q_PROPERTY(QString counter READ counter NOTIFY questionChanged)
     Q_PROPERTY(QString selected READ selected NOTIFY changed)
-    // One entry a target: {word, label, emoji, fill ("hit", "selected" or "plain"),
-    // marked (the last shot of the round)}.
-    Q_PROPERTY(QVariantList tiles READ tiles NOTIFY changed)
+    // One entry a target: {word, label, emoji}.
+    Q_PROPERTY(QVariantList tiles READ tiles NOTIFY questionChanged)
+    // One entry a target: its fill, "hit" (the answer, once found), "selected" (the last
+    // shot) or "plain".
+    Q_PROPERTY(QStringList fills READ fills NOTIFY changed)
+    // One entry a target: whether it carries the word of the last shot (outlined).
+    Q_PROPERTY(QList<bool> marks READ marks NOTIFY changed)
 public:
     explicit WordShooterGame(QObject *parent = nullptr);
 
@@ -44,6 +48,8 @@ public:
     QString counter() const;
     QString selected() const { return m_selected; }
     QVariantList tiles() const;
+    QStringList fills() const;
+    QList<bool> marks() const;
 
     QString spokenTarget() const;
     Q_INVOKABLE void speakTarget() const;

@@ -97,6 +97,7 @@ void TestRoundQuiz::mistakesCostTheFirstTryOnly()
     log.attach(quiz);
     quiz.appear();
     QSignalSpy shakes(&quiz, &RoundQuizGame::wrongAttemptChanged);
+    QSignalSpy questions(&quiz, &RoundQuizGame::questionChanged);
 
     // Round 1: three wrong answers, then the right one.
     for (int i = 0; i < 3; ++i) {
@@ -108,10 +109,13 @@ void TestRoundQuiz::mistakesCostTheFirstTryOnly()
     }
     QCOMPARE(quiz.wrongAttempt(), 3);
     QCOMPARE(shakes.count(), 3);
+    QCOMPARE(questions.count(), 0); // the tiles on screen stay while the child answers
     quiz.answerRightly();
     QCOMPARE(quiz.firstTryCorrect(), 0);
     QVERIFY(quiz.feedbackGood());
+    QCOMPARE(questions.count(), 0);
     world.clock.advance(700);
+    QCOMPARE(questions.count(), 1);
     QVERIFY(!quiz.roundHadMistake());
     QVERIFY(!quiz.locked());
 

@@ -1,0 +1,145 @@
+import QtQuick
+import QtQuick.Layouts
+import Pipwhistle.Ui
+import Pipwhistle.Games.Common
+import Pipwhistle.Games.Language
+
+// 单词射击: a mission button that says "Shoot the …" and six targets in three columns.
+Item {
+    id: view
+
+    property WordShooterGame game: WordShooterGame {}
+
+    Component.onCompleted: game.appear()
+
+    AnswerShake {
+        anchors.fill: parent
+        count: view.game.wrongAttempt
+
+        ColumnLayout {
+            anchors.fill: parent
+            anchors.topMargin: 8
+            anchors.leftMargin: 24
+            anchors.rightMargin: 24
+            anchors.bottomMargin: 16
+            spacing: 15
+
+            RoundHeader {
+                Layout.fillWidth: true
+                title: "单词射击"
+                counter: view.game.counter
+                counterColor: AppTheme.purple
+            }
+            BouncyButton {
+                Layout.alignment: Qt.AlignHCenter
+                faceRadius: height / 2
+                Accessible.name: "Shoot the …"
+                onClicked: view.game.speakTarget()
+
+                Item {
+                    implicitWidth: missionRow.implicitWidth + 56
+                    implicitHeight: missionRow.implicitHeight + 28
+                    PaintedBox {
+                        anchors.fill: parent
+                        radius: height / 2
+                        color: AppTheme.coral
+                    }
+                    Row {
+                        id: missionRow
+                        anchors.centerIn: parent
+                        spacing: 13
+                        SymbolIcon {
+                            anchors.verticalCenter: parent.verticalCenter
+                            name: "scope"
+                            size: 34
+                            color: "white"
+                        }
+                        Column {
+                            anchors.verticalCenter: parent.verticalCenter
+                            spacing: 2
+                            Text {
+                                text: "MISSION"
+                                font: AppTheme.font(AppTheme.Caption, Font.Bold)
+                                color: "white"
+                                opacity: 0.78
+                            }
+                            Text {
+                                text: "Shoot the …"
+                                font: AppTheme.font(AppTheme.Title3, Font.Bold)
+                                color: "white"
+                            }
+                        }
+                        SymbolIcon {
+                            anchors.verticalCenter: parent.verticalCenter
+                            name: "speaker.wave.2.fill"
+                            size: 22
+                            color: "white"
+                        }
+                    }
+                }
+            }
+            GridLayout {
+                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
+                Layout.maximumWidth: 760
+                columns: 3
+                columnSpacing: 12
+                rowSpacing: 12
+                Repeater {
+                    // A count, so the tiles stay and take each new question's texts.
+                    model: view.game.tiles.length
+                    BouncyButton {
+                        id: target
+                                                required property int index
+                        readonly property var choice: view.game.tiles[index] ?? {}
+                        objectName: "tile" + index
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1
+                        faceRadius: 23
+                        enabled: !view.game.locked
+                        Accessible.name: choice.word
+                        onClicked: view.game.shoot(index)
+
+                        Item {
+                            implicitWidth: 120
+                            implicitHeight: Math.max(104, targetColumn.implicitHeight + 20)
+                            PaintedBox {
+                                anchors.fill: parent
+                                radius: 23
+                                readonly property string fill: view.game.fills[target.index] ?? "plain"
+                                readonly property bool marked: view.game.marks[target.index] ?? false
+                                color: fill === "hit" ? AppTheme.alpha(AppTheme.mint, 0.32)
+                                     : fill === "selected" ? AppTheme.alpha(AppTheme.mango, 0.25)
+                                     : "white"
+                                strokeWidth: marked ? 4 : 2
+                                strokeColor: marked ? AppTheme.coral : AppTheme.alpha(AppTheme.sky, 0.22)
+                            }
+                            Column {
+                                id: targetColumn
+                                anchors.centerIn: parent
+                                spacing: 6
+                                Text {
+                                    anchors.horizontalCenter: parent.horizontalCenter
+                                    text: target.choice.emoji
+                                    font: AppTheme.emojiFont(43)
+                                }
+                                Text {
+                                    anchors.horizontalCenter: parent.horizontalCenter
+                                    text: target.choice.label
+                                    font: AppTheme.font(AppTheme.Headline, Font.Bold)
+                                    color: AppTheme.ink
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+            FeedbackBubble {
+                Layout.alignment: Qt.AlignHCenter
+                text: view.game.feedback
+                isGood: view.game.feedbackGood
+            }
+            Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
+        }
+    }
+}

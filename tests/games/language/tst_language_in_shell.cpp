@@ -1,0 +1,168 @@
+// The language games played in the running application: opened from their shelf card,
+// answered by clicking their tiles in the window, finished on the completion card with
+// the play saved.
+
+#include "ChineseMatchGame.h"
+#include "EnglishListeningGame.h"
+#include "GameHostController.h"
+#include "LearningContent.h"
+#include "RadicalBuilderGame.h"
+#include "Random.h"
+#include "ShellCatalog.h"
+#include "ShellWindowTest.h"
+#include "SpeechService.h"
+#include "WordShooterGame.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int indexOfWord(const QVariantList &tiles, const QString &key, const QString &value, bool equal)
+{
+    for (int i = 0; i < tiles.size(); ++i) {
+        if ((tiles[i].toMap().value(key).toString() == value) == equal)
+            return i;
+    }
+    return -1;
+}
+
+// The right and a wrong tile of the round on screen.
+QPair<int, int> tilesOf(RoundQuizGame *game)
+{
+    if (auto *g = qobject_cast<ChineseMatchGame *>(game)) {
+        const QString answer = g->item().character;
+        return {indexOfWord(g->tiles(), u"text"_s, answer, true), indexOfWord(g->tiles(), u"text"_s, answer, false)};
+    }
+    if (auto *g = qobject_cast<RadicalBuilderGame *>(game)) {
+        const QString answer = g->current().answer;
+        return {indexOfWord(g->tiles(), u"text"_s, answer, true), indexOfWord(g->tiles(), u"text"_s, answer, false)};
+    }
+    if (auto *g = qobject_cast<EnglishListeningGame *>(game)) {
+        const QString answer = g->current().word;
+        return {indexOfWord(g->tiles(), u"word"_s, answer, true), indexOfWord(g->tiles(), u"word"_s, answer, false)};
+    }
+    if (auto *g = qobject_cast<WordShooterGame *>(game)) {
+        const QString answer = g->current().answer;
+        return {indexOfWord(g->tiles(), u"word"_s, answer, true), indexOfWord(g->tiles(), u"word"_s, answer, false)};
+    }
+    return {-1, -1};
+}
+
+} // namespace
+
+class TestLanguageInShell : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        SpeechService::setRemoteEndpoint(QUrl()); // Chinese is spoken locally: no network
+    }
+    void playsEachGameFromItsShelf_data()
+    {
+        QTest::addColumn<QString>("gameId");
+        QTest::addColumn<QString>("shelf");
+        QTest::addColumn<int>("pauseMs");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("chinese-match") << u"chinese-match"_s << u"中文"_s << 750 << u"再看看图片，慢慢来"_s;
+        QTest::newRow("radical-builder") << u"radical-builder"_s << u"中文"_s << 700 << u"再把两边的部件合在一起看看"_s;
+        QTest::newRow("english-listen") << u"english-listen"_s << u"英文"_s << 750 << u"再听一次，你快找到啦！"_s;
+        QTest::newRow("word-shooter") << u"word-shooter"_s << u"英文"_s << 910 << u"没有击中目标，再听一次"_s;
+    }
+    void playsEachGameFromItsShelf()
+    {
+        QFETCH(QString, gameId);
+        QFETCH(QString, shelf);
+        QFETCH(int, pauseMs);
+        QFETCH(QString, hint);
+
+        Random::shared().seed(11);
+        ShellFixture f;
+        GameDispatch::setExtraRows({}); // the real games, not the stand-in
+        QVERIFY(f.window());
+
+        // Cover, first PIN, shelf, card.
+        QVERIFY(f.clickText(u"进入豆铃乐园"_s));
+        QVERIFY(f.waitShown(u"首次使用，请设置四位家长密码"_s));
+        f.typeInto(u"setupPin"_s, u"2468"_s);
+        QVERIFY(f.clickText(u"确定，进入乐园"_s));
+        QVERIFY(f.waitGone(u"设置娱乐时间"_s));
+        QVERIFY(f.waitShown(shelf));
+        QTest::qWait(300);
+        QVERIFY(f.clickText(shelf));
+        // The shelf has slid in; its card for the game opens the game page.
+        QQuickItem *stack = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
+        QVERIFY(stack);
+        QVERIFY(QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == 2; }));
+        QMetaObject::invokeMethod(stack->property("currentItem").value<QQuickItem *>(), "openGame",
+                                  Q_ARG(QVariant, ShellCatalog::game(gameId)));
+        QVERIFY(f.waitShown(u"✦ 魔法书任务 ✦"_s));
+        QVERIFY(QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == 3; }));
+
+        QQuickItem *page = nullptr;
+        QVERIFY(QTest::qWaitFor([&] {
+            page = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->property("host").value<GameHostController *>(); });
+            return page && page->property("gameView").value<QQuickItem *>();
+        }));
+        auto *host = page->property("host").value<GameHostController *>();
+        QCOMPARE(host->gameId(), gameId);
+        auto *view = page->property("gameView").value<QQuickItem *>();
+        auto *game = view->property("game").value<RoundQuizGame *>();
+        QVERIFY(game);
+        QVERIFY(!game->session().isEmpty());
+
+        const auto clickTile = [&](int index) {
+            QQuickItem *tile = nullptr;
+            QVERIFY(QTest::qWaitFor([&] {
+                tile = ShellTest::findNamed(view, u"tile%1"_s.arg(index));
+                return tile && tile->width() > 0;
+            }));
+            ShellTest::click(f.window(), tile);
+        };
+
+        const int rounds = int(game->session().size());
+        for (int r = 0; r < rounds; ++r) {
+            QCOMPARE(game->round(), r);
+            const auto [right, wrong] = tilesOf(game);
+            QVERIFY(right >= 0 && wrong >= 0);
+            // The feedback bubble on screen (it styles emoji, so look at its own text).
+            const auto bubbleShows = [&](const QString &text) {
+                return QTest::qWaitFor([&] {
+                    return ShellTest::isShown(ShellTest::findItem(view, [&](QQuickItem *i) {
+                        return i->property("isGood").isValid() && i->property("text").toString() == text;
+                    }));
+                });
+            };
+            if (r == 0) {
+                clickTile(wrong);
+                QCOMPARE(game->wrongAttempt(), 1);
+                QVERIFY(bubbleShows(hint));
+            }
+            clickTile(right);
+            QVERIFY(game->locked());
+            QVERIFY(bubbleShows(game->feedback()));
+            f.clock.advance(pauseMs);
+            QTest::qWait(20);
+        }
+
+        // 7 of 8 or 4 of 5 at the first try.
+        const qint64 expected = rounds == 8 ? 95 : 92;
+        QVERIFY(QTest::qWaitFor([&] { return host->hasResult(); }));
+        QCOMPARE(host->resultScore(), expected);
+        QCOMPARE(host->resultStars(), 3);
+        QVERIFY(f.waitShown(host->resultHeadline()));
+        QVERIFY(f.waitShown(u"下一关"_s));
+        ProgressStore &store = f.app->progress();
+        QCOMPARE(store.records().size(), 1);
+        QCOMPARE(store.records().first().gameID, gameId);
+        QCOMPARE(store.records().first().score, expected);
+        // This machine may have no sound server: that note is not the game's.
+        const QStringList warnings = ShellTest::warnings().filter(QRegularExpression(u"^(?!PulseAudioService:)"_s));
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestLanguageInShell)
+#include "tst_language_in_shell.moc"

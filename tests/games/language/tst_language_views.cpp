@@ -1,0 +1,115 @@
+// Each language game view on its own in a window: it loads without a warning, lays its
+// tiles out side by side, and a click on a tile reaches the game.
+
+#include "GameTestSupport.h"
+#include "RoundQuizGame.h"
+#include "UiSetup.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtTest>
+
+Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
+Q_IMPORT_QML_PLUGIN(Pipwhistle_AudioPlugin)
+Q_IMPORT_QML_PLUGIN(Pipwhistle_Games_CommonPlugin)
+Q_IMPORT_QML_PLUGIN(Pipwhistle_Games_LanguagePlugin)
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList g_warnings;
+QtMessageHandler g_previous = nullptr;
+
+void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    // Notes of a machine without a sound server or a runtime folder are not the view's.
+    if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith(u"QStandardPaths:"_s)
+        && !message.startsWith(u"PulseAudioService:"_s))
+        g_warnings.append(message);
+    g_previous(type, context, message);
+}
+
+QQuickItem *findNamed(QQuickItem *root, const QString &name)
+{
+    if (root->objectName() == name)
+        return root;
+    for (QQuickItem *child : root->childItems()) {
+        if (QQuickItem *found = findNamed(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestLanguageViews : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        g_previous = qInstallMessageHandler(collect);
+        Ui::installFonts();
+    }
+
+    void viewLaysOutItsTiles_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<int>("tiles");
+        QTest::newRow("chinese-match") << u"ChineseMatchGameView"_s << 4;
+        QTest::newRow("radical-builder") << u"RadicalBuilderGameView"_s << 4;
+        QTest::newRow("english-listen") << u"EnglishListeningGameView"_s << 4;
+        QTest::newRow("word-shooter") << u"WordShooterGameView"_s << 6;
+    }
+    void viewLaysOutItsTiles()
+    {
+        QFETCH(QString, view);
+        QFETCH(int, tiles);
+        GameTestWorld world;
+        g_warnings.clear();
+
+        QQmlEngine engine;
+        Ui::prepareEngine(engine);
+        QQmlComponent component(&engine, QUrl(u"qrc:/qt/qml/Pipwhistle/Games/Language/"_s + view + u".qml"_s));
+        QVERIFY2(component.isReady(), qPrintable(component.errorString()));
+        QQuickWindow window;
+        window.resize(1100, 760);
+        std::unique_ptr<QObject> object(component.create());
+        auto *item = qobject_cast<QQuickItem *>(object.get());
+        QVERIFY(item);
+        item->setParentItem(window.contentItem());
+        item->setSize(QSizeF(1100, 760));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *game = item->property("game").value<RoundQuizGame *>();
+        QVERIFY(game);
+        QVERIFY(!game->session().isEmpty()); // the page appeared and picked its session
+        QTest::qWait(500);
+
+        // Every tile has a place of its own, inside the window.
+        QSet<QPair<int, int>> places;
+        for (int i = 0; i < tiles; ++i) {
+            QQuickItem *tile = findNamed(item, u"tile%1"_s.arg(i));
+            QVERIFY2(tile, qPrintable(u"tile%1"_s.arg(i)));
+            const QRectF box = tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height()));
+            QVERIFY2(QRectF(0, 0, 1100, 760).contains(box), qPrintable(view));
+            places.insert({int(box.x()), int(box.y())});
+        }
+        QCOMPARE(places.size(), tiles);
+
+        // A click on a tile answers: right (locked) or wrong (one more shake).
+        QQuickItem *tile = findNamed(item, u"tile1"_s);
+        const QPointF centre = tile->mapToScene(QPointF(tile->width() / 2, tile->height() / 2));
+        QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+        QVERIFY(game->locked() || game->wrongAttempt() == 1);
+        QTest::qWait(50);
+        QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestLanguageViews)
+#include "tst_language_views.moc"
