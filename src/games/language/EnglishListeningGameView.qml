@@ -120,6 +120,7 @@ Item {
                         Accessible.name: choice.label
                         onClicked: view.game.choose(index)
                         AnswerTile {
+                            anchors.fill: parent
                             text: choice.label
                             emoji: choice.emoji
                             color: AppTheme.sky

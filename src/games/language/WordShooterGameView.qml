@@ -101,6 +101,7 @@ Item {
                         onClicked: view.game.shoot(index)
 
                         Item {
+                            anchors.fill: parent
                             implicitWidth: 120
                             implicitHeight: Math.max(104, targetColumn.implicitHeight + 20)
                             PaintedBox {
