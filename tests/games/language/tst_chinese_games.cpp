@@ -62,6 +62,13 @@ void TestChineseGames::matchOffersTheRotatedChoices()
         QCOMPARE(probe.choices(), expected);
         QCOMPARE(probe.choices().indexOf(hanzi(i)), (4 - i % 4) % 4);
     }
+    // The shared vocabulary is the bank by default.
+    ChineseMatchGame shipped;
+    const QList<ChineseLiteracyItem> &characters = LearningContent::chineseLiteracy();
+    const qsizetype n = characters.size();
+    QCOMPARE(shipped.item(), characters.first());
+    QCOMPARE(shipped.choices(), (QStringList{characters[0].character, characters[37 % n].character,
+                                             characters[113 % n].character, characters[211 % n].character}));
     const QVariantMap tile = game.tiles().first().toMap();
     QCOMPARE(tile.value(u"pinyin"_s).toString(), u"p0"_s);
 }

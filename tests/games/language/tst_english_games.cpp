@@ -65,6 +65,16 @@ void TestEnglishGames::listeningRows()
 
     const QList<ListeningQuestion> small = ListeningQuestion::generate(testVocabulary(12, 1).basicEnglish());
     QCOMPARE(words(small[5].choices), entries({10, 4, 10, 5}));
+
+    // The shipped bank: one row per word of the learning vocabulary, in its order.
+    const QList<BasicEnglishWord> &shipped = LearningContent::basicEnglish();
+    const QList<ListeningQuestion> &all = ListeningQuestion::all();
+    QCOMPARE(all.size(), shipped.size());
+    const qsizetype n = shipped.size();
+    const qsizetype last = n - 1;
+    QCOMPARE(all[last].word, shipped[last].word);
+    QCOMPARE(all[last].choices[(4 - last % 4) % 4], (WordChoice{shipped[last].emoji, shipped[last].word}));
+    QCOMPARE(all[0].choices[1], (WordChoice{shipped[5 % n].emoji, shipped[5 % n].word}));
 }
 
 void TestEnglishGames::listeningPlayWithMistakes()
