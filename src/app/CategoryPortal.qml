@@ -1,5 +1,4 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import Pipwhistle.Ui
 import Pipwhistle.App
 
@@ -22,15 +21,6 @@ Item {
     Item {
         id: face
         anchors.fill: parent
-        // A real cover picture is clipped to the rounded card.
-        layer.enabled: cover.found
-        layer.effect: OpacityMask {
-            maskSource: Rectangle {
-                width: face.width
-                height: face.height
-                radius: 32
-            }
-        }
 
         PaintedBox {
             anchors.fill: parent
@@ -39,7 +29,6 @@ Item {
             fillDirection: PaintedBox.Diagonal
         }
         StorybookArtImage {
-            id: cover
             anchors.fill: parent
             radius: 32
             name: ShellCatalog.coverName(portal.category)

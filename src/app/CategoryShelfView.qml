@@ -22,11 +22,12 @@ Item {
     }
 
     function openGame(game) {
-        if (StackView.status !== StackView.Active || sheet.shown)
+        // Only from the page on top, and not while the sheet is up.
+        if ((StackView.view && StackView.status !== StackView.Active) || sheet.shown)
             return
-        if (game.available)
+        if (game.available && StackView.view)
             StackView.view.push(hostPage, { gameId: game.id })
-        else
+        else if (!game.available)
             sheet.show(game)
     }
 
@@ -90,7 +91,8 @@ Item {
             Layout.fillWidth: true
             spacing: 7
             ShadowedText {
-                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
                 text: "✦ 选择一本游戏绘本 ✦"
                 font: AppTheme.sizedFont(27, Font.Black)
                 color: "white"
@@ -99,7 +101,8 @@ Item {
                 shadowY: 2
             }
             ShadowedText {
-                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
                 text: "左右滑动，点\u201C开始\u201D就直接进入游戏"
                 font: AppTheme.font(AppTheme.Headline, Font.Bold)
                 color: AppTheme.alpha("white", 0.94)
@@ -115,8 +118,11 @@ Item {
             Layout.preferredHeight: shelf.rail.height + 16
             orientation: ListView.Horizontal
             spacing: 20
-            leftMargin: shelf.rail.inset
-            rightMargin: shelf.rail.inset
+            // The insets rest the first and the last card in the middle.
+            header: Item { width: shelf.rail.inset; height: 1 }
+            footer: Item { width: shelf.rail.inset; height: 1 }
+            onHeaderItemChanged: positionViewAtBeginning()
+            onWidthChanged: positionViewAtBeginning()
             boundsBehavior: Flickable.StopAtBounds
             model: shelf.games
             delegate: BouncyButton {

@@ -13,6 +13,7 @@ BouncyButton {
     Accessible.name: text
 
     Rectangle {
+        anchors.fill: parent
         implicitWidth: label.implicitWidth + 16
         implicitHeight: label.implicitHeight + 24
         radius: 16

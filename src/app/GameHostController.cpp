@@ -113,6 +113,11 @@ void GameHostController::showResult(qint64 score, qint64 stars)
     emit resultChanged();
 }
 
+void GameHostController::finish(qint64 score, qint64 stars)
+{
+    report(m_play, m_store, score, stars);
+}
+
 void GameHostController::nextLevel()
 {
     // Only a finished play has the button; a second tap finds nothing to do.

@@ -76,6 +76,8 @@ public:
     Q_INVOKABLE void attachView(QObject *viewItem);
     // "下一关": a new play of the same game.
     Q_INVOKABLE void nextLevel();
+    // The report of the current play, as its game's completion callback makes it.
+    Q_INVOKABLE void finish(qint64 score, qint64 stars);
 
     // The completion callback of the current play.
     std::function<void(qint64, qint64)> completionForCurrentPlay() const;

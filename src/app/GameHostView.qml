@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
-import Qt5Compat.GraphicalEffects
 import Pipwhistle.Ui
 import Pipwhistle.App
 
@@ -87,12 +86,12 @@ Item {
             Layout.leftMargin: 42
             Layout.rightMargin: 42
             Layout.bottomMargin: 24
-            // A finished game lies blurred and inert under the card.
+            // A finished game lies blurred and inert under the card: drawn from a
+            // picture of a quarter of its size, smoothly scaled up.
             enabled: !host.hasResult
             layer.enabled: host.hasResult
-            layer.effect: FastBlur {
-                radius: 12
-            }
+            layer.smooth: true
+            layer.textureSize: Qt.size(Math.max(1, Math.round(width / 4)), Math.max(1, Math.round(height / 4)))
 
             Loader {
                 id: gameLoader

@@ -73,7 +73,8 @@ Item {
                     Layout.fillWidth: true
                     spacing: 8
                     ShadowedText {
-                        Layout.alignment: Qt.AlignHCenter
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
                         text: "✦ 选择游戏小屋 ✦"
                         font: AppTheme.sizedFont(28, Font.Black)
                         color: "white"
@@ -82,7 +83,8 @@ Item {
                         shadowY: 2
                     }
                     ShadowedText {
-                        Layout.alignment: Qt.AlignHCenter
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
                         text: "左右滑一滑，点卡片就能开始玩"
                         font: AppTheme.font(AppTheme.Headline, Font.Bold)
                         color: AppTheme.alpha("white", 0.94)
@@ -97,8 +99,11 @@ Item {
                         Layout.preferredHeight: page.rail.height + 12
                         orientation: ListView.Horizontal
                         spacing: 18
-                        leftMargin: page.rail.inset
-                        rightMargin: page.rail.inset
+                        // The insets rest the first and the last portal in the middle.
+                        header: Item { width: page.rail.inset; height: 1 }
+                        footer: Item { width: page.rail.inset; height: 1 }
+                        onHeaderItemChanged: positionViewAtBeginning()
+                        onWidthChanged: positionViewAtBeginning()
                         boundsBehavior: Flickable.StopAtBounds
                         clip: false
                         model: ShellCatalog.categories()

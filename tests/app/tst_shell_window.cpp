@@ -32,6 +32,13 @@ class ShellWindowTest : public QObject
         QQuickItem *stack = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
         return stack && QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stackDepth(f) == depth; }, 5000);
     }
+    // The button a text stands on.
+    static QQuickItem *buttonOf(QQuickItem *item)
+    {
+        while (item && !item->inherits("QQuickAbstractButton"))
+            item = item->parentItem();
+        return item;
+    }
     // Cover → setup with a first PIN → playground.
     static void openWithPin(ShellFixture &f, const QString &pin, const QString &choice = QString())
     {
@@ -70,6 +77,14 @@ private slots:
         QCOMPARE(f.time()->timeLabel(), u"30:00"_s);
         QTRY_COMPARE(f.chipLabel(), u"30:00"_s);
 
+        // The first portal rests in the middle of the rail.
+        QQuickItem *english = buttonOf(f.text(u"英文"_s));
+        QVERIFY(english);
+        const RailSize portal = RailSizing::portals(f.window()->width(), f.window()->height());
+        QCOMPARE(qRound(english->mapToScene(QPointF()).x()), qRound(portal.inset));
+        QCOMPARE(qRound(english->width()), qRound(portal.width));
+        QCOMPARE(qRound(english->height()), qRound(portal.height));
+
         // A portal opens its shelf; a double tap opens it once.
         QVERIFY(f.waitShown(u"中文"_s));
         ShellTest::click(f.window(), f.text(u"中文"_s));
@@ -80,6 +95,11 @@ private slots:
         // A card opens the game page; a double tap opens it once.
         const QString title = GameCatalog::find(u"chinese-match"_s)->title;
         QVERIFY(f.waitShown(title));
+        QQuickItem *card = buttonOf(f.text(title));
+        QVERIFY(card);
+        const RailSize cardSize = RailSizing::games(f.window()->width(), f.window()->height());
+        QCOMPARE(qRound(card->mapToScene(QPointF()).x()), qRound(cardSize.inset));
+        QCOMPARE(qRound(card->width()), qRound(cardSize.width));
         ShellTest::click(f.window(), f.text(title));
         QTest::qWait(30);
         ShellTest::click(f.window(), f.text(title));

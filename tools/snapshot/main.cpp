@@ -2,11 +2,16 @@
 //
 //   pw_snapshot --screen <name> [--size WxH] [--out file.png] [--settle ms]
 //   pw_snapshot --qml <file.qml> [--size WxH] [--out file.png] [--settle ms]
+//   pw_snapshot --game <identifier> [--size WxH] [--out file.png] [--settle ms]
+//
+// --game shows the game page hosting that game (the screen "game" with its gameId).
+// Screens run on settings kept in memory: a snapshot never changes the user's.
 //
 // A named screen is tools/snapshot/screens/<name>.qml, read from the source tree when it
 // is there (so an edited screen needs no rebuild), else from the copy built in.
 // The scene's root item is sized to the window; QT_QPA_PLATFORM defaults to offscreen.
 
+#include "SettingsStore.h"
 #include "UiSetup.h"
 
 #include <QCommandLineParser>
@@ -26,6 +31,8 @@
 
 // The QML modules screens may import (keep beside the plugin list in CMakeLists.txt).
 Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
+Q_IMPORT_QML_PLUGIN(Pipwhistle_AudioPlugin)
+Q_IMPORT_QML_PLUGIN(Pipwhistle_AppPlugin)
 
 namespace {
 
@@ -64,7 +71,8 @@ int main(int argc, char *argv[])
     QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("PNG to write."), QStringLiteral("file"), QStringLiteral("snapshot.png"));
     QCommandLineOption settleOption(QStringLiteral("settle"), QStringLiteral("Milliseconds to wait before grabbing."), QStringLiteral("ms"), QStringLiteral("600"));
     QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("List the named screens."));
-    parser.addOptions({qmlOption, screenOption, sizeOption, outOption, settleOption, listOption});
+    QCommandLineOption gameOption(QStringLiteral("game"), QStringLiteral("The game page hosting the game with this identifier."), QStringLiteral("id"));
+    parser.addOptions({qmlOption, screenOption, gameOption, sizeOption, outOption, settleOption, listOption});
     parser.process(app);
 
     if (parser.isSet(listOption)) {
@@ -77,7 +85,11 @@ int main(int argc, char *argv[])
     }
 
     QUrl url;
-    if (parser.isSet(screenOption)) {
+    QVariantMap initialProperties;
+    if (parser.isSet(gameOption)) {
+        url = screenUrl(QStringLiteral("game"));
+        initialProperties.insert(QStringLiteral("gameId"), parser.value(gameOption));
+    } else if (parser.isSet(screenOption)) {
         url = screenUrl(parser.value(screenOption));
         if (url.isEmpty())
             return fail(QStringLiteral("no screen named \"%1\"").arg(parser.value(screenOption)));
@@ -94,6 +106,8 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("size must be WxH"));
     const int settle = qMax(0, parser.value(settleOption).toInt());
 
+    MemorySettingsStore settings;
+    SettingsStore::setStandard(&settings);
     Ui::installFonts();
     QQmlEngine engine;
     Ui::prepareEngine(engine);
@@ -101,7 +115,7 @@ int main(int argc, char *argv[])
     QQmlComponent component(&engine, url);
     if (component.isError())
         return fail(component.errorString());
-    std::unique_ptr<QObject> root(component.create());
+    std::unique_ptr<QObject> root(component.createWithInitialProperties(initialProperties));
     if (!root)
         return fail(component.errorString());
 
