@@ -16,6 +16,18 @@
 // through `questionChanged()`, only when another question comes, so the views keep
 // their tiles while the child answers; the answer state notifies through `changed()`,
 // and `wrongAttempt` through its own signal, which drives the shake.
+//
+// A new round game, in short (RadicalBuilderGame is the smallest example):
+//  - a question row struct with a static `all()` bank (generated rows: a static
+//    `generate(vocabulary)` that `all()` applies to the shared vocabulary);
+//  - the game class: Rules in the constructor, `bankCount()`, the question properties
+//    (NOTIFY questionChanged), an answer Q_INVOKABLE taking the tile's position that
+//    returns at once while `answersClosed()`, and speech in `sessionChosen()` /
+//    `roundStarted()` when the game speaks by itself;
+//  - its view `<Game>View.qml`: `property <Game> game: <Game> {}`, `game.appear()` on
+//    completion, the page inside AnswerShake with `count: game.wrongAttempt`, tiles from
+//    a Repeater over `game.tiles.length` calling the answer action;
+//  - its row in the host's dispatch table.
 class RoundQuizGame : public GameBase
 {
     Q_OBJECT
@@ -43,7 +55,7 @@ public:
         int take = 5;         // questions per play (fewer when the bank is smaller)
         int pauseMs = 750;    // the pause after a right answer
         Guard guard = Guard::Flag;
-        QString startFeedback; // the resting line; empty: no bubble between answers
+        QString startFeedback = {}; // the resting line; empty: no bubble between answers
         bool startFeedbackGood = false;
     };
 

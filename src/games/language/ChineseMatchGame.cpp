@@ -5,7 +5,7 @@
 using namespace Qt::StringLiterals;
 
 ChineseMatchGame::ChineseMatchGame(QObject *parent)
-    : RoundQuizGame({.gameID = QString::fromLatin1(gameID), .take = 8, .pauseMs = 750, .guard = Guard::Flag, .startFeedback = {}}, parent)
+    : RoundQuizGame({.gameID = QString::fromLatin1(gameID), .take = 8, .pauseMs = 750, .guard = Guard::Flag}, parent)
     , m_vocabulary(&LearningContent::shared())
 {
 }

@@ -21,7 +21,7 @@ const QList<ListeningQuestion> &ListeningQuestion::all()
 }
 
 EnglishListeningGame::EnglishListeningGame(QObject *parent)
-    : RoundQuizGame({.gameID = QString::fromLatin1(gameID), .take = 8, .pauseMs = 750, .guard = Guard::Flag, .startFeedback = {}}, parent)
+    : RoundQuizGame({.gameID = QString::fromLatin1(gameID), .take = 8, .pauseMs = 750, .guard = Guard::Flag}, parent)
     , m_questions(ListeningQuestion::all())
 {
 }
