@@ -63,11 +63,13 @@ Item {
         }
         // Taps on the sheet stay on the sheet; a drag down closes it.
         MouseArea {
+            id: grip
             anchors.fill: parent
             property real startY: 0
-            onPressed: function(mouse) { startY = mouse.y }
+            function sceneY(mouse) { return grip.mapToItem(root, mouse.x, mouse.y).y }
+            onPressed: function(mouse) { startY = sceneY(mouse) }
             onPositionChanged: function(mouse) {
-                panel.y = Math.max(root.height - panel.height, root.height - panel.height + mouse.y - startY)
+                panel.y = root.height - panel.height + Math.max(0, sceneY(mouse) - startY)
             }
             onReleased: {
                 if (panel.y > root.height - panel.height + 80)

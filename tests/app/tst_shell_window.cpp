@@ -171,6 +171,19 @@ private slots:
         QVERIFY(f.clickText(u"知道啦"_s));
         QVERIFY(f.waitGone(u"知道啦"_s));
         QCOMPARE(stackDepth(f), 2);
+        // Dragging the sheet down closes it too, and the card can be tapped again.
+        for (int i = 0; i < 2; ++i) {
+            QMetaObject::invokeMethod(stackTop(f), "openGame", Q_ARG(QVariant, comingSoon));
+            QVERIFY(f.waitShown(u"知道啦"_s));
+            QTest::qWait(500);
+            QQuickItem *panel = ShellTest::findNamed(f.root(), u"comingSoonPanel"_s);
+            const QPoint grip = panel->mapToScene(QPointF(panel->width() / 2, 20)).toPoint();
+            QTest::mousePress(f.window(), Qt::LeftButton, Qt::NoModifier, grip);
+            for (int dy = 20; dy <= 160; dy += 20)
+                QTest::mouseMove(f.window(), grip + QPoint(0, dy));
+            QTest::mouseRelease(f.window(), Qt::LeftButton, Qt::NoModifier, grip + QPoint(0, 160));
+            QVERIFY(f.waitGone(u"知道啦"_s));
+        }
 
         QVERIFY(f.clickText(u"返回类型"_s));
         QVERIFY(waitStackIdle(f, 1));

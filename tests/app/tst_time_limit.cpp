@@ -2,7 +2,9 @@
 #include "Clock.h"
 #include "EntertainmentTimeController.h"
 #include "PinDigits.h"
+#include "RootState.h"
 #include "SettingsStore.h"
+#include "StoryMusicPlayer.h"
 #include "TimeForms.h"
 
 #include <QSignalSpy>
@@ -309,6 +311,54 @@ private slots:
         QCOMPARE(form.pin(), u"1357"_s);
         QVERIFY(form.unlock());
         QVERIFY(!time->isLocked());
+    }
+
+    void rootShowsOverlaysByTheRules()
+    {
+        SettingsStore::setStandard(&store);
+        RootState root;
+        EntertainmentTimeController &c = *root.timeController();
+        // Before the book is open the setup never shows.
+        c.setShowingSetup(true);
+        QVERIFY(!root.setupVisible());
+        root.openStorybook();
+        QVERIFY(root.hasOpenedStorybook());
+        QVERIFY(root.setupVisible());
+        QVERIFY(!c.setupCanBeCancelled());
+        QVERIFY(!c.beginSession(10, u"1234"_s));
+        QVERIFY(!root.setupVisible());
+
+        // Locked: only the lock shows, even when the setup is asked for.
+        c.requestCancellableSetup();
+        clock->advance(600'000);
+        c.refresh();
+        QVERIFY(root.lockVisible());
+        c.setShowingSetup(true);
+        QVERIFY(!root.setupVisible());
+        QVERIFY(c.verifyUnlock(u"1234"_s));
+        QVERIFY(!root.lockVisible());
+        QVERIFY(root.setupVisible());
+        SettingsStore::setStandard(nullptr);
+    }
+
+    void rootRefreshesAtOnceThenEverySecond()
+    {
+        SettingsStore::setStandard(&store);
+        RootState root;
+        EntertainmentTimeController &c = *root.timeController();
+        QVERIFY(!c.beginSession(10, u"1234"_s));
+        clock->setNow(clock->now().addSecs(30)); // no tick has run
+        root.componentComplete();
+        QCOMPARE(c.remainingSeconds(), 570); // the first refresh does not wait
+        clock->advance(999);
+        QCOMPARE(c.remainingSeconds(), 570);
+        clock->advance(1);
+        QCOMPARE(c.remainingSeconds(), 569);
+        clock->advance(569'000);
+        QVERIFY(c.isLocked());
+        // Background music stays off once the root view is there.
+        QVERIFY(!StoryMusicPlayer::shared().isEnabled());
+        SettingsStore::setStandard(nullptr);
     }
 
     void digitExtraction()
