@@ -90,8 +90,8 @@ void GameHostController::attachView(QObject *viewItem)
         game->setOnComplete(completionForCurrentPlay());
 }
 
-void GameHostController::report(const std::shared_ptr<GamePlay> &play, ProgressStore *store, qint64 score,
-                                qint64 stars)
+void GameHostController::report(const std::shared_ptr<GamePlay> &play, const QPointer<ProgressStore> &store,
+                                qint64 score, qint64 stars)
 {
     // A play is reported once: the first report counts.
     if (!play || play->reported)

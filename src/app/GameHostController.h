@@ -89,11 +89,12 @@ signals:
     void resultChanged();
 
 private:
-    static void report(const std::shared_ptr<GamePlay> &play, ProgressStore *store, qint64 score, qint64 stars);
+    static void report(const std::shared_ptr<GamePlay> &play, const QPointer<ProgressStore> &store, qint64 score,
+                       qint64 stars);
     void startPlay();
     void showResult(qint64 score, qint64 stars);
 
-    ProgressStore *m_store = nullptr;
+    QPointer<ProgressStore> m_store;
     GameDefinition m_game;
     QUrl m_viewUrl;
     QVariantMap m_viewProperties;
