@@ -111,19 +111,13 @@ Item {
                 shadowY: 1
             }
         }
-        ListView {
+        ShelfRail {
             id: rail
             objectName: "gameRail"
             Layout.fillWidth: true
             Layout.preferredHeight: shelf.rail.height + 16
-            orientation: ListView.Horizontal
             spacing: 20
-            // The insets rest the first and the last card in the middle.
-            header: Item { width: shelf.rail.inset; height: 1 }
-            footer: Item { width: shelf.rail.inset; height: 1 }
-            onHeaderItemChanged: positionViewAtBeginning()
-            onWidthChanged: positionViewAtBeginning()
-            boundsBehavior: Flickable.StopAtBounds
+            inset: shelf.rail.inset
             model: shelf.games
             delegate: BouncyButton {
                 required property var modelData

@@ -92,20 +92,13 @@ Item {
                         shadowBlur: 2
                         shadowY: 1
                     }
-                    ListView {
+                    ShelfRail {
                         id: rail
                         objectName: "portalRail"
                         Layout.fillWidth: true
                         Layout.preferredHeight: page.rail.height + 12
-                        orientation: ListView.Horizontal
                         spacing: 18
-                        // The insets rest the first and the last portal in the middle.
-                        header: Item { width: page.rail.inset; height: 1 }
-                        footer: Item { width: page.rail.inset; height: 1 }
-                        onHeaderItemChanged: positionViewAtBeginning()
-                        onWidthChanged: positionViewAtBeginning()
-                        boundsBehavior: Flickable.StopAtBounds
-                        clip: false
+                        inset: page.rail.inset
                         model: ShellCatalog.categories()
                         delegate: BouncyButton {
                             required property string modelData

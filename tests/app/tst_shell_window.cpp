@@ -7,6 +7,7 @@
 #include "TimeForms.h"
 
 #include <QDirIterator>
+#include <QWheelEvent>
 #include <QQmlComponent>
 #include <QQuickView>
 
@@ -84,6 +85,26 @@ private slots:
         QCOMPARE(qRound(english->mapToScene(QPointF()).x()), qRound(portal.inset));
         QCOMPARE(qRound(english->width()), qRound(portal.width));
         QCOMPARE(qRound(english->height()), qRound(portal.height));
+
+        // A mouse wheel turns the rail to its end, where the last portal rests in the middle.
+        QQuickItem *rail = ShellTest::findNamed(f.root(), u"portalRail"_s);
+        QVERIFY(rail);
+        const QPointF overRail = rail->mapToScene(QPointF(rail->width() / 2, rail->height() / 2));
+        for (int i = 0; i < 40; ++i) {
+            QWheelEvent wheel(overRail, f.window()->mapToGlobal(overRail), QPoint(), QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QGuiApplication::sendEvent(f.window(), &wheel);
+        }
+        const QString lastShelf = ShellCatalog::shelfName(ShellCatalog::categories().constLast());
+        QQuickItem *last = buttonOf(f.text(lastShelf));
+        QVERIFY(last);
+        QCOMPARE(qRound(last->mapToScene(QPointF(last->width(), 0)).x()), qRound(f.window()->width() - portal.inset));
+        for (int i = 0; i < 40; ++i) {
+            QWheelEvent wheel(overRail, f.window()->mapToGlobal(overRail), QPoint(), QPoint(0, 120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QGuiApplication::sendEvent(f.window(), &wheel);
+        }
+        QCOMPARE(qRound(english->mapToScene(QPointF()).x()), qRound(portal.inset));
 
         // A portal opens its shelf; a double tap opens it once.
         QVERIFY(f.waitShown(u"中文"_s));
