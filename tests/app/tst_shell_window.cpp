@@ -172,13 +172,13 @@ private slots:
 
         // A game that is not built yet shows the "正在建造" card and records nothing.
         const QString unbuilt = GameCatalog::find(u"idiom-pictures"_s)->title;
-        GameDispatch::setExtraRows({});
+        GameDispatch::setExtraRows({{u"idiom-pictures"_s, u"PictureWordGame"_s, QString()}});
         QVERIFY(f.clickText(unbuilt));
         QVERIFY(waitStackIdle(f, 3));
-        if (stackTop(f)->property("host").value<GameHostController *>()->underConstruction()) {
-            QVERIFY(f.waitShown(u"正在建造"_s));
-            QVERIFY(f.waitShown(u"这个游戏很快就会加入乐园。"_s));
-        }
+        QVERIFY(stackTop(f)->property("host").value<GameHostController *>()->underConstruction());
+        QVERIFY(f.waitShown(u"正在建造"_s));
+        QVERIFY(f.waitShown(u"这个游戏很快就会加入乐园。"_s));
+        QCOMPARE(store.records().size(), 2);
         QVERIFY(f.clickText(u"返回书架"_s));
         QVERIFY(waitStackIdle(f, 2));
 
