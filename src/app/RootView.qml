@@ -39,15 +39,17 @@ Item {
             width: parent.width
             height: parent.height
             active: rootState.hasOpenedStorybook
+            // 0 off the trailing edge, 1 in place (whatever the window's width).
+            property real arrival: 0
             opacity: 0
-            x: width
+            x: (1 - arrival) * width
             onLoaded: enter.start()
             sourceComponent: PlaygroundView {
                 timeController: rootState.timeController
             }
             ParallelAnimation {
                 id: enter
-                NumberAnimation { target: playground; property: "x"; to: 0; duration: 540; easing.type: Easing.OutBack; easing.overshoot: 0.5 }
+                NumberAnimation { target: playground; property: "arrival"; to: 1; duration: 540; easing.type: Easing.OutBack; easing.overshoot: 0.5 }
                 NumberAnimation { target: playground; property: "opacity"; to: 1; duration: 400; easing.type: Easing.OutCubic }
             }
         }

@@ -11,8 +11,11 @@ ListView {
     boundsBehavior: Flickable.StopAtBounds
     header: Item { width: rail.inset; height: 1 }
     footer: Item { width: rail.inset; height: 1 }
-    onHeaderItemChanged: positionViewAtBeginning()
-    onWidthChanged: positionViewAtBeginning()
+    // Back to the start whenever the sizes change, once the header has its new width.
+    function restart() { Qt.callLater(rail.positionViewAtBeginning) }
+    onHeaderItemChanged: restart()
+    onWidthChanged: restart()
+    onInsetChanged: restart()
 
     WheelHandler {
         onWheel: function(event) {

@@ -121,6 +121,13 @@ private slots:
         const RailSize cardSize = RailSizing::games(f.window()->width(), f.window()->height());
         QCOMPARE(qRound(card->mapToScene(QPointF()).x()), qRound(cardSize.inset));
         QCOMPARE(qRound(card->width()), qRound(cardSize.width));
+        // A smaller window: smaller cards, and the first one in the middle again.
+        f.window()->resize(800, 600);
+        const RailSize smaller = RailSizing::games(800, 600);
+        QTRY_COMPARE(qRound(card->width()), qRound(smaller.width));
+        QTRY_COMPARE(qRound(card->mapToScene(QPointF()).x()), qRound(smaller.inset));
+        f.window()->resize(1180, 820);
+        QTRY_COMPARE(qRound(card->mapToScene(QPointF()).x()), qRound(cardSize.inset));
         ShellTest::click(f.window(), f.text(title));
         QTest::qWait(30);
         ShellTest::click(f.window(), f.text(title));
