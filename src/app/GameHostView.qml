@@ -95,7 +95,15 @@ Item {
 
             Loader {
                 id: gameLoader
-                anchors.fill: parent
+                // A game lays itself out in the whole area. Where the window is shorter
+                // than the least height the game's layout needs (its view's
+                // implicitHeight), the game is drawn smaller so that all of it shows.
+                readonly property real fit: item && item.implicitHeight > gameArea.height && gameArea.height > 0
+                                            ? gameArea.height / item.implicitHeight : 1
+                width: gameArea.width / fit
+                height: gameArea.height / fit
+                scale: fit
+                transformOrigin: Item.TopLeft
 
                 // Builds the view of the current play (the "正在建造" card when the game
                 // has none) and hands the play's completion callback to its game.

@@ -26,7 +26,9 @@
 //    `roundStarted()` when the game speaks by itself;
 //  - its view `<Game>View.qml`: `property <Game> game: <Game> {}`, `game.appear()` on
 //    completion, the page inside AnswerShake with `count: game.wrongAttempt`, tiles from
-//    a Repeater over `game.tiles.length` calling the answer action;
+//    a Repeater over `game.tiles.length` calling the answer action, and the view's
+//    `implicitHeight` set to the least height its layout needs (the host draws the
+//    game smaller in a window shorter than that);
 //  - its row in the host's dispatch table.
 class RoundQuizGame : public GameBase
 {

@@ -9,6 +9,10 @@ import Pipwhistle.Games.Language
 Item {
     id: view
 
+    // The least height the layout needs; the host draws the game smaller where the
+    // window is shorter than this.
+    implicitHeight: layout.implicitHeight + layout.anchors.topMargin + layout.anchors.bottomMargin
+
     property RadicalBuilderGame game: RadicalBuilderGame {}
 
     Component.onCompleted: game.appear()
@@ -38,6 +42,7 @@ Item {
         count: view.game.wrongAttempt
 
         ColumnLayout {
+            id: layout
             anchors.fill: parent
             anchors.topMargin: 8
             anchors.leftMargin: 24

@@ -66,10 +66,14 @@ private slots:
         QTest::addColumn<QString>("shelf");
         QTest::addColumn<int>("pauseMs");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("chinese-match") << u"chinese-match"_s << u"中文"_s << 750 << u"再看看图片，慢慢来"_s;
-        QTest::newRow("radical-builder") << u"radical-builder"_s << u"中文"_s << 700 << u"再把两边的部件合在一起看看"_s;
-        QTest::newRow("english-listen") << u"english-listen"_s << u"英文"_s << 750 << u"再听一次，你快找到啦！"_s;
-        QTest::newRow("word-shooter") << u"word-shooter"_s << u"英文"_s << 910 << u"没有击中目标，再听一次"_s;
+        QTest::addColumn<QSize>("windowSize");
+        const QList<QPair<const char *, QSize>> sizes{{"", QSize()}, {" in a small window", QSize(800, 600)}};
+        for (const auto &[suffix, size] : sizes) {
+            QTest::addRow("chinese-match%s", suffix) << u"chinese-match"_s << u"中文"_s << 750 << u"再看看图片，慢慢来"_s << size;
+            QTest::addRow("radical-builder%s", suffix) << u"radical-builder"_s << u"中文"_s << 700 << u"再把两边的部件合在一起看看"_s << size;
+            QTest::addRow("english-listen%s", suffix) << u"english-listen"_s << u"英文"_s << 750 << u"再听一次，你快找到啦！"_s << size;
+            QTest::addRow("word-shooter%s", suffix) << u"word-shooter"_s << u"英文"_s << 910 << u"没有击中目标，再听一次"_s << size;
+        }
     }
     void playsEachGameFromItsShelf()
     {
@@ -77,11 +81,14 @@ private slots:
         QFETCH(QString, shelf);
         QFETCH(int, pauseMs);
         QFETCH(QString, hint);
+        QFETCH(QSize, windowSize);
 
         Random::shared().seed(11);
         ShellFixture f;
         GameDispatch::setExtraRows({}); // the real games, not the stand-in
         QVERIFY(f.window());
+        if (windowSize.isValid())
+            f.window()->resize(windowSize);
 
         // Cover, first PIN, shelf, card.
         QVERIFY(f.clickText(u"进入豆铃乐园"_s));
@@ -119,6 +126,10 @@ private slots:
                 tile = ShellTest::findNamed(view, u"tile%1"_s.arg(index));
                 return tile && tile->width() > 0;
             }));
+            // The whole tile is inside the window, however short the window is.
+            const QRectF onScreen = tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height()));
+            QVERIFY2(QRectF(0, 0, f.window()->width(), f.window()->height()).contains(onScreen),
+                     qPrintable(u"tile %1 lies outside the window"_s.arg(index)));
             ShellTest::click(f.window(), tile);
         };
 
