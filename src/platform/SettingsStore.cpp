@@ -5,6 +5,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace {
 
 SettingsStore *g_standard = nullptr;
@@ -29,9 +33,24 @@ std::optional<double> textAsNumber(const QString &text)
 {
     bool ok = false;
     const double d = text.trimmed().toDouble(&ok);
-    if (!ok)
+    // "nan" and "inf" parse as doubles, but no one writes them as a number.
+    if (!ok || !std::isfinite(d))
         return std::nullopt;
     return d;
+}
+
+// Truncates toward zero; a value beyond the 64-bit range stays at its limit and NaN
+// reads as 0 (a plain cast of either is undefined).
+qint64 truncated(double d)
+{
+    if (std::isnan(d))
+        return 0;
+    constexpr double limit = 9223372036854775808.0; // 2^63
+    if (d >= limit)
+        return std::numeric_limits<qint64>::max();
+    if (d < -limit)
+        return std::numeric_limits<qint64>::min();
+    return static_cast<qint64>(d);
 }
 
 // QSettings format that keeps each QVariant's type: the whole map as a QDataStream.
@@ -43,8 +62,18 @@ bool readTyped(QIODevice &device, QSettings::SettingsMap &map)
     in >> stored;
     if (in.status() != QDataStream::Ok)
         return false;
-    for (auto it = stored.cbegin(); it != stored.cend(); ++it)
-        map.insert(it.key(), it.value());
+    // A value of a type that cannot be made means the bytes are not what the store
+    // wrote (the rest of the stream is out of step): the file is unreadable as a whole.
+    for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
+        if (!it.value().isValid())
+            return false;
+    }
+    // The store writes only these types; anything else reads as no value.
+    for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
+        if (isNumeric(it.value()) || it.value().typeId() == QMetaType::QString
+            || it.value().typeId() == QMetaType::QByteArray)
+            map.insert(it.key(), it.value());
+    }
     return true;
 }
 
@@ -75,12 +104,14 @@ qint64 SettingsStore::integer(const QString &key) const
     const QVariant v = value(key);
     if (v.typeId() == QMetaType::Bool)
         return v.toBool() ? 1 : 0;
+    if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int || v.typeId() == QMetaType::UInt)
+        return v.toLongLong();
+    if (v.typeId() == QMetaType::ULongLong)
+        return qint64(std::min<qulonglong>(v.toULongLong(), qulonglong(std::numeric_limits<qint64>::max())));
     if (isNumeric(v))
-        return static_cast<qint64>(v.toDouble());
-    if (v.typeId() == QMetaType::QString) {
-        const auto d = textAsNumber(v.toString());
-        return d ? static_cast<qint64>(*d) : 0;
-    }
+        return truncated(v.toDouble());
+    if (v.typeId() == QMetaType::QString)
+        return truncated(textAsNumber(v.toString()).value_or(0.0));
     return 0;
 }
 

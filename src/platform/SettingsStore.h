@@ -14,8 +14,9 @@ class QSettings;
 // Values keep their type (integer, double, Boolean, string, binary data). The typed
 // readings follow the conventions every caller relies on:
 //  - integer(): a number is truncated toward zero, a Boolean is 0 or 1, a text is read
-//    as a number when the whole text is one (leading and trailing spaces allowed) and
-//    as 0 otherwise; anything else, or no value, is 0.
+//    as a number when the whole text is a finite one (leading and trailing spaces
+//    allowed) and as 0 otherwise; anything else, or no value, is 0. A number beyond
+//    the 64-bit range reads as the nearest limit, NaN as 0.
 //  - real(): like integer() without the truncation.
 //  - boolean(): a number is true when it is not 0; a text is true when it is "yes" or
 //    "true" (any case) or reads as a non-zero number; anything else is false.

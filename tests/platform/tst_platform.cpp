@@ -10,7 +10,11 @@ class TestPlatform : public QObject
     Q_OBJECT
 private slots:
     void typedReadings();
+    void typedReadingsAtTheLimits();
     void persistentStoreKeepsTypesAcrossRestart();
+    void persistentStoreSurvivesABrokenFile_data();
+    void persistentStoreSurvivesABrokenFile();
+    void persistentStoreSurvivesAnUnreadablePath();
     void standardStoreCanBeReplaced();
     void manualClockRunsWaitsInOrder();
     void waitsDieWithTheirContext();
@@ -66,6 +70,43 @@ void TestPlatform::typedReadings()
     QVERIFY(!s.contains("bytes"));
 }
 
+void TestPlatform::typedReadingsAtTheLimits()
+{
+    MemorySettingsStore s;
+    constexpr qint64 max = std::numeric_limits<qint64>::max();
+    constexpr qint64 min = std::numeric_limits<qint64>::min();
+    // Whole numbers read back exactly, not through a double.
+    s.setInteger("max", max);
+    QCOMPARE(s.integer("max"), max);
+    s.setInteger("min", min);
+    QCOMPARE(s.integer("min"), min);
+    s.setInteger("odd", (qint64(1) << 53) + 1);
+    QCOMPARE(s.integer("odd"), (qint64(1) << 53) + 1);
+    s.setValue("unsigned", QVariant::fromValue(std::numeric_limits<quint64>::max()));
+    QCOMPARE(s.integer("unsigned"), max);
+
+    // Doubles beyond the range stay at the limit; NaN reads as 0.
+    s.setReal("huge", 1e300);
+    QCOMPARE(s.integer("huge"), max);
+    s.setReal("tiny", -1e300);
+    QCOMPARE(s.integer("tiny"), min);
+    s.setReal("inf", std::numeric_limits<double>::infinity());
+    QCOMPARE(s.integer("inf"), max);
+    s.setReal("nan", std::numeric_limits<double>::quiet_NaN());
+    QCOMPARE(s.integer("nan"), 0);
+    QVERIFY(s.isNumber("nan"));
+
+    // Texts that parse as non-finite doubles are not numbers.
+    for (const char *text : {"nan", "NaN", " inf ", "-inf", "1e999"}) {
+        s.setString("text", QString::fromLatin1(text));
+        QCOMPARE(s.integer("text"), 0);
+        QCOMPARE(s.real("text"), 0.0);
+        QVERIFY(!s.boolean("text"));
+    }
+    s.setString("text", QStringLiteral("1e300"));
+    QCOMPARE(s.integer("text"), max);
+}
+
 void TestPlatform::persistentStoreKeepsTypesAcrossRestart()
 {
     QTemporaryDir dir;
@@ -90,6 +131,98 @@ void TestPlatform::persistentStoreKeepsTypesAcrossRestart()
     QCOMPARE(*s.string("pipwhistle.parentTimePIN.v1"), QStringLiteral("0042"));
     QCOMPARE(*s.data("pipwhistle.profile.v1"), QByteArray("{\"name\":\"小小探险家\"}"));
     QCOMPARE(*s.string("pipwhistle.wardrobe.pet"), QStringLiteral("🐰"));
+}
+
+// A settings file that is not what the store wrote (cut short, overwritten, filled with
+// noise) reads as an empty store: every value is absent, nothing crashes, and the next
+// write makes the file usable again.
+void TestPlatform::persistentStoreSurvivesABrokenFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    QByteArray valid;
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("settings.bin");
+        {
+            PersistentSettingsStore s(file);
+            s.setInteger("pipwhistle.lastLevel.v1.maze", 3);
+            s.setData("pipwhistle.profile.v1", QByteArray(200, 'x'));
+            s.setString("pipwhistle.parentTimePIN.v1", QStringLiteral("1234"));
+        }
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        valid = f.readAll();
+    }
+    QVERIFY(valid.size() > 40);
+    for (const qsizetype cut : {qsizetype(1), qsizetype(4), valid.size() / 2, valid.size() - 1})
+        QTest::addRow("cut to %lld bytes", qlonglong(cut)) << valid.left(cut);
+
+    QByteArray noise(4096, '\0');
+    quint32 x = 2463534242u;
+    for (char &c : noise) {
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+        c = char(x);
+    }
+    QTest::newRow("noise") << noise;
+    QTest::newRow("text") << QByteArray("[General]\npipwhistle.lastLevel.v1.maze=3\n");
+    // A map that claims four billion entries and then ends.
+    QTest::newRow("huge count") << QByteArray("\xff\xff\xff\xf0", 4);
+    // A value of a type no one registered.
+    QByteArray unknown;
+    {
+        QDataStream out(&unknown, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_4);
+        out << quint32(1) << QStringLiteral("pipwhistle.lastLevel.v1.maze") << quint32(0x7ffffff0) << quint8(0);
+    }
+    QTest::newRow("unknown type") << unknown;
+    // A well-formed value of a type the store never writes.
+    QByteArray foreign;
+    {
+        QDataStream out(&foreign, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_4);
+        out << QVariantMap{{QStringLiteral("pipwhistle.lastLevel.v1.maze"), QVariant(QStringList{"3"})}};
+    }
+    QTest::newRow("foreign type") << foreign;
+}
+
+void TestPlatform::persistentStoreSurvivesABrokenFile()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.bin");
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    {
+        PersistentSettingsStore s(file);
+        QVERIFY(!s.contains("pipwhistle.lastLevel.v1.maze"));
+        QCOMPARE(s.integer("pipwhistle.lastLevel.v1.maze"), 0);
+        QVERIFY(!s.data("pipwhistle.profile.v1"));
+        QVERIFY(!s.string("pipwhistle.parentTimePIN.v1"));
+        s.setInteger("pipwhistle.lastLevel.v1.pattern", 2);
+        QCOMPARE(s.integer("pipwhistle.lastLevel.v1.pattern"), 2);
+    }
+    PersistentSettingsStore s(file);
+    QCOMPARE(s.integer("pipwhistle.lastLevel.v1.pattern"), 2);
+    QVERIFY(!s.contains("pipwhistle.lastLevel.v1.maze"));
+}
+
+// A path the store cannot read or write (here a folder stands where the file should
+// be): values are absent and writes are kept for the run without any error.
+void TestPlatform::persistentStoreSurvivesAnUnreadablePath()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.bin");
+    QVERIFY(QDir().mkpath(file));
+    PersistentSettingsStore s(file);
+    QVERIFY(!s.contains("pipwhistle.soundEnabled.v1"));
+    QVERIFY(!s.boolean("pipwhistle.soundEnabled.v1"));
+    s.setBoolean("pipwhistle.soundEnabled.v1", false);
+    s.sync();
+    QVERIFY(QFileInfo(file).isDir());
 }
 
 void TestPlatform::standardStoreCanBeReplaced()
