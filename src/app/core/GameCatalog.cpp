@@ -29,22 +29,18 @@ std::optional<GameDefinition> decodeEntry(const QJsonValue &value)
     GameDefinition game;
     QString category;
     QString status;
-    qint64 minutes = 0;
     if (!JsonStrict::string(object, "id", &game.id) || !JsonStrict::string(object, "title", &game.title)
         || !JsonStrict::string(object, "subtitle", &game.subtitle) || !JsonStrict::string(object, "category", &category)
-        || !JsonStrict::string(object, "icon", &game.icon) || !JsonStrict::integer(object, "minutes", &minutes)
+        || !JsonStrict::string(object, "icon", &game.icon) || !JsonStrict::integer(object, "minutes", &game.minutes)
         || !JsonStrict::string(object, "status", &status) || !JsonStrict::stringList(object, "skills", &game.skills))
         return std::nullopt;
     if (!categoryFromStored(category, &game.category) || !statusFromStored(status, &game.status))
         return std::nullopt;
-    if (minutes < std::numeric_limits<int>::min() || minutes > std::numeric_limits<int>::max())
-        return std::nullopt;
-    game.minutes = int(minutes);
     return game;
 }
 
 GameDefinition entry(const char *id, const char *title, const char *subtitle, GameCategory category,
-                     const char *icon, int minutes, QStringList skills)
+                     const char *icon, qint64 minutes, QStringList skills)
 {
     return GameDefinition{QString::fromUtf8(id),
                           QString::fromUtf8(title),

@@ -46,7 +46,7 @@ struct GameDefinition
     Q_PROPERTY(QString category READ categoryName CONSTANT)
     Q_PROPERTY(GameEnums::GameCategory categoryValue MEMBER category CONSTANT)
     Q_PROPERTY(QString icon MEMBER icon CONSTANT)
-    Q_PROPERTY(int minutes MEMBER minutes CONSTANT)
+    Q_PROPERTY(qint64 minutes MEMBER minutes CONSTANT)
     Q_PROPERTY(QString status READ statusName CONSTANT)
     Q_PROPERTY(GameEnums::GameStatus statusValue MEMBER status CONSTANT)
     Q_PROPERTY(bool available READ isAvailable CONSTANT)
@@ -58,7 +58,7 @@ public:
     QString subtitle;
     GameCategory category = GameCategory::english;
     QString icon;
-    int minutes = 0;
+    qint64 minutes = 0;
     GameStatus status = GameStatus::available;
     QStringList skills;
 
