@@ -24,15 +24,24 @@ void RoundQuizGame::setInitialSession(QList<int> session)
     emit questionChanged();
 }
 
+bool RoundQuizGame::sessionPicked() const
+{
+    return m_rules.guard == Guard::Flag ? m_didChooseSession : !m_session.isEmpty();
+}
+
 void RoundQuizGame::appear()
 {
-    const bool chosen = m_rules.guard == Guard::Flag ? m_didChooseSession : !m_session.isEmpty();
-    if (chosen)
+    if (sessionPicked())
         return;
     m_session = LevelRotation::indices(m_rules.gameID, bankCount(), m_rules.take);
     m_didChooseSession = true;
     emit questionChanged();
     sessionChosen();
+}
+
+bool RoundQuizGame::answersClosed() const
+{
+    return m_locked || !sessionPicked();
 }
 
 void RoundQuizGame::setFeedback(const QString &text, bool good)

@@ -97,8 +97,10 @@ protected:
     // fixed rows).
     void setInitialSession(QList<int> session);
 
-    // True when an answer must be ignored: during the pause and after the play.
-    bool answersClosed() const { return m_locked || m_session.isEmpty(); }
+    // True when an answer must be ignored: before the page has picked the play's
+    // questions (also where fixed rows stand on screen until then), during the pause and
+    // after the play.
+    bool answersClosed() const;
     // A wrong answer: hint, shake, sound; the round goes on.
     void answerWrong(const QString &hint);
     // A right answer: counts the first try, locks, praises, sounds, and after the pause
@@ -108,6 +110,8 @@ protected:
     void setFeedback(const QString &text, bool good);
 
 private:
+    // The guard's view of whether this play's session has been picked.
+    bool sessionPicked() const;
     void advance();
 
     Rules m_rules;

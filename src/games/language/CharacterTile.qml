@@ -14,6 +14,8 @@ Item {
     property real characterSize: 43
     property real radius: 24
     property real speakerSize: 38
+    property real speakerRadius: 12
+    property real speakerSymbolSize: AppTheme.font(AppTheme.Headline).pixelSize
     property real speakerInset: 8
     property real minimumHeight: 108
     property bool answerable: true
@@ -70,12 +72,13 @@ Item {
     }
 
     BouncyButton {
+        objectName: "speaker"
         anchors.top: parent.top
         anchors.right: parent.right
         anchors.margins: tile.speakerInset
         width: tile.speakerSize
         height: tile.speakerSize
-        faceRadius: tile.speakerSize / 3
+        faceRadius: tile.speakerRadius
         Accessible.name: "听 " + tile.text
         onClicked: tile.spoken()
 
@@ -83,13 +86,13 @@ Item {
             anchors.fill: parent
             PaintedBox {
                 anchors.fill: parent
-                radius: tile.speakerSize / 3
+                radius: tile.speakerRadius
                 color: tile.accent
             }
             SymbolIcon {
                 anchors.centerIn: parent
                 name: "speaker.wave.2.fill"
-                size: 15
+                size: tile.speakerSymbolSize
                 color: "white"
             }
         }

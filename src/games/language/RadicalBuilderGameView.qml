@@ -18,10 +18,12 @@ Item {
     Component.onCompleted: game.appear()
 
     component PartBox: Item {
+        id: partBox
         property alias text: label.text
         property alias textColor: label.color
         property alias fill: box.color
         property alias stroke: box.strokeColor
+        property real textSize: 48
         implicitWidth: 90
         implicitHeight: 86
         PaintedBox {
@@ -33,7 +35,7 @@ Item {
         Text {
             id: label
             anchors.centerIn: parent
-            font: AppTheme.sizedFont(48, Font.Bold)
+            font: AppTheme.sizedFont(partBox.textSize, Font.Bold)
         }
     }
 
@@ -98,7 +100,9 @@ Item {
                     color: AppTheme.mint
                 }
                 PartBox {
+                    objectName: "questionBox"
                     text: "？"
+                    textSize: 46
                     textColor: AppTheme.purple
                     fill: AppTheme.alpha(AppTheme.purple, 0.1)
                     stroke: "transparent"
@@ -132,6 +136,8 @@ Item {
                         characterSize: 40
                         radius: 22
                         speakerSize: 36
+                        speakerRadius: 11
+                        speakerSymbolSize: AppTheme.font(AppTheme.Subheadline).pixelSize
                         speakerInset: 7
                         minimumHeight: 100
                         shadow: false

@@ -109,6 +109,52 @@ private slots:
         QTest::qWait(50);
         QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(u'\n')));
     }
+
+    // The two Chinese games draw their tile speakers and boxes to their own measures:
+    // the character match a 38-point square of radius 12 with a headline-sized symbol,
+    // the radical builder a 36-point square of radius 11 with a subheadline-sized one, and
+    // its question-mark box a size smaller than the components.
+    void chineseTilesKeepTheirOwnMeasures_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<qreal>("size");
+        QTest::addColumn<qreal>("radius");
+        QTest::addColumn<qreal>("symbolText");
+        QTest::newRow("chinese-match") << u"ChineseMatchGameView"_s << 38.0 << 12.0 << 17.0;
+        QTest::newRow("radical-builder") << u"RadicalBuilderGameView"_s << 36.0 << 11.0 << 15.0;
+    }
+    void chineseTilesKeepTheirOwnMeasures()
+    {
+        QFETCH(QString, view);
+        QFETCH(qreal, size);
+        QFETCH(qreal, radius);
+        QFETCH(qreal, symbolText);
+        GameTestWorld world;
+        QQmlEngine engine;
+        Ui::prepareEngine(engine);
+        QQmlComponent component(&engine, QUrl(u"qrc:/qt/qml/Pipwhistle/Games/Language/"_s + view + u".qml"_s));
+        std::unique_ptr<QObject> object(component.create());
+        auto *item = qobject_cast<QQuickItem *>(object.get());
+        QVERIFY2(item, qPrintable(component.errorString()));
+        item->setSize(QSizeF(1100, 760));
+
+        QQuickItem *tile = findNamed(item, u"tile0"_s);
+        QVERIFY(tile);
+        QQuickItem *speaker = findNamed(tile, u"speaker"_s);
+        QVERIFY(speaker);
+        QCOMPARE(speaker->width(), size);
+        QCOMPARE(speaker->height(), size);
+        QCOMPARE(speaker->property("faceRadius").toReal(), radius);
+        QCOMPARE(tile->property("speakerSymbolSize").toReal(), symbolText);
+
+        if (view == u"RadicalBuilderGameView"_s) {
+            QQuickItem *box = findNamed(item, u"questionBox"_s);
+            QVERIFY(box);
+            QCOMPARE(box->property("textSize").toReal(), 46.0);
+            QCOMPARE(box->width(), 90.0);
+            QCOMPARE(box->height(), 86.0);
+        }
+    }
 };
 
 QTEST_MAIN(TestLanguageViews)
