@@ -28,10 +28,13 @@ Item {
         }
     }
 
+    // The card is a scroll view that takes all the room it is offered, up to 650 by
+    // 620 and 24 points off the window's edges; its content starts at the top.
     Item {
         id: card
+        objectName: "setupCard"
         width: Math.min(650, overlay.width - 48)
-        height: Math.min(620, overlay.height - 48, content.implicitHeight + 48)
+        height: Math.min(620, overlay.height - 48)
         anchors.centerIn: parent
 
         SoftShadow {

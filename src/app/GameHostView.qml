@@ -131,10 +131,27 @@ Item {
     }
 
     // The finished play: a dimming layer over the whole page and the card above it.
+    // The layer fades in with the card and goes at once with it.
     Rectangle {
+        id: dimming
         anchors.fill: parent
         visible: host.hasResult
         color: Qt.rgba(0, 0, 0, 0.18)
+        onVisibleChanged: {
+            if (visible) {
+                opacity = 0
+                fadeIn.restart()
+            } else {
+                fadeIn.stop()
+            }
+        }
+        NumberAnimation on opacity {
+            id: fadeIn
+            running: false
+            to: 1
+            duration: 450
+            easing.type: Easing.OutCubic
+        }
         MouseArea {
             anchors.fill: parent
             hoverEnabled: true

@@ -286,6 +286,51 @@ private slots:
         QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
     }
 
+    // The parent drags the slider, then taps choices: slider, caption and highlight
+    // follow every step.
+    void setupSliderAndChoices()
+    {
+        ShellFixture f;
+        QVERIFY(f.clickText(u"进入豆铃乐园"_s));
+        QVERIFY(f.waitShown(u"滑动选择：30 分钟"_s));
+        QTest::qWait(400);
+        QQuickItem *slider = ShellTest::findNamed(f.root(), u"minutesSlider"_s);
+        QVERIFY(slider);
+        QCOMPARE(slider->property("value").toDouble(), 30.0);
+        // The card is as large as it may be, whatever its content needs.
+        QQuickItem *card = ShellTest::findNamed(f.root(), u"setupCard"_s);
+        QVERIFY(card);
+        QCOMPARE(card->width(), std::min(650.0, f.window()->width() - 48.0));
+        QCOMPARE(card->height(), std::min(620.0, f.window()->height() - 48.0));
+
+        // Drag the handle from 30 to the far right, then back a little.
+        const QPointF start = slider->mapToScene(QPointF(slider->property("leftPadding").toDouble()
+                                                             + slider->property("visualPosition").toDouble()
+                                                                   * (slider->property("availableWidth").toDouble() - 28)
+                                                             + 14,
+                                                         slider->height() / 2));
+        QTest::mousePress(f.window(), Qt::LeftButton, {}, start.toPoint());
+        for (int dx = 10; dx <= 400; dx += 10)
+            QTest::mouseMove(f.window(), (start + QPointF(dx, 0)).toPoint());
+        QTest::mouseRelease(f.window(), Qt::LeftButton, {}, (start + QPointF(400, 0)).toPoint());
+        const double dragged = slider->property("value").toDouble();
+        QVERIFY(dragged > 60);
+        QVERIFY(f.waitShown(u"滑动选择：%1 分钟"_s.arg(qint64(dragged))));
+
+        QVERIFY(f.clickText(u"60 分钟"_s));
+        QVERIFY(f.waitShown(u"滑动选择：60 分钟"_s));
+        QTRY_COMPARE(slider->property("value").toDouble(), 60.0);
+
+        QVERIFY(f.clickText(u"无限制"_s));
+        QVERIFY(f.waitShown(u"本次不限制娱乐时间"_s));
+        QVERIFY(!slider->isEnabled());
+        QVERIFY(f.clickText(u"15 分钟"_s));
+        QVERIFY(f.waitShown(u"滑动选择：15 分钟"_s));
+        QVERIFY(slider->isEnabled());
+        QTRY_COMPARE(slider->property("value").toDouble(), 15.0);
+        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+    }
+
     void lockCoversTheCover()
     {
         ShellFixture f;
