@@ -70,6 +70,18 @@ private:
     std::function<void()> m_undecodable;
 };
 
+// QNetworkReply files the answers of an HTTP server with an error status under the
+// content (2xx codes) and server (4xx codes) errors; everything else means the transfer
+// itself failed.
+bool isTransferFailure(QNetworkReply::NetworkError error)
+{
+    if (error == QNetworkReply::NoError)
+        return false;
+    const bool contentError = error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError;
+    const bool serverError = error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError;
+    return !contentError && !serverError;
+}
+
 QUrl &endpoint()
 {
     static QUrl url(QStringLiteral("https://fanyi.baidu.com"));
@@ -264,7 +276,12 @@ void SpeechService::finishDownload(QNetworkReply *reply, QUuid requestID, const 
         return;
 
     // Only a transfer failure counts as an error here: an HTTP reply of any status is a
-    // reply, judged by its type and size alone.
+    // reply, judged by its type and size alone. A transfer that broke off (the network,
+    // a proxy or the protocol failed, even after the headers came) is no reply at all.
+    if (isTransferFailure(reply->error())) {
+        speakLocally(fallback, QStringLiteral("zh-CN"), fallbackRate);
+        return;
+    }
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     const bool isHttp = status.isValid() && reply->url().scheme().startsWith(QLatin1String("http"));
     const QString mimeType = QString::fromLatin1(reply->rawHeader("Content-Type"))

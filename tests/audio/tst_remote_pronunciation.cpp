@@ -23,6 +23,7 @@ public:
         QByteArray body;
         int delayMs = 0;
         bool drop = false; // close the connection without an answer
+        int claimedLength = -1; // a Content-Length other than the body's: the reply breaks off
     };
 
     PronunciationServer()
@@ -57,7 +58,8 @@ private:
                 QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + " X\r\n";
                 if (!reply.contentType.isEmpty())
                     head += "Content-Type: " + reply.contentType + "\r\n";
-                head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\nConnection: close\r\n\r\n";
+                const int length = reply.claimedLength >= 0 ? reply.claimedLength : int(reply.body.size());
+                head += "Content-Length: " + QByteArray::number(length) + "\r\nConnection: close\r\n\r\n";
                 socket->write(head + reply.body);
             }
             socket->disconnectFromHost();
@@ -162,6 +164,7 @@ private slots:
         QTest::newRow("1000 audio bytes") << 200 << QByteArray("audio/mpeg") << 1000 << false;
         QTest::newRow("audio with a parameter") << 200 << QByteArray("Audio/MPEG; charset=binary") << 5000 << true;
         QTest::newRow("audio whatever the status") << 404 << QByteArray("audio/wav") << 2000 << true;
+        QTest::newRow("audio from a failing server") << 503 << QByteArray("audio/mpeg") << 2000 << true;
         QTest::newRow("text type") << 200 << QByteArray("text/html; charset=utf-8") << 5000 << false;
         QTest::newRow("no type") << 200 << QByteArray() << 5000 << false;
     }
@@ -212,6 +215,21 @@ private slots:
         QTRY_COMPARE(m_local.size(), 1);
         QCOMPARE(m_local, QStringList{" 大西瓜 |zh-CN|0.32"}); // the fallback text as given
         QVERIFY(m_player->heard.isEmpty());
+    }
+
+    // An audio reply that breaks off before its announced length is a failed transfer,
+    // not a clip: it is neither played nor kept.
+    void brokenOffReplyFallsBack()
+    {
+        PronunciationServer::Reply cut;
+        cut.body = audioBytes(3000);
+        cut.claimedLength = 8000;
+        m_server->replies["橙子"] = cut;
+        speech().speakChinesePronunciation("橙子");
+        QTRY_COMPARE(m_local, QStringList{"橙子|zh-CN|0.32"});
+        QVERIFY(m_player->heard.isEmpty());
+        speech().speakChinesePronunciation("橙子");
+        QTRY_COMPARE(m_server->targets.size(), 2);
     }
 
     void undecodableBytesFallBack()
