@@ -148,6 +148,12 @@ private slots:
         QCOMPARE(store.records().first().seconds, 42);
         // The finished game lies under the card and takes no taps.
         QVERIFY(!stackTop(f)->property("gameView").value<QQuickItem *>()->isEnabled());
+        // The dimming layer lies over the top bar too: the way back is through "下一关".
+        ShellTest::click(f.window(), f.text(u"返回书架"_s));
+        ShellTest::click(f.window(), f.timeChip());
+        QTest::qWait(100);
+        QCOMPARE(stackDepth(f), 3);
+        QVERIFY(!f.time()->isShowingSetup());
 
         // "下一关", tapped twice: one new play, nothing recorded twice.
         const QString firstPlay = host->playId();
