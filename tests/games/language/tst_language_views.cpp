@@ -2,6 +2,7 @@
 // tiles out side by side, and a click on a tile reaches the game.
 
 #include "GameTestSupport.h"
+#include "RadicalBuilderGame.h"
 #include "RoundQuizGame.h"
 #include "UiSetup.h"
 
@@ -108,6 +109,38 @@ private slots:
         QVERIFY(game->locked() || game->wrongAttempt() == 1);
         QTest::qWait(50);
         QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(u'\n')));
+    }
+
+    // The radical builder's question card reads each question of the play once: the rows
+    // that stand before the pick are never read, and a new question is read 0.22 s after
+    // it comes.
+    void radicalQuestionCardReadsEachQuestionOnce()
+    {
+        GameTestWorld world;
+        SpeechLog speech;
+        QQmlEngine engine;
+        Ui::prepareEngine(engine);
+        QQmlComponent component(&engine, QUrl(u"qrc:/qt/qml/Pipwhistle/Games/Language/RadicalBuilderGameView.qml"_s));
+        world.settings.setInteger(u"pipwhistle.lastLevel.v1.radical-builder"_s, 0);
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        auto *game = object->property("game").value<RadicalBuilderGame *>();
+        QVERIFY(game);
+        QVERIFY(game->session().first() != 0);
+
+        world.clock.advance(219);
+        QVERIFY(speech.spoken().isEmpty());
+        world.clock.advance(1);
+        QCOMPARE(speech.spoken(), QStringList{u"请听题，"_s + game->prompt()});
+
+        const RadicalQuestion first = game->current();
+        game->choose(int(first.choices.indexOf(first.answer)));
+        world.clock.advance(700);
+        QVERIFY(speech.spoken().isEmpty());
+        world.clock.advance(220);
+        QCOMPARE(speech.spoken(), QStringList{u"请听题，"_s + game->prompt()});
+        world.clock.advance(5000);
+        QVERIFY(speech.spoken().isEmpty());
     }
 
     // The two Chinese games draw their tile speakers and boxes to their own measures:
