@@ -47,6 +47,7 @@ private slots:
     void shooterGeneratedRows();
     void shooterPlayMarksTargetsAndSpeaksLate();
     void shooterReportSurvivesLeavingThePage();
+    void shooterTargetsAreLiveBeforeTheNextPrompt();
 };
 
 void TestEnglishGames::listeningRows()
@@ -255,6 +256,32 @@ void TestEnglishGames::shooterReportSurvivesLeavingThePage()
     world.clock.runUntilIdle();
     QCOMPARE(log.only(), (ReportLog::Report{100, 3}));
     QVERIFY(speech.spoken().isEmpty());
+}
+
+void TestEnglishGames::shooterTargetsAreLiveBeforeTheNextPrompt()
+{
+    GameTestWorld world;
+    SpeechLog speech;
+    WordShooterGame game;
+    game.appear();
+    world.clock.advance(180);
+    speech.spoken();
+    game.shoot(tileOf(game.tiles(), game.current().answer));
+    world.clock.advance(760);
+
+    // The next wave's targets take a shot before its prompt is spoken; the pause starts
+    // at once and the prompt still comes 0.15 s after the advance.
+    const QString second = game.current().answer;
+    game.shoot(tileOf(game.tiles(), second));
+    QVERIFY(game.locked());
+    QCOMPARE(game.firstTryCorrect(), 2);
+    world.clock.advance(150);
+    QCOMPARE(speech.spoken(), QStringList{u"Listen carefully. Shoot the "_s + second});
+    world.clock.advance(609);
+    QCOMPARE(game.round(), 1);
+    world.clock.advance(1);
+    QCOMPARE(game.round(), 2);
+    QVERIFY(!game.locked());
 }
 
 QTEST_GUILESS_MAIN(TestEnglishGames)
