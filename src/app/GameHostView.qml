@@ -26,7 +26,8 @@ Item {
         onPlayIdChanged: gameLoader.build()
     }
 
-    StackView.onActivated: host.pageAppeared()
+    // The play starts as the page comes into view, not when its push has finished.
+    StackView.onActivating: host.pageAppeared()
 
     FairytaleGamePageBackground {
         anchors.fill: parent

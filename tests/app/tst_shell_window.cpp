@@ -128,17 +128,21 @@ private slots:
         QTRY_COMPARE(qRound(card->mapToScene(QPointF()).x()), qRound(smaller.inset));
         f.window()->resize(1180, 820);
         QTRY_COMPARE(qRound(card->mapToScene(QPointF()).x()), qRound(cardSize.inset));
+        const QDateTime opened = f.clock.now();
         ShellTest::click(f.window(), f.text(title));
         QTest::qWait(30);
         ShellTest::click(f.window(), f.text(title));
+        f.clock.advance(3'000); // while the page slides in
         QVERIFY(waitStackIdle(f, 3));
         QVERIFY(f.waitShown(u"✦ 魔法书任务 ✦"_s));
         auto *host = stackTop(f)->property("host").value<GameHostController *>();
         QVERIFY(host);
         QCOMPARE(host->gameId(), u"chinese-match"_s);
 
-        // A play: the stand-in game reports, the card shows, the play is recorded.
-        f.clock.advance(42'000);
+        // A play: the stand-in game reports, the card shows, the play is recorded. It
+        // is timed from the moment the page began to come into view.
+        QCOMPARE(host->currentPlay()->startedAt, opened);
+        f.clock.advance(39'000);
         QVERIFY(f.clickText(u"交卷 87"_s));
         QVERIFY(f.waitShown(u"游戏完成！"_s));
         QVERIFY(f.waitShown(u"得分 87 · 获得 10 金币"_s));
