@@ -8,6 +8,8 @@ namespace {
 struct Entry {
     const char *name;
     char32_t codePoint; // Material Icons
+    // A glyph cut into the first one, for filled circles that Material has no glyph of.
+    char32_t inner = 0;
 };
 
 // Symbol name → Material Icons code point (name of the Material glyph in the comment).
@@ -15,7 +17,7 @@ constexpr Entry kTable[] = {
     // sound and speech
     {"speaker.wave.2.fill", 0xe050},               // volume_up
     {"speaker.wave.3.fill", 0xe050},               // volume_up
-    {"speaker.fill", 0xe04d},                      // volume_mute
+    {"speaker.fill", 0xe04e},                      // volume_mute
     {"mic.fill", 0xe029},                          // mic
     {"waveform", 0xe1b8},                          // graphic_eq
     {"ear.fill", 0xe023},                          // hearing
@@ -36,7 +38,7 @@ constexpr Entry kTable[] = {
     {"bolt.fill", 0xea0b},                         // bolt
     {"lock.fill", 0xe897},                         // lock
     {"lock.open.fill", 0xe898},                    // lock_open
-    {"hammer.fill", 0xea3c},                       // construction
+    {"hammer.fill", 0xea59},                       // hardware
     {"questionmark.circle.fill", 0xe887},          // help
     {"exclamationmark.bubble.fill", 0xe87f},       // feedback
     {"text.bubble.fill", 0xe0b7},                  // chat
@@ -45,7 +47,7 @@ constexpr Entry kTable[] = {
     {"clock.fill", 0xefd6},                        // access_time_filled
     {"timer", 0xe425},                             // timer
     {"hourglass", 0xea5c},                         // hourglass_bottom
-    {"hourglass.circle.fill", 0xe88c},             // hourglass_full
+    {"hourglass.circle.fill", 0xe3fa, 0xea5c},     // lens with hourglass_bottom cut in
     {"infinity", 0xeb3d},                          // all_inclusive
     // navigation and actions
     {"chevron.left", 0xe5cb},                      // chevron_left
@@ -61,7 +63,7 @@ constexpr Entry kTable[] = {
     {"arrow.uturn.backward", 0xe166},              // undo
     {"arrow.triangle.turn.up.right.diamond.fill", 0xe52e}, // directions
     {"arrow.up.and.down.and.arrow.left.and.right", 0xe89f}, // open_with
-    {"rotate.right.fill", 0xe41a},                 // rotate_right
+    {"rotate.right.fill", 0xeaab},                 // rotate_90_degrees_cw
     {"shuffle", 0xe043},                           // shuffle
     {"play.fill", 0xe037},                         // play_arrow
     {"pause.fill", 0xe034},                        // pause
@@ -81,17 +83,17 @@ constexpr Entry kTable[] = {
     {"globe.asia.australia.fill", 0xe80b},         // public
     // hands and people
     {"hand.tap.fill", 0xe913},                     // touch_app
-    {"hand.draw.fill", 0xe155},                    // gesture
+    {"hand.draw.fill", 0xe746},                    // draw
     {"hand.raised.fill", 0xe925},                  // pan_tool
     {"figure.play", 0xe566},                       // directions_run
     {"shoeprints.fill", 0xe536},                   // directions_walk
     {"pawprint.fill", 0xe91d},                     // pets
     // drawing and making
-    {"scribble", 0xe746},                          // draw
+    {"scribble", 0xe155},                          // gesture
     {"pencil.and.outline", 0xe3c9},                // edit
     {"paintbrush.pointed.fill", 0xe3ae},           // brush
     {"paintpalette.fill", 0xe40a},                 // palette
-    {"tshirt.fill", 0xf19e},                       // checkroom
+    {"tshirt.fill", 0xea58},                       // dry_cleaning
     {"cup.and.saucer.fill", 0xe541},               // local_cafe
     {"building.2.fill", 0xea40},                   // apartment
     {"puzzlepiece.fill", 0xe87b},                  // extension
@@ -123,15 +125,20 @@ constexpr Entry kTable[] = {
 
 constexpr char32_t kFallback = 0xe7c8; // interests: a friendly shapes glyph
 
-const QHash<QString, char32_t> &index()
+const QHash<QString, const Entry *> &index()
 {
-    static const QHash<QString, char32_t> table = [] {
-        QHash<QString, char32_t> t;
+    static const QHash<QString, const Entry *> table = [] {
+        QHash<QString, const Entry *> t;
         for (const Entry &e : kTable)
-            t.insert(QString::fromLatin1(e.name), e.codePoint);
+            t.insert(QString::fromLatin1(e.name), &e);
         return t;
     }();
     return table;
+}
+
+QString fromCodePoint(char32_t cp)
+{
+    return cp ? QString::fromUcs4(&cp, 1) : QString();
 }
 
 } // namespace
@@ -148,13 +155,24 @@ char32_t fallbackCodePoint()
 
 char32_t codePoint(const QString &name)
 {
-    return index().value(name, kFallback);
+    const Entry *e = index().value(name);
+    return e ? e->codePoint : kFallback;
+}
+
+char32_t innerCodePoint(const QString &name)
+{
+    const Entry *e = index().value(name);
+    return e ? e->inner : 0;
 }
 
 QString glyph(const QString &name)
 {
-    const char32_t cp = codePoint(name);
-    return QString::fromUcs4(&cp, 1);
+    return fromCodePoint(codePoint(name));
+}
+
+QString innerGlyph(const QString &name)
+{
+    return fromCodePoint(innerCodePoint(name));
 }
 
 bool contains(const QString &name)

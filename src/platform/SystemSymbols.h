@@ -15,8 +15,13 @@ QString fontFamily();
 // The glyph (one character of the icon font) for a symbol name; the fallback glyph for
 // names the table does not know.
 QString glyph(const QString &name);
-// The code point behind glyph(name).
+// A few symbols are two glyphs: a filled shape with a second glyph cut into it (a
+// filled circle with an hourglass). innerGlyph() is that second glyph, drawn centred
+// and smaller in the colour behind the symbol; empty for the one-glyph symbols.
+QString innerGlyph(const QString &name);
+// The code points behind glyph(name) and innerGlyph(name) (0: no inner glyph).
 char32_t codePoint(const QString &name);
+char32_t innerCodePoint(const QString &name);
 char32_t fallbackCodePoint();
 bool contains(const QString &name);
 

@@ -45,13 +45,12 @@ Item {
         Text {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WordWrap
-            // Shrinks a word that does not fit, never below 0.7 of 26 points.
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 19
+            // A word that does not fit is drawn smaller, never below 0.7 of 26 points;
+            // only a word too wide even then is broken.
+            wrapMode: Text.Wrap
             text: AppTheme.emojiText(tile.text)
             textFormat: Text.StyledText
-            font: AppTheme.sizedFont(26, Font.Bold)
+            font: AppTheme.sizedFont(AppTheme.fittedPixelSize(tile.text, 26, Font.Bold, width, 0.7), Font.Bold)
             color: AppTheme.ink
         }
     }

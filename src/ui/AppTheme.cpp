@@ -3,9 +3,12 @@
 #include "Fonts.h"
 #include "SystemSymbols.h"
 
+#include <QFontMetricsF>
 #include <QPointF>
+#include <QTextBoundaryFinder>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 
 AppTheme::AppTheme(QObject *parent)
@@ -85,6 +88,33 @@ QFont AppTheme::sizedFont(qreal pixelSize, int weight) const
     return Fonts::text(pixelSize, QFont::Weight(weight));
 }
 
+qreal AppTheme::fittedPixelSize(const QString &text, qreal pixelSize, int weight, qreal width, qreal minimumScale)
+{
+    // The pieces a line may not be broken inside, without their trailing spaces.
+    QStringList pieces;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text);
+    qsizetype start = 0;
+    for (qsizetype end = finder.toNextBoundary(); end != -1; end = finder.toNextBoundary()) {
+        const QString piece = text.mid(start, end - start).trimmed();
+        if (!piece.isEmpty())
+            pieces << piece;
+        start = end;
+    }
+    const auto fits = [&](qreal size) {
+        const QFontMetricsF metrics(Fonts::text(size, QFont::Weight(weight)));
+        return std::all_of(pieces.cbegin(), pieces.cend(),
+                           [&](const QString &piece) { return metrics.horizontalAdvance(piece) <= width; });
+    };
+    if (width <= 0 || fits(pixelSize))
+        return pixelSize;
+    const qreal smallest = std::ceil(pixelSize * minimumScale - 1e-9);
+    for (qreal size = std::floor(pixelSize); size > smallest; --size) {
+        if (fits(size))
+            return size;
+    }
+    return smallest;
+}
+
 QFont AppTheme::emojiFont(qreal pixelSize) const
 {
     return Fonts::emoji(pixelSize);
@@ -98,7 +128,7 @@ QString AppTheme::emojiText(const QString &text) const
 QColor AppTheme::alpha(const QColor &color, qreal opacity) const
 {
     QColor c = color;
-    c.setAlphaF(float(qBound(0.0, opacity, 1.0)));
+    c.setAlphaF(c.alphaF() * float(qBound(0.0, opacity, 1.0)));
     return c;
 }
 

@@ -85,6 +85,12 @@ public:
     Q_INVOKABLE QFont font(int style, int weight = -1) const;
     // A text font at an explicit size (CJK first, colour emoji next).
     Q_INVOKABLE QFont sizedFont(qreal pixelSize, int weight = 400) const;
+    // The largest whole pixel size, at most `pixelSize` and not below
+    // `minimumScale` × `pixelSize`, at which no unbreakable piece of `text` (a word, an
+    // emoji, one CJK character) is wider than `width`: text that does not fit is drawn
+    // smaller before any word is broken. `pixelSize` itself when everything fits.
+    Q_INVOKABLE static qreal fittedPixelSize(const QString &text, qreal pixelSize, int weight, qreal width,
+                                             qreal minimumScale);
     // A font for text that is only emoji.
     Q_INVOKABLE QFont emojiFont(qreal pixelSize) const;
     // Mixed text for a Text item with textFormat: Text.StyledText, every emoji set in the
@@ -93,7 +99,8 @@ public:
     // Glyphs of the symbol font are drawn this much larger than the text they stand in.
     Q_INVOKABLE qreal symbolPixelSize(qreal textPixelSize) const { return textPixelSize * 1.18; }
 
-    // `color` with its alpha replaced by `opacity` (0…1).
+    // `color` at `opacity` (0…1): its own opacity multiplied by it, so a colour that is
+    // already see-through gets fainter still.
     Q_INVOKABLE QColor alpha(const QColor &color, qreal opacity) const;
 
     // The welcome cover's layout for a window of width w and height h.

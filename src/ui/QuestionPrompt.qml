@@ -13,7 +13,9 @@ Item {
     property string speechID
 
     implicitWidth: question.implicitWidth + 7 + readerButton.implicitWidth
-    implicitHeight: Math.max(question.height, readerButton.y + readerButton.height)
+    // The button, aligned on the question's first baseline, may reach above the text
+    // and below it; the prompt holds both.
+    implicitHeight: row.y + Math.max(question.height, readerButton.y + readerButton.height)
 
     QuestionReading {
         text: prompt.text
@@ -22,7 +24,9 @@ Item {
     }
 
     Row {
+        id: row
         anchors.horizontalCenter: parent.horizontalCenter
+        y: Math.max(0, -readerButton.y)
         spacing: 7
         Text {
             id: question

@@ -54,3 +54,8 @@ QString Symbols::glyph(const QString &name) const
 {
     return SystemSymbols::glyph(name);
 }
+
+QString Symbols::innerGlyph(const QString &name) const
+{
+    return SystemSymbols::innerGlyph(name);
+}

@@ -44,4 +44,6 @@ public:
     explicit Symbols(QObject *parent = nullptr);
     QString family() const;
     Q_INVOKABLE QString glyph(const QString &name) const;
+    // The glyph cut into a two-glyph symbol, or an empty string.
+    Q_INVOKABLE QString innerGlyph(const QString &name) const;
 };

@@ -117,8 +117,16 @@ void TestUiPlatform::everyGlyphIsInTheIconFont()
     QVERIFY(raw.isValid());
     QCOMPARE(raw.familyName(), SystemSymbols::fontFamily());
     QVERIFY(raw.supportsCharacter(SystemSymbols::fallbackCodePoint()));
-    for (const QString &name : SystemSymbols::names())
+    for (const QString &name : SystemSymbols::names()) {
         QVERIFY2(raw.supportsCharacter(SystemSymbols::codePoint(name)), qPrintable(name));
+        // A glyph cut into another is only for filled circles.
+        if (const char32_t inner = SystemSymbols::innerCodePoint(name)) {
+            QVERIFY2(raw.supportsCharacter(inner), qPrintable(name));
+            QVERIFY2(name.endsWith(QLatin1String(".circle.fill")), qPrintable(name));
+        }
+    }
+    QVERIFY(!SystemSymbols::innerGlyph(QStringLiteral("hourglass.circle.fill")).isEmpty());
+    QVERIFY(SystemSymbols::innerGlyph(QStringLiteral("no.such.symbol")).isEmpty());
 }
 
 namespace {

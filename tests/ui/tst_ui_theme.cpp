@@ -1,10 +1,12 @@
 // The theme's constants, the layout rules of the welcome cover, the press spring and
 // the wrong-answer shake.
 #include "AppTheme.h"
+#include "Fonts.h"
 #include "PaintedBox.h"
 #include "SoftShadow.h"
 #include "WrongAnswerShake.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QtTest>
 
@@ -25,6 +27,8 @@ private slots:
     void categoryPairs();
     void backgroundAndFallbackWash();
     void textStyles();
+    void opacityAtTheUseSite();
+    void answerTextShrinksBeforeItBreaks();
     void welcomeLayout();
     void pressSpringSettlesOnTarget();
     void shakeOffsets();
@@ -97,6 +101,42 @@ void TestUiTheme::textStyles()
     QCOMPARE(AppTheme::styleFont(AppTheme::Headline).weight(), QFont::DemiBold);
     // Chinese first, colour emoji next.
     QCOMPARE(boldTitle.families(), (QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Color Emoji")}));
+}
+
+void TestUiTheme::opacityAtTheUseSite()
+{
+    AppTheme theme;
+    QCOMPARE(theme.alpha(AppTheme::mango(), 0.34).alphaF(), 0.34f);
+    QCOMPARE(theme.alpha(AppTheme::ink(), 0.1).rgb(), AppTheme::ink().rgb());
+    // A colour that is already see-through gets fainter, as an opacity does.
+    QColor half = AppTheme::sky();
+    half.setAlphaF(0.5f);
+    QVERIFY(qAbs(theme.alpha(half, 0.3).alphaF() - 0.15f) < 0.001f);
+    QCOMPARE(theme.alpha(half, 1.0).alpha(), half.alpha());
+}
+
+void TestUiTheme::answerTextShrinksBeforeItBreaks()
+{
+    const auto fitted = [](const char *text, qreal width) {
+        return AppTheme::fittedPixelSize(QString::fromUtf8(text), 26, QFont::Bold, width, 0.7);
+    };
+    Fonts::install();
+    const auto widest = [](const char *text, qreal size) {
+        return QFontMetricsF(Fonts::text(size, QFont::Bold)).horizontalAdvance(QString::fromUtf8(text));
+    };
+    QCOMPARE(fitted("cat", 120), 26.0);
+    QCOMPARE(fitted("", 120), 26.0);
+    // A word a little too wide is drawn a little smaller, as large as still fits.
+    const qreal natural = widest("elephants", 26);
+    const qreal size = fitted("elephants", natural - 8);
+    QVERIFY2(size < 26 && size >= 19, qPrintable(QString::number(size)));
+    QVERIFY(widest("elephants", size) <= natural - 8);
+    QVERIFY(widest("elephants", size + 1) > natural - 8);
+    // Never below 0.7 of the size (18.2, so 19 whole pixels): a longer word breaks there.
+    QCOMPARE(fitted("Supercalifragilistic", 120), 19.0);
+    // Words and Chinese characters wrap apart; only the widest piece counts.
+    QCOMPARE(fitted("red fox", widest("red", 26) + 1), 26.0);
+    QCOMPARE(fitted("一只小猫在草地上玩耍", 60), 26.0);
 }
 
 void TestUiTheme::welcomeLayout()

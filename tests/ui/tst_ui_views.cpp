@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "GameCatalog.h"
 #include "QuestionReading.h"
+#include "SystemSymbols.h"
 #include "UiSetup.h"
 
 #include <QDir>
@@ -59,6 +60,8 @@ private slots:
     void starRowFillsTheFirstStars();
     void mascotThinksOnlyWhenThinking();
     void answerTileKeepsItsMinimumHeight();
+    void promptHoldsItsReaderButton();
+    void symbolWithACutInGlyph();
     void welcomeButtonOpensTheBook();
     void missingPictureShowsTheWash();
     void pictureFillsItsFrame();
@@ -283,13 +286,17 @@ void TestUiViews::pressSinksShrinksAndSpringsBack()
 
 void TestUiViews::wrongAttemptShakesAndComesToRest()
 {
+    // The shake's effect object inside an AnswerShake.
+    const auto effectOf = [](QQuickItem *page) -> QObject * {
+        for (QObject *child : page->findChildren<QObject *>()) {
+            if (QByteArray(child->metaObject()->className()).startsWith("WrongAnswerShake"))
+                return child;
+        }
+        return nullptr;
+    };
     QQuickItem *page = create(R"(AnswerShake { width: 300; height: 200 })");
     QVERIFY(page);
-    QObject *effect = nullptr;
-    for (QObject *child : page->findChildren<QObject *>()) {
-        if (QByteArray(child->metaObject()->className()).startsWith("WrongAnswerShake"))
-            effect = child;
-    }
+    QObject *effect = effectOf(page);
     QVERIFY(effect);
     QCOMPARE(effect->property("offset").toReal(), 0.0);
     qreal widest = 0;
@@ -308,6 +315,16 @@ void TestUiViews::wrongAttemptShakesAndComesToRest()
     page->setProperty("count", 1);
     QTest::qWait(50);
     QCOMPARE(effect->property("offset").toReal(), 0.0);
+
+    // A page that comes on screen with wrong attempts already counted stands still.
+    QQuickItem *later = create(R"(AnswerShake { width: 300; height: 200; count: 3 })");
+    QVERIFY(later);
+    QObject *laterEffect = effectOf(later);
+    QVERIFY(laterEffect);
+    for (int i = 0; i < 12; ++i) {
+        QCOMPARE(laterEffect->property("offset").toReal(), 0.0);
+        QTest::qWait(5);
+    }
 }
 
 void TestUiViews::gameCardShowsItsStatus()
@@ -377,7 +394,48 @@ void TestUiViews::answerTileKeepsItsMinimumHeight()
     QQuickItem *long_ = create(R"(AnswerTile { width: 140; text: "Supercalifragilistic" })");
     QQuickItem *word = findText(long_, QStringLiteral("Supercalifragilistic"));
     QVERIFY(word);
-    QVERIFY(word->property("minimumPixelSize").toInt() >= 18);
+    // Drawn smaller, but not below 0.7 of 26 points, and then broken: it never spills
+    // out of its tile.
+    const auto pixelSize = [](QQuickItem *text) { return text->property("font").value<QFont>().pixelSize(); };
+    QCOMPARE(pixelSize(word), 19);
+    QVERIFY(word->property("lineCount").toInt() > 1);
+    QVERIFY(word->property("contentWidth").toReal() <= word->width());
+    // A word that fits keeps its full size.
+    QQuickItem *shortTile = create(R"(AnswerTile { width: 140; text: "cat" })");
+    QCOMPARE(pixelSize(findText(shortTile, QStringLiteral("cat"))), 26);
+}
+
+void TestUiViews::promptHoldsItsReaderButton()
+{
+    // The speaker button stands on the question's first baseline and is taller than the
+    // line: the prompt's own box holds it, so nothing above is covered.
+    QQuickItem *prompt = create(R"(QuestionPrompt { y: 100; text: "小猫在哪里？" })");
+    QVERIFY(prompt);
+    const QList<QQuickItem *> buttons = findAll(prompt, "QuestionReaderButton");
+    QCOMPARE(buttons.size(), 1);
+    QQuickItem *button = buttons.first();
+    const QRectF box = button->mapRectToItem(prompt, QRectF(0, 0, button->width(), button->height()));
+    QVERIFY2(box.top() >= 0 && box.bottom() <= prompt->implicitHeight() + 0.01,
+             qPrintable(QStringLiteral("%1..%2 in %3").arg(box.top()).arg(box.bottom()).arg(prompt->implicitHeight())));
+    QQuickItem *question = findText(prompt, QStringLiteral("小猫在哪里？"));
+    QVERIFY(question);
+    const qreal questionBaseline = question->mapToItem(prompt, QPointF(0, question->baselineOffset())).y();
+    const qreal buttonBaseline = button->mapToItem(prompt, QPointF(0, button->baselineOffset())).y();
+    QCOMPARE(buttonBaseline, questionBaseline);
+}
+
+void TestUiViews::symbolWithACutInGlyph()
+{
+    QQuickItem *icon = create(R"(SymbolIcon { name: "hourglass.circle.fill"; size: 28 })");
+    QVERIFY(icon);
+    QCOMPARE(icon->childItems().size(), 1);
+    QQuickItem *inner = icon->childItems().first();
+    QVERIFY(inner->isVisible());
+    QCOMPARE(inner->property("text").toString(), SystemSymbols::innerGlyph(QStringLiteral("hourglass.circle.fill")));
+    QCOMPARE(inner->property("color").value<QColor>(), QColor(Qt::white));
+    // One-glyph symbols draw nothing inside.
+    icon->setProperty("name", QStringLiteral("star.fill"));
+    QVERIFY(!inner->isVisible());
 }
 
 void TestUiViews::welcomeButtonOpensTheBook()

@@ -69,7 +69,7 @@ Item {
                 spacing: 14
                 Repeater {
                     model: ["speaker.wave.2.fill", "lock.fill", "star.fill", "chevron.left", "clock", "infinity",
-                            "hammer.fill", "sparkles", "heart.fill", "xmark", "no.such.symbol"]
+                            "hammer.fill", "hourglass.circle.fill", "sparkles", "heart.fill", "xmark", "no.such.symbol"]
                     SymbolIcon { required property string modelData; name: modelData; size: 22; color: AppTheme.purple }
                 }
             }
