@@ -28,6 +28,7 @@ Item {
         radius: 26
         color: tile.selected ? AppTheme.alpha(tile.color, 0.3) : AppTheme.alpha("white", 0.94)
         strokeWidth: tile.selected ? 4 : 2
+        strokeCentered: true
         strokeColor: tile.selected ? tile.color : AppTheme.alpha(tile.color, 0.22)
     }
     Column {

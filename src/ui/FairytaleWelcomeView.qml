@@ -71,6 +71,7 @@ Item {
                     fillStops: [AppTheme.purple, AppTheme.sky]
                     fillDirection: PaintedBox.LeadingToTrailing
                     strokeWidth: 3
+                    strokeCentered: true
                     strokeColor: AppTheme.alpha("white", 0.72)
                 }
                 Row {

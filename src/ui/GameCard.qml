@@ -160,6 +160,7 @@ Item {
         anchors.fill: parent
         radius: 34
         strokeWidth: 3
+        strokeCentered: true
         strokeColor: AppTheme.alpha(AppTheme.mango, 0.88)
     }
 }

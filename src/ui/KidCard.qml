@@ -34,6 +34,7 @@ Item {
         anchors.fill: parent
         radius: 30
         strokeWidth: 2.5
+        strokeCentered: true
         strokeStops: ["white", AppTheme.alpha(AppTheme.mango, 0.34), "white"]
         strokeDirection: PaintedBox.Diagonal
     }

@@ -6,10 +6,40 @@
 #include <QPainter>
 #include <QPainterPath>
 
+namespace {
+
+// The child of a PaintedBox that draws its centred outline: it reaches half a line
+// width beyond the box on every side.
+class Rim : public QQuickPaintedItem
+{
+public:
+    explicit Rim(PaintedBox *box)
+        : QQuickPaintedItem(box)
+        , m_box(box)
+    {
+        setAntialiasing(true);
+    }
+
+    void paint(QPainter *painter) override
+    {
+        const qreal half = m_box->strokeWidth() / 2;
+        const qreal r = qMin(m_box->radius(), qMin(m_box->width(), m_box->height()) / 2);
+        m_box->paintOutline(painter, QRectF(0, 0, width(), height()), r + half);
+    }
+
+private:
+    PaintedBox *m_box;
+};
+
+} // namespace
+
 PaintedBox::PaintedBox(QQuickItem *parent)
     : QQuickPaintedItem(parent)
+    , m_rim(new Rim(this))
 {
     setAntialiasing(true);
+    m_rim->setVisible(false);
+    m_rim->setZ(1); // over the box's own content, as a rim is
 }
 
 QBrush PaintedBox::brush(const QColor &solid, const QList<QColor> &stops, Direction direction)
@@ -37,23 +67,53 @@ void PaintedBox::paint(QPainter *painter)
     shape.addRoundedRect(box, r, r);
     painter->fillPath(shape, brush(m_color, m_fillStops, m_fillDirection));
 
-    if (m_strokeWidth > 0) {
-        const qreal half = m_strokeWidth / 2;
-        const QRectF line = box.adjusted(half, half, -half, -half);
-        const qreal lr = qMax<qreal>(0, r - half);
-        QPen pen(brush(m_strokeColor, m_strokeStops, m_strokeDirection), m_strokeWidth, Qt::SolidLine,
-                 Qt::FlatCap, Qt::MiterJoin);
-        pen.setMiterLimit(10);
-        painter->setPen(pen);
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRoundedRect(line, lr, lr);
-    }
+    if (!m_strokeCentered)
+        paintOutline(painter, box, r);
+}
+
+void PaintedBox::paintOutline(QPainter *painter, const QRectF &box, qreal radius) const
+{
+    if (m_strokeWidth <= 0 || box.isEmpty())
+        return;
+    painter->setRenderHint(QPainter::Antialiasing);
+    const qreal half = m_strokeWidth / 2;
+    const QRectF line = box.adjusted(half, half, -half, -half);
+    const qreal lr = qMax<qreal>(0, radius - half);
+    QPen pen(brush(m_strokeColor, m_strokeStops, m_strokeDirection), m_strokeWidth, Qt::SolidLine, Qt::FlatCap,
+             Qt::MiterJoin);
+    pen.setMiterLimit(10);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(line, lr, lr);
+}
+
+void PaintedBox::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
+{
+    QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size())
+        placeRim();
+}
+
+void PaintedBox::placeRim()
+{
+    const qreal half = m_strokeWidth / 2;
+    m_rim->setVisible(m_strokeCentered && m_strokeWidth > 0);
+    m_rim->setPosition(QPointF(-half, -half));
+    m_rim->setSize(QSizeF(width() + m_strokeWidth, height() + m_strokeWidth));
+    m_rim->update();
 }
 
 void PaintedBox::restyle()
 {
+    placeRim();
     emit styleChanged();
     update();
+}
+
+void PaintedBox::setStrokeCentered(bool centered)
+{
+    if (assignChanged(m_strokeCentered, centered))
+        restyle();
 }
 
 void PaintedBox::setRadius(qreal radius)

@@ -8,7 +8,8 @@
 // A rounded rectangle filled and outlined with a solid colour or an evenly spaced
 // gradient, running down, across or corner to corner (the gradient is stretched with
 // the box, so a diagonal one runs exactly from the top-left to the bottom-right
-// corner). The outline lies inside the box. Painted once per size or style change.
+// corner). The outline lies inside the box, or, with `strokeCentered`, on its edge, half
+// of it outside (a rim stroked over a card). Painted once per size or style change.
 class PaintedBox : public QQuickPaintedItem
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ class PaintedBox : public QQuickPaintedItem
     Q_PROPERTY(QColor strokeColor READ strokeColor WRITE setStrokeColor NOTIFY styleChanged FINAL)
     Q_PROPERTY(QList<QColor> strokeStops READ strokeStops WRITE setStrokeStops NOTIFY styleChanged FINAL)
     Q_PROPERTY(Direction strokeDirection READ strokeDirection WRITE setStrokeDirection NOTIFY styleChanged FINAL)
+    Q_PROPERTY(bool strokeCentered READ strokeCentered WRITE setStrokeCentered NOTIFY styleChanged FINAL)
 
 public:
     enum Direction { TopToBottom, LeadingToTrailing, Diagonal };
@@ -46,6 +48,11 @@ public:
     void setStrokeStops(const QList<QColor> &stops);
     Direction strokeDirection() const { return m_strokeDirection; }
     void setStrokeDirection(Direction direction);
+    bool strokeCentered() const { return m_strokeCentered; }
+    void setStrokeCentered(bool centered);
+
+    // Draws the outline inside `box` (corner radius `radius` at the box's edge).
+    void paintOutline(QPainter *painter, const QRectF &box, qreal radius) const;
 
     // The brush of a solid colour or of evenly spaced stops in `direction`, in
     // coordinates relative to the painted shape's bounding box.
@@ -54,7 +61,11 @@ public:
 signals:
     void styleChanged();
 
+protected:
+    void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+
 private:
+    void placeRim();
     void restyle();
 
     qreal m_radius = 0;
@@ -65,4 +76,6 @@ private:
     QColor m_strokeColor = Qt::transparent;
     QList<QColor> m_strokeStops;
     Direction m_strokeDirection = Diagonal;
+    bool m_strokeCentered = false;
+    QQuickPaintedItem *m_rim = nullptr; // draws a centred outline, half outside the box
 };

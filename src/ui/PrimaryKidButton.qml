@@ -37,6 +37,7 @@ Item {
                 fillStops: root.colors
                 fillDirection: PaintedBox.LeadingToTrailing
                 strokeWidth: 2
+                strokeCentered: true
                 strokeColor: AppTheme.alpha("white", 0.52)
             }
             Row {

@@ -62,6 +62,7 @@ private slots:
     void answerTileKeepsItsMinimumHeight();
     void promptHoldsItsReaderButton();
     void symbolWithACutInGlyph();
+    void rimsLieOnTheEdge();
     void welcomeButtonOpensTheBook();
     void missingPictureShowsTheWash();
     void pictureFillsItsFrame();
@@ -422,6 +423,23 @@ void TestUiViews::promptHoldsItsReaderButton()
     const qreal questionBaseline = question->mapToItem(prompt, QPointF(0, question->baselineOffset())).y();
     const qreal buttonBaseline = button->mapToItem(prompt, QPointF(0, button->baselineOffset())).y();
     QCOMPARE(buttonBaseline, questionBaseline);
+}
+
+void TestUiViews::rimsLieOnTheEdge()
+{
+    // A rim stroked over a card lies on the card's edge, half of it outside; an outline
+    // that is not centred stays inside.
+    QQuickItem *boxes = create(R"(Item {
+        PaintedBox { x: 40; y: 40; width: 100; height: 60; strokeWidth: 4; strokeColor: "red"; strokeCentered: true }
+        PaintedBox { x: 200; y: 40; width: 100; height: 60; strokeWidth: 4; strokeColor: "red" }
+    })");
+    QVERIFY(boxes);
+    const QImage frame = m_window->grabWindow();
+    const auto red = [&](int x, int y) { return frame.pixelColor(x, y).red() > 200 && frame.pixelColor(x, y).green() < 60; };
+    QVERIFY(red(38, 70) && red(39, 70) && red(40, 70) && red(41, 70));
+    QVERIFY(!red(37, 70) && !red(43, 70));
+    QVERIFY(red(90, 38) && red(90, 101) && !red(90, 36));
+    QVERIFY(!red(199, 70) && red(200, 70) && red(203, 70) && !red(205, 70));
 }
 
 void TestUiViews::symbolWithACutInGlyph()
