@@ -79,6 +79,14 @@ bool isEmojiCluster(QStringView cluster)
     return false;
 }
 
+QString emojiGlyphs(const QString &text)
+{
+    QString glyphs = text;
+    glyphs.remove(QChar(0xFE0F));
+    glyphs.remove(QChar(0xFE0E));
+    return glyphs;
+}
+
 QString emojiMarkup(const QString &text)
 {
     QString result;
@@ -95,6 +103,8 @@ QString emojiMarkup(const QString &text)
         }
         if (cluster == u"\n")
             result += QStringLiteral("<br>");
+        else if (emoji)
+            result += emojiGlyphs(cluster.toString()).toHtmlEscaped();
         else
             result += cluster.toString().toHtmlEscaped();
         start = end;

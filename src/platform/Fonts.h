@@ -25,6 +25,11 @@ QFont emoji(qreal pixelSize);
 // white (❤️, ☀️, ✔️ …, the text-style characters turned emoji by U+FE0F). Text without
 // emoji comes back only escaped.
 QString emojiMarkup(const QString &text);
+// `text` without the emoji presentation selectors (U+FE0E, U+FE0F), for drawing in the
+// colour-emoji font: that font draws every emoji in colour anyway but has no glyph for
+// the selectors, so a selector would be drawn by the text font (making the line taller)
+// and would break keycap and flag sequences apart.
+QString emojiGlyphs(const QString &text);
 // Whether one grapheme cluster is an emoji.
 bool isEmojiCluster(QStringView cluster);
 

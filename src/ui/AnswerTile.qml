@@ -36,12 +36,12 @@ Item {
         anchors.centerIn: parent
         width: tile.width - 20
         spacing: 8
-        Text {
+        EmojiText {
             width: parent.width
             visible: tile.emoji.length > 0
             horizontalAlignment: Text.AlignHCenter
-            text: tile.emoji
-            font: AppTheme.emojiFont(46)
+            emoji: tile.emoji
+            pixelSize: 46
         }
         Text {
             width: parent.width

@@ -120,6 +120,11 @@ QFont AppTheme::emojiFont(qreal pixelSize) const
     return Fonts::emoji(pixelSize);
 }
 
+QString AppTheme::emojiGlyphs(const QString &text) const
+{
+    return Fonts::emojiGlyphs(text);
+}
+
 QString AppTheme::emojiText(const QString &text) const
 {
     return Fonts::emojiMarkup(text);

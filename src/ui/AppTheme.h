@@ -91,8 +91,11 @@ public:
     // smaller before any word is broken. `pixelSize` itself when everything fits.
     Q_INVOKABLE static qreal fittedPixelSize(const QString &text, qreal pixelSize, int weight, qreal width,
                                              qreal minimumScale);
-    // A font for text that is only emoji.
+    // A font for text that is only emoji (draw it with EmojiText, or pass the text
+    // through emojiGlyphs()).
     Q_INVOKABLE QFont emojiFont(qreal pixelSize) const;
+    // Emoji text as the colour-emoji font draws it (without presentation selectors).
+    Q_INVOKABLE QString emojiGlyphs(const QString &text) const;
     // Mixed text for a Text item with textFormat: Text.StyledText, every emoji set in the
     // colour-emoji font (also ❤️ and the like, which the CJK font draws in black).
     Q_INVOKABLE QString emojiText(const QString &text) const;

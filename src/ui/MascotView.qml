@@ -30,18 +30,18 @@ Item {
         fillStops: [AppTheme.alpha(AppTheme.mango, 0.48), "white"]
         fillDirection: PaintedBox.TopToBottom
     }
-    Text {
+    EmojiText {
         anchors.centerIn: parent
         anchors.verticalCenterOffset: mascot.size * 0.02
-        text: "🦊"
-        font: AppTheme.emojiFont(mascot.size * 0.61)
+        emoji: "🦊"
+        pixelSize: mascot.size * 0.61
     }
-    Text {
+    EmojiText {
         visible: mascot.mood === "thinking"
         anchors.centerIn: parent
         anchors.horizontalCenterOffset: mascot.size * 0.42
         anchors.verticalCenterOffset: -mascot.size * 0.38
-        text: "💭"
-        font: AppTheme.emojiFont(mascot.size * 0.28)
+        emoji: "💭"
+        pixelSize: mascot.size * 0.28
     }
 }

@@ -34,10 +34,10 @@ Item {
                 title: "识字拼音岛"
                 counter: view.game.counter
             }
-            Text {
+            EmojiText {
                 Layout.alignment: Qt.AlignHCenter
-                text: view.game.emoji
-                font: AppTheme.emojiFont(95)
+                emoji: view.game.emoji
+                pixelSize: 95
             }
             Text {
                 Layout.alignment: Qt.AlignHCenter

@@ -58,10 +58,10 @@ Item {
                 counter: view.game.counter
             }
             Item { Layout.fillHeight: true }
-            Text {
+            EmojiText {
                 Layout.alignment: Qt.AlignHCenter
-                text: view.game.emoji
-                font: AppTheme.emojiFont(78)
+                emoji: view.game.emoji
+                pixelSize: 78
             }
             Text {
                 Layout.alignment: Qt.AlignHCenter

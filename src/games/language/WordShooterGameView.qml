@@ -124,10 +124,10 @@ Item {
                                 id: targetColumn
                                 anchors.centerIn: parent
                                 spacing: 6
-                                Text {
+                                EmojiText {
                                     anchors.horizontalCenter: parent.horizontalCenter
-                                    text: target.choice.emoji
-                                    font: AppTheme.emojiFont(43)
+                                    emoji: target.choice.emoji
+                                    pixelSize: 43
                                 }
                                 Text {
                                     anchors.horizontalCenter: parent.horizontalCenter
