@@ -88,11 +88,14 @@ Item {
             Layout.rightMargin: 42
             Layout.bottomMargin: 24
             // A finished game lies blurred and inert under the card: drawn from a
-            // picture of a quarter of its size, smoothly scaled up.
+            // picture of down to a quarter of its size, smoothly scaled up. The blur
+            // grows with the card's entrance and lifts at once with "下一关".
+            property real blurDivisor: 1
             enabled: !host.hasResult
             layer.enabled: host.hasResult
             layer.smooth: true
-            layer.textureSize: Qt.size(Math.max(1, Math.round(width / 4)), Math.max(1, Math.round(height / 4)))
+            layer.textureSize: Qt.size(Math.max(1, Math.round(width / blurDivisor)),
+                                       Math.max(1, Math.round(height / blurDivisor)))
 
             Loader {
                 id: gameLoader
@@ -141,17 +144,17 @@ Item {
         onVisibleChanged: {
             if (visible) {
                 opacity = 0
-                fadeIn.restart()
+                gameArea.blurDivisor = 1
+                finishing.restart()
             } else {
-                fadeIn.stop()
+                finishing.stop()
+                gameArea.blurDivisor = 1
             }
         }
-        NumberAnimation on opacity {
-            id: fadeIn
-            running: false
-            to: 1
-            duration: 450
-            easing.type: Easing.OutCubic
+        ParallelAnimation {
+            id: finishing
+            NumberAnimation { target: dimming; property: "opacity"; to: 1; duration: 450; easing.type: Easing.OutCubic }
+            NumberAnimation { target: gameArea; property: "blurDivisor"; to: 4; duration: 450; easing.type: Easing.OutCubic }
         }
         MouseArea {
             anchors.fill: parent
