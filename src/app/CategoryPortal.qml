@@ -62,10 +62,10 @@ Item {
                 radius: 31
                 color: AppTheme.alpha("white", 0.88)
             }
-            Text {
+            EmojiText {
                 anchors.centerIn: parent
-                text: ShellCatalog.emoji(portal.category)
-                font: AppTheme.emojiFont(37)
+                emoji: ShellCatalog.emoji(portal.category)
+                pixelSize: 37
             }
         }
         ShadowedText {

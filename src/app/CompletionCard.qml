@@ -49,10 +49,10 @@ Item {
         width: card.width - 52
         spacing: 18
 
-        Text {
+        EmojiText {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: card.emoji
-            font: AppTheme.emojiFont(70)
+            emoji: card.emoji
+            pixelSize: 70
         }
         Text {
             width: parent.width

@@ -29,10 +29,10 @@ Item {
         width: Math.min(overlay.width - 68, 560)
         spacing: 18
 
-        Text {
+        EmojiText {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "🌙"
-            font: AppTheme.emojiFont(72)
+            emoji: "🌙"
+            pixelSize: 72
         }
         Text {
             width: parent.width
