@@ -1,0 +1,117 @@
+import QtQuick
+import QtQuick.Layouts
+import Pipwhistle.Ui
+import Pipwhistle.Games.Math
+
+// 时间小达人: an analogue clock on a white card and three written times to choose from.
+Item {
+    id: view
+
+    // The least height the layout needs; the host draws the game smaller where the
+    // window is shorter than this.
+    implicitHeight: layout.implicitHeight + layout.anchors.topMargin + layout.anchors.bottomMargin
+
+    property ClockMasterGame game: ClockMasterGame {}
+
+    Component.onCompleted: game.appear()
+
+    AnswerShake {
+        anchors.fill: parent
+        count: view.game.wrongAttempt
+
+        ColumnLayout {
+            id: layout
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: Math.min(660, parent.width - 48)
+            anchors.topMargin: 8
+            anchors.bottomMargin: 16
+            spacing: 15
+
+            TitledHeader {
+                Layout.fillWidth: true
+                title: "时间小达人"
+                subtitle: "长针是分钟，短针是小时"
+                counter: view.game.counter
+            }
+            QuestionPrompt {
+                Layout.fillWidth: true
+                text: view.game.prompt
+                language: "zh-CN"
+                speechID: ""
+            }
+            Item {
+                Layout.alignment: Qt.AlignHCenter
+                implicitWidth: 228 + 20
+                implicitHeight: 228 + 20
+                PaintedBox {
+                    anchors.fill: parent
+                    radius: 34
+                    color: "white"
+                    strokeWidth: 4
+                    strokeCentered: true
+                    strokeColor: AppTheme.alpha(AppTheme.sky, 0.32)
+                }
+                ClockFace {
+                    objectName: "clockFace"
+                    anchors.centerIn: parent
+                    width: 228
+                    height: 228
+                    hour: view.game.hour
+                    minute: view.game.minute
+                }
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 13
+                Repeater {
+                    // A count, so the tiles stay and take each new question's times.
+                    model: view.game.choices.length
+                    BouncyButton {
+                        id: choiceButton
+                        required property int index
+                        readonly property string choice: view.game.choices[index] ?? ""
+                        readonly property string fill: view.game.fills[index] ?? "plain"
+                        objectName: "tile" + index
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1
+                        faceRadius: 23
+                        enabled: !view.game.locked
+                        Accessible.name: choice
+                        onClicked: view.game.choose(choice)
+
+                        Item {
+                            anchors.fill: parent
+                            implicitWidth: label.implicitWidth + 24
+                            implicitHeight: Math.max(95, label.implicitHeight + 24)
+                            PaintedBox {
+                                anchors.fill: parent
+                                radius: 23
+                                color: choiceButton.fill === "right" ? AppTheme.alpha(AppTheme.mint, 0.34)
+                                     : choiceButton.fill === "selected" ? AppTheme.alpha(AppTheme.mango, 0.28)
+                                     : "white"
+                                strokeWidth: 3
+                                strokeCentered: true
+                                strokeColor: AppTheme.alpha(AppTheme.coral, 0.3)
+                            }
+                            Text {
+                                id: label
+                                anchors.centerIn: parent
+                                text: choiceButton.choice
+                                font: AppTheme.sizedFont(29, Font.Black)
+                                color: AppTheme.ink
+                            }
+                        }
+                    }
+                }
+            }
+            FeedbackBubble {
+                Layout.alignment: Qt.AlignHCenter
+                text: view.game.feedback
+                isGood: view.game.feedbackGood
+            }
+            Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
+        }
+    }
+}

@@ -1,0 +1,176 @@
+// The math games played in the running application: opened from their shelf card,
+// answered by clicking their tiles (or sliding their numbers) in the window, finished
+// on the completion card with the play saved.
+
+#include "ClockMasterGame.h"
+#include "GameHostController.h"
+#include "MathBattleGame.h"
+#include "NumberSliderGame.h"
+#include "Random.h"
+#include "ShellCatalog.h"
+#include "ShellWindowTest.h"
+#include "SliderSolver.h"
+#include "SpeechService.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The cells of one move each that solve the board, and a cell that cannot move.
+QPair<QList<int>, int> sliderTaps(const NumberSliderGame *game)
+{
+    const QList<int> board = game->board();
+    const int blank = int(board.indexOf(0));
+    int stuck = -1;
+    for (int c = 0; c < 9 && stuck < 0; ++c) {
+        if (c != blank && !NumberSliderGame::sharesSide(c, blank))
+            stuck = c;
+    }
+    return {solveSlider(board), stuck};
+}
+
+} // namespace
+
+class TestMathInShell : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        SpeechService::setRemoteEndpoint(QUrl()); // Chinese is spoken locally: no network
+    }
+    void playsEachGameFromItsShelf_data()
+    {
+        QTest::addColumn<QString>("gameId");
+        QTest::addColumn<int>("pauseMs");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QSize>("windowSize");
+        const QList<QPair<const char *, QSize>> sizes{{"", QSize()}, {" in a small window", QSize(800, 600)}};
+        for (const auto &[suffix, size] : sizes) {
+            QTest::addRow("math-battle%s", suffix) << u"math-battle"_s << 730 << u"怪兽挡住了，再算一算"_s << size;
+            QTest::addRow("number-slider%s", suffix) << u"number-slider"_s << 760 << u"Oops，只能移动空格旁边的数字"_s << size;
+            QTest::addRow("clock-master%s", suffix) << u"clock-master"_s << 680 << u"Oops，再看看长针指向哪里"_s << size;
+        }
+    }
+    void playsEachGameFromItsShelf()
+    {
+        QFETCH(QString, gameId);
+        QFETCH(int, pauseMs);
+        QFETCH(QString, hint);
+        QFETCH(QSize, windowSize);
+
+        Random::shared().seed(11);
+        ShellFixture f;
+        GameDispatch::setExtraRows({}); // the real games, not the stand-in
+        QVERIFY(f.window());
+
+        // Cover, first PIN, shelf, card.
+        QVERIFY(f.clickText(u"进入豆铃乐园"_s));
+        QVERIFY(f.waitShown(u"首次使用，请设置四位家长密码"_s));
+        f.typeInto(u"setupPin"_s, u"2468"_s);
+        QVERIFY(f.clickText(u"确定，进入乐园"_s));
+        QVERIFY(f.waitGone(u"设置娱乐时间"_s));
+        QVERIFY(f.waitShown(u"数学"_s));
+        QTest::qWait(300);
+        QVERIFY(f.clickText(u"数学"_s));
+        QQuickItem *stack = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
+        QVERIFY(stack);
+        QVERIFY(QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == 2; }));
+        // The game itself is played in the small window (the math portal lies further
+        // along the playground's rail than a small window shows).
+        if (windowSize.isValid())
+            f.window()->resize(windowSize);
+        QMetaObject::invokeMethod(stack->property("currentItem").value<QQuickItem *>(), "openGame",
+                                  Q_ARG(QVariant, ShellCatalog::game(gameId)));
+        QVERIFY(QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == 3; }));
+
+        QQuickItem *page = nullptr;
+        QVERIFY(QTest::qWaitFor([&] {
+            page = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->property("host").value<GameHostController *>(); });
+            return page && page->property("gameView").value<QQuickItem *>();
+        }));
+        auto *host = page->property("host").value<GameHostController *>();
+        QCOMPARE(host->gameId(), gameId);
+        auto *view = page->property("gameView").value<QQuickItem *>();
+        auto *game = view->property("game").value<RoundQuizGame *>();
+        QVERIFY(game);
+        QVERIFY(!game->session().isEmpty());
+
+        const auto click = [&](const QString &name) {
+            QQuickItem *tile = nullptr;
+            QVERIFY(QTest::qWaitFor([&] {
+                tile = ShellTest::findNamed(view, name);
+                return tile && tile->width() > 0 && tile->isEnabled();
+            }));
+            // The whole tile is inside the window, however short the window is.
+            const QRectF onScreen = tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height()));
+            QVERIFY2(QRectF(0, 0, f.window()->width(), f.window()->height()).contains(onScreen),
+                     qPrintable(name + u" lies outside the window"_s));
+            ShellTest::click(f.window(), tile);
+        };
+        const auto bubbleShows = [&](const QString &text) {
+            return QTest::qWaitFor([&] {
+                return ShellTest::isShown(ShellTest::findItem(view, [&](QQuickItem *i) {
+                    return i->property("isGood").isValid() && i->property("text").toString() == text;
+                }));
+            });
+        };
+
+        const int rounds = int(game->session().size());
+        QCOMPARE(rounds, 5);
+        for (int r = 0; r < rounds; ++r) {
+            QCOMPARE(game->round(), r);
+            if (auto *battle = qobject_cast<MathBattleGame *>(game)) {
+                const QList<int> choices = battle->choices();
+                const int right = int(choices.indexOf(battle->question().answer));
+                if (r == 0) {
+                    click(u"tile%1"_s.arg((right + 1) % 4));
+                    QCOMPARE(battle->monsterHP(), 5);
+                    QVERIFY(bubbleShows(hint));
+                }
+                click(u"tile%1"_s.arg(right));
+                QCOMPARE(battle->monsterHP(), 4 - r);
+            } else if (qobject_cast<ClockMasterGame *>(game)) {
+                if (r == 0) {
+                    click(u"tile0"_s);
+                    QVERIFY(bubbleShows(hint));
+                }
+                click(u"tile1"_s); // the right time stands in the middle
+            } else if (auto *slider = qobject_cast<NumberSliderGame *>(game)) {
+                const auto [taps, stuck] = sliderTaps(slider);
+                if (r == 0) {
+                    click(u"cell%1"_s.arg(stuck));
+                    QVERIFY(bubbleShows(hint));
+                }
+                for (int tap : taps)
+                    click(u"cell%1"_s.arg(tap));
+                QCOMPARE(slider->board(), NumberSliderGame::solved());
+            }
+            if (r == 0) {
+                QCOMPARE(game->wrongAttempt(), 1);
+            }
+            QVERIFY(game->locked());
+            QVERIFY(bubbleShows(game->feedback()));
+            f.clock.advance(pauseMs);
+            QTest::qWait(20);
+        }
+
+        QVERIFY(QTest::qWaitFor([&] { return host->hasResult(); }));
+        QCOMPARE(host->resultScore(), 92);
+        QCOMPARE(host->resultStars(), 3);
+        QVERIFY(f.waitShown(host->resultHeadline()));
+        QVERIFY(f.waitShown(u"下一关"_s));
+        ProgressStore &store = f.app->progress();
+        QCOMPARE(store.records().size(), 1);
+        QCOMPARE(store.records().first().gameID, gameId);
+        QCOMPARE(store.records().first().score, 92);
+        // This machine may have no sound server: that note is not the game's.
+        const QStringList warnings = ShellTest::warnings().filter(QRegularExpression(u"^(?!PulseAudioService:)"_s));
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestMathInShell)
+#include "tst_math_in_shell.moc"

@@ -1,0 +1,173 @@
+// Each math game view on its own in a window: it loads without a warning, lays its
+// tiles out side by side inside the window, and a click on a tile reaches the game.
+
+#include "ClockFace.h"
+#include "ClockMasterGame.h"
+#include "GameTestSupport.h"
+#include "MathBattleGame.h"
+#include "NumberSliderGame.h"
+#include "ShellWindowTest.h"
+#include "UiSetup.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtTest>
+
+Q_IMPORT_QML_PLUGIN(Pipwhistle_Games_CommonPlugin)
+Q_IMPORT_QML_PLUGIN(Pipwhistle_Games_MathPlugin)
+
+using namespace Qt::StringLiterals;
+using ShellTest::findNamed;
+
+namespace {
+
+// Warnings of the view, not notes of a machine without a sound server or runtime folder.
+QStringList viewWarnings()
+{
+    return ShellTest::warnings().filter(QRegularExpression(u"^(?!QStandardPaths:|PulseAudioService:)"_s));
+}
+
+std::unique_ptr<QObject> createView(QQmlEngine &engine, const QString &view)
+{
+    QQmlComponent component(&engine, QUrl(u"qrc:/qt/qml/Pipwhistle/Games/Math/"_s + view + u".qml"_s));
+    if (!component.isReady())
+        qWarning("%s", qPrintable(component.errorString()));
+    return std::unique_ptr<QObject>(component.create());
+}
+
+} // namespace
+
+class TestMathViews : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        ShellTest::installWarningCollector();
+        Ui::installFonts();
+    }
+
+    void viewLaysOutItsTiles_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<int>("tiles");
+        QTest::addColumn<QSize>("size");
+        for (const QSize size : {QSize(1100, 760), QSize(800, 600)}) {
+            const QByteArray suffix = size.width() == 800 ? " small" : "";
+            QTest::newRow("math-battle" + suffix) << u"MathBattleGameView"_s << u"tile"_s << 4 << size;
+            QTest::newRow("number-slider" + suffix) << u"NumberSliderGameView"_s << u"cell"_s << 9 << size;
+            QTest::newRow("clock-master" + suffix) << u"ClockMasterGameView"_s << u"tile"_s << 3 << size;
+        }
+    }
+    void viewLaysOutItsTiles()
+    {
+        QFETCH(QString, view);
+        QFETCH(QString, prefix);
+        QFETCH(int, tiles);
+        QFETCH(QSize, size);
+        GameTestWorld world;
+        ShellTest::warnings().clear();
+
+        QQmlEngine engine;
+        Ui::prepareEngine(engine);
+        QQuickWindow window;
+        window.resize(size);
+        std::unique_ptr<QObject> object = createView(engine, view);
+        auto *item = qobject_cast<QQuickItem *>(object.get());
+        QVERIFY(item);
+        item->setParentItem(window.contentItem());
+        item->setSize(QSizeF(size));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // A window shorter than the layout draws the game smaller in the host; here the
+        // view gets at least the height it asks for.
+        QTRY_VERIFY(item->implicitHeight() > 300);
+        item->setSize(QSizeF(size.width(), qMax<qreal>(size.height(), item->implicitHeight())));
+        auto *game = item->property("game").value<RoundQuizGame *>();
+        QVERIFY(game);
+        QVERIFY(!game->session().isEmpty()); // the page appeared and picked its session
+        QTest::qWait(300);
+
+        // Every tile has a place of its own, inside the view.
+        QSet<QPair<int, int>> places;
+        for (int i = 0; i < tiles; ++i) {
+            QQuickItem *tile = findNamed(item, prefix + QString::number(i));
+            QVERIFY2(tile, qPrintable(prefix + QString::number(i)));
+            const QRectF box = tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height()));
+            QVERIFY2(QRectF(0, 0, item->width(), item->height()).contains(box), qPrintable(view));
+            QVERIFY(box.width() > 40 && box.height() > 40);
+            places.insert({int(box.x()), int(box.y())});
+        }
+        QCOMPARE(places.size(), tiles);
+
+        // A click on a tile (or on a cell that is not the blank) answers.
+        int target = 1;
+        if (auto *slider = qobject_cast<NumberSliderGame *>(game))
+            target = slider->board().indexOf(0) == 1 ? 0 : 1;
+        QQuickItem *tile = findNamed(item, prefix + QString::number(target));
+        const QPointF centre = tile->mapToScene(QPointF(tile->width() / 2, tile->height() / 2));
+        QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+        if (auto *slider = qobject_cast<NumberSliderGame *>(game))
+            QVERIFY(slider->moves() == 1 || game->wrongAttempt() == 1);
+        else
+            QVERIFY(game->locked() || game->wrongAttempt() == 1);
+        QTest::qWait(50);
+        QVERIFY2(viewWarnings().isEmpty(), qPrintable(viewWarnings().join(u'\n')));
+    }
+
+    // The math battle reads its sum 0.22 s after each new question, once, and never the
+    // row that stands before the pick; the clock face follows the question.
+    void battleReadsEachSumOnce()
+    {
+        GameTestWorld world;
+        SpeechLog speech;
+        QQmlEngine engine;
+        Ui::prepareEngine(engine);
+        world.settings.setInteger(u"pipwhistle.lastLevel.v1.math-battle"_s, 0);
+        std::unique_ptr<QObject> object = createView(engine, u"MathBattleGameView"_s);
+        QVERIFY(object);
+        auto *game = object->property("game").value<MathBattleGame *>();
+        QVERIFY(game);
+        QVERIFY(game->session().first() != 0);
+
+        world.clock.advance(219);
+        QVERIFY(speech.spoken().isEmpty());
+        world.clock.advance(1);
+        QCOMPARE(speech.spoken(), QStringList{u"请听题，请算一算，"_s + game->questionText() + u" 等于几？"_s});
+
+        game->choose(game->question().answer);
+        world.clock.advance(730);
+        QVERIFY(speech.spoken().isEmpty());
+        world.clock.advance(220);
+        QCOMPARE(speech.spoken(), QStringList{u"请听题，"_s + game->spokenQuestion()});
+        world.clock.advance(5000);
+        QVERIFY(speech.spoken().isEmpty());
+    }
+
+    void clockFaceFollowsTheQuestion()
+    {
+        GameTestWorld world;
+        QQmlEngine engine;
+        Ui::prepareEngine(engine);
+        std::unique_ptr<QObject> object = createView(engine, u"ClockMasterGameView"_s);
+        auto *item = qobject_cast<QQuickItem *>(object.get());
+        QVERIFY(item);
+        auto *game = item->property("game").value<ClockMasterGame *>();
+        auto *face = qobject_cast<ClockFace *>(findNamed(item, u"clockFace"_s));
+        QVERIFY(face);
+        QCOMPARE(face->width(), 228.0);
+        for (int r = 0; r < 2; ++r) {
+            QCOMPARE(face->hour(), game->current().hour);
+            QCOMPARE(face->minute(), game->current().minute);
+            game->choose(game->current().answer);
+            world.clock.advance(680);
+        }
+    }
+};
+
+QTEST_MAIN(TestMathViews)
+#include "tst_math_views.moc"
