@@ -51,6 +51,12 @@ void RoundQuizGame::setFeedback(const QString &text, bool good)
     emit changed();
 }
 
+void RoundQuizGame::forfeitFirstTry()
+{
+    m_roundHadMistake = true;
+    emit changed();
+}
+
 void RoundQuizGame::answerWrong(const QString &hint)
 {
     m_roundHadMistake = true;

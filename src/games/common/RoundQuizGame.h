@@ -108,6 +108,9 @@ protected:
     void answerRight(const QString &praise);
 
     void setFeedback(const QString &text, bool good);
+    // The round no longer counts as a first try, though no wrong answer was given (the
+    // child started the round over): no hint, no shake, no sound.
+    void forfeitFirstTry();
 
 private:
     // The guard's view of whether this play's session has been picked.

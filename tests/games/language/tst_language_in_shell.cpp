@@ -6,8 +6,11 @@
 #include "EnglishListeningGame.h"
 #include "GameHostController.h"
 #include "LearningContent.h"
+#include "PhonicsTrainGame.h"
+#include "PictureWordGame.h"
 #include "RadicalBuilderGame.h"
 #include "Random.h"
+#include "SentenceMakerGame.h"
 #include "ShellCatalog.h"
 #include "ShellWindowTest.h"
 #include "SpeechService.h"
@@ -47,6 +50,23 @@ QPair<int, int> tilesOf(RoundQuizGame *game)
         const QString answer = g->current().answer;
         return {indexOfWord(g->tiles(), u"word"_s, answer, true), indexOfWord(g->tiles(), u"word"_s, answer, false)};
     }
+    if (auto *g = qobject_cast<SingleChoiceGame *>(game)) {
+        const QStringList choices = g->choices();
+        return {int(choices.indexOf(g->answer())),
+                int(std::find_if(choices.begin(), choices.end(), [&](const QString &c) { return c != g->answer(); })
+                    - choices.begin())};
+    }
+    if (auto *g = qobject_cast<SentenceMakerGame *>(game)) {
+        // The card of the next word, and a card neither placed nor next.
+        const QStringList &cards = g->current().choices;
+        const QString next = g->current().answer.value(g->selected().size());
+        int wrong = -1;
+        for (int i = 0; i < cards.size() && wrong < 0; ++i) {
+            if (cards[i] != next && !g->selected().contains(cards[i]))
+                wrong = i;
+        }
+        return {int(cards.indexOf(next)), wrong};
+    }
     return {-1, -1};
 }
 
@@ -73,6 +93,9 @@ private slots:
             QTest::addRow("radical-builder%s", suffix) << u"radical-builder"_s << u"中文"_s << 700 << u"再把两边的部件合在一起看看"_s << size;
             QTest::addRow("english-listen%s", suffix) << u"english-listen"_s << u"英文"_s << 750 << u"再听一次，你快找到啦！"_s << size;
             QTest::addRow("word-shooter%s", suffix) << u"word-shooter"_s << u"英文"_s << 910 << u"没有击中目标，再听一次"_s << size;
+            QTest::addRow("phonics-train%s", suffix) << u"phonics-train"_s << u"英文"_s << 700 << u"Oops，再听听 "_s << size;
+            QTest::addRow("idiom-pictures%s", suffix) << u"idiom-pictures"_s << u"中文"_s << 680 << u"Oops，再仔细看看图片"_s << size;
+            QTest::addRow("sentence-maker%s", suffix) << u"sentence-maker"_s << u"中文"_s << 720 << u"Oops，先想想句子开头是谁"_s << size;
         }
     }
     void playsEachGameFromItsShelf()
@@ -149,9 +172,15 @@ private slots:
             if (r == 0) {
                 clickTile(wrong);
                 QCOMPARE(game->wrongAttempt(), 1);
-                QVERIFY(bubbleShows(hint));
+                // A hint that names the word is given by its opening words.
+                QVERIFY2(hint.endsWith(u' ') ? game->feedback().startsWith(hint) : game->feedback() == hint,
+                         qPrintable(game->feedback()));
+                QVERIFY(bubbleShows(game->feedback()));
             }
             clickTile(right);
+            // A sentence is built card by card until its last slot fills.
+            for (int tap = 0; tap < 4 && !game->locked(); ++tap)
+                clickTile(tilesOf(game).first);
             QVERIFY(game->locked());
             QVERIFY(bubbleShows(game->feedback()));
             f.clock.advance(pauseMs);
