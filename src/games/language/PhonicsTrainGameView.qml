@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Pipwhistle.Ui
+import Pipwhistle.Games.Common
 import Pipwhistle.Games.Language
 
 // 自然拼读列车: a word rides the train car behind the locomotive, and the child taps the
@@ -38,7 +39,9 @@ Item {
             anchors.bottomMargin: 16
             spacing: 16
 
-            SubtitledHeader {
+            RoundHeader {
+
+                counterColor: AppTheme.purple
                 Layout.fillWidth: true
                 title: "自然拼读列车"
                 subtitle: "First sound train"

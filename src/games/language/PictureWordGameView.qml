@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Pipwhistle.Ui
+import Pipwhistle.Games.Common
 import Pipwhistle.Games.Language
 
 // 看图猜词: one large picture, and the child taps the word it stands for among three.
@@ -29,7 +30,9 @@ Item {
             anchors.bottomMargin: 16
             spacing: 17
 
-            SubtitledHeader {
+            RoundHeader {
+
+                counterColor: AppTheme.purple
                 Layout.fillWidth: true
                 title: "看图猜词"
                 subtitle: "图片里藏着什么词？"

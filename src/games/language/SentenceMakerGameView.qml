@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Pipwhistle.Ui
+import Pipwhistle.Games.Common
 import Pipwhistle.Games.Language
 
 // 句子工坊: a picture and a spoken instruction; the child taps the word cards in sentence
@@ -30,7 +31,9 @@ Item {
             anchors.bottomMargin: 16
             spacing: 15
 
-            SubtitledHeader {
+            RoundHeader {
+
+                counterColor: AppTheme.purple
                 Layout.fillWidth: true
                 title: "句子工坊"
                 subtitle: "把词语排成一句完整的话"

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Pipwhistle.Ui
+import Pipwhistle.Games.Common
 import Pipwhistle.Games.Math
 
 // 时间小达人: an analogue clock on a white card and three written times to choose from.
@@ -29,7 +30,9 @@ Item {
             anchors.bottomMargin: 16
             spacing: 15
 
-            TitledHeader {
+            RoundHeader {
+
+                counterColor: AppTheme.purple
                 Layout.fillWidth: true
                 title: "时间小达人"
                 subtitle: "长针是分钟，短针是小时"

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Pipwhistle.Ui
+import Pipwhistle.Games.Common
 import Pipwhistle.Games.Math
 
 // 数字华容道: a 3 x 3 board of sliding numbers with one blank, and the goal line.
@@ -29,7 +30,9 @@ Item {
             anchors.bottomMargin: 16
             spacing: 15
 
-            TitledHeader {
+            RoundHeader {
+
+                counterColor: AppTheme.purple
                 Layout.fillWidth: true
                 title: "数字华容道"
                 subtitle: view.game.levelName
