@@ -1,5 +1,8 @@
 #include "ShellWindowTest.h"
 
+#include "GameHostController.h"
+#include "ShellCatalog.h"
+
 #include <QtQml/qqml.h>
 
 namespace ShellTest {
@@ -171,4 +174,76 @@ void ShellFixture::typeInto(const QString &fieldName, const QString &keys)
         const Qt::Key key = c.unicode() < 0x80 && c.isLetterOrNumber() ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown;
         QTest::sendKeyEvent(QTest::Click, window(), key, QString(c), Qt::NoModifier);
     }
+}
+
+QQuickItem *ShellFixture::openGame(const QString &gameId, const QString &shelf, const QSize &playSize)
+{
+    const auto fail = [](const char *what) {
+        QTest::qFail(what, __FILE__, __LINE__);
+        return nullptr;
+    };
+    if (!clickText(QStringLiteral("进入豆铃乐园")) || !waitShown(QStringLiteral("首次使用，请设置四位家长密码")))
+        return fail("the setup did not open");
+    typeInto(QStringLiteral("setupPin"), QStringLiteral("2468"));
+    if (!clickText(QStringLiteral("确定，进入乐园")) || !waitGone(QStringLiteral("设置娱乐时间")) || !waitShown(shelf))
+        return fail("the playground did not open");
+    QTest::qWait(300);
+    if (!clickText(shelf))
+        return fail("the shelf's portal did not answer");
+    QQuickItem *stack = ShellTest::findItem(root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
+    const auto settledAt = [stack](int depth) {
+        return QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == depth; });
+    };
+    if (!stack || !settledAt(2))
+        return fail("the shelf did not open");
+    if (playSize.isValid())
+        window()->resize(playSize);
+    QMetaObject::invokeMethod(stack->property("currentItem").value<QQuickItem *>(), "openGame",
+                              Q_ARG(QVariant, ShellCatalog::game(gameId)));
+    if (!settledAt(3))
+        return fail("the game page did not open");
+    QQuickItem *view = nullptr;
+    QTest::qWaitFor([&] {
+        QQuickItem *page = ShellTest::findItem(root(), [](QQuickItem *i) { return i->property("host").value<GameHostController *>(); });
+        view = page ? page->property("gameView").value<QQuickItem *>() : nullptr;
+        return view != nullptr;
+    });
+    if (!view || !host() || host()->gameId() != gameId)
+        return fail("the game did not come on its page");
+    return view;
+}
+
+GameHostController *ShellFixture::host() const
+{
+    QQuickItem *page = ShellTest::findItem(root(), [](QQuickItem *i) { return i->property("host").value<GameHostController *>(); });
+    return page ? page->property("host").value<GameHostController *>() : nullptr;
+}
+
+bool ShellFixture::clickInWindow(QQuickItem *view, const QString &name)
+{
+    QQuickItem *item = nullptr;
+    if (!QTest::qWaitFor([&] {
+            item = ShellTest::findNamed(view, name);
+            return item && item->width() > 0 && item->isEnabled();
+        })) {
+        QTest::qFail(qPrintable(name + QStringLiteral(" did not come")), __FILE__, __LINE__);
+        return false;
+    }
+    // The whole item is inside the window, however short the window is.
+    const QRectF onScreen = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    if (!QRectF(0, 0, window()->width(), window()->height()).contains(onScreen)) {
+        QTest::qFail(qPrintable(name + QStringLiteral(" lies outside the window")), __FILE__, __LINE__);
+        return false;
+    }
+    ShellTest::click(window(), item);
+    return true;
+}
+
+bool ShellFixture::bubbleShows(QQuickItem *view, const QString &text)
+{
+    return QTest::qWaitFor([&] {
+        return ShellTest::isShown(ShellTest::findItem(view, [&](QQuickItem *i) {
+            return i->property("isGood").isValid() && i->property("text").toString() == text;
+        }));
+    });
 }

@@ -72,4 +72,17 @@ public:
     bool waitShown(const QString &text, int timeoutMs = 5000);
     bool waitGone(const QString &text, int timeoutMs = 5000);
     void typeInto(const QString &fieldName, const QString &keys);
+
+    // From the cover to a game's page, as a parent and a child would go: opens the
+    // book, sets the first PIN, opens the shelf named `shelf` and the game's card. The
+    // game is then played in a window of `playSize` when that is valid. Fails the test
+    // (and returns nullptr) when the page does not come.
+    QQuickItem *openGame(const QString &gameId, const QString &shelf, const QSize &playSize = {});
+    // The host of the game page on top.
+    class GameHostController *host() const;
+    // Waits for the item named `name` in `view` to be laid out and enabled, checks that
+    // all of it lies inside the window, and clicks it.
+    bool clickInWindow(QQuickItem *view, const QString &name);
+    // Whether the feedback bubble in `view` comes to show `text`.
+    static bool bubbleShows(QQuickItem *view, const QString &text);
 };

@@ -110,79 +110,35 @@ private slots:
         ShellFixture f;
         GameDispatch::setExtraRows({}); // the real games, not the stand-in
         QVERIFY(f.window());
-        if (windowSize.isValid())
-            f.window()->resize(windowSize);
-
-        // Cover, first PIN, shelf, card.
-        QVERIFY(f.clickText(u"进入豆铃乐园"_s));
-        QVERIFY(f.waitShown(u"首次使用，请设置四位家长密码"_s));
-        f.typeInto(u"setupPin"_s, u"2468"_s);
-        QVERIFY(f.clickText(u"确定，进入乐园"_s));
-        QVERIFY(f.waitGone(u"设置娱乐时间"_s));
-        QVERIFY(f.waitShown(shelf));
-        QTest::qWait(300);
-        QVERIFY(f.clickText(shelf));
-        // The shelf has slid in; its card for the game opens the game page.
-        QQuickItem *stack = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
-        QVERIFY(stack);
-        QVERIFY(QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == 2; }));
-        QMetaObject::invokeMethod(stack->property("currentItem").value<QQuickItem *>(), "openGame",
-                                  Q_ARG(QVariant, ShellCatalog::game(gameId)));
+        QQuickItem *view = f.openGame(gameId, shelf, windowSize);
+        QVERIFY(view);
         QVERIFY(f.waitShown(u"✦ 魔法书任务 ✦"_s));
-        QVERIFY(QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == 3; }));
-
-        QQuickItem *page = nullptr;
-        QVERIFY(QTest::qWaitFor([&] {
-            page = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->property("host").value<GameHostController *>(); });
-            return page && page->property("gameView").value<QQuickItem *>();
-        }));
-        auto *host = page->property("host").value<GameHostController *>();
-        QCOMPARE(host->gameId(), gameId);
-        auto *view = page->property("gameView").value<QQuickItem *>();
+        GameHostController *host = f.host();
         auto *game = view->property("game").value<RoundQuizGame *>();
         QVERIFY(game);
         QVERIFY(!game->session().isEmpty());
 
-        const auto clickTile = [&](int index) {
-            QQuickItem *tile = nullptr;
-            QVERIFY(QTest::qWaitFor([&] {
-                tile = ShellTest::findNamed(view, u"tile%1"_s.arg(index));
-                return tile && tile->width() > 0;
-            }));
-            // The whole tile is inside the window, however short the window is.
-            const QRectF onScreen = tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height()));
-            QVERIFY2(QRectF(0, 0, f.window()->width(), f.window()->height()).contains(onScreen),
-                     qPrintable(u"tile %1 lies outside the window"_s.arg(index)));
-            ShellTest::click(f.window(), tile);
-        };
+        const auto clickTile = [&](int index) { QVERIFY(f.clickInWindow(view, u"tile%1"_s.arg(index))); };
 
         const int rounds = int(game->session().size());
         for (int r = 0; r < rounds; ++r) {
             QCOMPARE(game->round(), r);
             const auto [right, wrong] = tilesOf(game);
             QVERIFY(right >= 0 && wrong >= 0);
-            // The feedback bubble on screen (it styles emoji, so look at its own text).
-            const auto bubbleShows = [&](const QString &text) {
-                return QTest::qWaitFor([&] {
-                    return ShellTest::isShown(ShellTest::findItem(view, [&](QQuickItem *i) {
-                        return i->property("isGood").isValid() && i->property("text").toString() == text;
-                    }));
-                });
-            };
             if (r == 0) {
                 clickTile(wrong);
                 QCOMPARE(game->wrongAttempt(), 1);
                 // A hint that names the word is given by its opening words.
                 QVERIFY2(hint.endsWith(u' ') ? game->feedback().startsWith(hint) : game->feedback() == hint,
                          qPrintable(game->feedback()));
-                QVERIFY(bubbleShows(game->feedback()));
+                QVERIFY(ShellFixture::bubbleShows(view, game->feedback()));
             }
             clickTile(right);
             // A sentence is built card by card until its last slot fills.
             for (int tap = 0; tap < 4 && !game->locked(); ++tap)
                 clickTile(tilesOf(game).first);
             QVERIFY(game->locked());
-            QVERIFY(bubbleShows(game->feedback()));
+            QVERIFY(ShellFixture::bubbleShows(view, game->feedback()));
             f.clock.advance(pauseMs);
             QTest::qWait(20);
         }

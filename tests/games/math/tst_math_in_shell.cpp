@@ -65,58 +65,17 @@ private slots:
         ShellFixture f;
         GameDispatch::setExtraRows({}); // the real games, not the stand-in
         QVERIFY(f.window());
-
-        // Cover, first PIN, shelf, card.
-        QVERIFY(f.clickText(u"进入豆铃乐园"_s));
-        QVERIFY(f.waitShown(u"首次使用，请设置四位家长密码"_s));
-        f.typeInto(u"setupPin"_s, u"2468"_s);
-        QVERIFY(f.clickText(u"确定，进入乐园"_s));
-        QVERIFY(f.waitGone(u"设置娱乐时间"_s));
-        QVERIFY(f.waitShown(u"数学"_s));
-        QTest::qWait(300);
-        QVERIFY(f.clickText(u"数学"_s));
-        QQuickItem *stack = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
-        QVERIFY(stack);
-        QVERIFY(QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == 2; }));
         // The game itself is played in the small window (the math portal lies further
         // along the playground's rail than a small window shows).
-        if (windowSize.isValid())
-            f.window()->resize(windowSize);
-        QMetaObject::invokeMethod(stack->property("currentItem").value<QQuickItem *>(), "openGame",
-                                  Q_ARG(QVariant, ShellCatalog::game(gameId)));
-        QVERIFY(QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == 3; }));
-
-        QQuickItem *page = nullptr;
-        QVERIFY(QTest::qWaitFor([&] {
-            page = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->property("host").value<GameHostController *>(); });
-            return page && page->property("gameView").value<QQuickItem *>();
-        }));
-        auto *host = page->property("host").value<GameHostController *>();
-        QCOMPARE(host->gameId(), gameId);
-        auto *view = page->property("gameView").value<QQuickItem *>();
+        QQuickItem *view = f.openGame(gameId, u"数学"_s, windowSize);
+        QVERIFY(view);
+        GameHostController *host = f.host();
         auto *game = view->property("game").value<RoundQuizGame *>();
         QVERIFY(game);
         QVERIFY(!game->session().isEmpty());
 
-        const auto click = [&](const QString &name) {
-            QQuickItem *tile = nullptr;
-            QVERIFY(QTest::qWaitFor([&] {
-                tile = ShellTest::findNamed(view, name);
-                return tile && tile->width() > 0 && tile->isEnabled();
-            }));
-            // The whole tile is inside the window, however short the window is.
-            const QRectF onScreen = tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height()));
-            QVERIFY2(QRectF(0, 0, f.window()->width(), f.window()->height()).contains(onScreen),
-                     qPrintable(name + u" lies outside the window"_s));
-            ShellTest::click(f.window(), tile);
-        };
-        const auto bubbleShows = [&](const QString &text) {
-            return QTest::qWaitFor([&] {
-                return ShellTest::isShown(ShellTest::findItem(view, [&](QQuickItem *i) {
-                    return i->property("isGood").isValid() && i->property("text").toString() == text;
-                }));
-            });
-        };
+        const auto click = [&](const QString &name) { QVERIFY(f.clickInWindow(view, name)); };
+        const auto bubbleShows = [&](const QString &text) { return ShellFixture::bubbleShows(view, text); };
 
         const int rounds = int(game->session().size());
         QCOMPARE(rounds, 5);
