@@ -104,7 +104,7 @@ ShellFixture::ShellFixture()
     Ui::prepareEngine(app->engine());
     if (app->start()) {
         window()->resize(1180, 820);
-        QTest::qWaitForWindowExposed(window());
+        QVERIFY(QTest::qWaitForWindowExposed(window()));
     }
 }
 
@@ -203,12 +203,12 @@ QQuickItem *ShellFixture::openGame(const QString &gameId, const QString &shelf, 
     if (!settledAt(3))
         return fail("the game page did not open");
     QQuickItem *view = nullptr;
-    QTest::qWaitFor([&] {
+    const bool came = QTest::qWaitFor([&] {
         QQuickItem *page = ShellTest::findItem(root(), [](QQuickItem *i) { return i->property("host").value<GameHostController *>(); });
         view = page ? page->property("gameView").value<QQuickItem *>() : nullptr;
         return view != nullptr;
     });
-    if (!view || !host() || host()->gameId() != gameId)
+    if (!came || !host() || host()->gameId() != gameId)
         return fail("the game did not come on its page");
     return view;
 }
