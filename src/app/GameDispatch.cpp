@@ -65,7 +65,7 @@ const QList<Row> &rows()
         {u"math-battle"_s, u"MathBattleGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Math/MathBattleGameView.qml"_s},
         {u"memory-match"_s, u"MemoryMatchGame"_s, {}},
         {u"maze"_s, u"MazeGame"_s, {}},
-        {u"pattern"_s, u"PatternGame"_s, {}},
+        {u"pattern"_s, u"PatternGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Math/PatternGameView.qml"_s},
         {u"reaction"_s, u"ReactionGame"_s, {}},
         {u"simon-directions"_s, u"SimonDirectionsGame"_s, {}},
         // The blaster is configured by its row: its view declares these properties.
@@ -101,7 +101,7 @@ const QList<Row> &rows()
         {u"sentence-maker"_s, u"SentenceMakerGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Language/SentenceMakerGameView.qml"_s},
         {u"number-slider"_s, u"NumberSliderGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Math/NumberSliderGameView.qml"_s},
         {u"clock-master"_s, u"ClockMasterGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Math/ClockMasterGameView.qml"_s},
-        {u"little-lab"_s, u"LittleLabGame"_s, {}},
+        {u"little-lab"_s, u"LittleLabGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Math/LittleLabGameView.qml"_s},
         {u"story-chain"_s, u"StoryChainGame"_s, {}},
         {u"tracking-balls"_s, u"TrackingBallsGame"_s, {}},
         {u"picture-book"_s, u"PictureBookGame"_s, {}},

@@ -4,8 +4,10 @@
 
 #include "ClockMasterGame.h"
 #include "GameHostController.h"
+#include "LittleLabGame.h"
 #include "MathBattleGame.h"
 #include "NumberSliderGame.h"
+#include "PatternGame.h"
 #include "Random.h"
 #include "ShellCatalog.h"
 #include "ShellWindowTest.h"
@@ -52,6 +54,8 @@ private slots:
             QTest::addRow("math-battle%s", suffix) << u"math-battle"_s << 730 << u"怪兽挡住了，再算一算"_s << size;
             QTest::addRow("number-slider%s", suffix) << u"number-slider"_s << 760 << u"Oops，只能移动空格旁边的数字"_s << size;
             QTest::addRow("clock-master%s", suffix) << u"clock-master"_s << 680 << u"Oops，再看看长针指向哪里"_s << size;
+            QTest::addRow("little-lab%s", suffix) << u"little-lab"_s << 950 << u"Oops，再观察一下实验材料"_s << size;
+            QTest::addRow("pattern%s", suffix) << u"pattern"_s << 650 << u"再从第一个图形开始看一遍"_s << size;
         }
     }
     void playsEachGameFromItsShelf()
@@ -67,7 +71,14 @@ private slots:
         QVERIFY(f.window());
         // The game itself is played in the small window (the math portal lies further
         // along the playground's rail than a small window shows).
-        QQuickItem *view = f.openGame(gameId, u"数学"_s, windowSize);
+        // The pattern game stands on the logic shelf, further along the playground's rail:
+        // a window wide enough shows its portal, and the game is played at the usual size.
+        const bool onLogicShelf = gameId == u"pattern"_s;
+        if (onLogicShelf)
+            f.window()->resize(2600, 820);
+        const QString shelf = onLogicShelf ? u"逻辑思维"_s : u"数学"_s;
+        const QSize playSize = onLogicShelf && !windowSize.isValid() ? QSize(1180, 820) : windowSize;
+        QQuickItem *view = f.openGame(gameId, shelf, playSize);
         QVERIFY(view);
         GameHostController *host = f.host();
         auto *game = view->property("game").value<RoundQuizGame *>();
@@ -106,6 +117,20 @@ private slots:
                 for (int tap : taps)
                     click(u"cell%1"_s.arg(tap));
                 QCOMPARE(slider->board(), NumberSliderGame::solved());
+            } else if (auto *lab = qobject_cast<LittleLabGame *>(game)) {
+                if (r == 0) {
+                    click(u"tile2"_s);
+                    QCOMPARE(lab->selected(), lab->choices()[2]);
+                    QVERIFY(bubbleShows(hint));
+                }
+                click(u"tile0"_s); // the right answer stands first
+            } else if (auto *pattern = qobject_cast<PatternGame *>(game)) {
+                const int right = int(pattern->choices().indexOf(pattern->puzzle().answer));
+                if (r == 0) {
+                    click(u"tile%1"_s.arg((right + 1) % 3));
+                    QVERIFY(bubbleShows(hint));
+                }
+                click(u"tile%1"_s.arg(right));
             }
             if (r == 0) {
                 QCOMPARE(game->wrongAttempt(), 1);
