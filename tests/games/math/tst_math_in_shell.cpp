@@ -5,6 +5,7 @@
 #include "ClockMasterGame.h"
 #include "GameHostController.h"
 #include "LittleLabGame.h"
+#include "MakeTenGame.h"
 #include "MathBattleGame.h"
 #include "NumberSliderGame.h"
 #include "PatternGame.h"
@@ -13,6 +14,7 @@
 #include "ShellWindowTest.h"
 #include "SliderSolver.h"
 #include "SpeechService.h"
+#include "SupermarketGame.h"
 
 #include <QtTest>
 
@@ -56,6 +58,8 @@ private slots:
             QTest::addRow("clock-master%s", suffix) << u"clock-master"_s << 680 << u"Oops，再看看长针指向哪里"_s << size;
             QTest::addRow("little-lab%s", suffix) << u"little-lab"_s << 950 << u"Oops，再观察一下实验材料"_s << size;
             QTest::addRow("pattern%s", suffix) << u"pattern"_s << 650 << u"再从第一个图形开始看一遍"_s << size;
+            QTest::addRow("make-ten%s", suffix) << u"make-ten"_s << 600 << u"这两个合起来是 "_s << size;
+            QTest::addRow("supermarket%s", suffix) << u"supermarket"_s << 600 << u"再加一次"_s << size;
         }
     }
     void playsEachGameFromItsShelf()
@@ -129,6 +133,30 @@ private slots:
                 if (r == 0) {
                     click(u"tile%1"_s.arg((right + 1) % 3));
                     QVERIFY(bubbleShows(hint));
+                }
+                click(u"tile%1"_s.arg(right));
+            } else if (auto *makeTen = qobject_cast<MakeTenGame *>(game)) {
+                const QList<int> row = makeTen->numbers();
+                QPair<int, int> right{-1, -1};
+                QPair<int, int> wrong{-1, -1};
+                for (int i = 0; i < 6; ++i) {
+                    for (int j = i + 1; j < 6; ++j)
+                        (row[i] + row[j] == 10 ? right : wrong) = {i, j};
+                }
+                if (r == 0) {
+                    click(u"tile%1"_s.arg(wrong.first));
+                    click(u"tile%1"_s.arg(wrong.second));
+                    QVERIFY(bubbleShows(hint + QString::number(row[wrong.first] + row[wrong.second]) + u"，再试试"_s));
+                    f.clock.advance(MakeTenGame::clearMs);
+                }
+                click(u"tile%1"_s.arg(right.first));
+                click(u"tile%1"_s.arg(right.second));
+            } else if (auto *shop = qobject_cast<SupermarketGame *>(game)) {
+                const int right = int(shop->choices().indexOf(shop->task().total()));
+                if (r == 0) {
+                    click(u"tile%1"_s.arg((right + 1) % 3));
+                    QVERIFY(shop->feedback().endsWith(hint));
+                    QVERIFY(bubbleShows(shop->feedback()));
                 }
                 click(u"tile%1"_s.arg(right));
             }
