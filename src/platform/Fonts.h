@@ -20,7 +20,8 @@ QFont text(qreal pixelSize, QFont::Weight weight = QFont::Normal);
 // A font for text that is only emoji.
 QFont emoji(qreal pixelSize);
 
-// `text` as styled text (the QML Text "StyledText" format) in which every emoji is set
+// `text` as rich text (for a QML Text with the "RichText" format; the lighter
+// "StyledText" format ignores font faces) in which every emoji is set
 // in the colour-emoji font. Needed for emoji that the CJK font also draws in black and
 // white (❤️, ☀️, ✔️ …, the text-style characters turned emoji by U+FE0F). Text without
 // emoji comes back only escaped.

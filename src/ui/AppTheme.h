@@ -96,7 +96,7 @@ public:
     Q_INVOKABLE QFont emojiFont(qreal pixelSize) const;
     // Emoji text as the colour-emoji font draws it (without presentation selectors).
     Q_INVOKABLE QString emojiGlyphs(const QString &text) const;
-    // Mixed text for a Text item with textFormat: Text.StyledText, every emoji set in the
+    // Mixed text for a Text item with textFormat: Text.RichText, every emoji set in the
     // colour-emoji font (also ❤️ and the like, which the CJK font draws in black).
     Q_INVOKABLE QString emojiText(const QString &text) const;
     // Glyphs of the symbol font are drawn this much larger than the text they stand in.

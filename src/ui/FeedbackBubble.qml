@@ -31,7 +31,7 @@ Item {
         Text {
             anchors.verticalCenter: parent.verticalCenter
             text: AppTheme.emojiText(bubble.text)
-            textFormat: Text.StyledText
+            textFormat: Text.RichText // rich text honours the emoji font of emojiText()
             font: AppTheme.font(AppTheme.Headline)
             color: bubble.foreground
         }

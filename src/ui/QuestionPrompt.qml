@@ -32,7 +32,7 @@ Item {
             id: question
             width: Math.min(implicitWidth, Math.max(0, prompt.width - 7 - readerButton.width))
             text: AppTheme.emojiText(prompt.text)
-            textFormat: Text.StyledText
+            textFormat: Text.RichText // rich text honours the emoji font of emojiText()
             font: AppTheme.font(AppTheme.Title3, Font.Bold)
             color: AppTheme.softInk
             wrapMode: Text.WordWrap

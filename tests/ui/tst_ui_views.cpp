@@ -62,6 +62,7 @@ private slots:
     void answerTileKeepsItsMinimumHeight();
     void promptHoldsItsReaderButton();
     void symbolWithACutInGlyph();
+    void emojiInMixedTextAreInColour();
     void rimsLieOnTheEdge();
     void welcomeButtonOpensTheBook();
     void missingPictureShowsTheWash();
@@ -423,6 +424,25 @@ void TestUiViews::promptHoldsItsReaderButton()
     const qreal questionBaseline = question->mapToItem(prompt, QPointF(0, question->baselineOffset())).y();
     const qreal buttonBaseline = button->mapToItem(prompt, QPointF(0, button->baselineOffset())).y();
     QCOMPARE(buttonBaseline, questionBaseline);
+}
+
+void TestUiViews::emojiInMixedTextAreInColour()
+{
+    // ☀️ and ⬇️ are also in the CJK font, in black: inside a feedback line they must
+    // still come out of the colour-emoji font.
+    QQuickItem *bubble = create(R"(FeedbackBubble { x: 10; y: 10; text: "☀️⬇️☀️⬇️"; isGood: true })");
+    QVERIFY(bubble);
+    const QImage frame = m_window->grabWindow();
+    int coloured = 0;
+    for (int y = 10; y < 10 + int(bubble->height()); ++y) {
+        for (int x = 10; x < 10 + int(bubble->width()); ++x) {
+            const QColor c = frame.pixelColor(x, y);
+            // The sun's yellow or the arrow tile's blue-grey; the bubble's own colours
+            // are green on pale green.
+            coloured += (c.red() > 200 && c.green() > 150 && c.blue() < 90) ? 1 : 0;
+        }
+    }
+    QVERIFY2(coloured > 40, qPrintable(QString::number(coloured)));
 }
 
 void TestUiViews::rimsLieOnTheEdge()

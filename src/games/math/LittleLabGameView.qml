@@ -118,7 +118,7 @@ Item {
                 Text {
                     anchors.fill: parent
                     text: AppTheme.emojiText("💡 " + view.game.explanation)
-                    textFormat: Text.StyledText
+                    textFormat: Text.RichText // rich text honours the emoji font of emojiText()
                     wrapMode: Text.Wrap
                     font: AppTheme.font(AppTheme.Headline)
                     color: AppTheme.ink
