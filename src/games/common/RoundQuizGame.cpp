@@ -97,3 +97,13 @@ void RoundQuizGame::advance()
     emit questionChanged();
     emit changed();
 }
+
+QString RoundQuizGame::sessionProgress() const
+{
+    return QString::number(shownRound(m_session.size())) + QLatin1Char('/') + QString::number(m_session.size());
+}
+
+QString RoundQuizGame::fiveRoundCounter(int shown, const QString &unit)
+{
+    return QStringLiteral("第 ") + QString::number(shown) + QStringLiteral(" / 5 ") + unit;
+}

@@ -3,6 +3,7 @@
 #include "GameBase.h"
 
 #include <QList>
+#include <algorithm>
 #include <QString>
 
 // The shape most games share: pick this play's questions when the page appears, show one
@@ -73,6 +74,15 @@ public:
     QString feedback() const { return m_feedback; }
     bool feedbackGood() const { return m_feedbackGood; }
     bool didChooseSession() const { return m_didChooseSession; }
+
+    // The round on screen counted from 1, never above `limit`: during the pause after the
+    // last answer the counter keeps showing the last round.
+    int shownRound(qsizetype limit) const { return int(std::min<qsizetype>(m_round + 1, limit)); }
+    // "N/M" over this play's questions ("0/0" before they are chosen).
+    QString sessionProgress() const;
+    // "第 n / 5 <unit>", the counter of the five-round games.
+    static QString fiveRoundCounter(int shown, const QString &unit);
+    QString fiveRoundCounter(const QString &unit) const { return fiveRoundCounter(shownRound(5), unit); }
 
     // The bank row on screen: session[round] while round is inside the session, else 0.
     int questionIndex() const;

@@ -43,8 +43,7 @@ QString ChineseMatchGame::question() const
 
 QString ChineseMatchGame::counter() const
 {
-    const int total = int(session().size());
-    return QString::number(std::min(round() + 1, total)) + u" / "_s + QString::number(total);
+    return QString::number(shownRound(session().size())) + u" / "_s + QString::number(session().size());
 }
 
 QVariantList ChineseMatchGame::tiles() const

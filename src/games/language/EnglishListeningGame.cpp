@@ -34,8 +34,7 @@ void EnglishListeningGame::setQuestions(QList<ListeningQuestion> questions)
 
 QString EnglishListeningGame::counter() const
 {
-    const int total = int(session().size());
-    return u"第 "_s + QString::number(std::min(round() + 1, total)) + u" / "_s + QString::number(total) + u" 题"_s;
+    return u"第 "_s + QString::number(shownRound(session().size())) + u" / "_s + QString::number(session().size()) + u" 题"_s;
 }
 
 QStringList EnglishListeningGame::progress() const

@@ -2,7 +2,6 @@
 
 #include "GameText.h"
 #include "LearningContent.h"
-#include "RoundCounter.h"
 
 #include <QTextBoundaryFinder>
 
@@ -112,7 +111,7 @@ QString PhonicsTrainGame::prompt() const
 
 QString PhonicsTrainGame::counter() const
 {
-    return fiveRoundCounter(round(), u"节"_s);
+    return fiveRoundCounter(u"节"_s);
 }
 
 QStringList PhonicsTrainGame::labels() const

@@ -1,7 +1,6 @@
 #include "PictureWordGame.h"
 
 #include "LearningContent.h"
-#include "RoundCounter.h"
 
 using namespace Qt::StringLiterals;
 
@@ -88,7 +87,7 @@ QString PictureWordGame::prompt() const
 
 QString PictureWordGame::counter() const
 {
-    return fiveRoundCounter(round(), u"题"_s);
+    return fiveRoundCounter(u"题"_s);
 }
 
 QString PictureWordGame::hint() const

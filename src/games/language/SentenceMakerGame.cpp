@@ -1,7 +1,6 @@
 #include "SentenceMakerGame.h"
 
 #include "LearningContent.h"
-#include "RoundCounter.h"
 #include "SpeechService.h"
 
 using namespace Qt::StringLiterals;
@@ -103,7 +102,7 @@ QString SentenceMakerGame::speechID() const
 
 QString SentenceMakerGame::counter() const
 {
-    return fiveRoundCounter(round(), u"句"_s);
+    return fiveRoundCounter(u"句"_s);
 }
 
 QVariantList SentenceMakerGame::cards() const

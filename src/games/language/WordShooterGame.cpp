@@ -63,7 +63,7 @@ void WordShooterGame::setQuestions(QList<WordShotQuestion> questions)
 
 QString WordShooterGame::counter() const
 {
-    return u"第 "_s + QString::number(std::min(round() + 1, 5)) + u" / 5 波"_s;
+    return fiveRoundCounter(u"波"_s);
 }
 
 QVariantList WordShooterGame::tiles() const

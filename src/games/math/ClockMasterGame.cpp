@@ -35,7 +35,7 @@ const ClockQuestion &ClockMasterGame::current() const
 
 QString ClockMasterGame::counter() const
 {
-    return u"第 "_s + QString::number(qMin(round() + 1, 5)) + u" / 5 题"_s;
+    return fiveRoundCounter(u"题"_s);
 }
 
 QString ClockMasterGame::prompt() const

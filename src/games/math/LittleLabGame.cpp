@@ -45,7 +45,7 @@ const LabQuestion &LittleLabGame::current() const
 
 QString LittleLabGame::counter() const
 {
-    return u"实验 "_s + QString::number(qMin(round() + 1, 5)) + u" / 5"_s;
+    return u"实验 "_s + QString::number(shownRound(5)) + u" / 5"_s;
 }
 
 QColor LittleLabGame::choiceColor(const QString &choice) const

@@ -2,7 +2,6 @@
 
 #include "Clock.h"
 #include "Rotated.h"
-#include "SessionProgress.h"
 
 using namespace Qt::StringLiterals;
 
@@ -57,7 +56,7 @@ MakeTenGame::MakeTenGame(QObject *parent)
 
 QString MakeTenGame::counter() const
 {
-    return sessionProgress(round(), session().size());
+    return sessionProgress();
 }
 
 QString MakeTenGame::prompt() const

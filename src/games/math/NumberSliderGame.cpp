@@ -48,7 +48,7 @@ const NumberSliderLevel &NumberSliderGame::current() const
 
 QString NumberSliderGame::counter() const
 {
-    return u"第 "_s + QString::number(qMin(round() + 1, 5)) + u" / 5 关 · "_s + QString::number(m_moves) + u" 步"_s;
+    return fiveRoundCounter(u"关"_s) + u" · "_s + QString::number(m_moves) + u" 步"_s;
 }
 
 void NumberSliderGame::loadBoard()

@@ -112,8 +112,7 @@ QString PatternGame::prompt() const
 
 QString PatternGame::counter() const
 {
-    const int total = int(session().size());
-    return QString::number(qMin(round() + 1, total)) + u"/"_s + QString::number(total);
+    return sessionProgress();
 }
 
 void PatternGame::choose(const QString &choice)

@@ -1,7 +1,6 @@
 #include "SupermarketGame.h"
 
 #include "Rotated.h"
-#include "SessionProgress.h"
 
 using namespace Qt::StringLiterals;
 
@@ -69,7 +68,7 @@ const ShoppingTask &SupermarketGame::task() const
 
 QString SupermarketGame::counter() const
 {
-    return sessionProgress(round(), session().size());
+    return sessionProgress();
 }
 
 QString SupermarketGame::prompt() const
