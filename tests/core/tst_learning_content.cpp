@@ -5,8 +5,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTemporaryDir>
+
+#include <algorithm>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -56,6 +61,7 @@ private slots:
     void pinyinOfTexts();
     void pronunciationPhrases();
     void shippedVocabularyLoads();
+    void shippedVocabularyPicturesAndSounds();
 };
 
 void TestLearningContent::rejectsMalformedDocuments_data()
@@ -220,6 +226,38 @@ void TestLearningContent::shippedVocabularyLoads()
     const QString first = LearningContent::chineseLiteracy().first().character;
     QCOMPARE(LearningContent::pinyin(first), LearningContent::chineseLiteracy().first().pinyin);
     QCOMPARE(LearningContent::literacyChoices(0).first(), first);
+}
+
+void TestLearningContent::shippedVocabularyPicturesAndSounds()
+{
+    // The English words are ordered so that the picture the cycle gives each word is its
+    // theme's: one word of every theme, found wherever it stands.
+    const QList<std::pair<QString, QString>> themed{
+        {u"cat"_s, u"🐾"_s},   {u"apple"_s, u"🍎"_s},  {u"red"_s, u"🎨"_s},    {u"mom"_s, u"🧑"_s},
+        {u"shirt"_s, u"👕"_s}, {u"pencil"_s, u"📚"_s}, {u"bus"_s, u"🚌"_s},    {u"bed"_s, u"🏠"_s},
+        {u"tree"_s, u"🌳"_s},  {u"jump"_s, u"🏃"_s},   {u"happy"_s, u"🌟"_s},  {u"park"_s, u"🏙\uFE0F"_s},
+        {u"clock"_s, u"📅"_s},
+    };
+    const auto &english = LearningContent::basicEnglish();
+    for (const auto &[word, emoji] : themed) {
+        const auto found = std::find_if(english.begin(), english.end(), [&](const BasicEnglishWord &w) { return w.word == word; });
+        QVERIFY2(found != english.end(), qPrintable(word));
+        QCOMPARE(found->emoji, emoji);
+    }
+    for (const auto &w : english)
+        QVERIFY2(!w.word.isEmpty() && std::all_of(w.word.begin(), w.word.end(), [](QChar c) { return c >= u'a' && c <= u'z'; }),
+                 qPrintable(w.word));
+
+    // No character question offers two characters that sound the same: the child hears
+    // one reading and exactly one tile fits it.
+    const qsizetype n = LearningContent::chineseLiteracy().size();
+    for (int i = 0; i < n; ++i) {
+        const QStringList choices = LearningContent::literacyChoices(i);
+        QSet<QString> readings;
+        for (const QString &c : choices)
+            readings.insert(LearningContent::pinyin(c));
+        QVERIFY2(readings.size() == choices.size(), qPrintable(QString::number(i) + u' ' + choices.join(u' ')));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLearningContent)
