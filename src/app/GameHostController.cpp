@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "GameBase.h"
 #include "GameDispatch.h"
+#include "GameView.h"
 #include "PipwhistleApp.h"
 #include "ProgressStore.h"
 
@@ -86,7 +87,10 @@ void GameHostController::attachView(QObject *viewItem)
 {
     if (!viewItem || !m_play)
         return;
-    if (auto *game = qobject_cast<GameBase *>(viewItem->property("game").value<QObject *>()))
+    auto *view = qobject_cast<GameView *>(viewItem);
+    GameBase *game = view ? view->game()
+                          : qobject_cast<GameBase *>(viewItem->property("game").value<QObject *>());
+    if (game)
         game->setOnComplete(completionForCurrentPlay());
 }
 

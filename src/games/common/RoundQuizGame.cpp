@@ -8,9 +8,10 @@
 RoundQuizGame::RoundQuizGame(Rules rules, QObject *parent)
     : GameBase(parent)
     , m_rules(std::move(rules))
-    , m_feedback(m_rules.startFeedback)
-    , m_feedbackGood(m_rules.startFeedbackGood)
 {
+    line().show(m_rules.startFeedback, m_rules.startFeedbackGood);
+    connect(&line(), &FeedbackLine::changed, this, &RoundQuizGame::changed);
+    connect(&line(), &FeedbackLine::shaken, this, &RoundQuizGame::wrongAttemptChanged);
 }
 
 int RoundQuizGame::questionIndex() const
@@ -46,9 +47,7 @@ bool RoundQuizGame::answersClosed() const
 
 void RoundQuizGame::setFeedback(const QString &text, bool good)
 {
-    m_feedback = text;
-    m_feedbackGood = good;
-    emit changed();
+    line().show(text, good); // notifies through changed()
 }
 
 void RoundQuizGame::forfeitFirstTry()
@@ -61,8 +60,7 @@ void RoundQuizGame::answerWrong(const QString &hint)
 {
     m_roundHadMistake = true;
     setFeedback(hint, false);
-    ++m_wrongAttempt;
-    emit wrongAttemptChanged();
+    line().shake();
     GameAudio::wrong();
 }
 
@@ -91,8 +89,9 @@ void RoundQuizGame::advance()
     ++m_round;
     m_roundHadMistake = false;
     m_locked = false;
-    m_feedback = m_rules.startFeedback;
-    m_feedbackGood = m_rules.startFeedbackGood;
+    m_picked.clear();
+    m_hasPick = false;
+    line().show(m_rules.startFeedback, m_rules.startFeedbackGood);
     roundStarted();
     emit questionChanged();
     emit changed();

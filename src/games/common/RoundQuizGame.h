@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameBase.h"
+#include "TileState.h"
 
 #include <QList>
 #include <algorithm>
@@ -70,9 +71,9 @@ public:
     int firstTryCorrect() const { return m_firstTryCorrect; }
     bool roundHadMistake() const { return m_roundHadMistake; }
     bool locked() const { return m_locked; }
-    int wrongAttempt() const { return m_wrongAttempt; }
-    QString feedback() const { return m_feedback; }
-    bool feedbackGood() const { return m_feedbackGood; }
+    int wrongAttempt() const { return line().shakes(); }
+    QString feedback() const { return line().text(); }
+    bool feedbackGood() const { return line().good(); }
     bool didChooseSession() const { return m_didChooseSession; }
 
     // The round on screen counted from 1, never above `limit`: during the pause after the
@@ -87,8 +88,19 @@ public:
     // The bank row on screen: session[round] while round is inside the session, else 0.
     int questionIndex() const;
 
+    // The choice tapped last in this round; each new round starts with none (an empty
+    // text).
+    QString picked() const { return m_picked; }
+    bool hasPick() const { return m_hasPick; }
+    // The look of a choice's tile: right once the round is won and it is the answer,
+    // picked when it was tapped last, else plain.
+    TileState::State choiceState(const QString &choice, const QString &answer) const
+    {
+        return TileState::ofChoice(m_locked, choice == answer, m_hasPick && choice == m_picked);
+    }
+
     // The page came on screen: chooses the session once (see Guard).
-    Q_INVOKABLE void appear();
+    Q_INVOKABLE void appear() override;
 
 signals:
     void questionChanged();
@@ -100,8 +112,16 @@ protected:
     virtual int bankCount() const = 0;
     // After the session is chosen (speak the first question, if the game does).
     virtual void sessionChosen() {}
-    // After each advance to the next round (reset own round state, speak).
+    // After each advance to the next round (reset own round state, speak). The pick is
+    // already cleared.
     virtual void roundStarted() {}
+
+    // Remembers the tapped choice (before answerRight / answerWrong, which notify).
+    void pick(const QString &choice)
+    {
+        m_picked = choice;
+        m_hasPick = true;
+    }
 
     // Replaces the session before the page appears (a game whose first screen shows
     // fixed rows).
@@ -134,7 +154,6 @@ private:
     int m_firstTryCorrect = 0;
     bool m_roundHadMistake = false;
     bool m_locked = false;
-    int m_wrongAttempt = 0;
-    QString m_feedback;
-    bool m_feedbackGood = false;
+    QString m_picked;
+    bool m_hasPick = false;
 };

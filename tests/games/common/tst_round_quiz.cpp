@@ -24,6 +24,7 @@ public:
     {
         if (answersClosed())
             return;
+        pick(QString::number(value));
         if (value == questionIndex())
             answerRight(QStringLiteral("right %1").arg(value));
         else
@@ -57,6 +58,7 @@ private slots:
     void leavingDuringTheLastPauseStillReportsOnce();
     void leavingDuringAnEarlierPauseDropsTheAdvance();
     void restingFeedbackReturnsAfterEachAdvance();
+    void tilesShowThePickAndTheWonAnswer();
     void capitalizesEveryWord();
 };
 
@@ -263,6 +265,25 @@ void TestRoundQuiz::restingFeedbackReturnsAfterEachAdvance()
     silent.answerRightly();
     world.clock.advance(700);
     QVERIFY(silent.feedback().isEmpty()); // no bubble between answers
+}
+
+void TestRoundQuiz::tilesShowThePickAndTheWonAnswer()
+{
+    GameTestWorld world;
+    CountingQuiz quiz(20, RoundQuizGame::Guard::Flag);
+    quiz.appear();
+    const QString answer = QString::number(quiz.questionIndex());
+    QCOMPARE(quiz.choiceState(answer, answer), TileState::Plain);
+    quiz.answer(quiz.questionIndex() + 1); // a wrong pick is shown as picked, not wrong
+    const QString wrong = QString::number(quiz.questionIndex() + 1);
+    QCOMPARE(quiz.choiceState(wrong, answer), TileState::Picked);
+    QCOMPARE(quiz.choiceState(answer, answer), TileState::Plain);
+    quiz.answerRightly();
+    QCOMPARE(quiz.choiceState(answer, answer), TileState::Right);
+    QCOMPARE(quiz.choiceState(wrong, answer), TileState::Plain);
+    world.clock.advance(700);
+    QVERIFY(!quiz.hasPick()); // the next round starts with no pick
+    QCOMPARE(quiz.choiceState(answer, answer), TileState::Plain);
 }
 
 void TestRoundQuiz::capitalizesEveryWord()
