@@ -1,10 +1,17 @@
 // The logic and memory games played in the running application: opened from their
 // shelf, played to the completion card with the play saved. Memory match and one-line
-// are played by clicks in the window, at the usual size and in a small window.
+// are played by clicks in the window, at the usual size and in a small window; the
+// others through their game objects.
 
 #include "GameHostController.h"
+#include "KidSudokuGame.h"
+#include "LittleDetectiveGame.h"
 #include "MemoryMatchGame.h"
 #include "OneLineGame.h"
+#include "RouteMemoryGame.h"
+#include "SchulteGridGame.h"
+#include "SequenceMemoryGame.h"
+#include "SimonDirectionsGame.h"
 #include "Random.h"
 #include "ShellCatalog.h"
 #include "ShellWindowTest.h"
@@ -41,6 +48,8 @@ private slots:
     }
     void clickedThrough_data();
     void clickedThrough();
+    void playedThrough_data();
+    void playedThrough();
 
 private:
     // Opens the game from its shelf, in a window wide enough to show the shelf's portal,
@@ -135,6 +144,69 @@ void TestLogicInShell::clickedThrough()
         QTest::qWait(20);
     }
     checkSaved(f, gameId, 92, 3);
+}
+
+void TestLogicInShell::playedThrough_data()
+{
+    QTest::addColumn<QString>("gameId");
+    for (const char *id : {"simon-directions", "sequence-memory", "kid-sudoku", "schulte-grid", "little-detective",
+                           "route-memory"})
+        QTest::newRow(id) << QString::fromLatin1(id);
+}
+
+void TestLogicInShell::playedThrough()
+{
+    QFETCH(QString, gameId);
+    Random::shared().seed(11);
+    ShellFixture f;
+    QQuickItem *view = open(f, gameId, QSize(1180, 820));
+    QVERIFY(view);
+    QObject *object = view->property("game").value<QObject *>();
+    QVERIFY(object);
+    ManualClock &clock = f.clock;
+    const auto settle = [&](int ms) {
+        clock.advance(ms);
+        QTest::qWait(10);
+    };
+
+    if (auto *game = qobject_cast<SimonDirectionsGame *>(object)) {
+        for (int r = 0; r < 6; ++r) {
+            game->choose(game->current().answer);
+            settle(SimonDirectionsGame::pauseMs);
+        }
+    } else if (auto *game = qobject_cast<SequenceMemoryGame *>(object)) {
+        for (int r = 0; r < 4; ++r) {
+            settle(SequenceMemoryGame::leadMs + int(game->current().size()) * 700);
+            QVERIFY(game->acceptingInput());
+            for (const QString &light : game->current())
+                game->tap(light);
+            settle(SequenceMemoryGame::pauseMs);
+        }
+    } else if (auto *game = qobject_cast<KidSudokuGame *>(object)) {
+        for (int cell : {1, 4, 10, 15})
+            game->place(KidSudokuGame::sudokuSolution()[cell]);
+        settle(KidSudokuGame::reportMs);
+    } else if (auto *game = qobject_cast<SchulteGridGame *>(object)) {
+        for (int n = 1; n <= 16; ++n)
+            game->tap(n);
+        settle(SchulteGridGame::reportMs);
+    } else if (auto *game = qobject_cast<LittleDetectiveGame *>(object)) {
+        for (int r = 0; r < 5; ++r) {
+            game->choose(game->answer());
+            settle(LittleDetectiveGame::pauseMs);
+        }
+    } else if (auto *game = qobject_cast<RouteMemoryGame *>(object)) {
+        for (int r = 0; r < 5; ++r) {
+            settle(RouteMemoryGame::stepMs + int(game->steps().size()) * 580);
+            QVERIFY(game->acceptingInput());
+            for (int step : game->steps())
+                game->tap(step);
+            settle(RouteMemoryGame::pauseMs);
+        }
+    } else {
+        QFAIL("no game on the page");
+    }
+    checkSaved(f, gameId, 100, 3);
 }
 
 QTEST_MAIN(TestLogicInShell)

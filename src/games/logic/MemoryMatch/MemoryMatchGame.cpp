@@ -48,6 +48,7 @@ MemoryMatchGame::MemoryMatchGame(QObject *parent)
     : GameBase(parent)
     , m_cards(MemoryCard::makeDeck())
 {
+    connect(&line(), &FeedbackLine::shaken, this, &MemoryMatchGame::wrongAttemptChanged);
 }
 
 qint64 MemoryMatchGame::scoreFor(int turns)
@@ -130,18 +131,17 @@ void MemoryMatchGame::flip(const QUuid &id)
         emit cardsChanged();
         GameAudio::correct();
         const bool allFound = std::all_of(m_cards.cbegin(), m_cards.cend(), [](const MemoryCard &c) { return c.matched; });
-        if (allFound && !m_reported) {
+        if (allFound && !m_finished) {
             // Score and stars are both taken from the turns of this deck, now: a new deck
             // laid out during the pause does not change the result.
-            m_reported = true;
+            m_finished = true;
             completeAfter(reportMs, scoreFor(m_turns), starsFor(m_turns));
         }
         return;
     }
 
     emit cardsChanged();
-    ++m_wrongAttempt;
-    emit wrongAttemptChanged();
+    line().shake(); // no feedback line in this game: only the shake and the sound
     GameAudio::wrong();
     Clock::current().after(turnBackMs, this, [this] { turnBack(); });
 }

@@ -60,10 +60,10 @@ public:
     QString pairCounter() const;
     QString turnCounter() const;
     bool locked() const { return m_locked; }
-    int wrongAttempt() const { return m_wrongAttempt; }
+    int wrongAttempt() const { return line().shakes(); }
 
     // The page came on screen: the instruction is read (again) each time.
-    Q_INVOKABLE void appear();
+    Q_INVOKABLE void appear() override;
     // Turns up the card with this identifier. A card that is up, matched or not in the
     // deck, and any card while a mismatch is shown, cannot be turned: such a call does
     // nothing, as the card's disabled button would.
@@ -85,6 +85,5 @@ private:
     QList<QUuid> m_openIDs;
     int m_turns = 0;
     bool m_locked = false;
-    bool m_reported = false;
-    int m_wrongAttempt = 0;
+    bool m_finished = false;
 };

@@ -59,7 +59,7 @@ public:
     Q_INVOKABLE static QString directionName(int direction) { return SimonDirection::name(direction); }
 
     // The game screen is shown: the command is read (again).
-    Q_INVOKABLE void appear();
+    Q_INVOKABLE void appear() override;
     // Reads the current command aloud in English (the replay button, any time).
     Q_INVOKABLE void speak();
     // A press of a direction button; ignored while the round is solved and after the play.
