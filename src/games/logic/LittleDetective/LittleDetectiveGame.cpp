@@ -107,7 +107,7 @@ void LittleDetectiveGame::roundStarted()
 
 void LittleDetectiveGame::readClueSoon()
 {
-    Clock &clock = Clock::current();
-    clock.cancel(m_clueWait);
-    m_clueWait = clock.after(clueDelayMs, this, [this] { GameAudio::readQuestion(clue(), u"zh-CN"_s); });
+    KeyedPlayback::Script script;
+    script.wait(clueDelayMs).checked([this] { GameAudio::readQuestion(clue(), u"zh-CN"_s); });
+    m_clueReading.run(clue(), std::move(script));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Clock.h"
+#include "KeyedPlayback.h"
 #include "RoundQuizGame.h"
 
 #include <QList>
@@ -68,10 +68,10 @@ protected:
     void roundStarted() override;
 
 private:
-    // The clue of the case on screen is read a moment after it comes; a newer case
-    // (or the page going) cancels a reading not yet started.
+    // The clue of the case on screen is read a moment after it comes, keyed by the clue:
+    // a newer case (or the page going) cancels a reading not yet started.
     void readClueSoon();
 
     QString m_selected;
-    Clock::WaitId m_clueWait = 0;
+    KeyedPlayback m_clueReading{this};
 };

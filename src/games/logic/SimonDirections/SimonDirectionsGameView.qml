@@ -6,107 +6,87 @@ import Pipwhistle.Games.Logic
 
 // Simon Says: the command card beside the mascot, the cross of four arrow buttons and
 // the feedback line.
-Item {
+GamePage {
     id: view
+    game: SimonDirectionsGame {}
+    topMargin: 10
+    spacing: 17
 
-    property SimonDirectionsGame game: SimonDirectionsGame {}
-
-    implicitHeight: header.implicitHeight + card.implicitHeight + pad.implicitHeight + bubble.implicitHeight
-                    + 6 * layout.spacing + layout.anchors.topMargin + layout.anchors.bottomMargin
-
-    Component.onCompleted: game.appear()
-
-    AnswerShake {
-        anchors.fill: parent
-        count: view.game.wrongAttempt
-
-        ColumnLayout {
-            id: layout
-            anchors.top: parent.top
-            anchors.bottom: parent.bottom
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: parent.width - 48
-            anchors.topMargin: 10
-            anchors.bottomMargin: 16
-            spacing: 17
-
-            RoundHeader {
-                id: header
-                Layout.fillWidth: true
-                title: "Simon Says"
-                counter: view.game.progress
+    RoundHeader {
+        id: header
+        Layout.fillWidth: true
+        title: "Simon Says"
+        counter: view.game.progress
+    }
+    Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
+    KidCard {
+        id: card
+        Layout.fillWidth: true
+        padding: 18
+        RowLayout {
+            spacing: 20
+            MascotView {
+                size: 100
+                mood: "happy"
             }
-            Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
-            KidCard {
-                id: card
+            ColumnLayout {
                 Layout.fillWidth: true
-                padding: 18
-                RowLayout {
-                    spacing: 20
-                    MascotView {
-                        size: 100
-                        mood: "happy"
-                    }
-                    ColumnLayout {
-                        Layout.fillWidth: true
-                        spacing: 9
-                        Text {
-                            Layout.fillWidth: true
-                            text: view.game.english
-                            font: AppTheme.font(AppTheme.Title2, Font.Bold)
-                            color: AppTheme.ink
-                            wrapMode: Text.WordWrap
+                spacing: 9
+                Text {
+                    Layout.fillWidth: true
+                    text: view.game.english
+                    font: AppTheme.font(AppTheme.Title2, Font.Bold)
+                    color: AppTheme.ink
+                    wrapMode: Text.WordWrap
+                }
+                Text {
+                    text: view.game.chinese
+                    font: AppTheme.font(AppTheme.Headline)
+                    color: AppTheme.softInk
+                }
+                BouncyButton {
+                    objectName: "replay"
+                    Accessible.name: "再听一次"
+                    onClicked: view.game.speak()
+                    Row {
+                        spacing: 6
+                        SymbolIcon {
+                            anchors.verticalCenter: parent.verticalCenter
+                            name: "speaker.wave.2.fill"
+                            size: AppTheme.font(AppTheme.Headline).pixelSize
+                            color: AppTheme.purple
                         }
                         Text {
-                            text: view.game.chinese
+                            anchors.verticalCenter: parent.verticalCenter
+                            text: "再听一次"
                             font: AppTheme.font(AppTheme.Headline)
-                            color: AppTheme.softInk
-                        }
-                        BouncyButton {
-                            objectName: "replay"
-                            Accessible.name: "再听一次"
-                            onClicked: view.game.speak()
-                            Row {
-                                spacing: 6
-                                SymbolIcon {
-                                    anchors.verticalCenter: parent.verticalCenter
-                                    name: "speaker.wave.2.fill"
-                                    size: AppTheme.font(AppTheme.Headline).pixelSize
-                                    color: AppTheme.purple
-                                }
-                                Text {
-                                    anchors.verticalCenter: parent.verticalCenter
-                                    text: "再听一次"
-                                    font: AppTheme.font(AppTheme.Headline)
-                                    color: AppTheme.purple
-                                }
-                            }
+                            color: AppTheme.purple
                         }
                     }
                 }
             }
-            Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
-            Column {
-                id: pad
-                Layout.alignment: Qt.AlignHCenter
-                spacing: 12
-                DirectionButton { direction: SimonDirection.Up; anchors.horizontalCenter: parent.horizontalCenter }
-                Row {
-                    spacing: 62
-                    DirectionButton { direction: SimonDirection.Left }
-                    DirectionButton { direction: SimonDirection.Right }
-                }
-                DirectionButton { direction: SimonDirection.Down; anchors.horizontalCenter: parent.horizontalCenter }
-            }
-            FeedbackBubble {
-                id: bubble
-                Layout.alignment: Qt.AlignHCenter
-                text: view.game.feedback
-                isGood: view.game.feedbackGood
-            }
-            Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
         }
     }
+    Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
+    Column {
+        id: pad
+        Layout.alignment: Qt.AlignHCenter
+        spacing: 12
+        DirectionButton { direction: SimonDirection.Up; anchors.horizontalCenter: parent.horizontalCenter }
+        Row {
+            spacing: 62
+            DirectionButton { direction: SimonDirection.Left }
+            DirectionButton { direction: SimonDirection.Right }
+        }
+        DirectionButton { direction: SimonDirection.Down; anchors.horizontalCenter: parent.horizontalCenter }
+    }
+    FeedbackBubble {
+        id: bubble
+        Layout.alignment: Qt.AlignHCenter
+        text: view.game.feedback
+        isGood: view.game.feedbackGood
+    }
+    Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
 
     component DirectionButton: BouncyButton {
         id: button
