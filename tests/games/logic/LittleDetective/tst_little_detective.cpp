@@ -14,7 +14,6 @@ private slots:
     void cases();
     void wholePlay_data();
     void wholePlay();
-    void playsOpenWithAnotherCase();
     void leavingDuringTheLastPause();
 };
 
@@ -112,18 +111,6 @@ void TestLittleDetective::wholePlay()
     world.clock.advance(5000);
     QCOMPARE(log.count(), 1);
     QVERIFY(speech.spoken().isEmpty()); // no case after the last
-}
-
-void TestLittleDetective::playsOpenWithAnotherCase()
-{
-    GameTestWorld world;
-    int previous = -1;
-    for (int play = 0; play < 6; ++play) {
-        LittleDetectiveGame game;
-        game.appear();
-        QVERIFY(game.session().first() != previous);
-        previous = game.session().first();
-    }
 }
 
 void TestLittleDetective::leavingDuringTheLastPause()
