@@ -2,6 +2,7 @@
 
 #include "DataFiles.h"
 #include "JsonStrict.h"
+#include "Rotated.h"
 
 #include <QMutex>
 #include <QTextBoundaryFinder>
@@ -149,9 +150,7 @@ QStringList Vocabulary::literacyChoices(qint64 index) const
     QStringList choices;
     for (const qint64 offset : kChoiceOffsets)
         choices.append(m_chinese.at(positiveModulo(positiveModulo(index, n) + offset, n)).character);
-    const qint64 r = positiveModulo(index, 4);
-    std::rotate(choices.begin(), choices.begin() + r, choices.end());
-    return choices;
+    return rotated(choices, positiveModulo(index, 4));
 }
 
 // --- LearningContent ---------------------------------------------------------------

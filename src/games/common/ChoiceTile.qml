@@ -2,9 +2,9 @@ import QtQuick
 import Pipwhistle.Ui
 import Pipwhistle.Games.Common
 
-// One answer choice to tap: a bouncy tile with a text, filled by its TileState (plain
-// white, picked mango, right mint, wrong coral). The game's rules give the state; the
-// tile only draws it.
+// One answer choice to tap: a bouncy tile with a text (or content of its own, centred),
+// filled by its TileState: plain white, picked mango, right mint, wrong coral (each fill
+// may be tuned). The game's rules give the state; the tile only draws it.
 //
 //     Repeater {
 //         model: view.game.choices.length
@@ -24,7 +24,10 @@ BouncyButton {
     property font labelFont: AppTheme.font(AppTheme.Title3, Font.Bold)
     property color labelColor: AppTheme.ink
     property real radius: 24
+    property real minimumWidth: 100
     property real minimumHeight: 100
+    // Room around the text (or the content) in the tile's natural size.
+    property real facePadding: 20
     property real strokeWidth: 3
     property bool strokeCentered: false
     property color strokeColor: AppTheme.alpha(AppTheme.coral, 0.3)
@@ -36,14 +39,18 @@ BouncyButton {
                                 : tileState === TileState.Picked ? pickedFill
                                 : tileState === TileState.Wrong ? wrongFill
                                 : plainFill
+    // Content drawn instead of the text (a picture over a word), centred on the tile.
+    default property alias content: contentHolder.data
 
     faceRadius: radius
     Accessible.name: text
 
-    Item {
+    face: Item {
         anchors.fill: parent
-        implicitWidth: Math.max(120, labelText.implicitWidth + 24)
-        implicitHeight: Math.max(tile.minimumHeight, labelText.implicitHeight + 20)
+        implicitWidth: Math.max(tile.minimumWidth, (labelText.visible ? labelText.implicitWidth
+                                                                       : contentHolder.childrenRect.width) + tile.facePadding)
+        implicitHeight: Math.max(tile.minimumHeight, (labelText.visible ? labelText.implicitHeight
+                                                                         : contentHolder.childrenRect.height) + tile.facePadding)
         PaintedBox {
             anchors.fill: parent
             radius: tile.radius
@@ -54,13 +61,20 @@ BouncyButton {
         }
         Text {
             id: labelText
+            visible: contentHolder.children.length === 0
             anchors.centerIn: parent
-            width: parent.width - 16
+            width: Math.min(implicitWidth, parent.width - 16)
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
             text: tile.text
             font: tile.labelFont
             color: tile.labelColor
+        }
+        Item {
+            id: contentHolder
+            anchors.centerIn: parent
+            width: childrenRect.width
+            height: childrenRect.height
         }
     }
 }

@@ -9,7 +9,8 @@ RoundQuizGame::RoundQuizGame(Rules rules, QObject *parent)
     : GameBase(parent)
     , m_rules(std::move(rules))
 {
-    line().show(m_rules.startFeedback, m_rules.startFeedbackGood);
+    line().setGoodWords(m_rules.goodWords);
+    setFeedback(m_rules.startFeedback, m_rules.startFeedbackGood);
     connect(&line(), &FeedbackLine::changed, this, &RoundQuizGame::changed);
     connect(&line(), &FeedbackLine::shaken, this, &RoundQuizGame::wrongAttemptChanged);
 }
@@ -47,7 +48,7 @@ bool RoundQuizGame::answersClosed() const
 
 void RoundQuizGame::setFeedback(const QString &text, bool good)
 {
-    line().show(text, good); // notifies through changed()
+    line().show(text, m_rules.goodWords.isEmpty() ? good : line().looksGood(text)); // notifies through changed()
 }
 
 void RoundQuizGame::forfeitFirstTry()
@@ -91,7 +92,7 @@ void RoundQuizGame::advance()
     m_locked = false;
     m_picked.clear();
     m_hasPick = false;
-    line().show(m_rules.startFeedback, m_rules.startFeedbackGood);
+    setFeedback(m_rules.startFeedback, m_rules.startFeedbackGood);
     roundStarted();
     emit questionChanged();
     emit changed();
@@ -105,4 +106,13 @@ QString RoundQuizGame::sessionProgress() const
 QString RoundQuizGame::fiveRoundCounter(int shown, const QString &unit)
 {
     return QStringLiteral("第 ") + QString::number(shown) + QStringLiteral(" / 5 ") + unit;
+}
+
+QList<int> RoundQuizGame::choiceStates(const QStringList &choices, const QString &answer) const
+{
+    QList<int> states;
+    states.reserve(choices.size());
+    for (const QString &choice : choices)
+        states.append(choiceState(choice, answer));
+    return states;
 }

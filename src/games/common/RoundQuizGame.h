@@ -6,6 +6,7 @@
 #include <QList>
 #include <algorithm>
 #include <QString>
+#include <QStringList>
 
 // The shape most games share: pick this play's questions when the page appears, show one
 // question at a time, count first tries, answer a wrong tap with a hint, a sound and a
@@ -61,6 +62,9 @@ public:
         Guard guard = Guard::Flag;
         QString startFeedback = {}; // the resting line; empty: no bubble between answers
         bool startFeedbackGood = false;
+        // Marker words: when given, a feedback text looks good exactly when it holds one
+        // of them, whoever shows it (praise, hint, resting line).
+        QStringList goodWords = {};
     };
 
     explicit RoundQuizGame(Rules rules, QObject *parent = nullptr);
@@ -98,6 +102,8 @@ public:
     {
         return TileState::ofChoice(m_locked, choice == answer, m_hasPick && choice == m_picked);
     }
+    // choiceState() of each choice, in order (a game's `tileStates`).
+    QList<int> choiceStates(const QStringList &choices, const QString &answer) const;
 
     // The page came on screen: chooses the session once (see Guard).
     Q_INVOKABLE void appear() override;
@@ -137,7 +143,10 @@ protected:
     // advances or, after the last round, reports the play.
     void answerRight(const QString &praise);
 
+    // Shows a feedback text: with the look given, or, where the rules name good words,
+    // with the look they decide.
     void setFeedback(const QString &text, bool good);
+    void setFeedback(const QString &text) { setFeedback(text, line().looksGood(text)); }
     // The round no longer counts as a first try, though no wrong answer was given (the
     // child started the round over): no hint, no shake, no sound.
     void forfeitFirstTry();

@@ -2,6 +2,7 @@
 
 #include "GameText.h"
 #include "LearningContent.h"
+#include "Rotated.h"
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +19,5 @@ QList<WordChoice> rotatedChoices(const QList<BasicEnglishWord> &words, qsizetype
         const BasicEnglishWord &entry = words.at((i + d) % n);
         picked.append({entry.emoji, entry.word});
     }
-    const qsizetype k = i % picked.size();
-    return picked.mid(k) + picked.first(k);
+    return rotated(picked, i);
 }

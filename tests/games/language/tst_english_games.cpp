@@ -205,7 +205,7 @@ void TestEnglishGames::shooterPlayMarksTargetsAndSpeaksLate()
             const int wrong = tileOf(game.tiles(), answer, false);
             game.shoot(wrong);
             QCOMPARE(game.selected(), game.current().choices[wrong].word);
-            QCOMPARE(game.fills()[wrong], u"selected"_s);
+            QCOMPARE(game.tileStates()[wrong], TileState::Picked);
             QVERIFY(game.marks()[wrong]);
             QCOMPARE(game.feedback(), u"没有击中目标，再听一次"_s);
             QVERIFY(!game.feedbackGood());
@@ -213,12 +213,12 @@ void TestEnglishGames::shooterPlayMarksTargetsAndSpeaksLate()
         const int right = tileOf(game.tiles(), answer);
         game.shoot(right);
         const QVariantMap tile = game.tiles()[right].toMap();
-        QCOMPARE(game.fills()[right], u"hit"_s);
+        QCOMPARE(game.tileStates()[right], TileState::Right);
         QVERIFY(game.marks()[right]);
         QCOMPARE(game.feedback(), u"击中啦！"_s + tile[u"label"_s].toString() + u" "_s + tile[u"emoji"_s].toString());
         QVERIFY(game.feedbackGood());
         // The earlier wrong target is plain again.
-        QCOMPARE(game.fills().count(u"plain"_s), 5);
+        QCOMPARE(game.tileStates().count(TileState::Plain), 5);
         QCOMPARE(game.marks().count(true), 1);
         // A shot during the pause changes nothing, not even the mark.
         game.shoot(tileOf(game.tiles(), answer, false));

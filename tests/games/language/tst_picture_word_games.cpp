@@ -15,15 +15,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QColor withAlpha(QColor color, float alpha)
-{
-    color.setAlphaF(alpha);
-    return color;
-}
-
-const QColor kMint = withAlpha(QColor::fromRgbF(0.34f, 0.78f, 0.62f), 0.34f);
-const QColor kMango = withAlpha(QColor::fromRgbF(1.0f, 0.72f, 0.25f), 0.28f);
-const QColor kWhite = Qt::white;
+// The looks of the tiles (ChoiceTile fills them mint, mango and white).
+constexpr int kMint = TileState::Right;
+constexpr int kMango = TileState::Picked;
+constexpr int kWhite = TileState::Plain;
 
 int tileOf(const QStringList &choices, const QString &answer, bool equal = true)
 {
@@ -172,22 +167,22 @@ void TestPictureWordGames::phonicsPlayWithMistakes()
         const PhonicsTrainQuestion q = game.current();
         const QString word = q.word.left(1).toUpper() + q.word.mid(1).toLower();
         QCOMPARE(game.prompt(), u"Listen. "_s + word + u" starts with which sound?"_s);
-        QCOMPARE(game.tileColors(), QList<QColor>(3, kWhite));
+        QCOMPARE(game.tileStates(), QList<int>(3, kWhite));
         const int right = tileOf(q.choices, q.answer);
         const int wrong = tileOf(q.choices, q.answer, false);
         QCOMPARE(game.labels()[right], q.answer.toUpper());
         if (r < 2) {
             game.choose(wrong);
             QCOMPARE(game.selected(), q.choices[wrong]);
-            QCOMPARE(game.tileColors()[wrong], kMango);
+            QCOMPARE(game.tileStates()[wrong], kMango);
             QCOMPARE(game.feedback(), u"Oops，再听听 "_s + word + u" 的第一个声音"_s);
             QVERIFY(!game.feedbackGood());
             QCOMPARE(game.wrongAttempt(), r + 1);
         }
         game.choose(right);
         QVERIFY(game.locked());
-        QCOMPARE(game.tileColors()[right], kMint);
-        QCOMPARE(game.tileColors()[wrong], kWhite); // the wrong tile lost its mango at once
+        QCOMPARE(game.tileStates()[right], kMint);
+        QCOMPARE(game.tileStates()[wrong], kWhite); // the wrong tile lost its mango at once
         QCOMPARE(game.feedback(), q.answer.toUpper() + u" 的声音对啦，列车开动！"_s);
         QVERIFY(game.feedbackGood());
         // A tap during the pause changes nothing.
@@ -307,14 +302,14 @@ void TestPictureWordGames::picturePlayWithMistakes()
         if (r == 1 || r == 3) {
             game.choose(wrong);
             game.choose(wrong);
-            QCOMPARE(game.tileColors()[wrong], kMango);
+            QCOMPARE(game.tileStates()[wrong], kMango);
             QCOMPARE(game.feedback(), u"Oops，再仔细看看图片"_s);
             QVERIFY(!game.feedbackGood());
             QVERIFY(!game.locked());
         }
         game.choose(right);
-        QCOMPARE(game.tileColors()[right], kMint);
-        QCOMPARE(game.tileColors()[wrong], kWhite);
+        QCOMPARE(game.tileStates()[right], kMint);
+        QCOMPARE(game.tileStates()[wrong], kWhite);
         QCOMPARE(game.feedback(), u"答对啦，就是“"_s + q.answer + u"”！"_s);
         QVERIFY(game.feedbackGood());
         game.choose(right);
@@ -349,7 +344,7 @@ void TestPictureWordGames::pictureOneCharacterVocabulary()
     log.attach(game);
     game.appear();
     game.choose(2);
-    QCOMPARE(game.tileColors(), QList<QColor>(3, kMint));
+    QCOMPARE(game.tileStates(), QList<int>(3, kMint));
     world.clock.advance(680);
     QCOMPARE(log.only(), (ReportLog::Report{100, 3}));
 }

@@ -131,7 +131,7 @@ private slots:
         };
         QCOMPARE(fillOf(wrong), QColor(Qt::white));
         w.click(findNamed(w.item, u"tile%1"_s.arg(wrong)));
-        QCOMPARE(fillOf(wrong), game->choiceColor(game->choices()[wrong]));
+        QCOMPARE(game->tileStates()[wrong], TileState::Picked);
         QCOMPARE(qRound(fillOf(wrong).alphaF() * 100), 28);
         w.click(findNamed(w.item, u"tile%1"_s.arg(right)));
         QVERIFY(game->locked());

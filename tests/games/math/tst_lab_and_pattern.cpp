@@ -1,4 +1,3 @@
-#include "AppTheme.h"
 #include "GameTestSupport.h"
 #include "LittleLabGame.h"
 #include "PatternGame.h"
@@ -95,11 +94,11 @@ void TestLabAndPattern::labWholePlay()
     const QList<int> session = game.session();
     QCOMPARE(session.size(), 5);
     QCOMPARE(QSet<int>(session.begin(), session.end()).size(), 5);
-    const QColor white(Qt::white);
+    const int white = TileState::Plain;
     for (int r = 0; r < 5; ++r) {
         QCOMPARE(game.counter(), u"实验 %1 / 5"_s.arg(r + 1));
         QCOMPARE(game.prompt(), LabQuestion::all()[session[r]].prompt);
-        QCOMPARE(game.choiceColors(), (QList<QColor>{white, white, white}));
+        QCOMPARE(game.tileStates(), (QList<int>{white, white, white}));
         QCOMPARE(game.feedback(), u"想一想，会发生什么呢？"_s);
         const QString answer = game.current().answer;
         QCOMPARE(game.choices().first(), answer); // shown in stored order
@@ -107,8 +106,7 @@ void TestLabAndPattern::labWholePlay()
         QVERIFY(game.locked());
         QCOMPARE(game.feedback(), u"发现科学小秘密啦！"_s);
         QVERIFY(game.feedbackGood());
-        QCOMPARE(qRound(game.choiceColors()[0].alphaF() * 100), 34);
-        QCOMPARE(game.choiceColors()[0].rgb(), AppTheme::mint().rgb());
+        QCOMPARE(game.tileStates()[0], TileState::Right); // drawn mint
         game.choose(game.choices()[1]); // during the pause: nothing
         QCOMPARE(game.selected(), answer);
         QCOMPARE(game.wrongAttempt(), 0);
@@ -133,7 +131,7 @@ void TestLabAndPattern::labMistakesTintAndLeavingThePage()
     auto *game = new LittleLabGame;
     log.attach(*game);
     game->appear();
-    const auto fill = [&](int tile) { return game->choiceColors()[tile]; };
+    const auto fill = [&](int tile) { return game->tileStates()[tile]; };
     for (int r = 0; r < 5; ++r) {
         const QStringList choices = game->choices();
         if (r == 0 || r == 3) {
@@ -141,18 +139,17 @@ void TestLabAndPattern::labMistakesTintAndLeavingThePage()
             QCOMPARE(game->feedback(), u"Oops，再观察一下实验材料"_s);
             QVERIFY(!game->feedbackGood());
             QVERIFY(!game->locked());
-            QCOMPARE(fill(1).rgb(), AppTheme::mango().rgb());
-            QCOMPARE(qRound(fill(1).alphaF() * 100), 28);
-            QCOMPARE(fill(0), QColor(Qt::white));
+            QCOMPARE(fill(1), TileState::Picked); // drawn mango
+            QCOMPARE(fill(0), TileState::Plain);
             game->choose(choices[2]); // the tint moves to the newest wrong tap
-            QCOMPARE(fill(1), QColor(Qt::white));
-            QCOMPARE(fill(2).rgb(), AppTheme::mango().rgb());
+            QCOMPARE(fill(1), TileState::Plain);
+            QCOMPARE(fill(2), TileState::Picked);
             game->choose(choices[2]); // the same wrong tap again shakes again
         }
         game->choose(choices[0]);
         // The right button turns mint; the earlier wrong tint is gone.
-        QCOMPARE(fill(0).rgb(), AppTheme::mint().rgb());
-        QCOMPARE(fill(2), QColor(Qt::white));
+        QCOMPARE(fill(0), TileState::Right);
+        QCOMPARE(fill(2), TileState::Plain);
         if (r < 4) {
             world.clock.advance(LittleLabGame::pauseMs);
             QVERIFY(game->selected().isNull());

@@ -227,12 +227,12 @@ void TestSliderAndClock::clockWholePlay()
     for (int r = 0; r < 5; ++r) {
         QCOMPARE(game.counter(), u"第 %1 / 5 题"_s.arg(r + 1));
         QCOMPARE(game.prompt(), u"第 %1 题，看指针，选出正确的时间。"_s.arg(r + 1));
-        QCOMPARE(game.fills(), (QStringList{u"plain"_s, u"plain"_s, u"plain"_s}));
+        QCOMPARE(game.tileStates(), (QList<int>{TileState::Plain, TileState::Plain, TileState::Plain}));
         const QString answer = game.current().answer;
         game.choose(answer);
         QCOMPARE(game.feedback(), u"答对啦，就是 "_s + answer + u"！"_s);
         QVERIFY(game.feedbackGood());
-        QCOMPARE(game.fills(), (QStringList{u"plain"_s, u"right"_s, u"plain"_s}));
+        QCOMPARE(game.tileStates(), (QList<int>{TileState::Plain, TileState::Right, TileState::Plain}));
         game.choose(game.current().choices[0]); // during the pause: nothing, not even the selection
         QCOMPARE(game.selected(), answer);
         world.clock.advance(679);
@@ -258,13 +258,13 @@ void TestSliderAndClock::clockMistakesAndLeavingThePage()
             game->choose(choices[0]);
             QCOMPARE(game->feedback(), u"Oops，再看看长针指向哪里"_s);
             QVERIFY(!game->feedbackGood());
-            QCOMPARE(game->fills(), (QStringList{u"selected"_s, u"plain"_s, u"plain"_s}));
+            QCOMPARE(game->tileStates(), (QList<int>{TileState::Picked, TileState::Plain, TileState::Plain}));
             game->choose(choices[2]);
-            QCOMPARE(game->fills(), (QStringList{u"plain"_s, u"plain"_s, u"selected"_s}));
+            QCOMPARE(game->tileStates(), (QList<int>{TileState::Plain, TileState::Plain, TileState::Picked}));
             QVERIFY(!game->locked());
         }
         game->choose(choices[1]);
-        QCOMPARE(game->fills(), (QStringList{u"plain"_s, u"right"_s, u"plain"_s}));
+        QCOMPARE(game->tileStates(), (QList<int>{TileState::Plain, TileState::Right, TileState::Plain}));
         if (r < 4) {
             world.clock.advance(680);
             QVERIFY(game->selected().isNull());

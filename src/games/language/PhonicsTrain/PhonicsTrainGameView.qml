@@ -130,36 +130,20 @@ Item {
                 Repeater {
                     // A count, so the tiles stay and take each new question's letters.
                     model: view.game.choices.length
-                    BouncyButton {
-                        id: tile
+                    ChoiceTile {
                         required property int index
                         objectName: "tile" + index
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
-                        faceRadius: 25
+                        radius: 25
+                        minimumHeight: 116
+                        facePadding: 0
+                        strokeColor: AppTheme.alpha(AppTheme.purple, 0.28)
+                        labelFont: AppTheme.sizedFont(52, Font.Black)
+                        text: view.game.labels[index] ?? ""
+                        tileState: view.game.tileStates[index] ?? TileState.Plain
                         enabled: !view.game.locked
-                        Accessible.name: view.game.labels[index] ?? ""
                         onClicked: view.game.choose(index)
-
-                        Item {
-                            anchors.fill: parent
-                            implicitWidth: 100
-                            implicitHeight: Math.max(116, letter.implicitHeight)
-                            PaintedBox {
-                                anchors.fill: parent
-                                radius: 25
-                                color: view.game.tileColors[tile.index] ?? "white"
-                                strokeWidth: 3
-                                strokeColor: AppTheme.alpha(AppTheme.purple, 0.28)
-                            }
-                            Text {
-                                id: letter
-                                anchors.centerIn: parent
-                                text: view.game.labels[tile.index] ?? ""
-                                font: AppTheme.sizedFont(52, Font.Black)
-                                color: AppTheme.ink
-                            }
-                        }
                     }
                 }
             }

@@ -69,40 +69,16 @@ Item {
                 Repeater {
                     // A count, so the tiles stay and take each new question's words.
                     model: view.game.choices.length
-                    BouncyButton {
-                        id: tile
+                    ChoiceTile {
                         required property int index
-                        readonly property string word: view.game.choices[index] ?? ""
                         objectName: "tile" + index
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
-                        faceRadius: 24
+                        minimumWidth: 120
+                        text: view.game.choices[index] ?? ""
+                        tileState: view.game.tileStates[index] ?? TileState.Plain
                         enabled: !view.game.locked
-                        Accessible.name: word
                         onClicked: view.game.choose(index)
-
-                        Item {
-                            anchors.fill: parent
-                            implicitWidth: 120
-                            implicitHeight: Math.max(100, label.implicitHeight + 20)
-                            PaintedBox {
-                                anchors.fill: parent
-                                radius: 24
-                                color: view.game.tileColors[tile.index] ?? "white"
-                                strokeWidth: 3
-                                strokeColor: AppTheme.alpha(AppTheme.coral, 0.3)
-                            }
-                            Text {
-                                id: label
-                                anchors.centerIn: parent
-                                width: parent.width - 16
-                                horizontalAlignment: Text.AlignHCenter
-                                wrapMode: Text.Wrap
-                                text: tile.word
-                                font: AppTheme.font(AppTheme.Title3, Font.Bold)
-                                color: AppTheme.ink
-                            }
-                        }
                     }
                 }
             }

@@ -78,19 +78,16 @@ QList<bool> WordShooterGame::marks() const
 {
     QList<bool> marks;
     for (const WordChoice &choice : current().choices)
-        marks.append(!m_selected.isNull() && m_selected == choice.word);
+        marks.append(hasPick() && picked() == choice.word);
     return marks;
 }
 
-QStringList WordShooterGame::fills() const
+QList<int> WordShooterGame::tileStates() const
 {
-    const QList<bool> marked = marks();
-    QStringList fills;
-    for (int i = 0; i < current().choices.size(); ++i) {
-        const bool hit = locked() && current().choices[i].word == current().answer;
-        fills.append(hit ? u"hit"_s : marked[i] ? u"selected"_s : u"plain"_s);
-    }
-    return fills;
+    QStringList words;
+    for (const WordChoice &choice : current().choices)
+        words.append(choice.word);
+    return choiceStates(words, current().answer);
 }
 
 QString WordShooterGame::spokenTarget() const
@@ -116,7 +113,6 @@ void WordShooterGame::sessionChosen()
 
 void WordShooterGame::roundStarted()
 {
-    m_selected = QString();
     speakTargetAfter(nextPromptDelayMs);
 }
 
@@ -126,7 +122,7 @@ void WordShooterGame::shoot(int tile)
     if (answersClosed() || tile < 0 || tile >= offered.size())
         return;
     const WordChoice &choice = offered[tile];
-    m_selected = choice.word;
+    pick(choice.word);
     if (choice.word == current().answer)
         answerRight(u"击中啦！"_s + GameText::capitalized(choice.word) + u" "_s + choice.emoji);
     else

@@ -30,9 +30,9 @@ class WordShooterGame : public RoundQuizGame
     Q_PROPERTY(QString selected READ selected NOTIFY changed)
     // One entry a target: {word, label, emoji}.
     Q_PROPERTY(QVariantList tiles READ tiles NOTIFY questionChanged)
-    // One entry a target: its fill, "hit" (the answer, once found), "selected" (the last
-    // shot) or "plain".
-    Q_PROPERTY(QStringList fills READ fills NOTIFY changed)
+    // One TileState a target: right (the answer, once found), picked (the last one shot)
+    // or plain.
+    Q_PROPERTY(QList<int> tileStates READ tileStates NOTIFY changed)
     // One entry a target: whether it carries the word of the last shot (outlined).
     Q_PROPERTY(QList<bool> marks READ marks NOTIFY changed)
 public:
@@ -46,9 +46,9 @@ public:
     const WordShotQuestion &current() const { return m_questions.at(questionIndex()); }
 
     QString counter() const;
-    QString selected() const { return m_selected; }
+    QString selected() const { return picked(); }
     QVariantList tiles() const;
-    QStringList fills() const;
+    QList<int> tileStates() const;
     QList<bool> marks() const;
 
     QString spokenTarget() const;
@@ -64,5 +64,4 @@ private:
     void speakTargetAfter(int ms);
 
     QList<WordShotQuestion> m_questions;
-    QString m_selected;
 };

@@ -93,48 +93,38 @@ Item {
                 Repeater {
                     // A count, so the tiles stay and take each new question's texts.
                     model: view.game.tiles.length
-                    BouncyButton {
+                    ChoiceTile {
                         id: target
-                                                required property int index
+                        required property int index
                         readonly property var choice: view.game.tiles[index] ?? {}
+                        readonly property bool marked: view.game.marks[index] ?? false
                         objectName: "tile" + index
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
-                        faceRadius: 23
+                        radius: 23
+                        minimumWidth: 120
+                        minimumHeight: 104
+                        pickedFill: AppTheme.alpha(AppTheme.mango, 0.25)
+                        rightFill: AppTheme.alpha(AppTheme.mint, 0.32)
+                        strokeWidth: marked ? 4 : 2
+                        strokeColor: marked ? AppTheme.coral : AppTheme.alpha(AppTheme.sky, 0.22)
+                        text: choice.word ?? ""
+                        tileState: view.game.tileStates[index] ?? TileState.Plain
                         enabled: !view.game.locked
-                        Accessible.name: choice.word
                         onClicked: view.game.shoot(index)
 
-                        Item {
-                            anchors.fill: parent
-                            implicitWidth: 120
-                            implicitHeight: Math.max(104, targetColumn.implicitHeight + 20)
-                            PaintedBox {
-                                anchors.fill: parent
-                                radius: 23
-                                readonly property string fill: view.game.fills[target.index] ?? "plain"
-                                readonly property bool marked: view.game.marks[target.index] ?? false
-                                color: fill === "hit" ? AppTheme.alpha(AppTheme.mint, 0.32)
-                                     : fill === "selected" ? AppTheme.alpha(AppTheme.mango, 0.25)
-                                     : "white"
-                                strokeWidth: marked ? 4 : 2
-                                strokeColor: marked ? AppTheme.coral : AppTheme.alpha(AppTheme.sky, 0.22)
+                        Column {
+                            spacing: 6
+                            EmojiText {
+                                anchors.horizontalCenter: parent.horizontalCenter
+                                emoji: target.choice.emoji ?? ""
+                                pixelSize: 43
                             }
-                            Column {
-                                id: targetColumn
-                                anchors.centerIn: parent
-                                spacing: 6
-                                EmojiText {
-                                    anchors.horizontalCenter: parent.horizontalCenter
-                                    emoji: target.choice.emoji
-                                    pixelSize: 43
-                                }
-                                Text {
-                                    anchors.horizontalCenter: parent.horizontalCenter
-                                    text: target.choice.label
-                                    font: AppTheme.font(AppTheme.Headline, Font.Bold)
-                                    color: AppTheme.ink
-                                }
+                            Text {
+                                anchors.horizontalCenter: parent.horizontalCenter
+                                text: target.choice.label ?? ""
+                                font: AppTheme.font(AppTheme.Headline, Font.Bold)
+                                color: AppTheme.ink
                             }
                         }
                     }

@@ -43,28 +43,11 @@ QString ClockMasterGame::prompt() const
     return u"第 "_s + QString::number(round() + 1) + u" 题，看指针，选出正确的时间。"_s;
 }
 
-QString ClockMasterGame::choiceFill(const QString &choice) const
-{
-    if (locked() && choice == current().answer)
-        return u"right"_s;
-    if (!m_selected.isNull() && m_selected == choice)
-        return u"selected"_s;
-    return u"plain"_s;
-}
-
-QStringList ClockMasterGame::fills() const
-{
-    QStringList fills;
-    for (const QString &choice : current().choices)
-        fills.append(choiceFill(choice));
-    return fills;
-}
-
 void ClockMasterGame::choose(const QString &choice)
 {
     if (answersClosed())
         return;
-    m_selected = choice;
+    pick(choice);
     if (choice != current().answer)
         answerWrong(u"Oops，再看看长针指向哪里"_s);
     else

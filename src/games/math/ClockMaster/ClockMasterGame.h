@@ -29,9 +29,9 @@ class ClockMasterGame : public RoundQuizGame
     Q_PROPERTY(QString counter READ counter NOTIFY questionChanged)
     Q_PROPERTY(QString prompt READ prompt NOTIFY questionChanged)
     Q_PROPERTY(QString selected READ selected NOTIFY changed)
-    // One entry a choice: "right" (the answer, once answered), "selected" (tapped last)
-    // or "plain".
-    Q_PROPERTY(QStringList fills READ fills NOTIFY changed)
+    // One TileState a choice: right (the answer, once answered), picked (tapped last) or
+    // plain.
+    Q_PROPERTY(QList<int> tileStates READ tileStates NOTIFY changed)
 public:
     explicit ClockMasterGame(QObject *parent = nullptr);
 
@@ -44,17 +44,12 @@ public:
     QStringList choices() const { return current().choices; }
     QString counter() const;
     QString prompt() const;
-    QString selected() const { return m_selected; }
-    QString choiceFill(const QString &choice) const;
-    QStringList fills() const;
+    QString selected() const { return picked(); }
+    QList<int> tileStates() const { return choiceStates(current().choices, current().answer); }
 
     // The tapped time.
     Q_INVOKABLE void choose(const QString &choice);
 
 protected:
     int bankCount() const override { return int(ClockQuestion::all().size()); }
-    void roundStarted() override { m_selected.clear(); }
-
-private:
-    QString m_selected;
 };

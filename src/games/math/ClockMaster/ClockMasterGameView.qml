@@ -71,41 +71,22 @@ Item {
                 Repeater {
                     // A count, so the tiles stay and take each new question's times.
                     model: view.game.choices.length
-                    BouncyButton {
-                        id: choiceButton
+                    ChoiceTile {
                         required property int index
                         readonly property string choice: view.game.choices[index] ?? ""
-                        readonly property string fill: view.game.fills[index] ?? "plain"
                         objectName: "tile" + index
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
-                        faceRadius: 23
+                        radius: 23
+                        minimumWidth: 0
+                        minimumHeight: 95
+                        facePadding: 24
+                        strokeCentered: true
+                        labelFont: AppTheme.sizedFont(29, Font.Black)
+                        text: choice
+                        tileState: view.game.tileStates[index] ?? TileState.Plain
                         enabled: !view.game.locked
-                        Accessible.name: choice
                         onClicked: view.game.choose(choice)
-
-                        Item {
-                            anchors.fill: parent
-                            implicitWidth: label.implicitWidth + 24
-                            implicitHeight: Math.max(95, label.implicitHeight + 24)
-                            PaintedBox {
-                                anchors.fill: parent
-                                radius: 23
-                                color: choiceButton.fill === "right" ? AppTheme.alpha(AppTheme.mint, 0.34)
-                                     : choiceButton.fill === "selected" ? AppTheme.alpha(AppTheme.mango, 0.28)
-                                     : "white"
-                                strokeWidth: 3
-                                strokeCentered: true
-                                strokeColor: AppTheme.alpha(AppTheme.coral, 0.3)
-                            }
-                            Text {
-                                id: label
-                                anchors.centerIn: parent
-                                text: choiceButton.choice
-                                font: AppTheme.sizedFont(29, Font.Black)
-                                color: AppTheme.ink
-                            }
-                        }
                     }
                 }
             }

@@ -1,7 +1,5 @@
 #include "LittleLabGame.h"
 
-#include "AppTheme.h"
-
 using namespace Qt::StringLiterals;
 
 const QList<LabQuestion> &LabQuestion::all()
@@ -48,32 +46,11 @@ QString LittleLabGame::counter() const
     return u"实验 "_s + QString::number(shownRound(5)) + u" / 5"_s;
 }
 
-QColor LittleLabGame::choiceColor(const QString &choice) const
-{
-    const auto tint = [](QColor color, float opacity) {
-        color.setAlphaF(opacity);
-        return color;
-    };
-    if (locked() && choice == current().answer)
-        return tint(AppTheme::mint(), 0.34f);
-    if (!m_selected.isNull() && m_selected == choice)
-        return tint(AppTheme::mango(), 0.28f);
-    return Qt::white;
-}
-
-QList<QColor> LittleLabGame::choiceColors() const
-{
-    QList<QColor> colors;
-    for (const QString &choice : current().choices)
-        colors.append(choiceColor(choice));
-    return colors;
-}
-
 void LittleLabGame::choose(const QString &choice)
 {
     if (answersClosed())
         return;
-    m_selected = choice;
+    pick(choice);
     if (choice == current().answer)
         answerRight(u"发现科学小秘密啦！"_s);
     else

@@ -2,7 +2,6 @@
 
 #include "RoundQuizGame.h"
 
-#include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -36,8 +35,8 @@ class LittleLabGame : public RoundQuizGame
     Q_PROPERTY(QString explanation READ explanation NOTIFY questionChanged)
     Q_PROPERTY(QString counter READ counter NOTIFY questionChanged)
     Q_PROPERTY(QString selected READ selected NOTIFY changed)
-    // One fill a choice, in the order of `choices`.
-    Q_PROPERTY(QList<QColor> choiceColors READ choiceColors NOTIFY changed)
+    // One TileState a choice, in the order of `choices`.
+    Q_PROPERTY(QList<int> tileStates READ tileStates NOTIFY changed)
 public:
     explicit LittleLabGame(QObject *parent = nullptr);
 
@@ -52,20 +51,14 @@ public:
     QStringList choices() const { return current().choices; }
     QString explanation() const { return current().explanation; }
     QString counter() const;
-    QString selected() const { return m_selected; }
-
-    // The fill of the button showing `choice`: mint once it is the answer of a finished
-    // round, mango when it was tapped last, else white.
-    QColor choiceColor(const QString &choice) const;
-    QList<QColor> choiceColors() const;
+    QString selected() const { return picked(); }
+    // Right once the choice is the answer of a finished round, picked when it was tapped
+    // last, else plain.
+    QList<int> tileStates() const { return choiceStates(current().choices, current().answer); }
 
     // The tapped choice.
     Q_INVOKABLE void choose(const QString &choice);
 
 protected:
     int bankCount() const override { return int(LabQuestion::all().size()); }
-    void roundStarted() override { m_selected.clear(); }
-
-private:
-    QString m_selected;
 };

@@ -71,41 +71,21 @@ Item {
                 Repeater {
                     // A count, so the buttons stay and take each new experiment's answers.
                     model: view.game.choices.length
-                    BouncyButton {
-                        id: choiceButton
+                    ChoiceTile {
                         required property int index
                         readonly property string choice: view.game.choices[index] ?? ""
                         objectName: "tile" + index
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
-                        faceRadius: 24
+                        minimumWidth: 0
+                        minimumHeight: 98
+                        facePadding: 24
+                        strokeCentered: true
+                        strokeColor: AppTheme.alpha(AppTheme.mint, 0.35)
+                        text: choice
+                        tileState: view.game.tileStates[index] ?? TileState.Plain
                         enabled: !view.game.locked
-                        Accessible.name: choice
                         onClicked: view.game.choose(choice)
-
-                        Item {
-                            anchors.fill: parent
-                            implicitWidth: label.implicitWidth + 24
-                            implicitHeight: Math.max(98, label.implicitHeight + 24)
-                            PaintedBox {
-                                anchors.fill: parent
-                                radius: 24
-                                color: view.game.choiceColors[choiceButton.index] ?? "white"
-                                strokeWidth: 3
-                                strokeCentered: true
-                                strokeColor: AppTheme.alpha(AppTheme.mint, 0.35)
-                            }
-                            Text {
-                                id: label
-                                anchors.centerIn: parent
-                                width: Math.min(implicitWidth, parent.width - 16)
-                                horizontalAlignment: Text.AlignHCenter
-                                wrapMode: Text.Wrap
-                                text: choiceButton.choice
-                                font: AppTheme.font(AppTheme.Title3, Font.Bold)
-                                color: AppTheme.ink
-                            }
-                        }
                     }
                 }
             }

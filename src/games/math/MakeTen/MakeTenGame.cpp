@@ -5,16 +5,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The feedback line reads as praise when it holds one of these words.
-bool isGood(const QString &feedback)
-{
-    return feedback.contains(u"正好"_s) || feedback.contains(u"选两个"_s);
-}
-
-} // namespace
-
 QList<int> MakeTenGame::generateRow(int i)
 {
     const int a = i % 9 + 1;
@@ -49,7 +39,8 @@ MakeTenGame::MakeTenGame(QObject *parent)
                      .pauseMs = pauseMs,
                      .guard = Guard::Flag,
                      .startFeedback = u"选两个数字，让它们合起来等于 10"_s,
-                     .startFeedbackGood = true},
+                     .startFeedbackGood = true,
+                     .goodWords = {u"正好"_s, u"选两个"_s}},
                     parent)
 {
 }
@@ -121,5 +112,5 @@ void MakeTenGame::roundStarted()
 {
     setSelected({});
     const QString next = u"再找一对好朋友"_s;
-    setFeedback(next, isGood(next));
+    setFeedback(next);
 }

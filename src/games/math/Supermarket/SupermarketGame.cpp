@@ -40,23 +40,14 @@ const QList<ShoppingTask> &ShoppingTask::all()
     return table;
 }
 
-namespace {
-
-// The feedback line reads as praise when it holds one of these words.
-bool isGood(const QString &feedback)
-{
-    return feedback.contains(u"算对"_s) || feedback.contains(u"算一算"_s);
-}
-
-} // namespace
-
 SupermarketGame::SupermarketGame(QObject *parent)
     : RoundQuizGame({.gameID = QString::fromLatin1(gameID),
                      .take = 5,
                      .pauseMs = pauseMs,
                      .guard = Guard::Flag,
                      .startFeedback = u"算一算购物篮里一共多少钱"_s,
-                     .startFeedbackGood = true},
+                     .startFeedbackGood = true,
+                     .goodWords = {u"算对"_s, u"算一算"_s}},
                     parent)
 {
 }
@@ -93,5 +84,5 @@ void SupermarketGame::choose(int value)
 void SupermarketGame::roundStarted()
 {
     const QString next = u"看看新的购物篮"_s;
-    setFeedback(next, isGood(next));
+    setFeedback(next);
 }
