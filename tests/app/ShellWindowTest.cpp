@@ -3,6 +3,8 @@
 #include "GameHostController.h"
 #include "ShellCatalog.h"
 
+#include <QQmlComponent>
+#include <QRegularExpression>
 #include <QtQml/qqml.h>
 
 namespace ShellTest {
@@ -30,6 +32,11 @@ void installWarningCollector()
 {
     if (!previousHandler)
         previousHandler = qInstallMessageHandler(collect);
+}
+
+QStringList viewWarnings()
+{
+    return warnings().filter(QRegularExpression(QStringLiteral("^(?!PulseAudioService:)")));
 }
 
 QQuickItem *findItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &match)
@@ -84,6 +91,29 @@ void click(QQuickWindow *window, QQuickItem *item)
 }
 
 } // namespace ShellTest
+
+bool ViewWindow::create(const QString &family, const QString &view)
+{
+    Ui::prepareEngine(engine);
+    QQmlComponent component(&engine,
+                            QUrl(QStringLiteral("qrc:/qt/qml/Pipwhistle/Games/%1/%2.qml").arg(family, view)));
+    object.reset(component.create());
+    item = qobject_cast<QQuickItem *>(object.get());
+    if (!item)
+        qWarning() << component.errorString();
+    return item != nullptr;
+}
+
+bool ViewWindow::open(const QString &family, const QString &view, QSize size)
+{
+    if (!create(family, view))
+        return false;
+    window.resize(size);
+    item->setParentItem(window.contentItem());
+    item->setSize(QSizeF(size));
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
 
 ShellFixture::ShellFixture()
 {

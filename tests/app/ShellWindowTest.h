@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
 class ReportingGame : public GameBase
 {
@@ -34,6 +35,10 @@ namespace ShellTest {
 QStringList &warnings();
 void installWarningCollector();
 
+// The warnings collected since the last clear, less the notes of a machine without a
+// sound server.
+QStringList viewWarnings();
+
 // The first visible item below `root` matching `match`, depth first.
 QQuickItem *findItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &match);
 // A visible text item showing exactly `text`.
@@ -47,6 +52,27 @@ QPoint centre(QQuickItem *item);
 void click(QQuickWindow *window, QQuickItem *item);
 
 } // namespace ShellTest
+
+// One game view on its own, created from its module's URL as the host creates it.
+class ViewWindow
+{
+public:
+    QQmlEngine engine;
+    QQuickWindow window;
+    std::unique_ptr<QObject> object;
+    QQuickItem *item = nullptr;
+
+    // Creates qrc:/qt/qml/Pipwhistle/Games/<family>/<view>.qml without showing it.
+    bool create(const QString &family, const QString &view);
+    // Creates the view and shows it filling a window of `size`.
+    bool open(const QString &family, const QString &view, QSize size = {1100, 760});
+    template <typename Game>
+    Game *game() const
+    {
+        return item ? item->property("game").value<Game *>() : nullptr;
+    }
+    void click(QQuickItem *target) { ShellTest::click(&window, target); }
+};
 
 // One running application, set up as main() sets it up, on test state.
 class ShellFixture

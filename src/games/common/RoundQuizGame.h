@@ -20,19 +20,7 @@
 // their tiles while the child answers; the answer state notifies through `changed()`,
 // and `wrongAttempt` through its own signal, which drives the shake.
 //
-// A new round game, in short (RadicalBuilderGame is the smallest example):
-//  - a question row struct with a static `all()` bank (generated rows: a static
-//    `generate(vocabulary)` that `all()` applies to the shared vocabulary);
-//  - the game class: Rules in the constructor, `bankCount()`, the question properties
-//    (NOTIFY questionChanged), an answer Q_INVOKABLE taking the tile's position that
-//    returns at once while `answersClosed()`, and speech in `sessionChosen()` /
-//    `roundStarted()` when the game speaks by itself;
-//  - its view `<Game>View.qml`: `property <Game> game: <Game> {}`, `game.appear()` on
-//    completion, the page inside AnswerShake with `count: game.wrongAttempt`, tiles from
-//    a Repeater over `game.tiles.length` calling the answer action, and the view's
-//    `implicitHeight` set to the least height its layout needs (the host draws the
-//    game smaller in a window shorter than that);
-//  - its row in the host's dispatch table.
+// How a new round game is put together: docs/HACKING.md, "Adding a game".
 class RoundQuizGame : public GameBase
 {
     Q_OBJECT

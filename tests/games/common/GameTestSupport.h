@@ -72,3 +72,12 @@ struct SpeechLog
         return texts;
     }
 };
+
+// The code points of a text in upper-case hexadecimal, spaced: "2B50 FE0F".
+inline QString codePoints(const QString &text)
+{
+    QStringList hex;
+    for (char32_t c : text.toUcs4())
+        hex.append(QString::number(uint(c), 16).toUpper());
+    return hex.join(u' ');
+}

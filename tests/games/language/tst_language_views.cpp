@@ -1,51 +1,25 @@
 // Each language game view on its own in a window: it loads without a warning, lays its
-// tiles out side by side, and a click on a tile reaches the game.
+// tiles out inside the window, and a click on a tile reaches the game; then what single
+// views do of their own (reading questions, tile measures and colours, sentence slots).
 
 #include "GameTestSupport.h"
+#include "PhonicsTrainGame.h"
 #include "RadicalBuilderGame.h"
 #include "RoundQuizGame.h"
-#include "UiSetup.h"
+#include "SentenceMakerGame.h"
+#include "ShellWindowTest.h"
 
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QQuickItem>
-#include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtTest>
 
-Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
-Q_IMPORT_QML_PLUGIN(Pipwhistle_AudioPlugin)
 Q_IMPORT_QML_PLUGIN(Pipwhistle_Games_CommonPlugin)
 Q_IMPORT_QML_PLUGIN(Pipwhistle_Games_LanguagePlugin)
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QStringList g_warnings;
-QtMessageHandler g_previous = nullptr;
-
-void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    // Notes of a machine without a sound server or a runtime folder are not the view's.
-    if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith(u"QStandardPaths:"_s)
-        && !message.startsWith(u"PulseAudioService:"_s))
-        g_warnings.append(message);
-    g_previous(type, context, message);
-}
-
-QQuickItem *findNamed(QQuickItem *root, const QString &name)
-{
-    if (root->objectName() == name)
-        return root;
-    for (QQuickItem *child : root->childItems()) {
-        if (QQuickItem *found = findNamed(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
-} // namespace
+using ShellTest::findNamed;
+using ShellTest::findText;
+using ShellTest::viewWarnings;
 
 class TestLanguageViews : public QObject
 {
@@ -53,62 +27,70 @@ class TestLanguageViews : public QObject
 private slots:
     void initTestCase()
     {
-        g_previous = qInstallMessageHandler(collect);
+        ShellTest::installWarningCollector();
         Ui::installFonts();
     }
 
+    // `tiles` tiles, each in a place of its own inside the window; the picture games lay
+    // theirs in one row of tall tiles within the window's height. A click on tile
+    // `clicked` answers (or, in the sentence maker, places a card).
     void viewLaysOutItsTiles_data()
     {
         QTest::addColumn<QString>("view");
         QTest::addColumn<int>("tiles");
-        QTest::newRow("chinese-match") << u"ChineseMatchGameView"_s << 4;
-        QTest::newRow("radical-builder") << u"RadicalBuilderGameView"_s << 4;
-        QTest::newRow("english-listen") << u"EnglishListeningGameView"_s << 4;
-        QTest::newRow("word-shooter") << u"WordShooterGameView"_s << 6;
+        QTest::addColumn<bool>("inOneRow");
+        QTest::addColumn<int>("clicked");
+        QTest::newRow("chinese-match") << u"ChineseMatchGameView"_s << 4 << false << 1;
+        QTest::newRow("radical-builder") << u"RadicalBuilderGameView"_s << 4 << false << 1;
+        QTest::newRow("english-listen") << u"EnglishListeningGameView"_s << 4 << false << 1;
+        QTest::newRow("word-shooter") << u"WordShooterGameView"_s << 6 << false << 1;
+        QTest::newRow("phonics-train") << u"PhonicsTrainGameView"_s << 3 << true << 0;
+        QTest::newRow("idiom-pictures") << u"PictureWordGameView"_s << 3 << true << 0;
+        QTest::newRow("sentence-maker") << u"SentenceMakerGameView"_s << 3 << true << 0;
     }
     void viewLaysOutItsTiles()
     {
         QFETCH(QString, view);
         QFETCH(int, tiles);
+        QFETCH(bool, inOneRow);
+        QFETCH(int, clicked);
         GameTestWorld world;
-        g_warnings.clear();
-
-        QQmlEngine engine;
-        Ui::prepareEngine(engine);
-        QQmlComponent component(&engine, QUrl(u"qrc:/qt/qml/Pipwhistle/Games/Language/"_s + view + u".qml"_s));
-        QVERIFY2(component.isReady(), qPrintable(component.errorString()));
-        QQuickWindow window;
-        window.resize(1100, 760);
-        std::unique_ptr<QObject> object(component.create());
-        auto *item = qobject_cast<QQuickItem *>(object.get());
-        QVERIFY(item);
-        item->setParentItem(window.contentItem());
-        item->setSize(QSizeF(1100, 760));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *game = item->property("game").value<RoundQuizGame *>();
+        ShellTest::warnings().clear();
+        ViewWindow w;
+        QVERIFY(w.open(u"Language"_s, view));
+        auto *game = w.game<RoundQuizGame>();
         QVERIFY(game);
         QVERIFY(!game->session().isEmpty()); // the page appeared and picked its session
-        QTest::qWait(500);
+        QTest::qWait(inOneRow ? 300 : 500);
 
-        // Every tile has a place of its own, inside the window.
+        if (inOneRow)
+            QVERIFY(w.item->implicitHeight() > 400 && w.item->implicitHeight() <= 760);
         QSet<QPair<int, int>> places;
+        QSet<int> lefts;
+        qreal top = -1;
         for (int i = 0; i < tiles; ++i) {
-            QQuickItem *tile = findNamed(item, u"tile%1"_s.arg(i));
+            QQuickItem *tile = findNamed(w.item, u"tile%1"_s.arg(i));
             QVERIFY2(tile, qPrintable(u"tile%1"_s.arg(i)));
             const QRectF box = tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height()));
             QVERIFY2(QRectF(0, 0, 1100, 760).contains(box), qPrintable(view));
             places.insert({int(box.x()), int(box.y())});
+            if (inOneRow) {
+                QVERIFY(box.height() >= 100);
+                lefts.insert(int(box.x()));
+                if (top >= 0)
+                    QCOMPARE(box.y(), top);
+                top = box.y();
+            }
         }
         QCOMPARE(places.size(), tiles);
+        if (inOneRow)
+            QCOMPARE(lefts.size(), tiles);
 
-        // A click on a tile answers: right (locked) or wrong (one more shake).
-        QQuickItem *tile = findNamed(item, u"tile1"_s);
-        const QPointF centre = tile->mapToScene(QPointF(tile->width() / 2, tile->height() / 2));
-        QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
-        QVERIFY(game->locked() || game->wrongAttempt() == 1);
+        // The first tile is never the answer of a sentence.
+        w.click(findNamed(w.item, u"tile%1"_s.arg(clicked)));
+        QVERIFY(game->locked() || game->wrongAttempt() == 1 || !game->property("selected").toStringList().isEmpty());
         QTest::qWait(50);
-        QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(u'\n')));
+        QVERIFY2(viewWarnings().isEmpty(), qPrintable(viewWarnings().join(u'\n')));
     }
 
     // The radical builder's question card reads each question of the play once: the rows
@@ -118,13 +100,10 @@ private slots:
     {
         GameTestWorld world;
         SpeechLog speech;
-        QQmlEngine engine;
-        Ui::prepareEngine(engine);
-        QQmlComponent component(&engine, QUrl(u"qrc:/qt/qml/Pipwhistle/Games/Language/RadicalBuilderGameView.qml"_s));
         world.settings.setInteger(u"pipwhistle.lastLevel.v1.radical-builder"_s, 0);
-        std::unique_ptr<QObject> object(component.create());
-        QVERIFY2(object, qPrintable(component.errorString()));
-        auto *game = object->property("game").value<RadicalBuilderGame *>();
+        ViewWindow w;
+        QVERIFY(w.create(u"Language"_s, u"RadicalBuilderGameView"_s));
+        auto *game = w.game<RadicalBuilderGame>();
         QVERIFY(game);
         QVERIFY(game->session().first() != 0);
 
@@ -163,12 +142,9 @@ private slots:
         QFETCH(qreal, radius);
         QFETCH(qreal, symbolText);
         GameTestWorld world;
-        QQmlEngine engine;
-        Ui::prepareEngine(engine);
-        QQmlComponent component(&engine, QUrl(u"qrc:/qt/qml/Pipwhistle/Games/Language/"_s + view + u".qml"_s));
-        std::unique_ptr<QObject> object(component.create());
-        auto *item = qobject_cast<QQuickItem *>(object.get());
-        QVERIFY2(item, qPrintable(component.errorString()));
+        ViewWindow w;
+        QVERIFY(w.create(u"Language"_s, view));
+        QQuickItem *item = w.item;
         item->setSize(QSizeF(1100, 760));
 
         QQuickItem *tile = findNamed(item, u"tile0"_s);
@@ -187,6 +163,75 @@ private slots:
             QCOMPARE(box->width(), 90.0);
             QCOMPARE(box->height(), 86.0);
         }
+    }
+
+    // A wrong letter tile turns mango; the right one turns mint during the pause.
+    void phonicsTilesTakeTheirColours()
+    {
+        GameTestWorld world;
+        ViewWindow w;
+        QVERIFY(w.open(u"Language"_s, u"PhonicsTrainGameView"_s));
+        auto *game = w.game<PhonicsTrainGame>();
+        const int right = int(game->choices().indexOf(game->answer()));
+        const int wrong = (right + 1) % 3;
+        const auto fillOf = [&](int i) {
+            QQuickItem *tile = findNamed(w.item, u"tile%1"_s.arg(i));
+            QQuickItem *box = nullptr;
+            std::function<void(QQuickItem *)> find = [&](QQuickItem *it) {
+                if (!box && it->inherits("PaintedBox"))
+                    box = it;
+                for (QQuickItem *c : it->childItems())
+                    find(c);
+            };
+            find(tile);
+            return box ? box->property("color").value<QColor>() : QColor();
+        };
+        QCOMPARE(fillOf(wrong), QColor(Qt::white));
+        w.click(findNamed(w.item, u"tile%1"_s.arg(wrong)));
+        QCOMPARE(game->tileStates()[wrong], TileState::Picked);
+        QCOMPARE(qRound(fillOf(wrong).alphaF() * 100), 28);
+        w.click(findNamed(w.item, u"tile%1"_s.arg(right)));
+        QVERIFY(game->locked());
+        QCOMPARE(qRound(fillOf(right).alphaF() * 100), 34);
+        QCOMPARE(fillOf(wrong), QColor(Qt::white));
+        // The tiles take no click during the pause.
+        QVERIFY(!findNamed(w.item, u"tile%1"_s.arg(wrong))->isEnabled());
+    }
+
+    void sentenceSlotsCardsAndReset()
+    {
+        GameTestWorld world;
+        ViewWindow w;
+        QVERIFY(w.open(u"Language"_s, u"SentenceMakerGameView"_s));
+        auto *game = w.game<SentenceMakerGame>();
+        QQuickItem *reset = findNamed(w.item, u"resetButton"_s);
+        QVERIFY(reset);
+        QVERIFY(!reset->isEnabled());
+        QCOMPARE(findText(findNamed(w.item, u"slot0"_s), u"?"_s) != nullptr, true);
+
+        const QString first = game->current().answer.first();
+        const int card = int(game->current().choices.indexOf(first));
+        QQuickItem *button = findNamed(w.item, u"tile%1"_s.arg(card));
+        w.click(button);
+        QCOMPARE(game->selected(), QStringList{first});
+        QVERIFY(findText(findNamed(w.item, u"slot0"_s), first));
+        QVERIFY(!button->isEnabled());
+        QCOMPARE(button->parentItem()->opacity(), 0.38);
+        QVERIFY(reset->isEnabled());
+
+        // Its speaker still pronounces the placed word.
+        SpeechLog speech;
+        w.click(findNamed(button->parentItem(), u"speaker"_s));
+        QCOMPARE(speech.spoken(), QStringList{first});
+        QCOMPARE(game->selected(), QStringList{first});
+
+        w.click(reset);
+        QVERIFY(game->selected().isEmpty());
+        QCOMPARE(game->feedback(), u"从第一张词语卡重新开始"_s);
+        QVERIFY(button->isEnabled());
+        QCOMPARE(button->parentItem()->opacity(), 1.0);
+        QVERIFY(!reset->isEnabled());
+        QCOMPARE(game->wrongAttempt(), 0);
     }
 };
 

@@ -7,12 +7,8 @@
 #include "MathBattleGame.h"
 #include "NumberSliderGame.h"
 #include "ShellWindowTest.h"
-#include "UiSetup.h"
 
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QQuickItem>
-#include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtTest>
 
@@ -22,23 +18,7 @@ Q_IMPORT_QML_PLUGIN(Pipwhistle_Games_MathPlugin)
 using namespace Qt::StringLiterals;
 using ShellTest::findNamed;
 
-namespace {
-
-// Warnings of the view, not notes of a machine without a sound server or runtime folder.
-QStringList viewWarnings()
-{
-    return ShellTest::warnings().filter(QRegularExpression(u"^(?!QStandardPaths:|PulseAudioService:)"_s));
-}
-
-std::unique_ptr<QObject> createView(QQmlEngine &engine, const QString &view)
-{
-    QQmlComponent component(&engine, QUrl(u"qrc:/qt/qml/Pipwhistle/Games/Math/"_s + view + u".qml"_s));
-    if (!component.isReady())
-        qWarning("%s", qPrintable(component.errorString()));
-    return std::unique_ptr<QObject>(component.create());
-}
-
-} // namespace
+using ShellTest::viewWarnings;
 
 class TestMathViews : public QObject
 {
@@ -72,17 +52,9 @@ private slots:
         GameTestWorld world;
         ShellTest::warnings().clear();
 
-        QQmlEngine engine;
-        Ui::prepareEngine(engine);
-        QQuickWindow window;
-        window.resize(size);
-        std::unique_ptr<QObject> object = createView(engine, view);
-        auto *item = qobject_cast<QQuickItem *>(object.get());
-        QVERIFY(item);
-        item->setParentItem(window.contentItem());
-        item->setSize(QSizeF(size));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ViewWindow w;
+        QVERIFY(w.open(u"Math"_s, view, size));
+        QQuickItem *item = w.item;
         // A window shorter than the layout draws the game smaller in the host; here the
         // view gets at least the height it asks for.
         QTRY_VERIFY(item->implicitHeight() > 300);
@@ -109,8 +81,7 @@ private slots:
         if (auto *slider = qobject_cast<NumberSliderGame *>(game))
             target = slider->board().indexOf(0) == 1 ? 0 : 1;
         QQuickItem *tile = findNamed(item, prefix + QString::number(target));
-        const QPointF centre = tile->mapToScene(QPointF(tile->width() / 2, tile->height() / 2));
-        QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+        w.click(tile);
         if (auto *slider = qobject_cast<NumberSliderGame *>(game))
             QVERIFY(slider->moves() == 1 || game->wrongAttempt() == 1);
         else
@@ -125,12 +96,10 @@ private slots:
     {
         GameTestWorld world;
         SpeechLog speech;
-        QQmlEngine engine;
-        Ui::prepareEngine(engine);
         world.settings.setInteger(u"pipwhistle.lastLevel.v1.math-battle"_s, 0);
-        std::unique_ptr<QObject> object = createView(engine, u"MathBattleGameView"_s);
-        QVERIFY(object);
-        auto *game = object->property("game").value<MathBattleGame *>();
+        ViewWindow w;
+        QVERIFY(w.create(u"Math"_s, u"MathBattleGameView"_s));
+        auto *game = w.game<MathBattleGame>();
         QVERIFY(game);
         QVERIFY(game->session().first() != 0);
 
@@ -151,12 +120,10 @@ private slots:
     void clockFaceFollowsTheQuestion()
     {
         GameTestWorld world;
-        QQmlEngine engine;
-        Ui::prepareEngine(engine);
-        std::unique_ptr<QObject> object = createView(engine, u"ClockMasterGameView"_s);
-        auto *item = qobject_cast<QQuickItem *>(object.get());
-        QVERIFY(item);
-        auto *game = item->property("game").value<ClockMasterGame *>();
+        ViewWindow w;
+        QVERIFY(w.create(u"Math"_s, u"ClockMasterGameView"_s));
+        QQuickItem *item = w.item;
+        auto *game = w.game<ClockMasterGame>();
         auto *face = qobject_cast<ClockFace *>(findNamed(item, u"clockFace"_s));
         QVERIFY(face);
         QCOMPARE(face->width(), 228.0);
