@@ -4,6 +4,7 @@
 #include "LearningContent.h"
 #include "SingleChoiceGame.h"
 #include "TileState.h"
+#include "WordChoice.h"
 
 #include <QTest>
 
@@ -24,6 +25,33 @@ inline Vocabulary testVocabulary(int english, int chinese)
 inline QString hanzi(int i)
 {
     return QString(QChar(char16_t(0x4E00 + i)));
+}
+
+// The words of a row's choices, and the test vocabulary's words at `indices`.
+inline QStringList words(const QList<WordChoice> &choices)
+{
+    QStringList out;
+    for (const WordChoice &c : choices)
+        out.append(c.word);
+    return out;
+}
+
+inline QStringList entries(std::initializer_list<int> indices)
+{
+    QStringList out;
+    for (int i : indices)
+        out.append(QStringLiteral("w%1").arg(i));
+    return out;
+}
+
+// The first word tile that shows `word` (or, with `equal` false, the first that does not).
+inline int tileOf(const QVariantList &tiles, const QString &word, bool equal = true)
+{
+    for (int i = 0; i < tiles.size(); ++i) {
+        if ((tiles[i].toMap().value(QStringLiteral("word")).toString() == word) == equal)
+            return i;
+    }
+    return -1;
 }
 
 // The looks of the tiles (ChoiceTile fills them mint, mango and white).

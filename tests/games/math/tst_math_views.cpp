@@ -17,7 +17,6 @@ Q_IMPORT_QML_PLUGIN(Pipwhistle_Games_MathPlugin)
 
 using namespace Qt::StringLiterals;
 using ShellTest::findNamed;
-
 using ShellTest::viewWarnings;
 
 class TestMathViews : public QObject

@@ -9,35 +9,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QStringList words(const QList<WordChoice> &choices)
-{
-    QStringList out;
-    for (const WordChoice &c : choices)
-        out.append(c.word);
-    return out;
-}
-
-QStringList entries(std::initializer_list<int> indices)
-{
-    QStringList out;
-    for (int i : indices)
-        out.append(u"w%1"_s.arg(i));
-    return out;
-}
-
-int tileOf(const QVariantList &tiles, const QString &word, bool equal = true)
-{
-    for (int i = 0; i < tiles.size(); ++i) {
-        if ((tiles[i].toMap().value(u"word"_s).toString() == word) == equal)
-            return i;
-    }
-    return -1;
-}
-
-} // namespace
-
 class TestWordShooter : public QObject
 {
     Q_OBJECT
