@@ -1,6 +1,7 @@
 #include "SpeechService.h"
 
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QMediaPlayer>
 #include <QNetworkAccessManager>
@@ -104,6 +105,15 @@ SpeechService::SpeechService()
     // One worker thread renders the utterances, in order, off the interface thread.
     m_synthesisThread.setMaxThreadCount(1);
     m_synthesisThread.setExpiryTimeout(-1);
+    // The service is never destroyed, but its worker must not outlive the application:
+    // a synthesis still running while the program's statics are torn down corrupts the
+    // heap. When the application goes, the worker drops its utterance and stops.
+    qAddPostRoutine([] {
+        SpeechService &service = shared();
+        ++*service.m_utterance;
+        service.m_synthesisThread.clear();
+        service.m_synthesisThread.waitForDone();
+    });
 }
 
 SpeechService::~SpeechService() = default;
