@@ -120,6 +120,9 @@ protected:
     // Replaces the session before the page appears (a game whose first screen shows
     // fixed rows).
     void setInitialSession(QList<int> session);
+    // Replaces the rotation key before the page appears (a game that its builder
+    // configures for an identifier).
+    void setRotationKey(const QString &gameID) { m_rules.gameID = gameID; }
 
     // True when an answer must be ignored: before the page has picked the play's
     // questions (also where fixed rows stand on screen until then), during the pause and

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QQuickPaintedItem>
+#include <QtQml/qqmlregistration.h>
+
+// The maze board's floor in one painting: the soft green ground, the tiles and dots of
+// the trail, the pale mint spots and the hedges, all inside the board's rounded corners.
+// Cells are square, `width` ÷ `columns` wide. The symbols (chest, keys, bubble,
+// monsters, fox) are items laid over it.
+class MazeFloor : public QQuickPaintedItem
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(int rows READ rows WRITE setRows NOTIFY mazeChanged FINAL)
+    Q_PROPERTY(int columns READ columns WRITE setColumns NOTIFY mazeChanged FINAL)
+    // Wall bits (1 up, 2 right, 4 down, 8 left), row by row.
+    Q_PROPERTY(QList<int> walls READ walls WRITE setWalls NOTIFY mazeChanged FINAL)
+    // The cells stepped on (row × columns + column).
+    Q_PROPERTY(QList<int> trail READ trail WRITE setTrail NOTIFY trailChanged FINAL)
+    Q_PROPERTY(qreal cornerRadius READ cornerRadius WRITE setCornerRadius NOTIFY mazeChanged FINAL)
+public:
+    explicit MazeFloor(QQuickItem *parent = nullptr);
+
+    int rows() const { return m_rows; }
+    void setRows(int rows);
+    int columns() const { return m_columns; }
+    void setColumns(int columns);
+    QList<int> walls() const { return m_walls; }
+    void setWalls(const QList<int> &walls);
+    QList<int> trail() const { return m_trail; }
+    void setTrail(const QList<int> &trail);
+    qreal cornerRadius() const { return m_cornerRadius; }
+    void setCornerRadius(qreal radius);
+
+    void paint(QPainter *painter) override;
+
+signals:
+    void mazeChanged();
+    void trailChanged();
+
+private:
+    int m_rows = 0;
+    int m_columns = 0;
+    QList<int> m_walls;
+    QList<int> m_trail;
+    qreal m_cornerRadius = 24;
+};
