@@ -6,16 +6,11 @@ import Pipwhistle.Games.Language
 
 // 自然拼读列车: a word rides the train car behind the locomotive, and the child taps the
 // letter of its first sound among three.
-Item {
+GamePage {
     id: view
-
-    // The least height the layout needs; the host draws the game smaller where the
-    // window is shorter than this.
-    implicitHeight: layout.implicitHeight + layout.anchors.topMargin + layout.anchors.bottomMargin
-
-    property PhonicsTrainGame game: PhonicsTrainGame {}
-
-    Component.onCompleted: game.appear()
+    game: PhonicsTrainGame {}
+    maxWidth: 700
+    spacing: 16
 
     component Coupling: PaintedBox {
         Layout.alignment: Qt.AlignVCenter
@@ -25,134 +20,118 @@ Item {
         color: AppTheme.alpha(AppTheme.sky, 0.28)
     }
 
-    AnswerShake {
-        anchors.fill: parent
-        count: view.game.wrongAttempt
+    RoundHeader {
 
-        ColumnLayout {
-            id: layout
-            anchors.top: parent.top
-            anchors.bottom: parent.bottom
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: Math.min(700, parent.width - 48)
-            anchors.topMargin: 8
-            anchors.bottomMargin: 16
-            spacing: 16
-
-            RoundHeader {
-
-                counterColor: AppTheme.purple
-                Layout.fillWidth: true
-                title: "自然拼读列车"
-                subtitle: "First sound train"
-                counter: view.game.counter
+        counterColor: AppTheme.purple
+        Layout.fillWidth: true
+        title: "自然拼读列车"
+        subtitle: "First sound train"
+        counter: view.game.counter
+    }
+    QuestionPrompt {
+        Layout.fillWidth: true
+        text: view.game.prompt
+        language: "en-US"
+        speechID: ""
+    }
+    Item {
+        objectName: "trainCard"
+        Layout.fillWidth: true
+        implicitHeight: train.implicitHeight + 32
+        implicitWidth: train.implicitWidth + 32
+        PaintedBox {
+            anchors.fill: parent
+            radius: 30
+            color: AppTheme.alpha(AppTheme.mango, 0.12)
+        }
+        RowLayout {
+            id: train
+            anchors.centerIn: parent
+            spacing: 0
+            EmojiText {
+                Layout.alignment: Qt.AlignVCenter
+                emoji: "🚂"
+                pixelSize: 68
             }
-            QuestionPrompt {
-                Layout.fillWidth: true
-                text: view.game.prompt
-                language: "en-US"
-                speechID: ""
-            }
+            Coupling {}
             Item {
-                objectName: "trainCard"
-                Layout.fillWidth: true
-                implicitHeight: train.implicitHeight + 32
-                implicitWidth: train.implicitWidth + 32
+                objectName: "car"
+                implicitWidth: 138
+                implicitHeight: 116
                 PaintedBox {
                     anchors.fill: parent
-                    radius: 30
-                    color: AppTheme.alpha(AppTheme.mango, 0.12)
+                    radius: 25
+                    color: "white"
+                    strokeWidth: 3
+                    strokeColor: AppTheme.alpha(AppTheme.sky, 0.4)
                 }
-                RowLayout {
-                    id: train
+                Column {
                     anchors.centerIn: parent
-                    spacing: 0
+                    spacing: 3
                     EmojiText {
-                        Layout.alignment: Qt.AlignVCenter
-                        emoji: "🚂"
-                        pixelSize: 68
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        emoji: view.game.picture
+                        pixelSize: 66
                     }
-                    Coupling {}
-                    Item {
-                        objectName: "car"
-                        implicitWidth: 138
-                        implicitHeight: 116
-                        PaintedBox {
-                            anchors.fill: parent
-                            radius: 25
-                            color: "white"
-                            strokeWidth: 3
-                            strokeColor: AppTheme.alpha(AppTheme.sky, 0.4)
-                        }
-                        Column {
-                            anchors.centerIn: parent
-                            spacing: 3
-                            EmojiText {
-                                anchors.horizontalCenter: parent.horizontalCenter
-                                emoji: view.game.picture
-                                pixelSize: 66
-                            }
-                            Text {
-                                anchors.horizontalCenter: parent.horizontalCenter
-                                text: view.game.gloss
-                                font: AppTheme.font(AppTheme.Headline, Font.Bold)
-                                color: AppTheme.ink
-                            }
-                        }
-                    }
-                    Coupling {}
-                    Item {
-                        implicitWidth: 82
-                        implicitHeight: 82
-                        PaintedBox {
-                            anchors.fill: parent
-                            radius: 20
-                            color: AppTheme.alpha(AppTheme.purple, 0.12)
-                        }
-                        Text {
-                            anchors.centerIn: parent
-                            text: "?"
-                            font: AppTheme.sizedFont(45, Font.Black)
-                            color: AppTheme.purple
-                        }
+                    Text {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        text: view.game.gloss
+                        font: AppTheme.font(AppTheme.Headline, Font.Bold)
+                        color: AppTheme.ink
                     }
                 }
             }
-            Text {
-                Layout.alignment: Qt.AlignHCenter
-                text: "哪一个字母声音能开动列车？"
-                font: AppTheme.font(AppTheme.Headline)
-                color: AppTheme.ink
-            }
-            RowLayout {
-                Layout.fillWidth: true
-                spacing: 14
-                Repeater {
-                    // A count, so the tiles stay and take each new question's letters.
-                    model: view.game.choices.length
-                    ChoiceTile {
-                        required property int index
-                        objectName: "tile" + index
-                        Layout.fillWidth: true
-                        Layout.preferredWidth: 1
-                        radius: 25
-                        minimumHeight: 116
-                        facePadding: 0
-                        strokeColor: AppTheme.alpha(AppTheme.purple, 0.28)
-                        labelFont: AppTheme.sizedFont(52, Font.Black)
-                        text: view.game.labels[index] ?? ""
-                        tileState: view.game.tileStates[index] ?? TileState.Plain
-                        enabled: !view.game.locked
-                        onClicked: view.game.choose(index)
-                    }
+            Coupling {}
+            Item {
+                implicitWidth: 82
+                implicitHeight: 82
+                PaintedBox {
+                    anchors.fill: parent
+                    radius: 20
+                    color: AppTheme.alpha(AppTheme.purple, 0.12)
+                }
+                Text {
+                    anchors.centerIn: parent
+                    text: "?"
+                    font: AppTheme.sizedFont(45, Font.Black)
+                    color: AppTheme.purple
                 }
             }
-            FeedbackBubble {
-                Layout.alignment: Qt.AlignHCenter
-                text: view.game.feedback
-                isGood: view.game.feedbackGood
-            }
-            Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
         }
     }
+    Text {
+        Layout.alignment: Qt.AlignHCenter
+        text: "哪一个字母声音能开动列车？"
+        font: AppTheme.font(AppTheme.Headline)
+        color: AppTheme.ink
+    }
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 14
+        Repeater {
+            // A count, so the tiles stay and take each new question's letters.
+            model: view.game.choices.length
+            ChoiceTile {
+                required property int index
+                objectName: "tile" + index
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                radius: 25
+                minimumHeight: 116
+                facePadding: 0
+                strokeColor: AppTheme.alpha(AppTheme.purple, 0.28)
+                labelFont: AppTheme.sizedFont(52, Font.Black)
+                text: view.game.labels[index] ?? ""
+                tileState: view.game.tileStates[index] ?? TileState.Plain
+                enabled: !view.game.locked
+                onClicked: view.game.choose(index)
+            }
+        }
+    }
+    FeedbackBubble {
+        Layout.alignment: Qt.AlignHCenter
+        text: view.game.feedback
+        isGood: view.game.feedbackGood
+    }
+    Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
 }

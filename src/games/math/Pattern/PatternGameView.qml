@@ -6,16 +6,11 @@ import Pipwhistle.Games.Math
 
 // 发现图形规律: a row of pictures ending in "?", the question, and three big pictures to
 // choose the next one from.
-Item {
+GamePage {
     id: view
-
-    // The least height the layout needs; the host draws the game smaller where the
-    // window is shorter than this.
-    implicitHeight: layout.implicitHeight + layout.anchors.topMargin + layout.anchors.bottomMargin
-
-    property PatternGame game: PatternGame {}
-
-    Component.onCompleted: game.appear()
+    game: PatternGame {}
+    topMargin: 10
+    spacing: 22
 
     // One picture of a puzzle: an emoji in the colour-emoji font, a digit or the "?" in
     // the bold text font.
@@ -44,120 +39,105 @@ Item {
         }
     }
 
-    AnswerShake {
-        anchors.fill: parent
-        count: view.game.wrongAttempt
-
-        ColumnLayout {
-            id: layout
-            anchors.fill: parent
-            anchors.topMargin: 10
-            anchors.leftMargin: 24
-            anchors.rightMargin: 24
-            anchors.bottomMargin: 16
-            spacing: 22
-
-            RoundHeader {
-                Layout.fillWidth: true
-                title: "发现图形规律"
-                counter: view.game.counter
-            }
-            Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
-            QuestionPrompt {
-                Layout.fillWidth: true
-                text: view.game.prompt
-                language: "zh-CN"
-                speechID: ""
-            }
-            Row {
-                id: cells
-                objectName: "cells"
-                Layout.alignment: Qt.AlignHCenter
-                spacing: 8
-                readonly property int count: view.game.sequence.length
-                // Up to 72 points a cell; a narrow page draws the row smaller, down to 0.55.
-                readonly property real cellWidth: count > 0
-                    ? Math.max(72 * 0.55, Math.min(72, (layout.width - spacing * (count - 1)) / count)) : 72
-                readonly property real scaling: cellWidth / 72
-                Repeater {
-                    model: view.game.sequence
-                    Item {
-                        required property string modelData
-                        readonly property bool isQuestion: modelData === "?"
-                        width: cells.cellWidth
-                        implicitHeight: 76
-                        PaintedBox {
-                            anchors.fill: parent
-                            radius: 18
-                            color: isQuestion ? AppTheme.alpha(AppTheme.purple, 0.12) : "white"
-                            strokeWidth: 3
-                            strokeCentered: true
-                            strokeColor: isQuestion ? AppTheme.purple : AppTheme.alpha(AppTheme.sky, 0.18)
-                        }
-                        Picture {
-                            anchors.centerIn: parent
-                            text: modelData
-                            pixelSize: (isQuestion ? 36 : 42) * cells.scaling
-                            color: isQuestion ? AppTheme.purple : AppTheme.ink
-                        }
-                    }
+    RoundHeader {
+        Layout.fillWidth: true
+        title: "发现图形规律"
+        counter: view.game.counter
+    }
+    Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
+    QuestionPrompt {
+        Layout.fillWidth: true
+        text: view.game.prompt
+        language: "zh-CN"
+        speechID: ""
+    }
+    Row {
+        id: cells
+        objectName: "cells"
+        Layout.alignment: Qt.AlignHCenter
+        spacing: 8
+        readonly property int count: view.game.sequence.length
+        // Up to 72 points a cell; a narrow page draws the row smaller, down to 0.55.
+        readonly property real cellWidth: count > 0
+            ? Math.max(72 * 0.55, Math.min(72, (view.column.width - spacing * (count - 1)) / count)) : 72
+        readonly property real scaling: cellWidth / 72
+        Repeater {
+            model: view.game.sequence
+            Item {
+                required property string modelData
+                readonly property bool isQuestion: modelData === "?"
+                width: cells.cellWidth
+                implicitHeight: 76
+                PaintedBox {
+                    anchors.fill: parent
+                    radius: 18
+                    color: isQuestion ? AppTheme.alpha(AppTheme.purple, 0.12) : "white"
+                    strokeWidth: 3
+                    strokeCentered: true
+                    strokeColor: isQuestion ? AppTheme.purple : AppTheme.alpha(AppTheme.sky, 0.18)
+                }
+                Picture {
+                    anchors.centerIn: parent
+                    text: modelData
+                    pixelSize: (isQuestion ? 36 : 42) * cells.scaling
+                    color: isQuestion ? AppTheme.purple : AppTheme.ink
                 }
             }
-            Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
-            RowLayout {
-                Layout.fillWidth: true
-                spacing: 14
-                Repeater {
-                    // A count, so the buttons stay and take each new puzzle's pictures.
-                    model: view.game.choices.length
-                    BouncyButton {
-                        id: choiceButton
-                        required property int index
-                        readonly property string choice: view.game.choices[index] ?? ""
-                        objectName: "tile" + index
-                        Layout.fillWidth: true
-                        Layout.preferredWidth: 1
-                        faceRadius: 24
-                        enabled: !view.game.locked
-                        Accessible.name: choice
-                        onClicked: view.game.choose(choice)
-
-                        Item {
-                            anchors.fill: parent
-                            implicitWidth: label.implicitWidth + 24
-                            implicitHeight: Math.max(112, label.implicitHeight + 24)
-                            SoftShadow {
-                                anchors.fill: parent
-                                cornerRadius: 24
-                                blur: 9
-                                offsetY: 5
-                                color: AppTheme.alpha(AppTheme.ink, 0.07)
-                            }
-                            PaintedBox {
-                                anchors.fill: parent
-                                radius: 24
-                                color: "white"
-                                strokeWidth: 3
-                                strokeCentered: true
-                                strokeColor: AppTheme.alpha(AppTheme.mint, 0.32)
-                            }
-                            Picture {
-                                id: label
-                                anchors.centerIn: parent
-                                text: choiceButton.choice
-                                pixelSize: 48
-                            }
-                        }
-                    }
-                }
-            }
-            FeedbackBubble {
-                Layout.alignment: Qt.AlignHCenter
-                visible: view.game.feedback.length > 0
-                text: view.game.feedback
-                isGood: view.game.feedbackGood
-            }
-            Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
         }
     }
+    Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 14
+        Repeater {
+            // A count, so the buttons stay and take each new puzzle's pictures.
+            model: view.game.choices.length
+            BouncyButton {
+                id: choiceButton
+                required property int index
+                readonly property string choice: view.game.choices[index] ?? ""
+                objectName: "tile" + index
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                faceRadius: 24
+                enabled: !view.game.locked
+                Accessible.name: choice
+                onClicked: view.game.choose(choice)
+
+                Item {
+                    anchors.fill: parent
+                    implicitWidth: label.implicitWidth + 24
+                    implicitHeight: Math.max(112, label.implicitHeight + 24)
+                    SoftShadow {
+                        anchors.fill: parent
+                        cornerRadius: 24
+                        blur: 9
+                        offsetY: 5
+                        color: AppTheme.alpha(AppTheme.ink, 0.07)
+                    }
+                    PaintedBox {
+                        anchors.fill: parent
+                        radius: 24
+                        color: "white"
+                        strokeWidth: 3
+                        strokeCentered: true
+                        strokeColor: AppTheme.alpha(AppTheme.mint, 0.32)
+                    }
+                    Picture {
+                        id: label
+                        anchors.centerIn: parent
+                        text: choiceButton.choice
+                        pixelSize: 48
+                    }
+                }
+            }
+        }
+    }
+    FeedbackBubble {
+        Layout.alignment: Qt.AlignHCenter
+        visible: view.game.feedback.length > 0
+        text: view.game.feedback
+        isGood: view.game.feedbackGood
+    }
+    Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
 }

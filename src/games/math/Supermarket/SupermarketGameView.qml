@@ -5,16 +5,12 @@ import Pipwhistle.Games.Common
 import Pipwhistle.Games.Math
 
 // 快乐小超市: a basket of two priced items and three totals to choose from.
-Item {
+GamePage {
     id: view
-
-    // The least height the layout needs; the host draws the game smaller where the
-    // window is shorter than this.
-    implicitHeight: layout.implicitHeight + layout.anchors.topMargin + layout.anchors.bottomMargin
-
-    property SupermarketGame game: SupermarketGame {}
-
-    Component.onCompleted: game.appear()
+    game: SupermarketGame {}
+    maxWidth: 700
+    sideMargin: 16
+    spacing: 18
 
     // One item of the basket: its emoji over its price, on a white card.
     component PriceCard: Item {
@@ -56,105 +52,89 @@ Item {
         }
     }
 
-    AnswerShake {
-        anchors.fill: parent
-        count: view.game.wrongAttempt
-
-        ColumnLayout {
-            id: layout
-            anchors.top: parent.top
-            anchors.bottom: parent.bottom
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: Math.min(700, parent.width - 32)
-            anchors.topMargin: 8
-            anchors.bottomMargin: 16
-            spacing: 18
-
-            RoundHeader {
+    RoundHeader {
+        Layout.fillWidth: true
+        title: "快乐小超市"
+        counter: view.game.counter
+    }
+    QuestionPrompt {
+        Layout.fillWidth: true
+        text: view.game.prompt
+        language: "zh-CN"
+        speechID: ""
+    }
+    RowLayout {
+        Layout.alignment: Qt.AlignHCenter
+        Layout.topMargin: 10
+        Layout.bottomMargin: 10
+        spacing: 16
+        PriceCard {
+            objectName: "firstItem"
+            item: view.game.first
+            price: view.game.firstPrice
+        }
+        Text {
+            text: "+"
+            font: AppTheme.font(AppTheme.LargeTitle, Font.Bold)
+            color: AppTheme.purple
+        }
+        PriceCard {
+            objectName: "secondItem"
+            item: view.game.second
+            price: view.game.secondPrice
+        }
+    }
+    Text {
+        Layout.alignment: Qt.AlignHCenter
+        text: "购物篮一共多少元？"
+        font: AppTheme.font(AppTheme.Title3, Font.Bold)
+        color: AppTheme.softInk
+    }
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 12
+        Repeater {
+            // A count, so the buttons stay and take each new basket's totals.
+            model: view.game.choices.length
+            BouncyButton {
+                id: totalButton
+                required property int index
+                readonly property int value: view.game.choices[index] ?? 0
+                objectName: "tile" + index
                 Layout.fillWidth: true
-                title: "快乐小超市"
-                counter: view.game.counter
-            }
-            QuestionPrompt {
-                Layout.fillWidth: true
-                text: view.game.prompt
-                language: "zh-CN"
-                speechID: ""
-            }
-            RowLayout {
-                Layout.alignment: Qt.AlignHCenter
-                Layout.topMargin: 10
-                Layout.bottomMargin: 10
-                spacing: 16
-                PriceCard {
-                    objectName: "firstItem"
-                    item: view.game.first
-                    price: view.game.firstPrice
-                }
-                Text {
-                    text: "+"
-                    font: AppTheme.font(AppTheme.LargeTitle, Font.Bold)
-                    color: AppTheme.purple
-                }
-                PriceCard {
-                    objectName: "secondItem"
-                    item: view.game.second
-                    price: view.game.secondPrice
-                }
-            }
-            Text {
-                Layout.alignment: Qt.AlignHCenter
-                text: "购物篮一共多少元？"
-                font: AppTheme.font(AppTheme.Title3, Font.Bold)
-                color: AppTheme.softInk
-            }
-            RowLayout {
-                Layout.fillWidth: true
-                spacing: 12
-                Repeater {
-                    // A count, so the buttons stay and take each new basket's totals.
-                    model: view.game.choices.length
-                    BouncyButton {
-                        id: totalButton
-                        required property int index
-                        readonly property int value: view.game.choices[index] ?? 0
-                        objectName: "tile" + index
-                        Layout.fillWidth: true
-                        Layout.preferredWidth: 1
-                        faceRadius: 22
-                        enabled: !view.game.locked
-                        Accessible.name: String(value)
-                        onClicked: view.game.choose(value)
+                Layout.preferredWidth: 1
+                faceRadius: 22
+                enabled: !view.game.locked
+                Accessible.name: String(value)
+                onClicked: view.game.choose(value)
 
-                        Item {
-                            anchors.fill: parent
-                            implicitWidth: total.implicitWidth + 24
-                            implicitHeight: Math.max(88, total.implicitHeight + 24)
-                            PaintedBox {
-                                anchors.fill: parent
-                                radius: 22
-                                color: "white"
-                                strokeWidth: 3
-                                strokeCentered: true
-                                strokeColor: AppTheme.alpha(AppTheme.mint, 0.28)
-                            }
-                            Text {
-                                id: total
-                                anchors.centerIn: parent
-                                text: totalButton.value + " 元"
-                                font: AppTheme.font(AppTheme.Title2, Font.Bold)
-                                color: AppTheme.ink
-                            }
-                        }
+                Item {
+                    anchors.fill: parent
+                    implicitWidth: total.implicitWidth + 24
+                    implicitHeight: Math.max(88, total.implicitHeight + 24)
+                    PaintedBox {
+                        anchors.fill: parent
+                        radius: 22
+                        color: "white"
+                        strokeWidth: 3
+                        strokeCentered: true
+                        strokeColor: AppTheme.alpha(AppTheme.mint, 0.28)
+                    }
+                    Text {
+                        id: total
+                        anchors.centerIn: parent
+                        text: totalButton.value + " 元"
+                        font: AppTheme.font(AppTheme.Title2, Font.Bold)
+                        color: AppTheme.ink
                     }
                 }
             }
-            FeedbackBubble {
-                Layout.alignment: Qt.AlignHCenter
-                text: view.game.feedback
-                isGood: view.game.feedbackGood
-            }
-            Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
         }
     }
+    FeedbackBubble {
+        Layout.alignment: Qt.AlignHCenter
+        text: view.game.feedback
+        isGood: view.game.feedbackGood
+    }
+    Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
 }
