@@ -57,7 +57,7 @@ std::optional<View> viewOf(const Row &row)
 const QList<Row> &rows()
 {
     static const QList<Row> table = {
-        {u"draw-guess"_s, u"DrawGuessGame"_s, {}},
+        {u"draw-guess"_s, u"DrawGuessGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/DrawGuessGameView.qml"_s},
         {u"spot-difference"_s, u"ModularSpotDifferenceGame"_s, {}},
         {u"english-listen"_s, u"EnglishListeningGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Language/EnglishListeningGameView.qml"_s},
         {u"word-builder"_s, u"WordBuilderGame"_s, {}},
@@ -82,7 +82,7 @@ const QList<Row> &rows()
         {u"schulte-grid"_s, u"SchulteGridGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Logic/SchulteGridGameView.qml"_s},
         {u"make-ten"_s, u"MakeTenGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Math/MakeTenGameView.qml"_s},
         {u"supermarket"_s, u"SupermarketGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Math/SupermarketGameView.qml"_s},
-        {u"free-canvas"_s, u"MagicBoardGame"_s, {}},
+        {u"free-canvas"_s, u"MagicBoardGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/MagicBoardGameView.qml"_s},
         {u"rhythm-tap"_s, u"RhythmPlanetGame"_s, {}},
         {u"radical-builder"_s, u"RadicalBuilderGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Language/RadicalBuilderGameView.qml"_s},
         {u"space-trip"_s, u"VideoLibraryGame"_s, {}},

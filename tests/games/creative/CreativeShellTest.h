@@ -1,0 +1,94 @@
+#pragma once
+
+// What the creative games' window tests share: mouse drags through the window, the
+// end of a play on the completion card, and window grabs mid-play (saved when
+// PW_GRAB_DIR is set).
+
+#include "GameHostController.h"
+#include "Random.h"
+#include "ShellWindowTest.h"
+#include "SpeechService.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace CreativeShell {
+
+inline QPointF sceneCentre(QQuickItem *item)
+{
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+}
+
+// A left-button drag through the window from `from` by `by`, in `steps` moves.
+inline void drag(QQuickWindow *window, QPointF from, QPointF by, int steps = 6)
+{
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, from.toPoint(), 30);
+    for (int i = 1; i <= steps; ++i)
+        QTest::mouseMove(window, (from + by * i / steps).toPoint(), 5);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, (from + by).toPoint(), 5);
+}
+
+inline void grab(QQuickWindow *window, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("PW_GRAB_DIR");
+    if (dir.isEmpty())
+        return;
+    QTest::qWait(400); // springs settle
+    window->grabWindow().save(dir + u'/' + name + u'-' + QString::number(window->width()) + u".png"_s);
+}
+
+inline QQuickItem *named(QQuickItem *view, const QString &name)
+{
+    QQuickItem *item = nullptr;
+    QTest::qWaitFor([&] {
+        item = ShellTest::findNamed(view, name);
+        return item && item->width() > 0;
+    });
+    return item;
+}
+
+// The item is wholly inside the window.
+inline bool inWindow(QQuickItem *item)
+{
+    const QRectF r = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    return QRectF(0, 0, item->window()->width(), item->window()->height()).contains(r.adjusted(1, 1, -1, -1));
+}
+
+inline void sizes()
+{
+    QTest::addColumn<QSize>("windowSize");
+    QTest::newRow("1180x820") << QSize(1180, 820);
+    QTest::newRow("800x600") << QSize(800, 600);
+}
+
+// Opens `gameId` from the shelf named `shelf` and plays it in a window of `size`:
+// its page and its game.
+template <typename Game>
+std::pair<QQuickItem *, Game *> openPlay(ShellFixture &f, const QString &gameId, const QString &shelf, QSize size)
+{
+    GameDispatch::setExtraRows({}); // the real games, not the stand-in
+    f.window()->resize(4000, 820); // the shelf's portal lies far along the rail
+    QQuickItem *view = f.openGame(gameId, shelf, size);
+    return {view, view ? view->property("game").value<Game *>() : nullptr};
+}
+
+// Ends a play: the host's result, the completion card and the saved record.
+inline void finishes(ShellFixture &f, const QString &gameId, int score, int stars)
+{
+    GameHostController *host = f.host();
+    QVERIFY(QTest::qWaitFor([&] { return host->hasResult(); }));
+    QCOMPARE(host->resultScore(), score);
+    QCOMPARE(host->resultStars(), stars);
+    QVERIFY(f.waitShown(u"下一关"_s));
+    const QList<ActivityRecord> records = f.app->progress().records();
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records.first().gameID, gameId);
+    QCOMPARE(records.first().score, score);
+    // This machine may have no sound server: that note is not the game's.
+    const QStringList warnings = ShellTest::warnings().filter(QRegularExpression(u"^(?!PulseAudioService:)"_s));
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
+}
+
+} // namespace CreativeShell
+
