@@ -106,10 +106,10 @@ const QList<Row> &rows()
         {u"tracking-balls"_s, u"TrackingBallsGame"_s, {}},
         {u"picture-book"_s, u"PictureBookGame"_s, {}},
         {u"instrument-ears"_s, u"InstrumentEarsGame"_s, {}},
-        {u"magic-closet"_s, u"MagicClosetGame"_s, {}},
-        {u"pet-care"_s, u"PetCareGame"_s, {}},
-        {u"magic-builder"_s, u"MagicBuilderGame"_s, {}},
-        {u"magic-bakery"_s, u"MagicBakeryGame"_s, {}},
+        {u"magic-closet"_s, u"MagicClosetGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/MagicClosetGameView.qml"_s},
+        {u"pet-care"_s, u"PetCareGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/PetCareGameView.qml"_s},
+        {u"magic-builder"_s, u"MagicBuilderGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/MagicBuilderGameView.qml"_s},
+        {u"magic-bakery"_s, u"MagicBakeryGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/MagicBakeryGameView.qml"_s},
     };
     return table;
 }

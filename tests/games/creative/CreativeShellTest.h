@@ -29,6 +29,17 @@ inline void drag(QQuickWindow *window, QPointF from, QPointF by, int steps = 6)
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, (from + by).toPoint(), 5);
 }
 
+// The same drag given in `item`'s own coordinates (the page may be drawn smaller).
+inline void dragIn(QQuickItem *item, QPointF from, QPointF by, int steps = 6)
+{
+    QQuickWindow *window = item->window();
+    const auto at = [&](qreal t) { return item->mapToScene(from + by * t).toPoint(); };
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at(0), 30);
+    for (int i = 1; i <= steps; ++i)
+        QTest::mouseMove(window, at(qreal(i) / steps), 5);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at(1), 5);
+}
+
 inline void grab(QQuickWindow *window, const QString &name)
 {
     const QString dir = qEnvironmentVariable("PW_GRAB_DIR");

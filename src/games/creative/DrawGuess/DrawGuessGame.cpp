@@ -29,8 +29,9 @@ DrawGuessGame::DrawGuessGame(QObject *parent)
     : GameBase(parent)
     , m_strokes(new DrawingStrokes(this))
     , m_selectedColor(AppTheme::ink())
-    , m_feedback(u"先画出大大的轮廓吧！"_s)
 {
+    line().show(u"先画出大大的轮廓吧！"_s, false);
+    connect(&line(), &FeedbackLine::changed, this, &DrawGuessGame::changed);
 }
 
 DrawGuessGame::~DrawGuessGame()
@@ -103,19 +104,16 @@ void DrawGuessGame::makeGuess()
     if (m_guessed)
         return; // the answer is given; the button is disabled and a press starts nothing
     if (m_strokes->count() < 2) {
-        m_feedback = u"再多画几笔，我就能猜啦！"_s;
-        emit changed();
+        line().show(u"再多画几笔，我就能猜啦！"_s, false);
         return;
     }
     ++m_guessCount;
     if (m_guessCount == 1) {
-        m_feedback = prompt().hint;
-        emit changed();
+        line().show(prompt().hint, false);
         return;
     }
     m_guessed = true;
-    m_feedback = u"我知道了，是"_s + prompt().chinese + u"！"_s + prompt().emoji;
-    emit changed();
+    line().show(u"我知道了，是"_s + prompt().chinese + u"！"_s + prompt().emoji, true);
     sayInEnglish(u"It is a "_s + prompt().english + u"! Great drawing!"_s);
     m_reportDueMs = Clock::current().elapsedMs() + reportDelayMs;
     m_reportWait = Clock::current().after(reportDelayMs, this, [this] { report(); });

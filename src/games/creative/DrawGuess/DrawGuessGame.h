@@ -60,11 +60,11 @@ public:
     QString title() const;
     QString speakerLabel() const { return capitalized(prompt().english); }
     int guessCount() const { return m_guessCount; }
-    QString feedback() const { return m_feedback; }
+    QString feedback() const { return line().text(); }
     bool guessed() const { return m_guessed; }
 
     // Each time the page comes on screen: a new thing to draw (any of the five), spoken.
-    Q_INVOKABLE void appear();
+    void appear() override;
     // The speaker button: says the thing to draw again.
     Q_INVOKABLE void speakPrompt();
     Q_INVOKABLE void selectColor(int paletteIndex);
@@ -83,7 +83,6 @@ private:
     QColor m_selectedColor;
     int m_prompt = 0;
     int m_guessCount = 0;
-    QString m_feedback;
     bool m_guessed = false;
     Clock::WaitId m_reportWait = 0;
     qint64 m_reportDueMs = 0;

@@ -150,8 +150,8 @@ Item {
                     id: bubble
                     objectName: "feedback"
                     width: Math.min(implicitWidth, parent.width)
-                    text: view.game.feedback
-                    isGood: view.game.guessed
+                    text: view.game.line.text
+                    isGood: view.game.line.good
                 }
             }
             CreativeButton {
