@@ -182,13 +182,20 @@ ProgressStore::ProgressStore(SettingsStore &defaults, QObject *parent)
     }
 }
 
+CreditedPlay ProgressStore::credit(qint64 score, qint64 stars)
+{
+    const qint64 clampedStars = std::clamp<qint64>(stars, 1, 3);
+    return {std::clamp<qint64>(score, 0, 100), clampedStars, 5 * clampedStars};
+}
+
 void ProgressStore::finish(const GameDefinition &game, qint64 score, qint64 stars, qint64 seconds)
 {
-    const qint64 clampedScore = std::clamp<qint64>(score, 0, 100);
-    const qint64 clampedStars = std::clamp<qint64>(stars, 1, 3);
+    const CreditedPlay credited = credit(score, stars);
+    const qint64 clampedScore = credited.score;
+    const qint64 clampedStars = credited.stars;
 
     updateStreak();
-    m_profile.coins = saturatingAdd(m_profile.coins, 5 * clampedStars);
+    m_profile.coins = saturatingAdd(m_profile.coins, credited.coins);
     m_profile.xp = saturatingAdd(m_profile.xp, 20 * clampedStars);
 
     // A per-play identifier must be unique across runs, so it comes from the system's

@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -147,15 +149,34 @@ private slots:
         QCOMPARE(store->records().first().seconds, 3);
     }
 
-    void cardShowsTheNumbersAsReported()
+    // The card never claims more (or less) than the record holds and the profile was paid.
+    void cardShowsWhatWasRecorded_data()
     {
+        QTest::addColumn<qint64>("score");
+        QTest::addColumn<qint64>("stars");
+        QTest::addColumn<qint64>("shownStars");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("four stars, score 140") << qint64(140) << qint64(4) << qint64(3) << u"得分 100 · 获得 15 金币"_s;
+        QTest::newRow("no stars, score -5") << qint64(-5) << qint64(0) << qint64(1) << u"得分 0 · 获得 5 金币"_s;
+        QTest::newRow("two stars") << qint64(87) << qint64(2) << qint64(2) << u"得分 87 · 获得 10 金币"_s;
+        QTest::newRow("64-bit extremes") << std::numeric_limits<qint64>::max() << std::numeric_limits<qint64>::min()
+                                         << qint64(1) << u"得分 100 · 获得 5 金币"_s;
+    }
+    void cardShowsWhatWasRecorded()
+    {
+        QFETCH(qint64, score);
+        QFETCH(qint64, stars);
+        QFETCH(qint64, shownStars);
+        QFETCH(QString, line);
+        const qint64 coinsBefore = store->profile().coins;
         HostedGame hosted(*store, u"maze"_s);
-        hosted.game().reportNow(140, 4);
-        QCOMPARE(hosted.host.resultStars(), 4);
-        QCOMPARE(hosted.host.resultScoreLine(), u"得分 140 · 获得 20 金币"_s);
-        QCOMPARE(hosted.host.resultHeadline(), u"游戏完成！"_s);
-        QCOMPARE(store->records().first().stars, 3);
-        QCOMPARE(store->records().first().score, 100);
+        hosted.game().reportNow(score, stars);
+        QCOMPARE(hosted.host.resultStars(), shownStars);
+        QCOMPARE(hosted.host.resultScoreLine(), line);
+        QCOMPARE(hosted.host.resultHeadline(), shownStars == 3 ? u"太棒啦！"_s : u"游戏完成！"_s);
+        QCOMPARE(store->records().first().stars, shownStars);
+        QCOMPARE(hosted.host.resultScore(), store->records().first().score);
+        QCOMPARE(u"获得 %1 金币"_s.arg(store->profile().coins - coinsBefore), line.section(u" · "_s, 1));
     }
 
     void reportAfterLeavingThePageIsRecordedOnce()
