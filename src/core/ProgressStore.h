@@ -136,4 +136,5 @@ private:
     QList<ActivityRecord> m_records;
     double m_dailyLimit = 25;
     bool m_soundEnabled = true;
+    bool m_keepCopyBeforeSave = false;
 };
