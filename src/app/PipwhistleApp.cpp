@@ -6,6 +6,7 @@
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickWindow>
+#include <QScreen>
 
 namespace {
 PipwhistleApp *g_current = nullptr;
@@ -62,6 +63,41 @@ bool PipwhistleApp::start()
         delete root;
         return false;
     }
+    if (QScreen *screen = m_window->screen()) {
+        const QRect available = screen->availableGeometry();
+        m_window->setGeometry(initialWindowGeometry(available));
+        // Once the first frame is up, the window manager's frame is known: the whole
+        // window, frame included, is kept inside the free area.
+        auto *connection = new QMetaObject::Connection;
+        *connection = QObject::connect(m_window, &QQuickWindow::frameSwapped, this, [this, available, connection] {
+            QObject::disconnect(*connection);
+            delete connection;
+            const QRect fitted = fittedWindowGeometry(m_window->geometry(), m_window->frameMargins(), available);
+            if (fitted != m_window->geometry())
+                m_window->setGeometry(fitted);
+        }, Qt::QueuedConnection);
+    }
     m_window->show();
     return true;
+}
+
+QRect PipwhistleApp::initialWindowGeometry(const QRect &available)
+{
+    if (!available.isValid())
+        return QRect(QPoint(0, 0), preferredWindowSize);
+    const QSize size = preferredWindowSize.boundedTo(available.size());
+    QRect geometry(QPoint(0, 0), size);
+    geometry.moveCenter(available.center());
+    return geometry;
+}
+
+QRect PipwhistleApp::fittedWindowGeometry(const QRect &window, const QMargins &frame, const QRect &available)
+{
+    const QRect framed = window.marginsAdded(frame);
+    if (!available.isValid() || available.contains(framed))
+        return window;
+    const QSize size = framed.size().boundedTo(available.size());
+    QRect fittedFrame(QPoint(0, 0), size);
+    fittedFrame.moveCenter(available.center());
+    return fittedFrame.marginsRemoved(frame);
 }

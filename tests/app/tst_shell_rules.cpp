@@ -5,6 +5,7 @@
 #include "GameCatalog.h"
 #include "GameDispatch.h"
 #include "GameHostController.h"
+#include "PipwhistleApp.h"
 #include "ProgressStore.h"
 #include "SettingsStore.h"
 #include "ShellCatalog.h"
@@ -232,6 +233,46 @@ private slots:
         const auto hidden = std::find_if(rows.begin(), rows.end(), [](const auto &r) { return r.id == u"hidden-objects"_s; });
         QCOMPARE(hidden->properties.value(u"gameID"_s).toString(), u"hidden-objects"_s);
         QCOMPARE(hidden->properties.value(u"launcher"_s).toString(), u"🏹"_s);
+    }
+
+    // A game can be started from its shelf exactly when it is built: the others are
+    // dimmed and open the coming-soon sheet.
+    void onlyBuiltGamesAreAvailable()
+    {
+        QCOMPARE(GameCatalog::all().size(), 48);
+        for (const GameDefinition &game : GameCatalog::all()) {
+            const auto row = std::find_if(GameDispatch::rows().begin(), GameDispatch::rows().end(),
+                                          [&](const auto &r) { return r.id == game.id; });
+            QVERIFY2(row != GameDispatch::rows().end(), qPrintable(game.id));
+            QVERIFY2(game.isAvailable() == !row->url.isEmpty(),
+                     qPrintable(u"%1 is %2 in the catalogue"_s.arg(game.id, game.statusName())));
+        }
+    }
+
+    // The window opens whole on any screen: its preferred size where there is room,
+    // else the free area, centred in it; with the window manager's frame inside too.
+    void windowFitsTheScreen_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("opened");
+        QTest::newRow("1366x1024") << QRect(0, 0, 1366, 1024) << QRect(93, 102, 1180, 820);
+        QTest::newRow("1024x768") << QRect(0, 0, 1024, 768) << QRect(0, 0, 1024, 768);
+        QTest::newRow("800x600") << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600);
+        QTest::newRow("1280x800 below a 28 px panel") << QRect(0, 28, 1280, 772) << QRect(50, 28, 1180, 772);
+        QTest::newRow("second screen") << QRect(1920, 0, 1920, 1080) << QRect(2290, 130, 1180, 820);
+    }
+    void windowFitsTheScreen()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QRect, opened);
+        QCOMPARE(PipwhistleApp::initialWindowGeometry(available), opened);
+        QVERIFY(available.contains(opened));
+        const QMargins frame(4, 30, 4, 4);
+        const QRect fitted = PipwhistleApp::fittedWindowGeometry(opened, frame, available);
+        QVERIFY(available.contains(fitted.marginsAdded(frame)));
+        if (available.contains(opened.marginsAdded(frame)))
+            QCOMPARE(fitted, opened); // nothing moves where the frame fits already
+        QCOMPARE(PipwhistleApp::fittedWindowGeometry(opened, QMargins(), available), opened);
     }
 
     void dispatchMatchesExactly()
