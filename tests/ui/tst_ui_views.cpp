@@ -63,6 +63,7 @@ private slots:
     void promptHoldsItsReaderButton();
     void symbolWithACutInGlyph();
     void emojiInMixedTextAreInColour();
+    void feedbackBubbleKeepsItsRoom();
     void rimsLieOnTheEdge();
     void welcomeButtonOpensTheBook();
     void missingPictureShowsTheWash();
@@ -443,6 +444,28 @@ void TestUiViews::emojiInMixedTextAreInColour()
         }
     }
     QVERIFY2(coloured > 40, qPrintable(QString::number(coloured)));
+}
+
+// The line under a question keeps its height with or without a reply, so nothing
+// below it moves when a reply appears; an empty bubble draws nothing.
+void TestUiViews::feedbackBubbleKeepsItsRoom()
+{
+    QQuickItem *column = create(R"(Column {
+        FeedbackBubble { objectName: "bubble" }
+        Rectangle { objectName: "below"; width: 10; height: 10 }
+    })");
+    QVERIFY(column);
+    auto *bubble = column->findChild<QQuickItem *>(QStringLiteral("bubble"));
+    auto *below = column->findChild<QQuickItem *>(QStringLiteral("below"));
+    const qreal emptyY = below->y();
+    QVERIFY(emptyY > 30);
+    for (const QString &reply : {QStringLiteral("太棒了！"), QStringLiteral("再想想 💡"), QStringLiteral("☀️⬇️"),
+                                 QStringLiteral("Great!"), QString()}) {
+        bubble->setProperty("text", reply);
+        QCOMPARE(below->y(), emptyY);
+    }
+    bubble->setProperty("isGood", false);
+    QCOMPARE(below->y(), emptyY);
 }
 
 void TestUiViews::rimsLieOnTheEdge()

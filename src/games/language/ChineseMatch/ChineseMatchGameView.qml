@@ -102,7 +102,6 @@ Item {
             }
             FeedbackBubble {
                 Layout.alignment: Qt.AlignHCenter
-                visible: view.game.feedback.length > 0
                 text: view.game.feedback
                 isGood: view.game.feedbackGood
             }
