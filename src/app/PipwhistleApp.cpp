@@ -65,17 +65,21 @@ bool PipwhistleApp::start()
     }
     if (QScreen *screen = m_window->screen()) {
         const QRect available = screen->availableGeometry();
-        m_window->setGeometry(initialWindowGeometry(available));
+        const QRect opened = initialWindowGeometry(available);
+        m_window->setGeometry(opened);
         // Once the first frame is up, the window manager's frame is known: the whole
-        // window, frame included, is kept inside the free area.
-        auto *connection = new QMetaObject::Connection;
-        *connection = QObject::connect(m_window, &QQuickWindow::frameSwapped, this, [this, available, connection] {
-            QObject::disconnect(*connection);
-            delete connection;
-            const QRect fitted = fittedWindowGeometry(m_window->geometry(), m_window->frameMargins(), available);
-            if (fitted != m_window->geometry())
-                m_window->setGeometry(fitted);
-        }, Qt::QueuedConnection);
+        // window, frame included, is kept inside the free area (unless the window was
+        // moved or resized in the meantime).
+        QObject::connect(
+            m_window, &QQuickWindow::frameSwapped, this,
+            [this, available, opened] {
+                if (m_window->geometry() != opened)
+                    return;
+                const QRect fitted = fittedWindowGeometry(opened, m_window->frameMargins(), available);
+                if (fitted != opened)
+                    m_window->setGeometry(fitted);
+            },
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     }
     m_window->show();
     return true;

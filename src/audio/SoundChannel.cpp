@@ -103,7 +103,7 @@ void SoundChannel::play(const PcmClip &clip, double volume, bool loop)
     connect(m_sink, &QAudioSink::stateChanged, this, [this, sink = m_sink, format](QAudio::State state) {
         if (state != QAudio::IdleState || sink != m_sink || !m_source->finished())
             return;
-        const int heldMs = int(format.durationForBytes(sink->bufferSize()) / 1000) + 100;
+        const int heldMs = int(format.durationForBytes(sink->bufferSize()) / 1000) + 400;
         Clock::current().after(heldMs, sink, [this, sink] {
             if (sink == m_sink)
                 release();

@@ -12,7 +12,7 @@ Item {
     readonly property color foreground: isGood ? AppTheme.goodText : AppTheme.hintText
     readonly property bool showing: text.length > 0
 
-    implicitWidth: showing ? row.implicitWidth + 32 : 0
+    implicitWidth: row.implicitWidth + 32
     implicitHeight: Math.max(row.implicitHeight, lineSample.implicitHeight) + 22
 
     // A line of Chinese text with a colour emoji: the tallest line a reply takes.

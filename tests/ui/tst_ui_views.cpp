@@ -16,6 +16,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
 
 namespace {
@@ -64,6 +66,7 @@ private slots:
     void symbolWithACutInGlyph();
     void emojiInMixedTextAreInColour();
     void feedbackBubbleKeepsItsRoom();
+    void cardTitlesAreNeverCut();
     void rimsLieOnTheEdge();
     void welcomeButtonOpensTheBook();
     void missingPictureShowsTheWash();
@@ -466,6 +469,37 @@ void TestUiViews::feedbackBubbleKeepsItsRoom()
     }
     bubble->setProperty("isGood", false);
     QCOMPARE(below->y(), emptyY);
+}
+
+// Every catalogue title and subtitle stands whole on a card, from the narrowest card of
+// the smallest window (205 points) to the widest.
+void TestUiViews::cardTitlesAreNeverCut()
+{
+    for (const int width : {205, 240, 310}) {
+        for (const GameDefinition &game : GameCatalog::all()) {
+            QQuickItem *card = create(QStringLiteral("GameCard { width: %1; height: %2; game: ({ id: \"%3\", title: "
+                                                     "\"%4\", subtitle: \"%5\", icon: \"%6\", available: %7 }) }")
+                                          .arg(width)
+                                          .arg(qRound(width / 0.78))
+                                          .arg(game.id, game.title, game.subtitle, game.icon,
+                                               game.isAvailable() ? u"true"_s : u"false"_s)
+                                          .toUtf8());
+            QVERIFY(card);
+            for (const char *name : {"cardTitle", "cardSubtitle"}) {
+                auto *text = card->findChild<QQuickItem *>(QLatin1String(name));
+                QVERIFY(text);
+                QVERIFY2(!text->property("truncated").toBool() && text->property("lineCount").toInt() <= 2,
+                         qPrintable(u"%1 at %2: %3 (%4 px wide, %5 lines at %6 px)"_s.arg(name)
+                                       .arg(width)
+                                       .arg(text->property("plain").toString())
+                                       .arg(text->width())
+                                       .arg(text->property("lineCount").toInt())
+                                       .arg(text->property("font").value<QFont>().pixelSize())));
+            }
+            delete card;
+            m_created.removeOne(card);
+        }
+    }
 }
 
 void TestUiViews::rimsLieOnTheEdge()
