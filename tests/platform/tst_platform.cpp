@@ -9,6 +9,14 @@
 
 #include <sys/resource.h>
 
+namespace {
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+} // namespace
+
 class TestPlatform : public QObject
 {
     Q_OBJECT
@@ -197,11 +205,7 @@ void TestPlatform::persistentStoreSurvivesABrokenFile()
     QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.bin");
-    {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    QVERIFY(writeFile(file, bytes));
     ManualClock clock(QDateTime(QDate(2026, 5, 4), QTime(18, 30, 2), QTimeZone::utc()), QTimeZone::utc());
     Clock::setCurrent(&clock);
     {
@@ -266,11 +270,7 @@ void TestPlatform::craftedSettingsFilesReadAsAbsentQuickly()
     QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.bin");
-    {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    QVERIFY(writeFile(file, bytes));
     rusage before{};
     getrusage(RUSAGE_SELF, &before);
     QElapsedTimer timer;
