@@ -83,7 +83,7 @@ const QList<Row> &rows()
         {u"make-ten"_s, u"MakeTenGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Math/MakeTenGameView.qml"_s},
         {u"supermarket"_s, u"SupermarketGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Math/SupermarketGameView.qml"_s},
         {u"free-canvas"_s, u"MagicBoardGame"_s, {}},
-        {u"rhythm-tap"_s, u"RhythmPlanetGame"_s, {}},
+        {u"rhythm-tap"_s, u"RhythmPlanetGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/RhythmPlanetGameView.qml"_s},
         {u"radical-builder"_s, u"RadicalBuilderGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Language/RadicalBuilderGameView.qml"_s},
         {u"space-trip"_s, u"VideoLibraryGame"_s, {}},
         {u"silly-scene"_s, u"SillySceneGame"_s, {}},

@@ -7,6 +7,7 @@
 #include "Random.h"
 #include "ReactionGame.h"
 #include "RedLightGreenLightGame.h"
+#include "RhythmPlanetGame.h"
 #include "ShellCatalog.h"
 #include "ShellWindowTest.h"
 #include "SpeechService.h"
@@ -103,6 +104,49 @@ bool playReaction(ShellFixture &f, QQuickItem *view)
     return game->finished();
 }
 
+// Five patterns repeated by clicks on the planets; the first round spoilt by a wrong
+// planet, so four rounds count.
+bool playRhythmPlanet(ShellFixture &f, QQuickItem *view)
+{
+    auto *game = view->property("game").value<RhythmPlanetGame *>();
+    if (!game || game->session().size() != 5)
+        return false;
+    const auto listen = [&] {
+        const qsizetype steps = game->current().sequence.size();
+        advance(f, RhythmPlanetGame::leadInMs);
+        for (qsizetype i = 0; i < steps; ++i) {
+            // The planet of the step is lit while its tone sounds.
+            QQuickItem *planet = ShellTest::findNamed(view, u"planet%1"_s.arg(game->current().sequence[i]));
+            if (!planet || game->highlighted() != game->current().sequence[i] || planet->isEnabled())
+                return false;
+            advance(f, RhythmPlanetGame::litMs + RhythmPlanetGame::gapMs);
+        }
+        return game->acceptingInput();
+    };
+    for (int r = 0; r < 5; ++r) {
+        if (!listen())
+            return false;
+        const QList<int> sequence = game->current().sequence;
+        if (r == 0) {
+            if (!f.clickInWindow(view, u"planet%1"_s.arg((sequence[0] + 1) % 4)))
+                return false;
+            // The dots are empty again and the same pattern plays once more.
+            advance(f, RhythmPlanetGame::answerPauseMs);
+            if (!listen())
+                return false;
+        }
+        for (qsizetype i = 0; i < sequence.size(); ++i) {
+            if (!f.clickInWindow(view, u"planet%1"_s.arg(sequence[i])))
+                return false;
+            QQuickItem *dot = ShellTest::findNamed(view, u"dot%1"_s.arg(i));
+            if (!dot || game->input().size() != i + 1)
+                return false;
+        }
+        advance(f, RhythmPlanetGame::answerPauseMs);
+    }
+    return game->firstTryCorrect() == 4;
+}
+
 } // namespace
 
 class TestActionGamesInShell : public QObject
@@ -122,6 +166,7 @@ private slots:
             QTest::addRow("fruit-catcher %s", suffix.constData()) << u"fruit-catcher"_s << size;
             QTest::addRow("red-light %s", suffix.constData()) << u"red-light"_s << size;
             QTest::addRow("reaction %s", suffix.constData()) << u"reaction"_s << size;
+            QTest::addRow("rhythm-tap %s", suffix.constData()) << u"rhythm-tap"_s << size;
         }
     }
     void playsEachGameFromItsShelf()
@@ -154,6 +199,10 @@ private slots:
         } else if (gameId == u"reaction"_s) {
             QVERIFY(playReaction(f, view));
             score = 98;
+            stars = 3;
+        } else if (gameId == u"rhythm-tap"_s) {
+            QVERIFY(playRhythmPlanet(f, view));
+            score = 92;
             stars = 3;
         }
 

@@ -1,6 +1,5 @@
 #include "FruitCatcherGame.h"
 
-#include "Clock.h"
 
 #include <algorithm>
 
@@ -8,8 +7,8 @@ using namespace Qt::StringLiterals;
 
 FruitCatcherGame::FruitCatcherGame(QObject *parent)
     : GameBase(parent)
-    , m_feedback(u"移动篮子，接住掉下来的水果"_s)
 {
+    say(u"移动篮子，接住掉下来的水果"_s);
 }
 
 const QList<int> &FruitCatcherGame::fruitColumns()
@@ -27,9 +26,9 @@ const QStringList &FruitCatcherGame::fruits()
     return pictures;
 }
 
-bool FruitCatcherGame::feedbackGood() const
+void FruitCatcherGame::say(const QString &text)
 {
-    return !m_feedback.contains(u"跑掉"_s);
+    line().show(text, !text.contains(u"跑掉"_s));
 }
 
 QString FruitCatcherGame::fruit() const
@@ -55,15 +54,18 @@ void FruitCatcherGame::start()
     m_fruitRow = 0;
     m_drops = 0;
     m_catches = 0;
-    m_feedback = u"看准水果落下的小路"_s;
+    say(u"看准水果落下的小路"_s);
     m_running = true;
     emit changed();
-    if (!m_ticking)
-        scheduleTick();
+    // The tick loop follows `running`: a second start during the play keeps its loop.
+    if (!m_ticks.isRunning())
+        m_ticks.start(tickMs, [this] { advanceFruit(); });
 }
 
 void FruitCatcherGame::moveBasket(int step)
 {
+    // The arrow buttons shut at the board's edges, but the keys (and a press that lands
+    // as a button shuts) reach here too: a move never takes the basket off the board.
     if (!m_running)
         return;
     const int column = std::clamp(m_basketColumn + step, 0, columnCount - 1);
@@ -71,19 +73,6 @@ void FruitCatcherGame::moveBasket(int step)
         return;
     m_basketColumn = column;
     emit changed();
-}
-
-void FruitCatcherGame::scheduleTick()
-{
-    m_ticking = true;
-    Clock::current().after(tickMs, this, [this] {
-        m_ticking = false;
-        if (!m_running)
-            return;
-        advanceFruit();
-        if (m_running)
-            scheduleTick();
-    });
 }
 
 void FruitCatcherGame::advanceFruit()
@@ -96,7 +85,7 @@ void FruitCatcherGame::advanceFruit()
     const bool caught = m_fruitColumn == m_basketColumn;
     if (caught)
         ++m_catches;
-    m_feedback = caught ? u"接住啦！"_s : u"水果跑掉了，继续看准"_s;
+    say(caught ? u"接住啦！"_s : u"水果跑掉了，继续看准"_s);
     ++m_drops;
     if (m_drops < fruitColumns().size()) {
         m_fruitRow = 0;
@@ -105,6 +94,7 @@ void FruitCatcherGame::advanceFruit()
         return;
     }
     m_running = false;
+    m_ticks.stop();
     emit changed();
     const auto [score, stars] = result(m_catches);
     completeAfter(reportMs, score, stars);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameBase.h"
+#include "StepLoop.h"
 
 #include <QList>
 #include <QString>
@@ -22,8 +23,6 @@ class FruitCatcherGame : public GameBase
     Q_PROPERTY(int fruitRow READ fruitRow NOTIFY changed)
     Q_PROPERTY(int drops READ drops NOTIFY changed)
     Q_PROPERTY(int catches READ catches NOTIFY changed)
-    Q_PROPERTY(QString feedback READ feedback NOTIFY changed)
-    Q_PROPERTY(bool feedbackGood READ feedbackGood NOTIFY changed)
     Q_PROPERTY(QString fruit READ fruit NOTIFY changed)
     Q_PROPERTY(QString scoreLine READ scoreLine NOTIFY changed)
     Q_PROPERTY(bool showsBoard READ showsBoard NOTIFY changed)
@@ -49,8 +48,6 @@ public:
     int fruitRow() const { return m_fruitRow; }
     int drops() const { return m_drops; }
     int catches() const { return m_catches; }
-    QString feedback() const { return m_feedback; }
-    bool feedbackGood() const;
     // The picture of the falling fruit.
     QString fruit() const;
     // "🍎 3 / 10".
@@ -76,8 +73,9 @@ signals:
 
 private:
     void moveBasket(int step);
-    void scheduleTick();
     void advanceFruit();
+    // The feedback line: a hint when it tells of a fruit that got away.
+    void say(const QString &text);
 
     bool m_running = false;
     int m_basketColumn = 1;
@@ -85,6 +83,5 @@ private:
     int m_fruitRow = 0;
     int m_drops = 0;
     int m_catches = 0;
-    QString m_feedback;
-    bool m_ticking = false;
+    StepLoop m_ticks{this};
 };

@@ -1,17 +1,18 @@
 import QtQuick
 import QtQuick.Layouts
 import Pipwhistle.Ui
+import Pipwhistle.Games.Common
 import Pipwhistle.Games.Creative
 
 // 接水果: the board of five rows and four columns with the falling fruit, the basket row
 // under it, the two arrows and the feedback bubble; before the play, the start screen.
 // The arrow keys move the basket as the arrow buttons do.
-Item {
+GamePage {
     id: view
 
-    implicitHeight: layout.implicitHeight + layout.anchors.topMargin + 16
-
-    property FruitCatcherGame game: FruitCatcherGame {}
+    game: FruitCatcherGame {}
+    maxWidth: 650
+    spacing: 14
 
     // The arrow keys work wherever the focus lies in the window.
     Shortcut {
@@ -23,158 +24,147 @@ Item {
         onActivated: view.game.moveRight()
     }
 
-    ColumnLayout {
-        id: layout
-        anchors.top: parent.top
-        anchors.bottom: parent.bottom
-        anchors.horizontalCenter: parent.horizontalCenter
-        anchors.topMargin: 8
-        anchors.bottomMargin: 16
-        width: Math.min(650, parent.width - 32)
-        spacing: 14
-
-        RowLayout {
-            Layout.fillWidth: true
-            Text {
-                text: "接水果"
-                font: AppTheme.font(AppTheme.Title2, Font.Bold)
-                color: AppTheme.ink
-            }
-            Item { Layout.fillWidth: true }
-            Text {
-                objectName: "scoreLine"
-                text: AppTheme.emojiText(view.game.scoreLine)
-                textFormat: Text.RichText
-                font: AppTheme.font(AppTheme.Title3, Font.Bold)
-                color: AppTheme.purple
-            }
+    RowLayout {
+        Layout.fillWidth: true
+        Text {
+            text: "接水果"
+            font: AppTheme.font(AppTheme.Title2, Font.Bold)
+            color: AppTheme.ink
         }
+        Item { Layout.fillWidth: true }
+        Text {
+            objectName: "scoreLine"
+            text: AppTheme.emojiText(view.game.scoreLine)
+            textFormat: Text.RichText
+            font: AppTheme.font(AppTheme.Title3, Font.Bold)
+            color: AppTheme.purple
+        }
+    }
 
-        // The play area.
-        Item {
-            id: board
-            visible: view.game.showsBoard
-            Layout.fillWidth: true
-            implicitHeight: boardColumn.implicitHeight + 20
+    // The play area.
+    Item {
+        id: board
+        visible: view.game.showsBoard
+        Layout.fillWidth: true
+        implicitHeight: boardColumn.implicitHeight + 20
 
-            PaintedBox {
-                anchors.fill: parent
-                radius: 24
-                color: AppTheme.alpha("white", 0.82)
-            }
-            ColumnLayout {
-                id: boardColumn
-                anchors.fill: parent
-                anchors.margins: 10
-                spacing: 5
-                Repeater {
-                    model: view.game.rows
-                    RowLayout {
-                        id: boardRow
-                        required property int index
-                        Layout.fillWidth: true
-                        spacing: 6
-                        Repeater {
-                            model: view.game.columns
-                            Item {
-                                required property int index
-                                readonly property bool holdsFruit: view.game.running
-                                                                   && view.game.fruitRow === boardRow.index
-                                                                   && view.game.fruitColumn === index
-                                objectName: "cell" + boardRow.index + "_" + index
-                                Layout.fillWidth: true
-                                Layout.preferredWidth: 1
-                                Layout.minimumHeight: 53
-                                PaintedBox {
-                                    anchors.fill: parent
-                                    radius: 12
-                                    color: AppTheme.alpha(AppTheme.sky, 0.08)
-                                }
-                                EmojiText {
-                                    anchors.centerIn: parent
-                                    emoji: parent.holdsFruit ? view.game.fruit : ""
-                                    pixelSize: 34
-                                }
-                            }
-                        }
-                    }
-                }
+        PaintedBox {
+            anchors.fill: parent
+            radius: 24
+            color: AppTheme.alpha("white", 0.82)
+        }
+        ColumnLayout {
+            id: boardColumn
+            anchors.fill: parent
+            anchors.margins: 10
+            spacing: 5
+            Repeater {
+                model: view.game.rows
                 RowLayout {
+                    id: boardRow
+                    required property int index
                     Layout.fillWidth: true
                     spacing: 6
                     Repeater {
                         model: view.game.columns
                         Item {
                             required property int index
-                            objectName: "basket" + index
+                            readonly property bool holdsFruit: view.game.running
+                                                               && view.game.fruitRow === boardRow.index
+                                                               && view.game.fruitColumn === index
+                            objectName: "cell" + boardRow.index + "_" + index
                             Layout.fillWidth: true
                             Layout.preferredWidth: 1
-                            Layout.minimumHeight: 58
+                            Layout.minimumHeight: 53
+                            PaintedBox {
+                                anchors.fill: parent
+                                radius: 12
+                                color: AppTheme.alpha(AppTheme.sky, 0.08)
+                            }
                             EmojiText {
                                 anchors.centerIn: parent
-                                emoji: view.game.basketColumn === parent.index ? "\u{1F9FA}" : ""
-                                pixelSize: 42
+                                emoji: parent.holdsFruit ? view.game.fruit : ""
+                                pixelSize: 34
                             }
                         }
                     }
                 }
             }
-        }
-
-        RowLayout {
-            visible: view.game.showsBoard
-            Layout.alignment: Qt.AlignHCenter
-            spacing: 24
-            ArrowControl {
-                objectName: "left"
-                label: "\u2190"
-                enabled: view.game.canMoveLeft
-                onClicked: view.game.moveLeft()
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 6
+                Repeater {
+                    model: view.game.columns
+                    Item {
+                        required property int index
+                        objectName: "basket" + index
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1
+                        Layout.minimumHeight: 58
+                        EmojiText {
+                            anchors.centerIn: parent
+                            emoji: view.game.basketColumn === parent.index ? "\u{1F9FA}" : ""
+                            pixelSize: 42
+                        }
+                    }
+                }
             }
-            ArrowControl {
-                objectName: "right"
-                label: "\u2192"
-                enabled: view.game.canMoveRight
-                onClicked: view.game.moveRight()
-            }
         }
-
-        FeedbackBubble {
-            visible: view.game.showsBoard
-            Layout.alignment: Qt.AlignHCenter
-            text: view.game.feedback
-            isGood: view.game.feedbackGood
-        }
-
-        // The start screen.
-        Item { visible: !view.game.showsBoard; Layout.fillHeight: true }
-        EmojiText {
-            visible: !view.game.showsBoard
-            Layout.alignment: Qt.AlignHCenter
-            emoji: "\u{1F34E}"
-            pixelSize: 72
-        }
-        Text {
-            visible: !view.game.showsBoard
-            Layout.alignment: Qt.AlignHCenter
-            horizontalAlignment: Text.AlignHCenter
-            text: "水果会从四条小路落下来\n用左右按钮移动篮子"
-            font: AppTheme.font(AppTheme.Title3, Font.Bold)
-            color: AppTheme.softInk
-        }
-        PrimaryKidButton {
-            objectName: "start"
-            visible: !view.game.showsBoard
-            Layout.alignment: Qt.AlignHCenter
-            Layout.fillWidth: true
-            Layout.maximumWidth: 420
-            title: "开始接水果"
-            icon: "play.fill"
-            colors: [AppTheme.mint, AppTheme.sky]
-            onClicked: view.game.start()
-        }
-        Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
     }
+
+    RowLayout {
+        visible: view.game.showsBoard
+        Layout.alignment: Qt.AlignHCenter
+        spacing: 24
+        ArrowControl {
+            objectName: "left"
+            label: "\u2190"
+            enabled: view.game.canMoveLeft
+            onClicked: view.game.moveLeft()
+        }
+        ArrowControl {
+            objectName: "right"
+            label: "\u2192"
+            enabled: view.game.canMoveRight
+            onClicked: view.game.moveRight()
+        }
+    }
+
+    FeedbackBubble {
+        visible: view.game.showsBoard
+        Layout.alignment: Qt.AlignHCenter
+        text: view.game.line.text
+        isGood: view.game.line.good
+    }
+
+    // The start screen.
+    Item { visible: !view.game.showsBoard; Layout.fillHeight: true }
+    EmojiText {
+        visible: !view.game.showsBoard
+        Layout.alignment: Qt.AlignHCenter
+        emoji: "\u{1F34E}"
+        pixelSize: 72
+    }
+    Text {
+        visible: !view.game.showsBoard
+        Layout.alignment: Qt.AlignHCenter
+        horizontalAlignment: Text.AlignHCenter
+        text: "水果会从四条小路落下来\n用左右按钮移动篮子"
+        font: AppTheme.font(AppTheme.Title3, Font.Bold)
+        color: AppTheme.softInk
+    }
+    PrimaryKidButton {
+        objectName: "start"
+        visible: !view.game.showsBoard
+        Layout.alignment: Qt.AlignHCenter
+        Layout.fillWidth: true
+        Layout.maximumWidth: 420
+        title: "开始接水果"
+        icon: "play.fill"
+        colors: [AppTheme.mint, AppTheme.sky]
+        onClicked: view.game.start()
+    }
+    Item { Layout.fillHeight: true; Layout.minimumHeight: 0 }
 
     // One arrow: a white arrow on a purple rounded face, grey while it cannot move.
     component ArrowControl: BouncyButton {

@@ -1,6 +1,5 @@
 #include "ReactionGame.h"
 
-#include "Clock.h"
 #include "Random.h"
 
 #include <QVariantMap>
@@ -58,24 +57,21 @@ void ReactionGame::start()
     m_target = {0.5, 0.5};
     m_running = true;
     emit changed();
-    if (!m_counting)
-        scheduleStep();
+    m_countdown.start(stepMs, [this] { countDown(); });
 }
 
-void ReactionGame::scheduleStep()
+void ReactionGame::countDown()
 {
-    m_counting = true;
-    Clock::current().after(stepMs, this, [this] {
-        m_counting = false;
-        if (!m_running || m_finished)
-            return;
-        --m_seconds;
-        emit changed();
-        if (m_seconds > 0)
-            scheduleStep();
-        else
-            finish();
-    });
+    if (!m_running || m_finished) {
+        m_countdown.stop();
+        return;
+    }
+    --m_seconds;
+    emit changed();
+    if (m_seconds == 0) {
+        m_countdown.stop();
+        finish();
+    }
 }
 
 void ReactionGame::hit()
@@ -101,6 +97,7 @@ void ReactionGame::finish()
         return;
     m_finished = true;
     m_running = false;
+    m_countdown.stop();
     emit changed();
     const auto [score, stars] = result(m_hits, m_seconds);
     complete(score, stars);

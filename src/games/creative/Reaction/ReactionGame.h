@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameBase.h"
+#include "StepLoop.h"
 
 #include <QPointF>
 #include <QSizeF>
@@ -62,7 +63,7 @@ signals:
     void changed();
 
 private:
-    void scheduleStep();
+    void countDown();
     void finish();
 
     bool m_running = false;
@@ -71,5 +72,5 @@ private:
     int m_hits = 0;
     QPointF m_target{0.5, 0.5};
     QString m_targetEmoji;
-    bool m_counting = false;
+    StepLoop m_countdown{this};
 };

@@ -1,118 +1,112 @@
 import QtQuick
 import QtQuick.Layouts
 import Pipwhistle.Ui
+import Pipwhistle.Games.Common
 import Pipwhistle.Games.Creative
 
 // 反应力点击: three badges (seconds, hits, goal) over the play board, where the star
 // jumps during the round and the start panel waits before it.
-Item {
+GamePage {
     id: view
 
-    implicitHeight: layout.implicitHeight + layout.anchors.topMargin + 16
+    game: ReactionGame {}
+    sideMargin: 0
+    topMargin: 10
+    spacing: 14
 
-    property ReactionGame game: ReactionGame {}
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 12
+        Metric { objectName: "secondsBadge"; value: String(view.game.seconds); label: "秒"; tint: AppTheme.coral }
+        Metric { objectName: "hitsBadge"; value: String(view.game.hits); label: "抓到"; tint: AppTheme.mint }
+        Metric { value: String(view.game.goal); label: "目标"; tint: AppTheme.purple }
+    }
 
-    ColumnLayout {
-        id: layout
-        anchors.fill: parent
-        anchors.topMargin: 10
-        anchors.bottomMargin: 16
-        spacing: 14
+    Item {
+        id: board
+        objectName: "board"
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        Layout.minimumHeight: panel.implicitHeight + 48
 
-        RowLayout {
-            Layout.fillWidth: true
-            spacing: 12
-            Metric { objectName: "secondsBadge"; value: String(view.game.seconds); label: "秒"; tint: AppTheme.coral }
-            Metric { objectName: "hitsBadge"; value: String(view.game.hits); label: "抓到"; tint: AppTheme.mint }
-            Metric { value: String(view.game.goal); label: "目标"; tint: AppTheme.purple }
+        PaintedBox {
+            anchors.fill: parent
+            radius: 30
+            fillStops: [AppTheme.alpha(AppTheme.sky, 0.17), AppTheme.alpha(AppTheme.mint, 0.13)]
+            fillDirection: PaintedBox.Diagonal
+        }
+        Repeater {
+            model: view.game.decorations
+            Rectangle {
+                required property var modelData
+                width: modelData.size
+                height: width
+                radius: width / 2
+                x: modelData.x * board.width - width / 2
+                y: modelData.y * board.height - height / 2
+                color: AppTheme.alpha(modelData.sky ? AppTheme.sky : AppTheme.mango, 0.11)
+            }
         }
 
-        Item {
-            id: board
-            objectName: "board"
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            Layout.minimumHeight: panel.implicitHeight + 48
+        Loader {
+            active: view.game.running
+            sourceComponent: star
+            readonly property point centre: view.game.starCentre(view.game.target, Qt.size(board.width, board.height))
+            x: centre.x - 43
+            y: centre.y - 43
+        }
 
-            PaintedBox {
-                anchors.fill: parent
-                radius: 30
-                fillStops: [AppTheme.alpha(AppTheme.sky, 0.17), AppTheme.alpha(AppTheme.mint, 0.13)]
-                fillDirection: PaintedBox.Diagonal
+        Column {
+            id: panel
+            anchors.centerIn: parent
+            visible: !view.game.running && !view.game.finished
+            spacing: 16
+            EmojiText {
+                anchors.horizontalCenter: parent.horizontalCenter
+                emoji: "\u{1F3AF}"
+                pixelSize: 72
             }
-            Repeater {
-                model: view.game.decorations
-                Rectangle {
-                    required property var modelData
-                    width: modelData.size
-                    height: width
-                    radius: width / 2
-                    x: modelData.x * board.width - width / 2
-                    y: modelData.y * board.height - height / 2
-                    color: AppTheme.alpha(modelData.sky ? AppTheme.sky : AppTheme.mango, 0.11)
-                }
+            Text {
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: "15 秒抓到 12 颗跳跳星"
+                font: AppTheme.font(AppTheme.Title2, Font.Bold)
+                color: AppTheme.ink
             }
-
-            Loader {
-                active: view.game.running
-                sourceComponent: star
-                readonly property point centre: view.game.starCentre(view.game.target, Qt.size(board.width, board.height))
-                x: centre.x - 43
-                y: centre.y - 43
+            Text {
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: "星星会到处跳，眼睛看准再点"
+                font: AppTheme.font(AppTheme.Body)
+                color: AppTheme.softInk
             }
-
-            Column {
-                id: panel
-                anchors.centerIn: parent
-                visible: !view.game.running && !view.game.finished
-                spacing: 16
-                EmojiText {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    emoji: "\u{1F3AF}"
-                    pixelSize: 72
-                }
-                Text {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    text: "15 秒抓到 12 颗跳跳星"
-                    font: AppTheme.font(AppTheme.Title2, Font.Bold)
-                    color: AppTheme.ink
-                }
-                Text {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    text: "星星会到处跳，眼睛看准再点"
-                    font: AppTheme.font(AppTheme.Body)
-                    color: AppTheme.softInk
-                }
-                BouncyButton {
-                    objectName: "start"
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    faceRadius: height / 2
-                    Accessible.name: "开始"
-                    onClicked: view.game.start()
-                    Item {
-                        implicitWidth: startLabel.implicitWidth + 68
-                        implicitHeight: startLabel.implicitHeight + 30
-                        PaintedBox {
-                            anchors.fill: parent
-                            radius: height / 2
-                            color: AppTheme.purple
+            BouncyButton {
+                objectName: "start"
+                anchors.horizontalCenter: parent.horizontalCenter
+                faceRadius: height / 2
+                Accessible.name: "开始"
+                onClicked: view.game.start()
+                Item {
+                    implicitWidth: startLabel.implicitWidth + 68
+                    implicitHeight: startLabel.implicitHeight + 30
+                    PaintedBox {
+                        anchors.fill: parent
+                        radius: height / 2
+                        color: AppTheme.purple
+                    }
+                    Row {
+                        id: startLabel
+                        anchors.centerIn: parent
+                        spacing: 8
+                        Text {
+                            anchors.verticalCenter: parent.verticalCenter
+                            text: "开始"
+                            font: AppTheme.font(AppTheme.Title3, Font.Bold)
+                            color: "white"
                         }
-                        Row {
-                            id: startLabel
-                            anchors.centerIn: parent
-                            spacing: 8
-                            Text {
-                                anchors.verticalCenter: parent.verticalCenter
-                                text: "开始"
-                                font: AppTheme.font(AppTheme.Title3, Font.Bold)
-                                color: "white"
-                            }
-                            SymbolIcon {
-                                anchors.verticalCenter: parent.verticalCenter
-                                name: "play.fill"
-                                size: 20
-                                color: "white"
-                            }
+                        SymbolIcon {
+                            anchors.verticalCenter: parent.verticalCenter
+                            name: "play.fill"
+                            size: 20
+                            color: "white"
                         }
                     }
                 }

@@ -1,6 +1,5 @@
 #include "RedLightGreenLightGame.h"
 
-#include "Clock.h"
 
 #include <algorithm>
 
@@ -8,8 +7,8 @@ using namespace Qt::StringLiterals;
 
 RedLightGreenLightGame::RedLightGreenLightGame(QObject *parent)
     : GameBase(parent)
-    , m_feedback(u"绿灯点一下，红灯要停住"_s)
 {
+    say(u"绿灯点一下，红灯要停住"_s);
 }
 
 const QList<bool> &RedLightGreenLightGame::signalList()
@@ -31,9 +30,9 @@ std::pair<int, int> RedLightGreenLightGame::result(int greenHits, int redTaps)
     return {score, stars};
 }
 
-bool RedLightGreenLightGame::feedbackGood() const
+void RedLightGreenLightGame::say(const QString &text)
 {
-    return !m_feedback.contains(u"红灯"_s) && !m_feedback.contains(u"错过"_s);
+    line().show(text, !text.contains(u"红灯"_s) && !text.contains(u"错过"_s));
 }
 
 bool RedLightGreenLightGame::green() const
@@ -68,11 +67,12 @@ void RedLightGreenLightGame::start()
     m_tappedThisSignal = false;
     m_greenHits = 0;
     m_redTaps = 0;
-    m_feedback = u"看灯行动"_s;
+    say(u"看灯行动"_s);
     m_running = true;
     emit changed();
-    if (!m_ticking)
-        scheduleTick();
+    // The tick loop follows `running`: a second start during the play keeps its loop.
+    if (!m_ticks.isRunning())
+        m_ticks.start(tickMs, [this] { advanceSignal(); });
 }
 
 void RedLightGreenLightGame::tapSignal()
@@ -82,31 +82,18 @@ void RedLightGreenLightGame::tapSignal()
     m_tappedThisSignal = true;
     if (green()) {
         ++m_greenHits;
-        m_feedback = u"绿灯出发，做对啦！"_s;
+        say(u"绿灯出发，做对啦！"_s);
     } else {
         ++m_redTaps;
-        m_feedback = u"红灯要停住，下次忍一忍"_s;
+        say(u"红灯要停住，下次忍一忍"_s);
     }
     emit changed();
-}
-
-void RedLightGreenLightGame::scheduleTick()
-{
-    m_ticking = true;
-    Clock::current().after(tickMs, this, [this] {
-        m_ticking = false;
-        if (!m_running)
-            return;
-        advanceSignal();
-        if (m_running)
-            scheduleTick();
-    });
 }
 
 void RedLightGreenLightGame::advanceSignal()
 {
     if (green() && !m_tappedThisSignal)
-        m_feedback = u"错过一盏绿灯，下一盏加油"_s;
+        say(u"错过一盏绿灯，下一盏加油"_s);
     if (m_signalIndex < signalList().size() - 1) {
         ++m_signalIndex;
         m_tappedThisSignal = false;
@@ -114,6 +101,7 @@ void RedLightGreenLightGame::advanceSignal()
         return;
     }
     m_running = false;
+    m_ticks.stop();
     emit changed();
     const auto [score, stars] = result(m_greenHits, m_redTaps);
     completeAfter(reportMs, score, stars);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameBase.h"
+#include "StepLoop.h"
 
 #include <QList>
 #include <QString>
@@ -19,8 +20,6 @@ class RedLightGreenLightGame : public GameBase
     Q_PROPERTY(bool tappedThisSignal READ tappedThisSignal NOTIFY changed)
     Q_PROPERTY(int greenHits READ greenHits NOTIFY changed)
     Q_PROPERTY(int redTaps READ redTaps NOTIFY changed)
-    Q_PROPERTY(QString feedback READ feedback NOTIFY changed)
-    Q_PROPERTY(bool feedbackGood READ feedbackGood NOTIFY changed)
     Q_PROPERTY(bool green READ green NOTIFY changed)
     Q_PROPERTY(QString progress READ progress NOTIFY changed)
     Q_PROPERTY(QString lightSymbol READ lightSymbol NOTIFY changed)
@@ -45,8 +44,6 @@ public:
     bool tappedThisSignal() const { return m_tappedThisSignal; }
     int greenHits() const { return m_greenHits; }
     int redTaps() const { return m_redTaps; }
-    QString feedback() const { return m_feedback; }
-    bool feedbackGood() const;
     // The signal on show is green.
     bool green() const;
     // "1/12" during the play, else "准备".
@@ -67,14 +64,14 @@ signals:
     void changed();
 
 private:
-    void scheduleTick();
     void advanceSignal();
+    // The feedback line: a hint when it tells of a red tapped or a green missed.
+    void say(const QString &text);
 
     bool m_running = false;
     int m_signalIndex = 0;
     bool m_tappedThisSignal = false;
     int m_greenHits = 0;
     int m_redTaps = 0;
-    QString m_feedback;
-    bool m_ticking = false;
+    StepLoop m_ticks{this};
 };

@@ -54,7 +54,7 @@ private slots:
         QVERIFY(!game->canMoveLeft() && !game->canMoveRight());
         game->moveLeft(); // no play yet: the basket stays
         QCOMPARE(game->basketColumn(), 1);
-        QCOMPARE(game->feedback(), u"移动篮子，接住掉下来的水果"_s);
+        QCOMPARE(game->line().text(), u"移动篮子，接住掉下来的水果"_s);
 
         game->start();
         // Before the first tick the apple stands at the top of the first path.
@@ -63,8 +63,8 @@ private slots:
         QCOMPARE(game->fruitColumn(), 0);
         QCOMPARE(game->basketColumn(), 1);
         QCOMPARE(game->fruit(), u"🍎"_s);
-        QCOMPARE(game->feedback(), u"看准水果落下的小路"_s);
-        QVERIFY(game->feedbackGood());
+        QCOMPARE(game->line().text(), u"看准水果落下的小路"_s);
+        QVERIFY(game->line().good());
         QCOMPARE(game->scoreLine(), u"🍎 0 / 10"_s);
 
         world.clock.advance(tick - 1);
@@ -80,8 +80,8 @@ private slots:
         world.clock.advance(1);
         QCOMPARE(game->drops(), 1);
         QCOMPARE(game->catches(), 1);
-        QCOMPARE(game->feedback(), u"接住啦！"_s);
-        QVERIFY(game->feedbackGood());
+        QCOMPARE(game->line().text(), u"接住啦！"_s);
+        QVERIFY(game->line().good());
         QCOMPARE(game->scoreLine(), u"🍎 1 / 10"_s);
         // The next fruit shows at the top in the same tick, with its own picture.
         QCOMPARE(game->fruitRow(), 0);
@@ -132,8 +132,8 @@ private slots:
             return caught.contains(k);
         });
         QCOMPARE(game.catches(), caught.size());
-        QCOMPARE(game.feedback(), caught.contains(9) ? u"接住啦！"_s : u"水果跑掉了，继续看准"_s);
-        QCOMPARE(game.feedbackGood(), caught.contains(9));
+        QCOMPARE(game.line().text(), caught.contains(9) ? u"接住啦！"_s : u"水果跑掉了，继续看准"_s);
+        QCOMPARE(game.line().good(), caught.contains(9));
         world.clock.runUntilIdle();
         QCOMPARE(log.only(), ReportLog::Report(score, stars));
     }
@@ -150,7 +150,7 @@ private slots:
         world.clock.advance(tick / 2);
         QCOMPARE(game.drops(), 1);
         QCOMPARE(game.catches(), 0);
-        QVERIFY(!game.feedbackGood());
+        QVERIFY(!game.line().good());
         // Away for the banana's whole fall, under it just before the landing: caught.
         moveTo(game, 0);
         world.clock.advance(5 * tick - 1);

@@ -54,13 +54,13 @@ private slots:
 
         game.start();
         QVERIFY(game.showsBubble() && game.lightEnabled());
-        QCOMPARE(game.feedback(), u"看灯行动"_s);
-        QVERIFY(game.feedbackGood());
+        QCOMPARE(game.line().text(), u"看灯行动"_s);
+        QVERIFY(game.line().good());
         QCOMPARE(game.lightSymbol(), u"走"_s);
         QCOMPARE(game.lightCaption(), u"现在可以点！"_s);
         game.tapSignal();
-        QCOMPARE(game.feedback(), u"绿灯出发，做对啦！"_s);
-        QVERIFY(game.feedbackGood());
+        QCOMPARE(game.line().text(), u"绿灯出发，做对啦！"_s);
+        QVERIFY(game.line().good());
         world.clock.advance(tick - 1);
         QCOMPARE(game.signalIndex(), 0);
         world.clock.advance(1);
@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(game.lightCaption(), u"小手停住"_s);
         QVERIFY(game.lightEnabled());
         world.clock.advance(tick);
-        QCOMPARE(game.feedback(), u"绿灯出发，做对啦！"_s);
+        QCOMPARE(game.line().text(), u"绿灯出发，做对啦！"_s);
         QCOMPARE(game.signalIndex(), 2);
 
         for (int i = 2; i < 12; ++i) {
@@ -137,19 +137,19 @@ private slots:
         RedLightGreenLightGame game;
         game.start();
         world.clock.advance(tick); // the first green passes untapped
-        QCOMPARE(game.feedback(), u"错过一盏绿灯，下一盏加油"_s);
-        QVERIFY(!game.feedbackGood());
+        QCOMPARE(game.line().text(), u"错过一盏绿灯，下一盏加油"_s);
+        QVERIFY(!game.line().good());
         game.tapSignal(); // on red
         QCOMPARE(game.redTaps(), 1);
-        QCOMPARE(game.feedback(), u"红灯要停住，下次忍一忍"_s);
-        QVERIFY(!game.feedbackGood());
+        QCOMPARE(game.line().text(), u"红灯要停住，下次忍一忍"_s);
+        QVERIFY(!game.line().good());
         world.clock.advance(tick);
         game.tapSignal(); // the next signal takes a tap again
         QCOMPARE(game.greenHits(), 1);
         world.clock.advance(tick);
-        QCOMPARE(game.feedback(), u"绿灯出发，做对啦！"_s); // a tapped green passes quietly
+        QCOMPARE(game.line().text(), u"绿灯出发，做对啦！"_s); // a tapped green passes quietly
         world.clock.advance(tick); // an untapped green does not
-        QCOMPARE(game.feedback(), u"错过一盏绿灯，下一盏加油"_s);
+        QCOMPARE(game.line().text(), u"错过一盏绿灯，下一盏加油"_s);
         game.start(); // a second start resets the play, one tick loop still
         QCOMPARE(game.signalIndex(), 0);
         world.clock.advance(tick);
