@@ -26,10 +26,9 @@ InstrumentEarsGame::InstrumentEarsGame(QObject *parent)
                      .pauseMs = pauseMs,
                      .guard = Guard::EmptySession,
                      .startFeedback = u"先听一听，再找出音乐朋友"_s,
-                     .startFeedbackGood = true},
+                     .goodWords = {u"先听"_s, u"猜对"_s}},
                     parent)
 {
-    line().setGoodWords({u"先听"_s, u"猜对"_s});
 }
 
 QString InstrumentEarsGame::clue() const
@@ -44,10 +43,7 @@ QStringList InstrumentEarsGame::choices() const
 
 QList<int> InstrumentEarsGame::choiceStates() const
 {
-    QList<int> states;
-    for (const QString &name : choices())
-        states.append(choiceState(name, current().answer));
-    return states;
+    return RoundQuizGame::choiceStates(choices(), current().answer);
 }
 
 QString InstrumentEarsGame::question() const

@@ -23,10 +23,9 @@ TrackingBallsGame::TrackingBallsGame(QObject *parent)
                      .pauseMs = pauseMs,
                      .guard = Guard::EmptySession,
                      .startFeedback = watchLine,
-                     .startFeedbackGood = true},
+                     .goodWords = {u"先看"_s, u"找对"_s}},
                     parent)
 {
-    line().setGoodWords({u"先看"_s, u"找对"_s});
     connect(&m_playback, &KeyedPlayback::phaseChanged, this, &TrackingBallsGame::walkChanged);
     connect(this, &RoundQuizGame::changed, this, &TrackingBallsGame::walkChanged);
 }
