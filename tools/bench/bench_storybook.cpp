@@ -4,6 +4,7 @@
 //  - page turn: how long each frame takes to synchronise and render while the pager
 //    moves, by a finger's drag and by the buttons' animated turns.
 // Run: build/tools/bench/bench_storybook [--game picture-book|story-chain] [--turns N]
+#include "BenchFigures.h"
 #include "StorybookReader.h"
 
 #include <QCommandLineParser>
@@ -25,21 +26,6 @@ Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Pipwhistle_AudioPlugin)
 Q_IMPORT_QML_PLUGIN(Pipwhistle_AppPlugin)
 
-namespace {
-
-void print(const char *what, std::vector<double> values)
-{
-    if (values.empty()) {
-        std::printf("%-44s no frames\n", what);
-        return;
-    }
-    std::sort(values.begin(), values.end());
-    const double p95 = values[std::min(values.size() - 1, size_t(values.size() * 0.95))];
-    std::printf("%-44s n=%-4zu min %7.2f  median %7.2f  p95 %7.2f  max %7.2f ms\n", what, values.size(),
-                values.front(), values[values.size() / 2], p95, values.back());
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -144,7 +130,7 @@ int main(int argc, char **argv)
     });
     dragTimer.start(16);
     dragging.exec();
-    print("frame time, pages dragged (software)", frames);
+    print("frame time, pages dragged (software)", summarise(frames), frames.size());
 
     // Buttons: animated turns back to the cover, one every 0.4 s.
     frames.clear();
@@ -159,6 +145,6 @@ int main(int argc, char **argv)
     });
     turnTimer.start(400);
     turning.exec();
-    print("frame time, pages turned by button (software)", frames);
+    print("frame time, pages turned by button (software)", summarise(frames), frames.size());
     return 0;
 }

@@ -28,11 +28,18 @@ const QList<MomentLook> &momentLooks()
     return looks;
 }
 
-template<typename Moment>
-FinalChoiceRound page(const StoryHero &hero, const Moment &moment, QString caption)
+// Every hero through every moment, hero by hero, each page captioned by `caption`.
+template<typename Moment, typename Caption>
+QList<FinalChoiceRound> crossHeroesAndMoments(const QList<StoryHero> &heroes, const QList<Moment> &moments,
+                                              Caption caption)
 {
-    return FinalChoiceRound{hero.emoji + u"  "_s + moment.scene, std::move(caption), hero.animal,
-                            moment.answer, moment.choices, moment.artKey};
+    QList<FinalChoiceRound> all;
+    for (const StoryHero &hero : heroes) {
+        for (const Moment &moment : moments)
+            all.append(FinalChoiceRound{hero.emoji + u"  "_s + moment.scene, caption(hero, moment), hero.animal,
+                                        moment.answer, moment.choices, moment.artKey});
+    }
+    return all;
 }
 } // namespace
 
@@ -107,14 +114,10 @@ const QList<StoryHero> &friends()
 
 const QList<FinalChoiceRound> &rounds()
 {
-    static const QList<FinalChoiceRound> pages = [] {
-        QList<FinalChoiceRound> all;
-        for (const StoryHero &hero : friends()) {
-            for (const Moment &moment : moments())
-                all.append(page(hero, moment, u"《"_s + hero.title + u"》："_s + hero.name + moment.caption));
-        }
-        return all;
-    }();
+    static const QList<FinalChoiceRound> pages =
+        crossHeroesAndMoments(friends(), moments(), [](const StoryHero &hero, const Moment &moment) {
+            return u"《"_s + hero.title + u"》："_s + hero.name + moment.caption;
+        });
     return pages;
 }
 
@@ -197,14 +200,10 @@ const QList<StoryHero> &friends()
 
 const QList<FinalChoiceRound> &rounds()
 {
-    static const QList<FinalChoiceRound> pages = [] {
-        QList<FinalChoiceRound> all;
-        for (const StoryHero &hero : friends()) {
-            for (const Moment &moment : moments())
-                all.append(page(hero, moment, hero.title + u": "_s + hero.name + u' ' + moment.caption));
-        }
-        return all;
-    }();
+    static const QList<FinalChoiceRound> pages =
+        crossHeroesAndMoments(friends(), moments(), [](const StoryHero &hero, const Moment &moment) {
+            return hero.title + u": "_s + hero.name + u' ' + moment.caption;
+        });
     return pages;
 }
 

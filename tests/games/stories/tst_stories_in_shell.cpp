@@ -7,7 +7,6 @@
 #include "InstrumentEarsGame.h"
 #include "PictureBookGame.h"
 #include "Random.h"
-#include "ShellCatalog.h"
 #include "ShellWindowTest.h"
 #include "SpeechService.h"
 #include "StoryChainGame.h"
@@ -29,36 +28,8 @@ private slots:
     void played();
 
 private:
-    QQuickItem *open(ShellFixture &f, const QString &gameId, const QSize &size);
-    void checkSaved(ShellFixture &f, const QString &gameId, int score, int stars);
     void readBook(ShellFixture &f, QQuickItem *view, StorybookReader *reader);
 };
-
-QQuickItem *TestStoriesInShell::open(ShellFixture &f, const QString &gameId, const QSize &size)
-{
-    GameDispatch::setExtraRows({});
-    if (!f.window())
-        return nullptr;
-    f.window()->resize(3400, 820); // every portal of the playground's rail in view
-    const QString shelf = ShellCatalog::shelfName(ShellCatalog::game(gameId).value(u"category"_s).toString());
-    return f.openGame(gameId, shelf, size);
-}
-
-void TestStoriesInShell::checkSaved(ShellFixture &f, const QString &gameId, int score, int stars)
-{
-    GameHostController *host = f.host();
-    QVERIFY(QTest::qWaitFor([&] { return host->hasResult(); }));
-    QCOMPARE(host->resultScore(), score);
-    QCOMPARE(host->resultStars(), stars);
-    QVERIFY(f.waitShown(host->resultHeadline()));
-    const ProgressStore &store = f.app->progress();
-    QCOMPARE(store.records().size(), 1);
-    QCOMPARE(store.records().first().gameID, gameId);
-    QCOMPARE(store.records().first().score, score);
-    QCOMPARE(store.records().first().stars, stars);
-    const QStringList warnings = ShellTest::warnings().filter(QRegularExpression(u"^(?!PulseAudioService:)"_s));
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
-}
 
 void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookReader *reader)
 {
@@ -105,7 +76,7 @@ void TestStoriesInShell::played()
     QFETCH(QSize, size);
     Random::shared().seed(11);
     ShellFixture f;
-    QQuickItem *view = open(f, gameId, size);
+    QQuickItem *view = f.openFromShelf(gameId, size);
     QVERIFY(view);
     QObject *object = view->property("game").value<QObject *>();
     QVERIFY(object);
@@ -116,7 +87,7 @@ void TestStoriesInShell::played()
 
     if (auto *reader = qobject_cast<StorybookReader *>(object)) {
         readBook(f, view, reader);
-        checkSaved(f, gameId, 100, 3);
+        QVERIFY(f.savedPlay(gameId, 100, 3));
     } else if (auto *game = qobject_cast<TrackingBallsGame *>(object)) {
         for (int r = 0; r < 5; ++r) {
             settle(TrackingBallsGame::leadInMs + int(game->current().path.size()) * TrackingBallsGame::cellMs);
@@ -131,7 +102,7 @@ void TestStoriesInShell::played()
             QVERIFY(game->locked());
             settle(TrackingBallsGame::pauseMs);
         }
-        checkSaved(f, gameId, 92, 3);
+        QVERIFY(f.savedPlay(gameId, 92, 3));
     } else if (auto *game = qobject_cast<InstrumentEarsGame *>(object)) {
         for (int r = 0; r < 5; ++r) {
             const int answer = int(game->choices().indexOf(game->current().answer));
@@ -143,7 +114,7 @@ void TestStoriesInShell::played()
             QVERIFY(game->locked());
             settle(InstrumentEarsGame::pauseMs);
         }
-        checkSaved(f, gameId, 92, 3);
+        QVERIFY(f.savedPlay(gameId, 92, 3));
     } else {
         QFAIL("not a stories game");
     }
