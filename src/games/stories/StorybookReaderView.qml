@@ -14,7 +14,7 @@ GamePage {
     topMargin: 8
     spacing: 10
     focus: true
-    implicitHeight: 40 + 390 + 30 + 60 + 3 * spacing + topMargin + bottomMargin
+    Component.onCompleted: forceActiveFocus()
 
     Keys.onLeftPressed: reader.turn(reader.page - 1)
     Keys.onRightPressed: reader.turn(reader.page + 1)
