@@ -23,9 +23,16 @@ Grid {
                 timeController: state.timeController
             }
             Timer {
-                interval: 300
+                interval: 100
                 running: true
-                onTriggered: if (host.gameView) host.gameView.game.turn(cell.modelData[1])
+                repeat: true
+                onTriggered: {
+                    if (host.gameView && host.gameView.game) {
+                        for (let k = 1; k <= cell.modelData[1]; ++k)
+                            host.gameView.game.turn(k)
+                        stop()
+                    }
+                }
             }
         }
     }
