@@ -283,7 +283,7 @@ QQuickItem *ShellFixture::openFromShelf(const QString &gameId, const QSize &play
     GameDispatch::setExtraRows({}); // the real games, not the stand-in
     if (!window())
         return nullptr;
-    window()->resize(3400, 820);
+    window()->resize(4600, 820);
     const QString category = ShellCatalog::game(gameId).value(QStringLiteral("category")).toString();
     return openGame(gameId, ShellCatalog::shelfName(category), playSize);
 }
