@@ -57,8 +57,7 @@ QString GameHostController::resultHeadline() const
 
 QString GameHostController::resultScoreLine() const
 {
-    // The card shows the numbers as reported; only the saved record clamps them.
-    return QStringLiteral("得分 %1 · 获得 %2 金币").arg(m_score).arg(m_stars * 5);
+    return QStringLiteral("得分 %1 · 获得 %2 金币").arg(m_score).arg(m_coins);
 }
 
 void GameHostController::startPlay()
@@ -106,14 +105,16 @@ void GameHostController::report(const std::shared_ptr<GamePlay> &play, const QPo
     if (store)
         store->finish(play->game, score, stars, seconds);
     if (play->host && play->host->m_play == play)
-        play->host->showResult(score, stars);
+        play->host->showResult(ProgressStore::credit(score, stars));
 }
 
-void GameHostController::showResult(qint64 score, qint64 stars)
+void GameHostController::showResult(const CreditedPlay &credited)
 {
+    // The card tells what the record holds and what was paid, never more.
     m_hasResult = true;
-    m_score = score;
-    m_stars = stars;
+    m_score = credited.score;
+    m_stars = credited.stars;
+    m_coins = credited.coins;
     emit resultChanged();
 }
 

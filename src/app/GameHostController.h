@@ -11,8 +11,8 @@
 #include <memory>
 
 #include "GameCatalog.h"
+#include "ProgressStore.h"
 
-class ProgressStore;
 class GameHostController;
 
 // One play of a game on the host page. The game's completion callback holds this
@@ -92,7 +92,7 @@ private:
     static void report(const std::shared_ptr<GamePlay> &play, const QPointer<ProgressStore> &store, qint64 score,
                        qint64 stars);
     void startPlay();
-    void showResult(qint64 score, qint64 stars);
+    void showResult(const CreditedPlay &credited);
 
     QPointer<ProgressStore> m_store;
     GameDefinition m_game;
@@ -102,4 +102,5 @@ private:
     bool m_hasResult = false;
     qint64 m_score = 0;
     qint64 m_stars = 0;
+    qint64 m_coins = 0;
 };

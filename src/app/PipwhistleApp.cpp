@@ -6,6 +6,7 @@
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickWindow>
+#include <QScreen>
 
 namespace {
 PipwhistleApp *g_current = nullptr;
@@ -62,6 +63,45 @@ bool PipwhistleApp::start()
         delete root;
         return false;
     }
+    if (QScreen *screen = m_window->screen()) {
+        const QRect available = screen->availableGeometry();
+        const QRect opened = initialWindowGeometry(available);
+        m_window->setGeometry(opened);
+        // Once the first frame is up, the window manager's frame is known: the whole
+        // window, frame included, is kept inside the free area (unless the window was
+        // moved or resized in the meantime).
+        QObject::connect(
+            m_window, &QQuickWindow::frameSwapped, this,
+            [this, available, opened] {
+                if (m_window->geometry() != opened)
+                    return;
+                const QRect fitted = fittedWindowGeometry(opened, m_window->frameMargins(), available);
+                if (fitted != opened)
+                    m_window->setGeometry(fitted);
+            },
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
     m_window->show();
     return true;
+}
+
+QRect PipwhistleApp::initialWindowGeometry(const QRect &available)
+{
+    if (!available.isValid())
+        return QRect(QPoint(0, 0), preferredWindowSize);
+    const QSize size = preferredWindowSize.boundedTo(available.size());
+    QRect geometry(QPoint(0, 0), size);
+    geometry.moveCenter(available.center());
+    return geometry;
+}
+
+QRect PipwhistleApp::fittedWindowGeometry(const QRect &window, const QMargins &frame, const QRect &available)
+{
+    const QRect framed = window.marginsAdded(frame);
+    if (!available.isValid() || available.contains(framed))
+        return window;
+    const QSize size = framed.size().boundedTo(available.size());
+    QRect fittedFrame(QPoint(0, 0), size);
+    fittedFrame.moveCenter(available.center());
+    return fittedFrame.marginsRemoved(frame);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QMargins>
 #include <QObject>
+#include <QRect>
+#include <QSize>
 
 #include <memory>
 
@@ -28,6 +31,15 @@ public:
     // Shows the window with the root view.
     bool start();
     QQuickWindow *window() const { return m_window; }
+
+    // The window opens at this size where the screen has room for it.
+    static constexpr QSize preferredWindowSize{1180, 820};
+    // Where the window opens on a screen whose free area (without panels and docks) is
+    // `available`: the preferred size, or as much of the area as there is, centred in it.
+    static QRect initialWindowGeometry(const QRect &available);
+    // A frame that the window manager adds around the window must fit too: the
+    // window's own area within `available` once the frame's margins are known.
+    static QRect fittedWindowGeometry(const QRect &window, const QMargins &frame, const QRect &available);
 
 private:
     std::unique_ptr<ProgressStore> m_progress;

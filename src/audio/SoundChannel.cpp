@@ -1,5 +1,7 @@
 #include "SoundChannel.h"
 
+#include "Clock.h"
+
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -8,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 // Feeds a clip's samples to the audio sink, from the start and, for a loop, around
 // again without end.
@@ -66,8 +69,7 @@ SoundChannel::SoundChannel(QObject *parent)
 
 SoundChannel::~SoundChannel()
 {
-    if (m_sink)
-        m_sink->stop();
+    release();
 }
 
 bool SoundChannel::hasOutputDevice()
@@ -75,50 +77,57 @@ bool SoundChannel::hasOutputDevice()
     return !QMediaDevices::defaultAudioOutput().isNull();
 }
 
-bool SoundChannel::ensureSink(int sampleRate)
+// Every clip gets an output stream of its own. A stream that is stopped and started
+// again comes back with a smaller buffer each time on PulseAudio, until after about
+// ten clips nothing is heard; a fresh one always has the server's full buffer.
+void SoundChannel::play(const PcmClip &clip, double volume, bool loop)
 {
-    if (m_sink && m_sinkRate == sampleRate)
-        return true;
+    release();
+    emit started(clip, volume, loop);
+    if (clip.isEmpty())
+        return;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
-        return false;
+        return;
     QAudioFormat format;
-    format.setSampleRate(sampleRate);
+    format.setSampleRate(clip.sampleRate);
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Float);
     if (!device.isFormatSupported(format))
-        return false;
-    if (m_sink) {
-        m_sink->stop();
-        delete m_sink;
-    }
-    m_sink = new QAudioSink(device, format, this);
-    m_sinkRate = sampleRate;
-    if (!m_source)
-        m_source = new ClipSource(this);
-    // A clip that has run out releases the output until the next one.
-    connect(m_sink, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-        if (state == QAudio::IdleState && m_source && m_source->finished())
-            m_sink->stop();
-    });
-    return true;
-}
-
-void SoundChannel::play(const PcmClip &clip, double volume, bool loop)
-{
-    if (m_sink)
-        m_sink->stop();
-    emit started(clip, volume, loop);
-    if (clip.isEmpty() || !ensureSink(clip.sampleRate))
         return;
+    m_sink = new QAudioSink(device, format, this);
+    m_source = new ClipSource(this);
     m_source->load(clip, loop);
+    // A clip that has run out releases its stream once the server has played what it
+    // still holds (stopping at once would cut off the clip's last tenth of a second).
+    connect(m_sink, &QAudioSink::stateChanged, this, [this, sink = m_sink, format](QAudio::State state) {
+        if (state != QAudio::IdleState || sink != m_sink || !m_source->finished())
+            return;
+        const int heldMs = int(format.durationForBytes(sink->bufferSize()) / 1000) + 400;
+        Clock::current().after(heldMs, sink, [this, sink] {
+            if (sink == m_sink)
+                release();
+        });
+    });
     m_sink->setVolume(volume);
     m_sink->start(m_source);
 }
 
 void SoundChannel::stop()
 {
-    if (m_sink)
-        m_sink->stop();
+    release();
     emit stopped();
+}
+
+void SoundChannel::release()
+{
+    if (!m_sink)
+        return;
+    QAudioSink *sink = std::exchange(m_sink, nullptr);
+    ClipSource *source = std::exchange(m_source, nullptr);
+    sink->disconnect(this);
+    sink->stop();
+    // Deleted after the current signal, the stream first, then what fed it.
+    sink->deleteLater();
+    source->deleteLater();
 }

@@ -46,9 +46,8 @@ signals:
     void stopped();
 
 private:
-    bool ensureSink(int sampleRate);
+    void release();
 
     QAudioSink *m_sink = nullptr;
     ClipSource *m_source = nullptr;
-    int m_sinkRate = 0;
 };

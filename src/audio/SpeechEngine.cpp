@@ -29,8 +29,8 @@ struct EngineState
 
 EngineState &state()
 {
-    static EngineState s;
-    return s;
+    static EngineState *s = new EngineState; // outlives a synthesis still running at exit
+    return *s;
 }
 
 struct SynthesisRun
@@ -149,13 +149,13 @@ namespace SpeechEngine {
 QList<SpeechVoice> installedVoices()
 {
     QMutexLocker locker(&engineLock());
-    static QList<SpeechVoice> voices;
+    static QList<SpeechVoice> *voices = new QList<SpeechVoice>; // outlives a synthesis at exit
     static bool listed = false;
     if (!listed && ensureEngine()) {
-        voices = listVoices();
+        *voices = listVoices();
         listed = true;
     }
-    return voices;
+    return *voices;
 }
 
 SpeechVoice voiceForLanguage(const QString &language)

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -172,23 +173,33 @@ ProgressStore::ProgressStore(SettingsStore &defaults, QObject *parent)
 
     m_soundEnabled = m_defaults.contains(soundEnabledKey) ? m_defaults.boolean(soundEnabledKey) : true;
 
-    if (const auto data = m_defaults.data(profileKey)) {
-        if (auto profile = PlayerProfile::fromJson(*data))
-            m_profile = std::move(*profile);
-    }
-    if (const auto data = m_defaults.data(recordsKey)) {
-        if (auto records = ActivityRecord::listFromJson(*data))
-            m_records = std::move(*records);
-    }
+    const auto profileData = m_defaults.data(profileKey);
+    auto profile = profileData ? PlayerProfile::fromJson(*profileData) : std::nullopt;
+    if (profile)
+        m_profile = std::move(*profile);
+    const auto recordsData = m_defaults.data(recordsKey);
+    auto records = recordsData ? ActivityRecord::listFromJson(*recordsData) : std::nullopt;
+    if (records)
+        m_records = std::move(*records);
+    // Saved progress that is there but does not decode would be replaced by the next
+    // save: finish() keeps a copy of it first.
+    m_keepCopyBeforeSave = (m_defaults.contains(profileKey) && !profile) || (m_defaults.contains(recordsKey) && !records);
+}
+
+CreditedPlay ProgressStore::credit(qint64 score, qint64 stars)
+{
+    const qint64 clampedStars = std::clamp<qint64>(stars, 1, 3);
+    return {std::clamp<qint64>(score, 0, 100), clampedStars, 5 * clampedStars};
 }
 
 void ProgressStore::finish(const GameDefinition &game, qint64 score, qint64 stars, qint64 seconds)
 {
-    const qint64 clampedScore = std::clamp<qint64>(score, 0, 100);
-    const qint64 clampedStars = std::clamp<qint64>(stars, 1, 3);
+    const CreditedPlay credited = credit(score, stars);
+    const qint64 clampedScore = credited.score;
+    const qint64 clampedStars = credited.stars;
 
     updateStreak();
-    m_profile.coins = saturatingAdd(m_profile.coins, 5 * clampedStars);
+    m_profile.coins = saturatingAdd(m_profile.coins, credited.coins);
     m_profile.xp = saturatingAdd(m_profile.xp, 20 * clampedStars);
 
     // A per-play identifier must be unique across runs, so it comes from the system's
@@ -205,6 +216,11 @@ void ProgressStore::finish(const GameDefinition &game, qint64 score, qint64 star
     if (m_records.size() > maxRecords)
         m_records.resize(maxRecords);
 
+    if (std::exchange(m_keepCopyBeforeSave, false)) {
+        const QString copy = m_defaults.keepCopy();
+        qWarning("Progress: the saved progress could not be read; a new one replaces it (old values kept in %s)",
+                 qPrintable(copy.isEmpty() ? QStringLiteral("no copy") : copy));
+    }
     save();
     emit profileChanged();
     emit recordsChanged();

@@ -79,6 +79,15 @@ public:
     static std::optional<QList<ActivityRecord>> listFromJson(const QByteArray &json);
 };
 
+// What one report earns once recorded: the score within 0 to 100, the stars within
+// 1 to 3 and five coins a star.
+struct CreditedPlay
+{
+    qint64 score = 0;
+    qint64 stars = 1;
+    qint64 coins = 5;
+};
+
 // The player's persisted progress. Loads everything from the given settings store when
 // created; finish() is the only thing that changes it, and saves it back.
 class ProgressStore : public QObject
@@ -109,6 +118,8 @@ public:
     // day streak, pays 5 coins and 20 experience points per star, puts the new record
     // first, keeps the newest 300 and saves profile and history.
     void finish(const GameDefinition &game, qint64 score, qint64 stars, qint64 seconds);
+    // The score, stars and coins that finish() records for a report.
+    static CreditedPlay credit(qint64 score, qint64 stars);
 
 signals:
     void profileChanged();
@@ -125,4 +136,5 @@ private:
     QList<ActivityRecord> m_records;
     double m_dailyLimit = 25;
     bool m_soundEnabled = true;
+    bool m_keepCopyBeforeSave = false;
 };

@@ -1,6 +1,11 @@
 #include "SettingsStore.h"
 
+#include "Clock.h"
+
 #include <QDataStream>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QSettings>
 #include <QStandardPaths>
@@ -8,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -54,26 +60,113 @@ qint64 truncated(double d)
 }
 
 // QSettings format that keeps each QVariant's type: the whole map as a QDataStream.
+//
+// The reader takes only what the store writes (numbers, Booleans, texts, binary data)
+// and reads it by hand with every size checked against the bytes that are there, so a
+// crafted file cannot make it allocate more than the file holds. Anything else, or a
+// size beyond the limits below, makes the whole file unreadable: every value is absent.
+constexpr qint64 maxFileBytes = 64 * 1024 * 1024;
+constexpr quint32 maxEntries = 100000;
+
+// A QString or QByteArray as QDataStream writes it: a 32-bit byte count (all ones for
+// a null one), then the bytes.
+std::optional<QByteArray> readSized(QDataStream &in, qint64 left)
+{
+    quint32 size = 0;
+    in >> size;
+    if (in.status() != QDataStream::Ok)
+        return std::nullopt;
+    if (size == 0xffffffffu)
+        return QByteArray();
+    if (qint64(size) > left - 4)
+        return std::nullopt;
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    if (in.readRawData(bytes.data(), int(size)) != int(size))
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QString> readString(QDataStream &in, qint64 left)
+{
+    const std::optional<QByteArray> bytes = readSized(in, left);
+    if (!bytes || bytes->size() % 2 != 0)
+        return std::nullopt;
+    QString text(bytes->size() / 2, Qt::Uninitialized);
+    const auto *raw = reinterpret_cast<const uchar *>(bytes->constData());
+    for (qsizetype i = 0; i < text.size(); ++i) // big-endian UTF-16, as QDataStream writes it
+        text[i] = QChar(ushort(raw[2 * i] << 8 | raw[2 * i + 1]));
+    return text;
+}
+
+// One QVariant as QDataStream writes it: type, null flag, value.
+std::optional<QVariant> readValue(QDataStream &in, qint64 left)
+{
+    quint32 type = 0;
+    qint8 isNull = 0;
+    in >> type >> isNull;
+    if (in.status() != QDataStream::Ok)
+        return std::nullopt;
+    left -= 5;
+    const auto number = [&in](auto value) -> std::optional<QVariant> {
+        in >> value;
+        if (in.status() != QDataStream::Ok)
+            return std::nullopt;
+        return QVariant::fromValue(value);
+    };
+    switch (type) {
+    case QMetaType::Bool:
+        return number(bool());
+    case QMetaType::Int:
+        return number(qint32());
+    case QMetaType::UInt:
+        return number(quint32());
+    case QMetaType::LongLong:
+        return number(qint64());
+    case QMetaType::ULongLong:
+        return number(quint64());
+    case QMetaType::Double:
+        return number(double());
+    case QMetaType::Float:
+        return number(float());
+    case QMetaType::QString:
+        if (auto text = readString(in, left))
+            return QVariant(*text);
+        return std::nullopt;
+    case QMetaType::QByteArray:
+        if (auto bytes = readSized(in, left))
+            return QVariant(*bytes);
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
 bool readTyped(QIODevice &device, QSettings::SettingsMap &map)
 {
-    QDataStream in(&device);
-    in.setVersion(QDataStream::Qt_6_4);
-    QVariantMap stored;
-    in >> stored;
-    if (in.status() != QDataStream::Ok)
+    const QByteArray bytes = device.read(maxFileBytes + 1);
+    if (bytes.size() > maxFileBytes)
         return false;
-    // A value of a type that cannot be made means the bytes are not what the store
-    // wrote (the rest of the stream is out of step): the file is unreadable as a whole.
-    for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
-        if (!it.value().isValid())
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_6_4);
+    const auto left = [&] { return qint64(bytes.size()) - in.device()->pos(); };
+    quint32 count = 0;
+    in >> count;
+    // Every entry takes at least a key's size, a type and a null flag.
+    if (in.status() != QDataStream::Ok || count > maxEntries || qint64(count) * 9 > left())
+        return false;
+    QSettings::SettingsMap stored;
+    for (quint32 i = 0; i < count; ++i) {
+        const std::optional<QString> key = readString(in, left());
+        if (!key || key->isNull())
             return false;
+        const std::optional<QVariant> value = readValue(in, left());
+        if (!value)
+            return false;
+        stored.insert(*key, *value);
     }
-    // The store writes only these types; anything else reads as no value.
-    for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
-        if (isNumeric(it.value()) || it.value().typeId() == QMetaType::QString
-            || it.value().typeId() == QMetaType::QByteArray)
-            map.insert(it.key(), it.value());
-    }
+    if (!in.atEnd())
+        return false;
+    map = std::move(stored);
     return true;
 }
 
@@ -183,8 +276,40 @@ PersistentSettingsStore::PersistentSettingsStore()
 }
 
 PersistentSettingsStore::PersistentSettingsStore(const QString &filePath)
-    : m_settings(std::make_unique<QSettings>(filePath, typedFormat()))
+    : m_path(filePath)
+    , m_settings(std::make_unique<QSettings>(filePath, typedFormat()))
 {
+    m_unreadableFile = m_settings->status() == QSettings::FormatError;
+}
+
+QString MemorySettingsStore::keepCopy()
+{
+    m_copies << m_values;
+    return QStringLiteral("copy %1 in memory").arg(m_copies.size());
+}
+
+QString PersistentSettingsStore::keepCopy()
+{
+    if (!QFileInfo(m_path).isFile())
+        return {};
+    const QString stem = m_path + QStringLiteral(".undecodable-")
+                         + Clock::current().now().toTimeZone(Clock::current().timeZone()).toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString copy = stem;
+    for (int n = 2; QFileInfo::exists(copy); ++n)
+        copy = stem + QLatin1Char('-') + QString::number(n);
+    if (!QFile::copy(m_path, copy)) {
+        qWarning("Settings: could not keep a copy of %s", qPrintable(m_path));
+        return {};
+    }
+    qWarning("Settings: kept the unreadable values of %s as %s", qPrintable(m_path), qPrintable(copy));
+    return copy;
+}
+
+void PersistentSettingsStore::beforeWrite()
+{
+    // Writing to a file that could not be read replaces it: keep what it held first.
+    if (std::exchange(m_unreadableFile, false))
+        keepCopy();
 }
 
 PersistentSettingsStore::~PersistentSettingsStore()
@@ -204,12 +329,14 @@ QVariant PersistentSettingsStore::value(const QString &key) const
 
 void PersistentSettingsStore::setValue(const QString &key, const QVariant &value)
 {
+    beforeWrite();
     m_settings->setValue(key, value);
     m_settings->sync();
 }
 
 void PersistentSettingsStore::remove(const QString &key)
 {
+    beforeWrite();
     m_settings->remove(key);
     m_settings->sync();
 }

@@ -46,6 +46,11 @@ public:
     void setString(const QString &key, const QString &v) { setValue(key, v); }
     void setData(const QString &key, const QByteArray &v) { setValue(key, v); }
 
+    // Keeps a copy of everything the store holds, as it is, before a caller overwrites
+    // values it could not make sense of; a stored file is copied beside itself with
+    // the time in its name. Returns where the copy went (empty when none was made).
+    virtual QString keepCopy() = 0;
+
     // The application's standard store: the persistent one unless a test installs
     // another. The store installed is not owned.
     static SettingsStore &standard();
@@ -60,10 +65,14 @@ public:
     QVariant value(const QString &key) const override { return m_values.value(key); }
     void setValue(const QString &key, const QVariant &value) override { m_values.insert(key, value); }
     void remove(const QString &key) override { m_values.remove(key); }
-    void clear() { m_values.clear(); }
+    void clear() { m_values.clear(); m_copies.clear(); }
+    QString keepCopy() override;
+    // The copies kept, oldest first.
+    const QList<QHash<QString, QVariant>> &copies() const { return m_copies; }
 
 private:
     QHash<QString, QVariant> m_values;
+    QList<QHash<QString, QVariant>> m_copies;
 };
 
 // Keeps values on disk through QSettings, in a binary format that stores each value
@@ -81,7 +90,14 @@ public:
     void setValue(const QString &key, const QVariant &value) override;
     void remove(const QString &key) override;
     void sync();
+    // Copies the file to "<file>.undecodable-<yyyyMMdd-HHmmss>" beside it.
+    QString keepCopy() override;
 
 private:
+    void beforeWrite();
+
+    QString m_path;
     std::unique_ptr<QSettings> m_settings;
+    // The file is there but unreadable: the first write keeps a copy of it first.
+    bool m_unreadableFile = false;
 };

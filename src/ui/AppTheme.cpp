@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QPointF>
 #include <QTextBoundaryFinder>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QtMath>
 
 #include <algorithm>
@@ -110,6 +112,34 @@ qreal AppTheme::fittedPixelSize(const QString &text, qreal pixelSize, int weight
     const qreal smallest = std::ceil(pixelSize * minimumScale - 1e-9);
     for (qreal size = std::floor(pixelSize); size > smallest; --size) {
         if (fits(size))
+            return size;
+    }
+    return smallest;
+}
+
+qreal AppTheme::fittedPixelSizeInLines(const QString &text, qreal pixelSize, int weight, qreal width, int lines,
+                                        qreal minimumScale)
+{
+    const qreal start = fittedPixelSize(text, pixelSize, weight, width, minimumScale);
+    if (width <= 0 || text.isEmpty())
+        return start;
+    const auto lineCount = [&](qreal size) {
+        QTextLayout layout(text, Fonts::text(size, QFont::Weight(weight)));
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        int count = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            ++count;
+        }
+        layout.endLayout();
+        return count;
+    };
+    const qreal smallest = std::ceil(pixelSize * minimumScale - 1e-9);
+    for (qreal size = start; size > smallest; --size) {
+        if (lineCount(size) <= lines)
             return size;
     }
     return smallest;

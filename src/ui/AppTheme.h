@@ -91,6 +91,10 @@ public:
     // smaller before any word is broken. `pixelSize` itself when everything fits.
     Q_INVOKABLE static qreal fittedPixelSize(const QString &text, qreal pixelSize, int weight, qreal width,
                                              qreal minimumScale);
+    // Like fittedPixelSize(), and then smaller still until `text`, wrapped to `width`
+    // as a Text item wraps it, takes at most `lines` lines.
+    Q_INVOKABLE static qreal fittedPixelSizeInLines(const QString &text, qreal pixelSize, int weight, qreal width,
+                                                    int lines, qreal minimumScale);
     // A font for text that is only emoji (draw it with EmojiText, or pass the text
     // through emojiGlyphs()).
     Q_INVOKABLE QFont emojiFont(qreal pixelSize) const;

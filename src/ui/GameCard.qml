@@ -19,6 +19,8 @@ Item {
     readonly property real inset: compact ? 18 : 20
     readonly property real tileSide: compact ? 60 : 66
     readonly property real iconSize: compact ? 23 : 29
+    readonly property font titleFont: AppTheme.font(AppTheme.Title2, Font.Bold)
+    readonly property font subtitleFont: AppTheme.font(AppTheme.Subheadline, Font.Medium)
 
     implicitWidth: 260
     implicitHeight: compact ? 282 : 314
@@ -85,7 +87,7 @@ Item {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            height: Math.max(texts.implicitHeight, chip.visible ? chip.height : 0) + 22
+            height: texts.implicitHeight + 22
             radius: 19
             color: AppTheme.alpha(AppTheme.ink, 0.54)
 
@@ -93,27 +95,39 @@ Item {
                 id: texts
                 anchors.left: parent.left
                 anchors.leftMargin: 13
-                anchors.right: chip.visible ? chip.left : parent.right
-                anchors.rightMargin: chip.visible ? 10 : 13
+                anchors.right: parent.right
+                anchors.rightMargin: 13
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 3
+                // A title is never cut: on a narrow card it takes two lines, and a
+                // smaller size where two lines are not enough.
                 Text {
-                    width: parent.width
-                    text: AppTheme.emojiText(card.game ? card.game.title : "")
+                    id: titleText
+                    objectName: "cardTitle"
+                    readonly property string plain: card.game ? card.game.title : ""
+                    // The "开始" chip stands beside the title; the subtitle has the full width.
+                    width: parent.width - (chip.visible ? chip.width + 10 : 0)
+                    text: AppTheme.emojiText(plain)
                     textFormat: Text.StyledText
-                    font: AppTheme.font(AppTheme.Title2, Font.Bold)
+                    font: AppTheme.sizedFont(AppTheme.fittedPixelSizeInLines(plain, card.titleFont.pixelSize, Font.Bold,
+                                                                             width, 2, 0.55), Font.Bold)
                     color: "white"
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 2
                     elide: Text.ElideRight
-                    maximumLineCount: 1
                 }
                 Text {
+                    objectName: "cardSubtitle"
+                    readonly property string plain: card.available ? (card.game ? card.game.subtitle : "") : "正在建造中"
                     width: parent.width
-                    text: AppTheme.emojiText(card.available ? (card.game ? card.game.subtitle : "") : "正在建造中")
+                    text: AppTheme.emojiText(plain)
                     textFormat: Text.StyledText
-                    font: AppTheme.font(AppTheme.Subheadline, Font.Medium)
+                    font: AppTheme.sizedFont(AppTheme.fittedPixelSizeInLines(plain, card.subtitleFont.pixelSize, Font.Medium,
+                                                                             width, 2, 0.75), Font.Medium)
                     color: AppTheme.alpha("white", 0.9)
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 2
                     elide: Text.ElideRight
-                    maximumLineCount: 1
                 }
             }
             PaintedBox {
@@ -121,7 +135,8 @@ Item {
                 visible: card.available
                 anchors.right: parent.right
                 anchors.rightMargin: 13
-                anchors.verticalCenter: parent.verticalCenter
+                anchors.verticalCenter: texts.top
+                anchors.verticalCenterOffset: titleText.height / 2
                 width: chipLabel.implicitWidth + 20
                 height: chipLabel.implicitHeight + 16
                 radius: 13

@@ -305,3 +305,36 @@ bool ShellFixture::bubbleShows(QQuickItem *view, const QString &text)
         }));
     });
 }
+
+QQuickItem *ShellFixture::openFromShelf(const QString &gameId, const QSize &playSize)
+{
+    GameDispatch::setExtraRows({}); // the real games, not the stand-in
+    if (!window())
+        return nullptr;
+    window()->resize(4600, 820);
+    const QString category = ShellCatalog::game(gameId).value(QStringLiteral("category")).toString();
+    return openGame(gameId, ShellCatalog::shelfName(category), playSize);
+}
+
+bool ShellFixture::savedPlay(const QString &gameId, int score, int stars)
+{
+    const auto fail = [](const QString &what) {
+        QTest::qFail(qPrintable(what), __FILE__, __LINE__);
+        return false;
+    };
+    GameHostController *h = host();
+    if (!h || !QTest::qWaitFor([&] { return h->hasResult(); }))
+        return fail(QStringLiteral("no result came"));
+    if (h->resultScore() != score || h->resultStars() != stars)
+        return fail(QStringLiteral("result %1/%2").arg(h->resultScore()).arg(h->resultStars()));
+    if (!waitShown(h->resultHeadline()) || !waitShown(QStringLiteral("下一关")))
+        return fail(QStringLiteral("the completion card did not show"));
+    const QList<ActivityRecord> &records = app->progress().records();
+    if (records.size() != 1 || records.first().gameID != gameId || records.first().score != score
+        || records.first().stars != stars)
+        return fail(QStringLiteral("%1 records, not the one play").arg(records.size()));
+    const QStringList left = ShellTest::warnings().filter(QRegularExpression(QStringLiteral("^(?!PulseAudioService:)")));
+    if (!left.isEmpty())
+        return fail(left.join(QLatin1Char('\n')));
+    return true;
+}

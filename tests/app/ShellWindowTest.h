@@ -111,6 +111,13 @@ public:
     // play is the one saved record and that nothing but a missing sound server was
     // warned about. Fails the test otherwise.
     void checkSaved(const QString &gameId, int score, int stars);
+    // openGame() for one of the real games, from the shelf its catalogue entry names, in a
+    // window wide enough to show every portal of the playground's rail.
+    QQuickItem *openFromShelf(const QString &gameId, const QSize &playSize);
+    // Whether the play of `gameId` reached the completion card with (score, stars) and
+    // was saved as the only record, with no warning but a missing sound server's (fails
+    // the test with what went wrong otherwise).
+    bool savedPlay(const QString &gameId, int score, int stars);
     // The host of the game page on top.
     class GameHostController *host() const;
     // Waits for the item named `name` in `view` to be laid out and enabled, checks that

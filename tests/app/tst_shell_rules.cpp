@@ -5,12 +5,15 @@
 #include "GameCatalog.h"
 #include "GameDispatch.h"
 #include "GameHostController.h"
+#include "PipwhistleApp.h"
 #include "ProgressStore.h"
 #include "SettingsStore.h"
 #include "ShellCatalog.h"
 
 #include <QSet>
 #include <QTest>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -147,15 +150,34 @@ private slots:
         QCOMPARE(store->records().first().seconds, 3);
     }
 
-    void cardShowsTheNumbersAsReported()
+    // The card never claims more (or less) than the record holds and the profile was paid.
+    void cardShowsWhatWasRecorded_data()
     {
+        QTest::addColumn<qint64>("score");
+        QTest::addColumn<qint64>("stars");
+        QTest::addColumn<qint64>("shownStars");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("four stars, score 140") << qint64(140) << qint64(4) << qint64(3) << u"得分 100 · 获得 15 金币"_s;
+        QTest::newRow("no stars, score -5") << qint64(-5) << qint64(0) << qint64(1) << u"得分 0 · 获得 5 金币"_s;
+        QTest::newRow("two stars") << qint64(87) << qint64(2) << qint64(2) << u"得分 87 · 获得 10 金币"_s;
+        QTest::newRow("64-bit extremes") << std::numeric_limits<qint64>::max() << std::numeric_limits<qint64>::min()
+                                         << qint64(1) << u"得分 100 · 获得 5 金币"_s;
+    }
+    void cardShowsWhatWasRecorded()
+    {
+        QFETCH(qint64, score);
+        QFETCH(qint64, stars);
+        QFETCH(qint64, shownStars);
+        QFETCH(QString, line);
+        const qint64 coinsBefore = store->profile().coins;
         HostedGame hosted(*store, u"maze"_s);
-        hosted.game().reportNow(140, 4);
-        QCOMPARE(hosted.host.resultStars(), 4);
-        QCOMPARE(hosted.host.resultScoreLine(), u"得分 140 · 获得 20 金币"_s);
-        QCOMPARE(hosted.host.resultHeadline(), u"游戏完成！"_s);
-        QCOMPARE(store->records().first().stars, 3);
-        QCOMPARE(store->records().first().score, 100);
+        hosted.game().reportNow(score, stars);
+        QCOMPARE(hosted.host.resultStars(), shownStars);
+        QCOMPARE(hosted.host.resultScoreLine(), line);
+        QCOMPARE(hosted.host.resultHeadline(), shownStars == 3 ? u"太棒啦！"_s : u"游戏完成！"_s);
+        QCOMPARE(store->records().first().stars, shownStars);
+        QCOMPARE(hosted.host.resultScore(), store->records().first().score);
+        QCOMPARE(u"获得 %1 金币"_s.arg(store->profile().coins - coinsBefore), line.section(u" · "_s, 1));
     }
 
     void reportAfterLeavingThePageIsRecordedOnce()
@@ -211,6 +233,46 @@ private slots:
         const auto hidden = std::find_if(rows.begin(), rows.end(), [](const auto &r) { return r.id == u"hidden-objects"_s; });
         QCOMPARE(hidden->properties.value(u"gameID"_s).toString(), u"hidden-objects"_s);
         QCOMPARE(hidden->properties.value(u"launcher"_s).toString(), u"🏹"_s);
+    }
+
+    // A game can be started from its shelf exactly when it is built: the others are
+    // dimmed and open the coming-soon sheet.
+    void onlyBuiltGamesAreAvailable()
+    {
+        QCOMPARE(GameCatalog::all().size(), 48);
+        for (const GameDefinition &game : GameCatalog::all()) {
+            const auto row = std::find_if(GameDispatch::rows().begin(), GameDispatch::rows().end(),
+                                          [&](const auto &r) { return r.id == game.id; });
+            QVERIFY2(row != GameDispatch::rows().end(), qPrintable(game.id));
+            QVERIFY2(game.isAvailable() == !row->url.isEmpty(),
+                     qPrintable(u"%1 is %2 in the catalogue"_s.arg(game.id, game.statusName())));
+        }
+    }
+
+    // The window opens whole on any screen: its preferred size where there is room,
+    // else the free area, centred in it; with the window manager's frame inside too.
+    void windowFitsTheScreen_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("opened");
+        QTest::newRow("1366x1024") << QRect(0, 0, 1366, 1024) << QRect(93, 102, 1180, 820);
+        QTest::newRow("1024x768") << QRect(0, 0, 1024, 768) << QRect(0, 0, 1024, 768);
+        QTest::newRow("800x600") << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600);
+        QTest::newRow("1280x800 below a 28 px panel") << QRect(0, 28, 1280, 772) << QRect(50, 28, 1180, 772);
+        QTest::newRow("second screen") << QRect(1920, 0, 1920, 1080) << QRect(2290, 130, 1180, 820);
+    }
+    void windowFitsTheScreen()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QRect, opened);
+        QCOMPARE(PipwhistleApp::initialWindowGeometry(available), opened);
+        QVERIFY(available.contains(opened));
+        const QMargins frame(4, 30, 4, 4);
+        const QRect fitted = PipwhistleApp::fittedWindowGeometry(opened, frame, available);
+        QVERIFY(available.contains(fitted.marginsAdded(frame)));
+        if (available.contains(opened.marginsAdded(frame)))
+            QCOMPARE(fitted, opened); // nothing moves where the frame fits already
+        QCOMPARE(PipwhistleApp::fittedWindowGeometry(opened, QMargins(), available), opened);
     }
 
     void dispatchMatchesExactly()

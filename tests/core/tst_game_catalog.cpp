@@ -249,11 +249,14 @@ void TestGameCatalog::shippedCatalogueLoads()
         QVERIFY2(ok, qPrintable(path));
         QCOMPARE(games.size(), 48);
         QSet<QString> ids;
+        qsizetype available = 0;
         for (const GameDefinition &game : games) {
-            QCOMPARE(game.status, GameStatus::available);
+            available += game.isAvailable() ? 1 : 0;
             QVERIFY(!game.title.isEmpty());
             ids.insert(game.id);
         }
+        // Games not built yet are coming soon (the shell's tests match each to its view).
+        QVERIFY(available >= 20);
         QCOMPARE(ids.size(), 48);
         // Every built-in game is in the shipped catalogue.
         for (const GameDefinition &game : GameCatalog::fallback())

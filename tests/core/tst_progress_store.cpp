@@ -6,7 +6,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -57,6 +59,8 @@ private slots:
     void savedFormatReadsBack();
     void readsAHandWrittenSave();
     void brokenValuesFallBackIndependently();
+    void undecodableProgressIsKeptBeforeTheNextSave();
+    void undecodableProgressFileIsKeptOnDisk();
     void rejectsMalformedRecords_data();
     void rejectsMalformedRecords();
     void rejectsMalformedProfiles_data();
@@ -331,6 +335,74 @@ void TestProgressStore::brokenValuesFallBackIndependently()
     ProgressStore store(m_store);
     QCOMPARE(store.profile(), PlayerProfile());
     QVERIFY(store.records().isEmpty());
+}
+
+// Saved progress that is there but cannot be read is copied away, once, before the next
+// save replaces it; progress that reads (or is simply absent) is never copied.
+void TestProgressStore::undecodableProgressIsKeptBeforeTheNextSave()
+{
+    const QByteArray brokenHistory = "[{\"id\": 1}]";
+    m_store.setData(ProgressStore::recordsKey, brokenHistory);
+    m_store.setData(ProgressStore::profileKey, PlayerProfile().toJson());
+    {
+        ProgressStore store(m_store);
+        QVERIFY(m_store.copies().isEmpty()); // loading writes nothing
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("saved progress could not be read.*copy 1 in memory"));
+        store.finish(maze(), 90, 3, 30);
+        QCOMPARE(m_store.copies().size(), 1);
+        QCOMPARE(m_store.copies().first().value(ProgressStore::recordsKey).toByteArray(), brokenHistory);
+        store.finish(maze(), 90, 3, 30);
+        QCOMPARE(m_store.copies().size(), 1);
+    }
+    // Now readable: no more copies.
+    ProgressStore reread(m_store);
+    QCOMPARE(reread.records().size(), 2);
+    reread.finish(maze(), 90, 3, 30);
+    QCOMPARE(m_store.copies().size(), 1);
+
+    // A first run (nothing saved) and a profile that is not binary data.
+    m_store.clear();
+    ProgressStore(m_store).finish(maze(), 90, 3, 30);
+    QVERIFY(m_store.copies().isEmpty());
+    m_store.setString(ProgressStore::profileKey, QStringLiteral("{}"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("saved progress could not be read"));
+    ProgressStore(m_store).finish(maze(), 90, 3, 30);
+    QCOMPARE(m_store.copies().size(), 1);
+    QCOMPARE(m_store.copies().first().value(ProgressStore::profileKey).toString(), QStringLiteral("{}"));
+}
+
+// On disk: the file with the unreadable profile is still there, byte for byte, beside
+// the new one, named with the time of the save.
+void TestProgressStore::undecodableProgressFileIsKeptOnDisk()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.bin");
+    QJsonObject profile = QJsonDocument::fromJson(PlayerProfile().toJson()).object();
+    profile.insert("coins", "lots"); // a newer or damaged save
+    {
+        PersistentSettingsStore disk(file);
+        disk.setData(ProgressStore::profileKey, QJsonDocument(profile).toJson());
+        disk.setString(QStringLiteral("pipwhistle.parentTimePIN.v1"), QStringLiteral("2468"));
+    }
+    QFile original(file);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+
+    m_clock->setNow(QDateTime(QDate(2026, 3, 2), QTime(9, 5, 7), m_clock->timeZone()));
+    {
+        PersistentSettingsStore disk(file);
+        ProgressStore store(disk);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("kept the unreadable values"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("saved progress could not be read.*undecodable-20260302-090507"));
+        store.finish(maze(), 80, 2, 12);
+    }
+    QFile kept(file + ".undecodable-20260302-090507");
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), before);
+    PersistentSettingsStore disk(file);
+    QCOMPARE(PlayerProfile::fromJson(*disk.data(ProgressStore::profileKey))->coins, 80 + 10);
+    QCOMPARE(*disk.string(QStringLiteral("pipwhistle.parentTimePIN.v1")), QStringLiteral("2468"));
 }
 
 void TestProgressStore::rejectsMalformedRecords_data()

@@ -16,6 +16,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
 
 namespace {
@@ -63,6 +65,8 @@ private slots:
     void promptHoldsItsReaderButton();
     void symbolWithACutInGlyph();
     void emojiInMixedTextAreInColour();
+    void feedbackBubbleKeepsItsRoom();
+    void cardTitlesAreNeverCut();
     void rimsLieOnTheEdge();
     void welcomeButtonOpensTheBook();
     void missingPictureShowsTheWash();
@@ -443,6 +447,59 @@ void TestUiViews::emojiInMixedTextAreInColour()
         }
     }
     QVERIFY2(coloured > 40, qPrintable(QString::number(coloured)));
+}
+
+// The line under a question keeps its height with or without a reply, so nothing
+// below it moves when a reply appears; an empty bubble draws nothing.
+void TestUiViews::feedbackBubbleKeepsItsRoom()
+{
+    QQuickItem *column = create(R"(Column {
+        FeedbackBubble { objectName: "bubble" }
+        Rectangle { objectName: "below"; width: 10; height: 10 }
+    })");
+    QVERIFY(column);
+    auto *bubble = column->findChild<QQuickItem *>(QStringLiteral("bubble"));
+    auto *below = column->findChild<QQuickItem *>(QStringLiteral("below"));
+    const qreal emptyY = below->y();
+    QVERIFY(emptyY > 30);
+    for (const QString &reply : {QStringLiteral("太棒了！"), QStringLiteral("再想想 💡"), QStringLiteral("☀️⬇️"),
+                                 QStringLiteral("Great!"), QString()}) {
+        bubble->setProperty("text", reply);
+        QCOMPARE(below->y(), emptyY);
+    }
+    bubble->setProperty("isGood", false);
+    QCOMPARE(below->y(), emptyY);
+}
+
+// Every catalogue title and subtitle stands whole on a card, from the narrowest card of
+// the smallest window (205 points) to the widest.
+void TestUiViews::cardTitlesAreNeverCut()
+{
+    for (const int width : {205, 240, 310}) {
+        for (const GameDefinition &game : GameCatalog::all()) {
+            QQuickItem *card = create(QStringLiteral("GameCard { width: %1; height: %2; game: ({ id: \"%3\", title: "
+                                                     "\"%4\", subtitle: \"%5\", icon: \"%6\", available: %7 }) }")
+                                          .arg(width)
+                                          .arg(qRound(width / 0.78))
+                                          .arg(game.id, game.title, game.subtitle, game.icon,
+                                               game.isAvailable() ? u"true"_s : u"false"_s)
+                                          .toUtf8());
+            QVERIFY(card);
+            for (const char *name : {"cardTitle", "cardSubtitle"}) {
+                auto *text = card->findChild<QQuickItem *>(QLatin1String(name));
+                QVERIFY(text);
+                QVERIFY2(!text->property("truncated").toBool() && text->property("lineCount").toInt() <= 2,
+                         qPrintable(u"%1 at %2: %3 (%4 px wide, %5 lines at %6 px)"_s.arg(name)
+                                       .arg(width)
+                                       .arg(text->property("plain").toString())
+                                       .arg(text->width())
+                                       .arg(text->property("lineCount").toInt())
+                                       .arg(text->property("font").value<QFont>().pixelSize())));
+            }
+            delete card;
+            m_created.removeOne(card);
+        }
+    }
 }
 
 void TestUiViews::rimsLieOnTheEdge()

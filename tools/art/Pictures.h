@@ -22,6 +22,10 @@ struct Picture
 // stage and the playground lobby.
 QList<Picture> scenes();
 
+// The picture-book pictures: a cover for each hero animal ("storybook_<animal>") and a
+// page picture for each story moment ("storybook_scene_<moment>").
+QList<Picture> storybookPictures();
+
 // One cover per game identifier, named "game_cover_<id with '_' for '-'>".
 QList<Picture> covers();
 

@@ -56,7 +56,7 @@ int main(int argc, char **argv)
     }
 
     QDir().mkpath(outDir);
-    const QList<Art::Picture> all = Art::scenes() + Art::covers();
+    const QList<Art::Picture> all = Art::scenes() + Art::storybookPictures() + Art::covers();
     int written = 0;
     for (const Art::Picture &pic : all) {
         if (!args.isEmpty()

@@ -6,6 +6,7 @@
 //    and render while the fruit falls, in Qt Quick's software renderer.
 // Run: build/tools/bench/bench_action [--ticks N] [--load THREADS] [--frames-seconds S]
 #include "Clock.h"
+#include "BenchFigures.h"
 #include "FruitCatcherGame.h"
 
 #include <QCommandLineParser>
@@ -30,30 +31,6 @@ Q_IMPORT_QML_PLUGIN(Pipwhistle_AudioPlugin)
 Q_IMPORT_QML_PLUGIN(Pipwhistle_AppPlugin)
 
 namespace {
-
-struct Summary
-{
-    double median = 0, p95 = 0, max = 0, min = 0;
-};
-
-Summary summarise(std::vector<double> values)
-{
-    Summary s;
-    if (values.empty())
-        return s;
-    std::sort(values.begin(), values.end());
-    s.min = values.front();
-    s.median = values[values.size() / 2];
-    s.p95 = values[std::min(values.size() - 1, size_t(values.size() * 0.95))];
-    s.max = values.back();
-    return s;
-}
-
-void print(const char *what, const Summary &s, size_t n)
-{
-    std::printf("%-44s n=%-4zu min %7.2f  median %7.2f  p95 %7.2f  max %7.2f ms\n", what, n, s.min, s.median,
-                s.p95, s.max);
-}
 
 // Busy threads that keep every core they are given at work until stopped.
 class Load

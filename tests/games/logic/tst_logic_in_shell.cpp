@@ -50,41 +50,7 @@ private slots:
     void clickedThrough();
     void playedThrough_data();
     void playedThrough();
-
-private:
-    // Opens the game from its shelf, in a window wide enough to show the shelf's portal,
-    // and plays it in a window of `size`.
-    QQuickItem *open(ShellFixture &f, const QString &gameId, const QSize &size);
-    void checkSaved(ShellFixture &f, const QString &gameId, int score, int stars);
 };
-
-QQuickItem *TestLogicInShell::open(ShellFixture &f, const QString &gameId, const QSize &size)
-{
-    GameDispatch::setExtraRows({}); // the real games, not the stand-in
-    if (!f.window())
-        return nullptr;
-    f.window()->resize(3400, 820); // every portal of the playground's rail in view
-    const QString shelf = ShellCatalog::shelfName(ShellCatalog::game(gameId).value(u"category"_s).toString());
-    return f.openGame(gameId, shelf, size);
-}
-
-void TestLogicInShell::checkSaved(ShellFixture &f, const QString &gameId, int score, int stars)
-{
-    GameHostController *host = f.host();
-    QVERIFY(QTest::qWaitFor([&] { return host->hasResult(); }));
-    QCOMPARE(host->resultScore(), score);
-    QCOMPARE(host->resultStars(), stars);
-    QVERIFY(f.waitShown(host->resultHeadline()));
-    QVERIFY(f.waitShown(u"下一关"_s));
-    const ProgressStore &store = f.app->progress();
-    QCOMPARE(store.records().size(), 1);
-    QCOMPARE(store.records().first().gameID, gameId);
-    QCOMPARE(store.records().first().score, score);
-    QCOMPARE(store.records().first().stars, stars);
-    // This machine may have no sound server: that note is not the game's.
-    const QStringList warnings = ShellTest::warnings().filter(QRegularExpression(u"^(?!PulseAudioService:)"_s));
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
-}
 
 void TestLogicInShell::clickedThrough_data()
 {
@@ -103,7 +69,7 @@ void TestLogicInShell::clickedThrough()
     QFETCH(QSize, size);
     Random::shared().seed(11);
     ShellFixture f;
-    QQuickItem *view = open(f, gameId, size);
+    QQuickItem *view = f.openFromShelf(gameId, size);
     QVERIFY(view);
     const auto click = [&](const QString &name) { QVERIFY(f.clickInWindow(view, name)); };
 
@@ -123,7 +89,7 @@ void TestLogicInShell::clickedThrough()
         QCOMPARE(game->turns(), 7);
         QVERIFY(f.waitShown(u"6/6 对"_s));
         f.clock.advance(MemoryMatchGame::reportMs);
-        checkSaved(f, gameId, 95, 3);
+        QVERIFY(f.savedPlay(gameId, 95, 3));
         return;
     }
 
@@ -143,7 +109,7 @@ void TestLogicInShell::clickedThrough()
         f.clock.advance(OneLineGame::pauseMs);
         QTest::qWait(20);
     }
-    checkSaved(f, gameId, 92, 3);
+    QVERIFY(f.savedPlay(gameId, 92, 3));
 }
 
 void TestLogicInShell::playedThrough_data()
@@ -159,7 +125,7 @@ void TestLogicInShell::playedThrough()
     QFETCH(QString, gameId);
     Random::shared().seed(11);
     ShellFixture f;
-    QQuickItem *view = open(f, gameId, QSize(1180, 820));
+    QQuickItem *view = f.openFromShelf(gameId, QSize(1180, 820));
     QVERIFY(view);
     QObject *object = view->property("game").value<QObject *>();
     QVERIFY(object);
@@ -206,7 +172,7 @@ void TestLogicInShell::playedThrough()
     } else {
         QFAIL("no game on the page");
     }
-    checkSaved(f, gameId, 100, 3);
+    QVERIFY(f.savedPlay(gameId, 100, 3));
 }
 
 QTEST_MAIN(TestLogicInShell)

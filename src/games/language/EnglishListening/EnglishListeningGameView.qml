@@ -119,7 +119,6 @@ GamePage {
     }
     FeedbackBubble {
         Layout.alignment: Qt.AlignHCenter
-        visible: view.game.feedback.length > 0
         text: view.game.feedback
         isGood: view.game.feedbackGood
     }

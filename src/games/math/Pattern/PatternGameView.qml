@@ -135,7 +135,6 @@ GamePage {
     }
     FeedbackBubble {
         Layout.alignment: Qt.AlignHCenter
-        visible: view.game.feedback.length > 0
         text: view.game.feedback
         isGood: view.game.feedbackGood
     }

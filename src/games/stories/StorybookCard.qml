@@ -1,0 +1,71 @@
+import QtQuick
+import Pipwhistle.Ui
+
+// The picture card of a storybook page: a tinted back card offset down and right, and in
+// front the picture (filling, cropped), a darkening gradient and the text block at the
+// bottom, clipped to rounded corners with a white rim and a shadow.
+Item {
+    id: card
+
+    property string picture
+    property color backFill
+    property real rimOpacity: 0.86
+    property real shadowOpacity: 0.34
+    property list<color> shade
+    property real sidePadding: 13
+    property real textBottomPadding: 27
+    default property alias textBlock: textHolder.data
+
+    PaintedBox {
+        x: card.sidePadding + 10
+        y: 10 + 8
+        width: front.width
+        height: front.height
+        radius: 38
+        color: card.backFill
+    }
+    SoftShadow {
+        anchors.fill: front
+        cornerRadius: 36
+        blur: 18
+        offsetY: 10
+        color: AppTheme.alpha(AppTheme.ink, card.shadowOpacity)
+    }
+    Item {
+        id: front
+        x: card.sidePadding
+        y: 10
+        width: card.width - 2 * card.sidePadding - 10
+        height: card.height - 20 - 8
+        StorybookArtImage {
+            anchors.fill: parent
+            visible: card.picture.length > 0
+            name: card.picture
+            radius: 36
+        }
+        PaintedBox {
+            anchors.fill: parent
+            radius: 36
+            fillStops: card.shade
+            fillDirection: PaintedBox.TopToBottom
+        }
+        Item {
+            id: textHolder
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            anchors.leftMargin: 28
+            anchors.rightMargin: 28
+            anchors.bottomMargin: card.textBottomPadding
+            height: childrenRect.height
+        }
+        PaintedBox {
+            anchors.fill: parent
+            radius: 36
+            color: "transparent"
+            strokeWidth: 5
+            strokeCentered: true
+            strokeColor: AppTheme.alpha("white", card.rimOpacity)
+        }
+    }
+}

@@ -1,0 +1,373 @@
+// The sound output heard on a real sound server: a private PulseAudio with a null
+// sink is started for this test alone, the program's own channels (tones, speech, the
+// feedback sounds) play through it, and the sink's monitor is recorded with parec.
+// Every clip must be heard at its time and in full however many came before it, and a
+// new clip still cuts off the last one of its channel.
+//
+// When PulseAudio or parec is missing or the server does not come up within a few
+// seconds, every case is skipped at once; every wait below has a deadline, and the
+// server and the recorder run under `timeout`, so nothing outlives a crashed test.
+#include "Clock.h"
+#include "GameAudio.h"
+#include "SettingsStore.h"
+#include "SoundChannel.h"
+#include "SpeechService.h"
+#include "TonePlayer.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int recordRate = 16000;
+constexpr int windowFrames = recordRate / 50; // 20 ms
+constexpr const char *sinkName = "pw_test_sink";
+
+// A PulseAudio server of this process alone, with one null sink, on a private
+// runtime folder. The environment points the program's sound output at it.
+class PrivateSoundServer
+{
+public:
+    bool start(QString *why)
+    {
+        const QString pulseaudio = QStandardPaths::findExecutable(u"pulseaudio"_s);
+        const QString parec = QStandardPaths::findExecutable(u"parec"_s);
+        const QString timeout = QStandardPaths::findExecutable(u"timeout"_s);
+        if (pulseaudio.isEmpty() || parec.isEmpty() || timeout.isEmpty()) {
+            *why = u"pulseaudio, parec or timeout is not installed"_s;
+            return false;
+        }
+        if (!m_dir.isValid()) {
+            *why = u"no temporary folder"_s;
+            return false;
+        }
+        m_parec = parec;
+        m_timeout = timeout;
+        m_socket = m_dir.filePath(u"pulse/native"_s);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
+        qputenv("HOME", QFile::encodeName(m_dir.path()));
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(m_socket));
+        qputenv("PULSE_CLIENTCONFIG", "/dev/null");
+        m_server.setProgram(timeout);
+        m_server.setArguments({u"-s"_s, u"KILL"_s, u"280"_s, pulseaudio, u"-n"_s, u"--daemonize=no"_s,
+                               u"--use-pid-file=no"_s, u"--exit-idle-time=-1"_s, u"--disable-shm=yes"_s,
+                               u"--log-target=stderr"_s,
+                               u"--load=module-native-protocol-unix auth-anonymous=1"_s,
+                               u"--load=module-null-sink sink_name=%1 rate=44100 channels=2"_s.arg(
+                                   QLatin1String(sinkName)),
+                               u"--load=module-always-sink"_s});
+        m_server.setProcessChannelMode(QProcess::MergedChannels);
+        m_server.start();
+        if (!m_server.waitForStarted(3000)) {
+            *why = u"pulseaudio did not start"_s;
+            return false;
+        }
+        const QDeadlineTimer deadline(5000);
+        while (!QFileInfo::exists(m_socket)) {
+            if (deadline.hasExpired() || m_server.waitForFinished(50)) {
+                *why = u"pulseaudio did not come up: "_s + QString::fromLocal8Bit(m_server.readAll()).trimmed();
+                stop();
+                return false;
+            }
+        }
+        return true;
+    }
+
+    void stop() { end(m_server); }
+
+    // Ends a process started under `timeout`: the terminate signal is passed on to
+    // the program it runs; killing `timeout` itself would leave the program behind.
+    static void end(QProcess &process)
+    {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        process.terminate();
+        if (!process.waitForFinished(3000)) {
+            process.kill();
+            process.waitForFinished(3000);
+        }
+    }
+
+    ~PrivateSoundServer() { stop(); }
+
+    // Starts recording the sink's monitor as 16 kHz mono 16-bit samples.
+    std::unique_ptr<QProcess> record() const
+    {
+        auto recorder = std::make_unique<QProcess>();
+        recorder->setProgram(m_timeout);
+        recorder->setArguments({u"-s"_s, u"KILL"_s, u"240"_s, m_parec, u"--server=unix:"_s + m_socket,
+                                u"--device=%1.monitor"_s.arg(QLatin1String(sinkName)), u"--raw"_s,
+                                u"--format=s16le"_s, u"--channels=1"_s, u"--rate=%1"_s.arg(recordRate),
+                                u"--latency-msec=20"_s});
+        recorder->start();
+        return recorder;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_server;
+    QString m_parec;
+    QString m_timeout;
+    QString m_socket;
+};
+
+PrivateSoundServer *server = nullptr;
+QString serverProblem;
+
+// The loudness of each 20 ms window of a recording or of a clip.
+QVector<double> windowLevels(const QVector<float> &samples, int rate)
+{
+    const int frames = std::max(1, rate / 50);
+    QVector<double> levels;
+    for (qsizetype start = 0; start + frames <= samples.size(); start += frames) {
+        double sum = 0;
+        for (qsizetype i = start; i < start + frames; ++i)
+            sum += double(samples[i]) * samples[i];
+        levels << std::sqrt(sum / frames);
+    }
+    return levels;
+}
+
+// One clip as the program handed it to a channel, and when.
+struct Sounded
+{
+    QString what;
+    PcmClip clip;
+    double volume = 1;
+    double at = 0; // seconds since the recording began
+};
+
+} // namespace
+
+class SoundOutputTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    MemorySettingsStore m_settings;
+    std::unique_ptr<QProcess> m_recorder;
+    QElapsedTimer m_since;
+    QByteArray m_recorded;
+    QList<Sounded> m_sounded;
+    int m_outstanding = 0;
+    QString m_label;
+
+    void listenTo(SoundChannel &channel)
+    {
+        connect(&channel, &SoundChannel::started, this, [this](const PcmClip &clip, double volume, bool) {
+            m_sounded << Sounded{m_label, clip, volume, m_since.nsecsElapsed() / 1e9};
+            --m_outstanding;
+        });
+    }
+
+    void startRecording()
+    {
+        m_recorded.clear();
+        m_sounded.clear();
+        m_recorder = server->record();
+        QVERIFY(m_recorder->waitForStarted(3000));
+        m_since.start();
+        // The monitor delivers samples once the recording stream runs.
+        QTRY_VERIFY_WITH_TIMEOUT((m_recorded += m_recorder->readAllStandardOutput()).size() > 0, 5000);
+        m_since.restart();
+        m_recorded.clear();
+        m_recorder->readAllStandardOutput();
+    }
+
+    QVector<float> stopRecording()
+    {
+        QTest::qWait(400); // the tail of the last clip
+        m_recorded += m_recorder->readAllStandardOutput();
+        PrivateSoundServer::end(*m_recorder);
+        m_recorded += m_recorder->readAllStandardOutput();
+        QVector<float> samples(m_recorded.size() / 2);
+        const auto *raw = reinterpret_cast<const qint16 *>(m_recorded.constData());
+        for (qsizetype i = 0; i < samples.size(); ++i)
+            samples[i] = raw[i] / 32768.0f;
+        return samples;
+    }
+
+    // Runs `sound`, which starts `channels` clips, and waits for them to be handed to
+    // their channels and to finish, plus a short silence.
+    bool sound(const QString &label, int channels, const std::function<void()> &sound)
+    {
+        m_label = label;
+        m_outstanding = channels;
+        const qsizetype before = m_sounded.size();
+        sound();
+        QDeadlineTimer deadline(5000);
+        while (m_outstanding > 0 && !deadline.hasExpired()) {
+            QTest::qWait(5);
+            m_recorded += m_recorder->readAllStandardOutput();
+        }
+        if (m_outstanding > 0)
+            return false;
+        double longest = 0;
+        for (qsizetype i = before; i < m_sounded.size(); ++i)
+            longest = std::max(longest, m_sounded[i].clip.seconds());
+        const QDeadlineTimer done(qint64((longest + 0.12) * 1000));
+        while (!done.hasExpired()) {
+            QTest::qWait(5);
+            m_recorded += m_recorder->readAllStandardOutput();
+        }
+        return true;
+    }
+
+    // The recording's window levels shifted by the output latency: the first loud
+    // window marks the start of the first clip.
+    static double outputDelay(const QVector<double> &heard, const Sounded &first, double threshold)
+    {
+        const auto onset = std::find_if(heard.begin(), heard.end(), [&](double l) { return l > threshold; });
+        if (onset == heard.end())
+            return -1;
+        // The first clip's own first loud window.
+        const QVector<double> own = windowLevels(first.clip.samples, first.clip.sampleRate);
+        const auto ownOnset = std::find_if(own.begin(), own.end(), [&](double l) { return l * first.volume > threshold; });
+        const double ownStart = (ownOnset - own.begin()) * 0.02;
+        return (onset - heard.begin()) * 0.02 - first.at - ownStart;
+    }
+
+    // The share of a clip's loud stretches that the recording holds near their time.
+    static double heardShare(const QVector<double> &heard, const Sounded &s, double delay)
+    {
+        const QVector<double> own = windowLevels(s.clip.samples, s.clip.sampleRate);
+        int loud = 0;
+        int found = 0;
+        for (qsizetype w = 0; w < own.size(); ++w) {
+            const double level = own[w] * s.volume;
+            if (level < 0.03)
+                continue;
+            ++loud;
+            const qsizetype at = qsizetype(std::lround((s.at + delay) / 0.02)) + w;
+            double best = 0;
+            for (qsizetype k = at - 4; k <= at + 4; ++k) { // ±80 ms
+                if (k >= 0 && k < heard.size())
+                    best = std::max(best, heard[k]);
+            }
+            if (best > level * 0.3)
+                ++found;
+        }
+        return loud == 0 ? 1.0 : double(found) / loud;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!server)
+            QSKIP(qPrintable(u"no private sound server: "_s + serverProblem));
+        SettingsStore::setStandard(&m_settings);
+        const QDeadlineTimer deadline(5000);
+        while (!SoundChannel::hasOutputDevice() && !deadline.hasExpired())
+            QTest::qWait(50);
+        QVERIFY2(SoundChannel::hasOutputDevice(), "the program sees no audio output on the private server");
+        listenTo(TonePlayer::shared().channel());
+        listenTo(SpeechService::shared().channel());
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_recorder)
+            PrivateSoundServer::end(*m_recorder);
+        if (server)
+            server->stop();
+    }
+
+    // A hundred clips in a row through the tone, speech and feedback channels.
+    void everyClipIsHeardInFull()
+    {
+        startRecording();
+        const QStringList words{u"cat"_s, u"sun"_s, u"red"_s, u"dog"_s, u"one"_s};
+        const QStringList characters{u"山"_s, u"水"_s, u"火"_s};
+        struct Kind
+        {
+            QString name;
+            int clips; // how many channels it sounds on
+            std::function<void(int)> sound;
+        };
+        const QList<Kind> kinds{
+            {u"tone"_s, 1, [](int i) { TonePlayer::shared().play(440 + 20 * (i % 7), 0.2); }},
+            {u"English speech"_s, 1,
+             [&](int i) { SpeechService::shared().speak(words.at(i % words.size()), u"en-US"_s, 0.5f); }},
+            {u"right answer"_s, 2, [](int) { GameAudio::correct(); }},
+            {u"Chinese speech"_s, 1,
+             [&](int i) { SpeechService::shared().speak(characters.at(i % characters.size()), u"zh-CN"_s, 0.5f); }},
+            {u"wrong answer"_s, 2, [](int) { GameAudio::wrong(); }},
+        };
+        int clips = 0;
+        for (int i = 0; clips < 100; ++i) {
+            const Kind &kind = kinds.at(i % kinds.size());
+            QVERIFY2(sound(u"%1 %2"_s.arg(kind.name).arg(i), kind.clips, [&] { kind.sound(i); }),
+                     qPrintable(u"clip %1 never reached its channel"_s.arg(i)));
+            clips += kind.clips;
+        }
+        const QVector<double> heard = windowLevels(stopRecording(), recordRate);
+        QVERIFY(m_sounded.size() >= 100);
+
+        const double delay = outputDelay(heard, m_sounded.first(), 0.02);
+        QVERIFY2(delay >= 0 && delay < 1.0, qPrintable(u"first clip heard with a delay of %1 s"_s.arg(delay)));
+        QStringList missing;
+        for (qsizetype i = 0; i < m_sounded.size(); ++i) {
+            const double share = heardShare(heard, m_sounded[i], delay);
+            if (share < 0.75)
+                missing << u"#%1 %2 (%3% heard)"_s.arg(i).arg(m_sounded[i].what).arg(qRound(share * 100));
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(u"%1 of %2 clips not heard in full: "_s.arg(missing.size())
+                                                   .arg(m_sounded.size())
+                                               + missing.join(u", ")));
+    }
+
+    // A new tone cuts off a long one: after the short second tone, silence.
+    void aNewClipCutsOffTheLast()
+    {
+        startRecording();
+        QVERIFY(sound(u"first clip of many"_s, 1, [] { TonePlayer::shared().play(330, 0.2); }));
+        m_label = u"long"_s;
+        m_outstanding = 1;
+        TonePlayer::shared().play(500, 3.0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_outstanding, 0, 3000);
+        QTest::qWait(600);
+        QVERIFY(sound(u"short"_s, 1, [] { TonePlayer::shared().play(700, 0.2); }));
+        QTest::qWait(800);
+        const QVector<double> heard = windowLevels(stopRecording(), recordRate);
+        const double delay = outputDelay(heard, m_sounded.first(), 0.02);
+        QVERIFY(delay >= 0 && delay < 1.0);
+        const Sounded &shortTone = m_sounded.last();
+        QVERIFY(heardShare(heard, m_sounded[1], delay) > 0.1); // the long tone began
+        QVERIFY(heardShare(heard, shortTone, delay) >= 0.75);
+        // From 0.3 s after the short tone's end until the long one would have ended, silence.
+        const qsizetype from = qsizetype((shortTone.at + delay + shortTone.clip.seconds() + 0.3) / 0.02);
+        const qsizetype to = std::min(heard.size(), qsizetype((m_sounded[1].at + delay + 3.0) / 0.02));
+        QVERIFY(to - from > 20);
+        for (qsizetype w = from; w < to; ++w)
+            QVERIFY2(heard[w] < 0.01, qPrintable(u"sound at %1 s after the short tone"_s.arg((w - from) * 0.02)));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    // The environment must point at the private server before the program's sound
+    // output first looks for devices.
+    PrivateSoundServer privateServer;
+    if (privateServer.start(&serverProblem))
+        server = &privateServer;
+    QCoreApplication app(argc, argv);
+    SoundOutputTest test;
+    const int failed = QTest::qExec(&test, argc, argv);
+    privateServer.stop();
+    return failed;
+}
+
+#include "tst_sound_output.moc"

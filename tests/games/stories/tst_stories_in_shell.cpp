@@ -1,0 +1,122 @@
+// The stories games played in the running application: opened from their shelves and
+// played to the completion card with the play saved, at the usual size and in a small
+// window. The books are read by real input: a drag across the page, the buttons and
+// the arrow keys; the round games by clicks on their cells and names.
+
+#include "GameHostController.h"
+#include "InstrumentEarsGame.h"
+#include "PictureBookGame.h"
+#include "Random.h"
+#include "ShellWindowTest.h"
+#include "SpeechService.h"
+#include "StoryChainGame.h"
+#include "TrackingBallsGame.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class TestStoriesInShell : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        SpeechService::setRemoteEndpoint(QUrl()); // Chinese is spoken locally: no network
+    }
+    void played_data();
+    void played();
+
+private:
+    void readBook(ShellFixture &f, QQuickItem *view, StorybookReader *reader);
+};
+
+void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookReader *reader)
+{
+    QQuickItem *pager = ShellTest::findNamed(view, u"pager"_s);
+    QVERIFY(pager && ShellTest::isShown(pager));
+    QVERIFY(f.waitShown(reader->coverTitle()));
+    // A drag from right to left across the page opens the book.
+    const QPointF from = pager->mapToScene(QPointF(pager->width() * 0.7, pager->height() / 2));
+    QTest::mousePress(f.window(), Qt::LeftButton, {}, from.toPoint());
+    for (int step = 1; step <= 6; ++step)
+        QTest::mouseMove(f.window(), (from - QPointF(step * 25, 0)).toPoint(), 10);
+    QTest::mouseRelease(f.window(), Qt::LeftButton, {}, (from - QPointF(150, 0)).toPoint());
+    QTRY_COMPARE(reader->page(), 1);
+    QVERIFY(f.waitShown(reader->header()));
+    // Back to the cover and forward again by the buttons.
+    QVERIFY(f.clickInWindow(view, u"previous"_s));
+    QTRY_COMPARE(reader->page(), 0);
+    while (reader->page() < reader->pageCount()) {
+        const int page = reader->page();
+        QVERIFY(f.clickInWindow(view, u"next"_s));
+        QTRY_COMPARE(reader->page(), page + 1);
+    }
+    QVERIFY(f.waitShown(reader->pageBadge(reader->pageCount())));
+    QVERIFY(f.waitShown(reader->nextText()));
+    QVERIFY(f.clickInWindow(view, u"next"_s));
+}
+
+void TestStoriesInShell::played_data()
+{
+    QTest::addColumn<QString>("gameId");
+    QTest::addColumn<QSize>("size");
+    for (const QSize size : {QSize(1180, 820), QSize(800, 600)}) {
+        const QByteArray suffix = size.width() == 800 ? " small" : "";
+        for (const char *id : {"story-chain", "picture-book", "tracking-balls", "instrument-ears"})
+            QTest::newRow(id + suffix) << QString::fromLatin1(id) << size;
+    }
+}
+
+void TestStoriesInShell::played()
+{
+    QFETCH(QString, gameId);
+    QFETCH(QSize, size);
+    Random::shared().seed(11);
+    ShellFixture f;
+    QQuickItem *view = f.openFromShelf(gameId, size);
+    QVERIFY(view);
+    QObject *object = view->property("game").value<QObject *>();
+    QVERIFY(object);
+    const auto settle = [&](int ms) {
+        f.clock.advance(ms);
+        QTest::qWait(10);
+    };
+
+    if (auto *reader = qobject_cast<StorybookReader *>(object)) {
+        readBook(f, view, reader);
+        QVERIFY(f.savedPlay(gameId, 100, 3));
+    } else if (auto *game = qobject_cast<TrackingBallsGame *>(object)) {
+        for (int r = 0; r < 5; ++r) {
+            settle(TrackingBallsGame::leadInMs + int(game->current().path.size()) * TrackingBallsGame::cellMs);
+            QVERIFY(game->accepting());
+            if (r == 0) {
+                QVERIFY(f.clickInWindow(view, u"cell%1"_s.arg(game->current().path.first())));
+                QVERIFY(ShellFixture::bubbleShows(view, game->feedback()));
+                settle(TrackingBallsGame::replayMs);
+                settle(TrackingBallsGame::leadInMs + int(game->current().path.size()) * TrackingBallsGame::cellMs);
+            }
+            QVERIFY(f.clickInWindow(view, u"cell%1"_s.arg(game->current().path.last())));
+            QVERIFY(game->locked());
+            settle(TrackingBallsGame::pauseMs);
+        }
+        QVERIFY(f.savedPlay(gameId, 92, 3));
+    } else if (auto *game = qobject_cast<InstrumentEarsGame *>(object)) {
+        for (int r = 0; r < 5; ++r) {
+            const int answer = int(game->choices().indexOf(game->current().answer));
+            if (r == 0) {
+                QVERIFY(f.clickInWindow(view, u"choice%1"_s.arg((answer + 1) % 4)));
+                QVERIFY(ShellFixture::bubbleShows(view, game->feedback()));
+            }
+            QVERIFY(f.clickInWindow(view, u"choice%1"_s.arg(answer)));
+            QVERIFY(game->locked());
+            settle(InstrumentEarsGame::pauseMs);
+        }
+        QVERIFY(f.savedPlay(gameId, 92, 3));
+    } else {
+        QFAIL("not a stories game");
+    }
+}
+
+QTEST_MAIN(TestStoriesInShell)
+#include "tst_stories_in_shell.moc"

@@ -1,0 +1,150 @@
+// Figures of the picture-book reader in Qt Quick's software renderer:
+//  - first show: from building the game page of a book to its first frame on screen,
+//    the cover picture and the pictures of the pages next to it included;
+//  - page turn: how long each frame takes to synchronise and render while the pager
+//    moves, by a finger's drag and by the buttons' animated turns.
+// Run: build/tools/bench/bench_storybook [--game picture-book|story-chain] [--turns N]
+#include "BenchFigures.h"
+#include "StorybookReader.h"
+
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
+Q_IMPORT_QML_PLUGIN(Pipwhistle_AudioPlugin)
+Q_IMPORT_QML_PLUGIN(Pipwhistle_AppPlugin)
+
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption gameOption(QStringLiteral("game"), QStringLiteral("The book game."), QStringLiteral("id"),
+                                  QStringLiteral("picture-book"));
+    QCommandLineOption turnsOption(QStringLiteral("turns"), QStringLiteral("Pages to turn."), QStringLiteral("n"),
+                                   QStringLiteral("10"));
+    parser.addOptions({gameOption, turnsOption});
+    parser.process(app);
+
+    QQmlEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    QQuickWindow window;
+    window.resize(1180, 820);
+    window.show();
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<double> frames;
+    qint64 frameStart = 0;
+    qint64 firstFrameAt = -1;
+    QObject::connect(&window, &QQuickWindow::beforeSynchronizing, &window,
+                     [&] { frameStart = clock.nsecsElapsed(); }, Qt::DirectConnection);
+    QObject::connect(&window, &QQuickWindow::afterRendering, &window, [&] {
+        frames.push_back((clock.nsecsElapsed() - frameStart) / 1e6);
+        if (firstFrameAt < 0)
+            firstFrameAt = clock.nsecsElapsed();
+    }, Qt::DirectConnection);
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
+
+    // First show.
+    const qint64 buildAt = clock.nsecsElapsed();
+    firstFrameAt = -1;
+    QQmlComponent component(&engine);
+    component.setData(QStringLiteral(R"(
+        import QtQuick
+        import Pipwhistle.App
+        Item {
+            property alias page: page
+            RootState { id: state }
+            GameHostView { id: page; anchors.fill: parent; gameId: "%1"; timeController: state.timeController }
+        })").arg(parser.value(gameOption)).toUtf8(), QUrl());
+    std::unique_ptr<QObject> object(component.create());
+    auto *root = qobject_cast<QQuickItem *>(object.get());
+    if (!root) {
+        std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
+        return 1;
+    }
+    root->setParentItem(window.contentItem());
+    root->setSize(window.size());
+    window.update();
+    QEventLoop shown;
+    // The book is shown once a frame has been drawn with the reader's pager in it.
+    const auto pagerShown = [&] {
+        auto *page = root->property("page").value<QQuickItem *>();
+        auto *game = page ? page->property("gameView").value<QQuickItem *>() : nullptr;
+        return game && game->property("game").value<StorybookReader *>() != nullptr;
+    };
+    QObject::connect(&window, &QQuickWindow::frameSwapped, &shown, [&] {
+        if (firstFrameAt >= 0 && pagerShown())
+            shown.quit();
+        else {
+            firstFrameAt = -1;
+            window.update();
+        }
+    });
+    shown.exec();
+    std::printf("%-44s %7.2f ms\n", "first show of a book (build to first frame)", (firstFrameAt - buildAt) / 1e6);
+
+    auto *view = root->property("page").value<QQuickItem *>()->property("gameView").value<QQuickItem *>();
+    auto *reader = view ? view->property("game").value<StorybookReader *>() : nullptr;
+    if (!reader) {
+        std::fprintf(stderr, "the reader did not come\n");
+        return 1;
+    }
+    QObject::connect(&window, &QQuickWindow::frameSwapped, &window, [&] { window.update(); });
+
+    // Drags: a finger pulls the page 300 points to the left over 30 frames, then lets go.
+    frames.clear();
+    const int turns = parser.value(turnsOption).toInt();
+    QEventLoop dragging;
+    int step = 0;
+    QTimer dragTimer;
+    QObject::connect(&dragTimer, &QTimer::timeout, &dragging, [&] {
+        DragTracker *drag = reader->pageDrag();
+        const int phase = step % 45;
+        if (phase == 0)
+            drag->press(800, 300);
+        else if (phase <= 30)
+            drag->move(800 - phase * 10, 300);
+        else if (phase == 31)
+            drag->release(500, 300);
+        if (++step >= turns * 45 || reader->page() >= reader->pageCount())
+            dragging.quit();
+    });
+    dragTimer.start(16);
+    dragging.exec();
+    print("frame time, pages dragged (software)", summarise(frames), frames.size());
+
+    // Buttons: animated turns back to the cover, one every 0.4 s.
+    frames.clear();
+    QEventLoop turning;
+    QTimer turnTimer;
+    QObject::connect(&turnTimer, &QTimer::timeout, &turning, [&] {
+        if (reader->page() == 0) {
+            turning.quit();
+            return;
+        }
+        reader->turn(reader->page() - 1);
+    });
+    turnTimer.start(400);
+    turning.exec();
+    print("frame time, pages turned by button (software)", summarise(frames), frames.size());
+    return 0;
+}
