@@ -16,11 +16,15 @@ struct Picture
     QString name;
     QSize size;
     std::function<void(QPainter &)> paint;
+    bool transparent = false; // kept with its alpha channel (figures stand on any page)
 };
 
 // The full-page storybook scenes: the welcome cover, the playground world, the game
 // stage and the playground lobby.
 QList<Picture> scenes();
+
+// The figures on transparent canvases: the dress-up doll's looks and the milk tea.
+QList<Picture> figures();
 
 // One cover per game identifier, named "game_cover_<id with '_' for '-'>".
 QList<Picture> covers();
