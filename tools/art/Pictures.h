@@ -16,6 +16,7 @@ struct Picture
     QString name;
     QSize size;
     std::function<void(QPainter &)> paint;
+    bool transparent = false; // kept with its alpha channel (figures stand on any page)
 };
 
 // The full-page storybook scenes: the welcome cover, the playground world, the game
@@ -25,6 +26,9 @@ QList<Picture> scenes();
 // The picture-book pictures: a cover for each hero animal ("storybook_<animal>") and a
 // page picture for each story moment ("storybook_scene_<moment>").
 QList<Picture> storybookPictures();
+
+// The figures on transparent canvases: the dress-up doll's looks and the milk tea.
+QList<Picture> figures();
 
 // One cover per game identifier, named "game_cover_<id with '_' for '-'>".
 QList<Picture> covers();

@@ -56,7 +56,7 @@ int main(int argc, char **argv)
     }
 
     QDir().mkpath(outDir);
-    const QList<Art::Picture> all = Art::scenes() + Art::storybookPictures() + Art::covers();
+    const QList<Art::Picture> all = Art::scenes() + Art::storybookPictures() + Art::figures() + Art::covers();
     int written = 0;
     for (const Art::Picture &pic : all) {
         if (!args.isEmpty()
@@ -71,7 +71,8 @@ int main(int argc, char **argv)
             pic.paint(p);
         }
         const QString path = outDir + QLatin1Char('/') + pic.name + QStringLiteral(".png");
-        if (!img.convertToFormat(QImage::Format_RGB32).save(path)) {
+        const QImage out = pic.transparent ? img.convertToFormat(QImage::Format_ARGB32) : img.convertToFormat(QImage::Format_RGB32);
+        if (!out.save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
