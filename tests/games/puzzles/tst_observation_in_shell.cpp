@@ -1,0 +1,110 @@
+// The puzzle and observation games played in the running application: opened from their
+// shelf card, played to the completion card with the play saved. What's missing and the
+// rotating blocks are played by clicks in the window, at the usual size and in a small
+// one.
+
+#include "GameHostController.h"
+#include "Random.h"
+#include "RotatingBlocksGame.h"
+#include "ShellCatalog.h"
+#include "ShellWindowTest.h"
+#include "SpeechService.h"
+#include "WhatsMissingGame.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class TestObservationInShell : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        SpeechService::setRemoteEndpoint(QUrl()); // Chinese is spoken locally: no network
+    }
+
+    void clickedThroughInTheWindow_data()
+    {
+        QTest::addColumn<QString>("gameId");
+        QTest::addColumn<QString>("shelf");
+        QTest::addColumn<QSize>("windowSize");
+        QTest::addColumn<int>("score");
+        for (const QSize size : {QSize(1180, 820), QSize(800, 600)}) {
+            const QByteArray suffix = size.width() == 800 ? " in a small window" : "";
+            QTest::newRow("whats-missing" + suffix) << u"whats-missing"_s << u"协调记忆"_s << size << 90;
+            QTest::newRow("rotating-blocks" + suffix) << u"rotating-blocks"_s << u"逻辑思维"_s << size << 92;
+        }
+    }
+    void clickedThroughInTheWindow()
+    {
+        QFETCH(QString, gameId);
+        QFETCH(QString, shelf);
+        QFETCH(QSize, windowSize);
+        QFETCH(int, score);
+
+        Random::shared().seed(17);
+        ShellFixture f;
+        GameDispatch::setExtraRows({}); // the real games, not the stand-in
+        QVERIFY(f.window());
+        // The shelves of these games lie further along the playground's rail than a
+        // small window shows; the game itself is played at the size under test.
+        f.window()->resize(3600, 820);
+        QQuickItem *view = f.openGame(gameId, shelf, windowSize);
+        QVERIFY(view);
+        GameHostController *host = f.host();
+        auto *game = view->property("game").value<RoundQuizGame *>();
+        QVERIFY(game);
+        const auto click = [&](const QString &name) { QVERIFY(f.clickInWindow(view, name)); };
+
+        const int rounds = int(game->session().size());
+        for (int r = 0; r < rounds; ++r) {
+            QCOMPARE(game->round(), r);
+            if (auto *missing = qobject_cast<WhatsMissingGame *>(game)) {
+                QVERIFY(missing->showingAll());
+                f.clock.advance(WhatsMissingGame::rememberMs);
+                QVERIFY(!missing->showingAll());
+                QVERIFY(ShellTest::isShown(f.text(u"刚才这里是谁？"_s)));
+                const int right = int(missing->choices().indexOf(missing->current().answer()));
+                if (r == 0) {
+                    click(u"tile%1"_s.arg((right + 1) % 3));
+                    QVERIFY(ShellFixture::bubbleShows(view, missing->feedback()));
+                }
+                click(u"tile%1"_s.arg(right));
+            } else if (auto *blocks = qobject_cast<RotatingBlocksGame *>(game)) {
+                const QList<int> target = blocks->current().target;
+                for (int i = 0; i < 6; ++i) {
+                    while (blocks->orientations()[i] != target[i])
+                        click(u"block%1"_s.arg(i));
+                    if (r == 0 && i == 0) {
+                        // One turn too many: the mistake; three more bring it back.
+                        for (int k = 0; k < 4; ++k)
+                            click(u"block0"_s);
+                    }
+                }
+            }
+            if (r == 0) {
+                QCOMPARE(game->wrongAttempt(), 1);
+            }
+            QVERIFY(game->locked());
+            QVERIFY(ShellFixture::bubbleShows(view, game->feedback()));
+            f.clock.advance(game->rules().pauseMs);
+            QTest::qWait(20);
+        }
+
+        QVERIFY(QTest::qWaitFor([&] { return host->hasResult(); }));
+        QCOMPARE(host->resultScore(), score);
+        QVERIFY(f.waitShown(host->resultHeadline()));
+        QVERIFY(f.waitShown(u"下一关"_s));
+        ProgressStore &store = f.app->progress();
+        QCOMPARE(store.records().size(), 1);
+        QCOMPARE(store.records().first().gameID, gameId);
+        QCOMPARE(store.records().first().score, score);
+        // This machine may have no sound server: that note is not the game's.
+        const QStringList warnings = ShellTest::warnings().filter(QRegularExpression(u"^(?!PulseAudioService:)"_s));
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestObservationInShell)
+#include "tst_observation_in_shell.moc"
