@@ -87,15 +87,9 @@ Item {
             Layout.leftMargin: 42
             Layout.rightMargin: 42
             Layout.bottomMargin: 24
-            // A finished game lies blurred and inert under the card: drawn from a
-            // picture of down to a quarter of its size, smoothly scaled up. The blur
-            // grows with the card's entrance and lifts at once with "下一关".
-            property real blurDivisor: 1
+            // A finished game lies blurred and inert under the card: a blurred still of
+            // it fades in with the card's entrance and goes at once with "下一关".
             enabled: !host.hasResult
-            layer.enabled: host.hasResult
-            layer.smooth: true
-            layer.textureSize: Qt.size(Math.max(1, Math.round(width / blurDivisor)),
-                                       Math.max(1, Math.round(height / blurDivisor)))
 
             Loader {
                 id: gameLoader
@@ -108,6 +102,8 @@ Item {
                 height: gameArea.height / fit
                 scale: fit
                 transformOrigin: Item.TopLeft
+                // The sharp game gives way to its blurred still.
+                opacity: frost.visible ? 1 - frost.opacity : 1
 
                 // Builds the view of the current play (the "正在建造" card when the game
                 // has none) and hands the play's completion callback to its game.
@@ -125,6 +121,23 @@ Item {
                 }
                 active: false
                 onLoaded: host.attachView(item)
+            }
+            FrostedSnapshot {
+                id: frost
+                anchors.fill: parent
+                source: gameLoader
+                radius: 7
+                visible: host.hasResult && ready
+                opacity: 0
+                onReadyChanged: if (ready) frostIn.restart()
+                NumberAnimation on opacity {
+                    id: frostIn
+                    running: false
+                    from: 0
+                    to: 1
+                    duration: 450
+                    easing.type: Easing.OutCubic
+                }
             }
         }
     }
@@ -144,17 +157,18 @@ Item {
         onVisibleChanged: {
             if (visible) {
                 opacity = 0
-                gameArea.blurDivisor = 1
                 finishing.restart()
+                frost.capture()
             } else {
                 finishing.stop()
-                gameArea.blurDivisor = 1
+                frostIn.stop()
+                frost.opacity = 0
+                frost.clear()
             }
         }
-        ParallelAnimation {
+        NumberAnimation {
             id: finishing
-            NumberAnimation { target: dimming; property: "opacity"; to: 1; duration: 450; easing.type: Easing.OutCubic }
-            NumberAnimation { target: gameArea; property: "blurDivisor"; to: 4; duration: 450; easing.type: Easing.OutCubic }
+            target: dimming; property: "opacity"; to: 1; duration: 450; easing.type: Easing.OutCubic
         }
         MouseArea {
             anchors.fill: parent

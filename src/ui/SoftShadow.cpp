@@ -1,56 +1,13 @@
 #include "SoftShadow.h"
 
 #include "Assign.h"
+#include "ImageBlur.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QQuickWindow>
 
 #include <cmath>
-#include <vector>
-
-namespace {
-
-// One horizontal and one vertical pass of a box blur of half-width r over an 8-bit
-// alpha image (edges clamp to transparent).
-void boxBlur(QImage &image, int r)
-{
-    if (r < 1)
-        return;
-    const int w = image.width();
-    const int h = image.height();
-    std::vector<int> line(size_t(qMax(w, h)));
-    const int span = 2 * r + 1;
-    for (int y = 0; y < h; ++y) {
-        uchar *row = image.scanLine(y);
-        int sum = 0;
-        for (int x = -r; x <= r; ++x)
-            sum += (x >= 0 && x < w) ? row[x] : 0;
-        for (int x = 0; x < w; ++x) {
-            line[size_t(x)] = sum / span;
-            const int out = x - r;
-            const int in = x + r + 1;
-            sum += (in < w ? row[in] : 0) - (out >= 0 ? row[out] : 0);
-        }
-        for (int x = 0; x < w; ++x)
-            row[x] = uchar(line[size_t(x)]);
-    }
-    for (int x = 0; x < w; ++x) {
-        int sum = 0;
-        for (int y = -r; y <= r; ++y)
-            sum += (y >= 0 && y < h) ? image.scanLine(y)[x] : 0;
-        for (int y = 0; y < h; ++y) {
-            line[size_t(y)] = sum / span;
-            const int out = y - r;
-            const int in = y + r + 1;
-            sum += (in < h ? image.scanLine(in)[x] : 0) - (out >= 0 ? image.scanLine(out)[x] : 0);
-        }
-        for (int y = 0; y < h; ++y)
-            image.scanLine(y)[x] = uchar(line[size_t(y)]);
-    }
-}
-
-} // namespace
 
 SoftShadow::SoftShadow(QQuickItem *parent)
     : QQuickItem(parent)
@@ -81,11 +38,7 @@ QImage SoftShadow::render(QSizeF size, qreal radius, qreal blur, const QColor &c
         path.addRoundedRect(QRectF(m, m, size.width(), size.height()), r, r);
         p.fillPath(path, Qt::black);
     }
-    // Three box passes approximate a Gaussian of standard deviation blur / 2.
-    const qreal sigma = blur / 2 * dpr;
-    const int boxRadius = int(std::lround((std::sqrt(4 * sigma * sigma + 1) - 1) / 2));
-    for (int pass = 0; pass < 3; ++pass)
-        boxBlur(mask, boxRadius);
+    ImageBlur::gaussian(mask, blur / 2 * dpr);
 
     QImage result(pixels, QImage::Format_ARGB32_Premultiplied);
     result.fill(Qt::transparent);

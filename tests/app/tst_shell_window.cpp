@@ -152,6 +152,10 @@ private slots:
         QCOMPARE(store.records().first().seconds, 42);
         // The finished game lies under the card and takes no taps.
         QVERIFY(!stackTop(f)->property("gameView").value<QQuickItem *>()->isEnabled());
+        // ... and under a blurred still of it, which goes with "下一关".
+        const auto frosted = [](QQuickItem *i) { return i->inherits("FrostedSnapshot"); };
+        QQuickItem *frost = nullptr;
+        QTRY_VERIFY((frost = ShellTest::findItem(stackTop(f), frosted)) && frost->property("ready").toBool());
         // The dimming layer lies over the top bar too: the way back is through "下一关".
         ShellTest::click(f.window(), f.text(u"返回书架"_s));
         ShellTest::click(f.window(), f.timeChip());
@@ -168,6 +172,7 @@ private slots:
         QTest::mouseClick(f.window(), Qt::LeftButton, Qt::NoModifier, next);
         QVERIFY(f.waitGone(u"游戏完成！"_s));
         QVERIFY(host->playId() != firstPlay);
+        QVERIFY(!frost->property("ready").toBool() && !frost->isVisible());
         QCOMPARE(store.records().size(), 1);
         f.clock.advance(5'000);
         QVERIFY(f.clickText(u"满分交卷"_s));

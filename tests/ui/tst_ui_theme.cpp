@@ -1,6 +1,7 @@
 // The theme's constants, the layout rules of the welcome cover, the press spring and
 // the wrong-answer shake.
 #include "AppTheme.h"
+#include "FrostedSnapshot.h"
 #include "Fonts.h"
 #include "PaintedBox.h"
 #include "SoftShadow.h"
@@ -34,6 +35,7 @@ private slots:
     void shakeOffsets();
     void gradientBrushes();
     void shadowPicture();
+    void blurredPicture();
 };
 
 void TestUiTheme::namedColours()
@@ -238,6 +240,49 @@ void TestUiTheme::shadowPicture()
     QVERIFY(qAlpha(shadow.pixel(m - 4, m + 30)) > 0);
     QVERIFY(qAlpha(shadow.pixel(m - 4, m + 30)) < qAlpha(shadow.pixel(m + 4, m + 30)));
     QVERIFY(SoftShadow::render(QSizeF(0, 0), 0, 10, Qt::black, 1.0).isNull());
+}
+
+void TestUiTheme::blurredPicture()
+{
+    // A still of a finished game: red beside blue. Blurred, it keeps its colours up to its
+    // border (no dark rim, nothing turned transparent) and the two colours meet in an even
+    // ramp, with no steps of the blocks a picture scaled up from a quarter of its size has.
+    QImage still(120, 40, QImage::Format_ARGB32_Premultiplied);
+    still.fill(QColor(220, 40, 40));
+    for (int y = 0; y < still.height(); ++y)
+        for (int x = 60; x < still.width(); ++x)
+            still.setPixel(x, y, qRgb(40, 60, 220));
+    // Blur 8 points on a still taken at half size: a Gaussian of 4 pixels.
+    const QImage soft = FrostedSnapshot::blurred(still, 8, 0.5);
+    QCOMPARE(soft.size(), still.size());
+    QCOMPARE(soft.pixel(0, 0), qRgb(220, 40, 40));
+    QCOMPARE(soft.pixel(119, 39), qRgb(40, 60, 220));
+    for (int y : {0, 20, 39}) {
+        int previous = qRed(soft.pixel(0, y));
+        for (int x = 1; x < soft.width(); ++x) {
+            const QRgb p = soft.pixel(x, y);
+            QCOMPARE(qAlpha(p), 255);
+            QVERIFY2(qRed(p) <= previous && previous - qRed(p) <= 20,
+                     qPrintable(QStringLiteral("step of %1 at x=%2").arg(previous - qRed(p)).arg(x)));
+            previous = qRed(p);
+        }
+    }
+    // The meeting line is blurred over about two standard deviations each side.
+    QVERIFY(qRed(soft.pixel(52, 20)) > 200);
+    QVERIFY(qRed(soft.pixel(56, 20)) < 200);
+    QVERIFY(qRed(soft.pixel(67, 20)) < 60);
+
+    // Fine detail is gone: a checkerboard of 2-pixel squares turns an even grey.
+    QImage checker(64, 64, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            checker.setPixel(x, y, ((x / 2 + y / 2) % 2) ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    const QImage grey = FrostedSnapshot::blurred(checker, 8, 0.5);
+    for (int y = 8; y < 56; y += 5)
+        for (int x = 8; x < 56; x += 3)
+            QVERIFY(qAbs(qGray(grey.pixel(x, y)) - 128) <= 6);
+
+    QVERIFY(FrostedSnapshot::blurred(QImage(), 8, 0.5).isNull());
 }
 
 QTEST_MAIN(TestUiTheme)
