@@ -1,6 +1,7 @@
 // The theme's constants, the layout rules of the welcome cover, the press spring and
 // the wrong-answer shake.
 #include "AppTheme.h"
+#include "EmojiHalo.h"
 #include "FrostedSnapshot.h"
 #include "Fonts.h"
 #include "PaintedBox.h"
@@ -36,6 +37,7 @@ private slots:
     void gradientBrushes();
     void shadowPicture();
     void blurredPicture();
+    void emojiHalo();
 };
 
 void TestUiTheme::namedColours()
@@ -283,6 +285,28 @@ void TestUiTheme::blurredPicture()
             QVERIFY(qAbs(qGray(grey.pixel(x, y)) - 128) <= 6);
 
     QVERIFY(FrostedSnapshot::blurred(QImage(), 8, 0.5).isNull());
+}
+
+void TestUiTheme::emojiHalo()
+{
+    // The fox's halo: white where the fox is, fading out beyond its silhouette, nothing at
+    // the picture's corners; the picture itself keeps no colour of the emoji.
+    const QImage halo = EmojiHalo::render(QStringLiteral("🦊"), 40, QSizeF(64, 64), 3, QColor(255, 255, 255, 204), 1.0);
+    QCOMPARE(halo.size(), QSize(64, 64));
+    const QRgb middle = halo.pixel(32, 32);
+    QVERIFY(qAlpha(middle) > 150);
+    QCOMPARE(qRed(middle), qAlpha(middle)); // white, premultiplied
+    QCOMPARE(qBlue(middle), qAlpha(middle));
+    QCOMPARE(qAlpha(halo.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(halo.pixel(63, 63)), 0);
+    // Along the middle row the halo rises from nothing to the glyph and falls again.
+    int firstLit = -1;
+    for (int x = 0; x < 64 && firstLit < 0; ++x)
+        if (qAlpha(halo.pixel(x, 32)) > 0)
+            firstLit = x;
+    QVERIFY2(firstLit > 0 && firstLit < 24, qPrintable(QString::number(firstLit)));
+    QVERIFY(qAlpha(halo.pixel(firstLit, 32)) < qAlpha(halo.pixel(firstLit + 4, 32)));
+    QVERIFY(EmojiHalo::render(QString(), 40, QSizeF(64, 64), 3, Qt::white, 1.0).isNull());
 }
 
 QTEST_MAIN(TestUiTheme)

@@ -58,11 +58,21 @@ Item {
             height: board.cell
             emoji: "🦊"
             pixelSize: Math.max(1, board.cell * 0.68)
-            style: Text.Outline
-            styleColor: Qt.rgba(1, 1, 1, 0.8)
             scale: board.game.foxScale
             rotation: board.game.foxTurn
             Accessible.name: "小狐狸"
+
+            // A soft white halo rings the fox.
+            EmojiHalo {
+                z: -1
+                anchors.centerIn: parent
+                width: parent.width + 12
+                height: parent.height + 12
+                emoji: fox.emoji
+                pixelSize: fox.pixelSize
+                color: Qt.rgba(1, 1, 1, 0.8)
+                blur: 3
+            }
 
             Behavior on x { NumberAnimation { duration: 280; easing.type: Easing.InOutQuad } }
             Behavior on y { NumberAnimation { duration: 280; easing.type: Easing.InOutQuad } }

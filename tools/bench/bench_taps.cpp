@@ -1,0 +1,203 @@
+// Tap to changed frame: from a child's tap to the end of the first frame that shows
+// what the tap changed, at 1366×1024 unless --size says otherwise, in the renderer Qt
+// picks (run under Xvfb for OpenGL on llvmpipe; QT_QUICK_BACKEND=software for the
+// software renderer):
+//  - opening each shelf from its portal on the playground (a click),
+//  - opening each playable game from its shelf (the shelf's own openGame, as its card
+//    calls it),
+//  - the first answer tap in the character match and in English listening (a click).
+// Run: xvfb-run -s "-screen 0 1366x1024x24" build/tools/bench/bench_taps [--runs N]
+#include "BenchFigures.h"
+#include "GameHostController.h"
+#include "ShellCatalog.h"
+#include "ShellWindowTest.h"
+
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QWheelEvent>
+
+#include <atomic>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace {
+
+// Watches the window's frames: the frame prepared when `shows()` (asked on the interface
+// thread, just before the frame is synchronised) first turns true is the changed frame,
+// and the tap's time ends when that frame has been swapped onto the screen.
+class FrameWatch
+{
+public:
+    explicit FrameWatch(QQuickWindow *window)
+    {
+        m_clock.start();
+        QObject::connect(window, &QQuickWindow::afterAnimating, window, [this] {
+            if (m_armed && m_shows && m_shows())
+                m_showingFrame = true;
+        }, Qt::DirectConnection);
+        QObject::connect(window, &QQuickWindow::frameSwapped, window, [this] {
+            if (m_showingFrame.exchange(false) && m_armed.exchange(false))
+                m_doneNs = m_clock.nsecsElapsed();
+        }, Qt::DirectConnection);
+    }
+
+    // Milliseconds from the tap to the changed frame on screen, or -1 when none came.
+    double time(const std::function<void()> &tap, std::function<bool()> shows)
+    {
+        m_shows = std::move(shows);
+        m_doneNs = -1;
+        m_showingFrame = false;
+        m_armed = true;
+        const qint64 start = m_clock.nsecsElapsed();
+        tap();
+        const bool came = QTest::qWaitFor([&] { return m_doneNs >= 0; }, 5000);
+        m_armed = false;
+        return came ? (m_doneNs - start) / 1e6 : -1;
+    }
+
+private:
+    QElapsedTimer m_clock;
+    std::function<bool()> m_shows;
+    std::atomic<bool> m_armed{false};
+    std::atomic<bool> m_showingFrame{false};
+    std::atomic<qint64> m_doneNs{-1};
+};
+
+QQuickItem *stackOf(ShellFixture &f)
+{
+    return ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
+}
+
+int depth(QQuickItem *stack)
+{
+    return stack->property("depth").toInt();
+}
+
+bool settled(QQuickItem *stack, int wanted)
+{
+    return QTest::qWaitFor([&] { return !stack->property("busy").toBool() && depth(stack) == wanted; }, 5000);
+}
+
+// Turns the playground's rail by the wheel until the portal of `shelf` lies whole in
+// the window.
+QQuickItem *portalInView(ShellFixture &f, const QString &shelf)
+{
+    QQuickItem *rail = ShellTest::findNamed(f.root(), QStringLiteral("portalRail"));
+    for (int turn = 0; rail && turn < 60; ++turn) {
+        QQuickItem *label = f.text(shelf);
+        if (label) {
+            const QPointF c = label->mapToScene(QPointF(label->width() / 2, label->height() / 2));
+            if (c.x() > 80 && c.x() < f.window()->width() - 80)
+                return label;
+        }
+        const bool right = !label || label->mapToScene(QPointF()).x() > f.window()->width() / 2;
+        const QPointF over = rail->mapToScene(QPointF(rail->width() / 2, rail->height() / 2));
+        QWheelEvent wheel(over, f.window()->mapToGlobal(over), QPoint(), QPoint(0, right ? -120 : 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QGuiApplication::sendEvent(f.window(), &wheel);
+        QTest::qWait(30);
+    }
+    return nullptr;
+}
+
+QObject *playOnTop(ShellFixture &f)
+{
+    GameHostController *host = f.host();
+    QQuickItem *page = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->property("host").value<GameHostController *>(); });
+    QQuickItem *view = page ? page->property("gameView").value<QQuickItem *>() : nullptr;
+    return host && view ? view->property("game").value<QObject *>() : nullptr;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication application(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Rounds over every tap."), QStringLiteral("n"),
+                                  QStringLiteral("3"));
+    QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"),
+                                  QStringLiteral("1366x1024"));
+    parser.addOptions({runsOption, sizeOption});
+    parser.process(application);
+    const int runs = qMax(1, parser.value(runsOption).toInt());
+    const QStringList dims = parser.value(sizeOption).split(QLatin1Char('x'));
+    const QSize size(dims.value(0).toInt(), dims.value(1).toInt());
+
+    ShellFixture f;
+    GameDispatch::setExtraRows({}); // the real games
+    if (!f.window())
+        return 1;
+    f.window()->resize(size);
+    FrameWatch frames(f.window());
+    std::map<QString, std::vector<double>> shelfTimes, gameTimes, answerTimes;
+
+    // Into the playground, as a parent first does.
+    if (!f.clickText(QStringLiteral("进入豆铃乐园")) || !f.waitShown(QStringLiteral("首次使用，请设置四位家长密码")))
+        return 1;
+    f.typeInto(QStringLiteral("setupPin"), QStringLiteral("2468"));
+    if (!f.clickText(QStringLiteral("确定，进入乐园")) || !f.waitGone(QStringLiteral("设置娱乐时间")))
+        return 1;
+    QTest::qWait(500);
+    QQuickItem *stack = stackOf(f);
+
+    for (int run = 0; run < runs; ++run) {
+        for (const QString &category : ShellCatalog::categories()) {
+            const QString shelf = ShellCatalog::shelfName(category);
+            QQuickItem *portal = portalInView(f, shelf);
+            if (!portal || !settled(stack, 1))
+                return std::fprintf(stderr, "no portal for %s\n", qPrintable(shelf)), 1;
+            QTest::qWait(200);
+            shelfTimes[shelf].push_back(frames.time([&] { ShellTest::click(f.window(), portal); },
+                                                    [&] { return depth(stack) == 2; }));
+            settled(stack, 2);
+            QTest::qWait(200);
+
+            for (const QVariant &entry : ShellCatalog::games(category)) {
+                const QVariantMap game = entry.toMap();
+                if (!game.value(QStringLiteral("available")).toBool())
+                    continue;
+                QQuickItem *shelfPage = stack->property("currentItem").value<QQuickItem *>();
+                const QString id = game.value(QStringLiteral("id")).toString();
+                gameTimes[id].push_back(frames.time(
+                    [&] { QMetaObject::invokeMethod(shelfPage, "openGame", Q_ARG(QVariant, game)); },
+                    [&] { return depth(stack) == 3 && playOnTop(f); }));
+                settled(stack, 3);
+                QTest::qWait(300);
+
+                // The first answer of the quiz games a child meets first.
+                if (id == QLatin1String("chinese-match") || id == QLatin1String("english-listen")) {
+                    QObject *play = playOnTop(f);
+                    QQuickItem *tile = ShellTest::findNamed(f.root(), QStringLiteral("tile0"));
+                    if (play && tile)
+                        answerTimes[id].push_back(frames.time(
+                            [&] { ShellTest::click(f.window(), tile); },
+                            [&] { return !play->property("feedback").toString().isEmpty(); }));
+                }
+                f.clickText(QStringLiteral("返回书架"));
+                settled(stack, 2);
+                QTest::qWait(200);
+            }
+            f.clickText(QStringLiteral("返回类型"));
+            settled(stack, 1);
+        }
+    }
+
+    std::printf("tap to changed frame at %dx%d, %d rounds (ms):\n", size.width(), size.height(), runs);
+    const auto report = [](const char *what, const std::map<QString, std::vector<double>> &times) {
+        std::vector<double> all;
+        for (const auto &[name, values] : times) {
+            print(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(what), name)), summarise(values), values.size());
+            all.insert(all.end(), values.begin(), values.end());
+        }
+        print(qPrintable(QStringLiteral("%1, all").arg(QLatin1String(what))), summarise(all), all.size());
+    };
+    report("open shelf", shelfTimes);
+    report("open game", gameTimes);
+    report("first answer", answerTimes);
+    return 0;
+}
