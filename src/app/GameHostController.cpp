@@ -86,10 +86,14 @@ void GameHostController::attachView(QObject *viewItem)
 {
     if (!viewItem || !m_play)
         return;
+    // Every game view stands on GameView, which holds its game.
     auto *view = qobject_cast<GameView *>(viewItem);
-    GameBase *game = view ? view->game()
-                          : qobject_cast<GameBase *>(viewItem->property("game").value<QObject *>());
-    if (game)
+    if (!view) {
+        qWarning("GameHostController: the view of %s is not a GameView; its plays cannot be recorded",
+                 qPrintable(m_play->game.id));
+        return;
+    }
+    if (GameBase *game = view->game())
         game->setOnComplete(completionForCurrentPlay());
 }
 

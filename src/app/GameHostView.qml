@@ -120,7 +120,7 @@ Item {
                     active = true
                 }
                 active: false
-                onLoaded: host.attachView(item)
+                onLoaded: if (!host.underConstruction) host.attachView(item)
             }
             FrostedSnapshot {
                 id: frost

@@ -5,6 +5,7 @@
 #include "GameCatalog.h"
 #include "GameDispatch.h"
 #include "GameHostController.h"
+#include "GameView.h"
 #include "PipwhistleApp.h"
 #include "ProgressStore.h"
 #include "SettingsStore.h"
@@ -27,12 +28,12 @@ public:
     void reportLater(int ms, qint64 score, qint64 stars) { completeAfter(ms, score, stars); }
 };
 
-// What the host reads of a game view: its root item's `game` property.
+// What the host reads of a game view: the game its GameView holds.
 struct FakeView
 {
-    QObject item;
+    GameView item;
     ScriptedGame *game = new ScriptedGame(&item);
-    FakeView() { item.setProperty("game", QVariant::fromValue<QObject *>(game)); }
+    FakeView() { item.setGame(game); }
 };
 
 // A host page with a game of `id` on it.

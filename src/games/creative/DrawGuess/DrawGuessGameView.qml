@@ -2,16 +2,17 @@ import QtQuick
 import QtQuick.Layouts
 import Pipwhistle.Ui
 import Pipwhistle.Games.Creative
+import Pipwhistle.Games.Common
 
 // 魔法画画猜猜: the thing to draw, the board on its white card, the brush colours with
 // undo and clear, and the mascot's line beside the guess button.
-Item {
+GameView {
     id: view
 
     implicitHeight: 8 + header.implicitHeight + 14 + 240 + 14 + tools.implicitHeight + 14
                     + bottom.implicitHeight + 16
 
-    property DrawGuessGame game: DrawGuessGame {}
+    game: DrawGuessGame {}
 
     Component.onCompleted: game.appear()
 

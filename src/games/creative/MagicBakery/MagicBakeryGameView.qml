@@ -7,13 +7,13 @@ import Pipwhistle.Games.Creative
 // 梦幻奶茶屋: over the stage picture, the header with its step badge; then the barista,
 // the cup stage (grabbed and swung sideways to shake) and the controls: flavours,
 // topping chips, the seal button and, once sealed, the give button.
-Item {
+GameView {
     id: view
 
     // The least height: the header over the taller of the cup stage and the controls.
     implicitHeight: 8 + 12 + header.implicitHeight + 8 + Math.max(360, controls.implicitHeight + 26) + 12 + 8
 
-    property MagicBakeryGame game: MagicBakeryGame {}
+    game: MagicBakeryGame {}
 
     Component.onCompleted: game.appear()
 

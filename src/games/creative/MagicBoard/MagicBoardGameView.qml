@@ -2,16 +2,17 @@ import QtQuick
 import QtQuick.Layouts
 import Pipwhistle.Ui
 import Pipwhistle.Games.Creative
+import Pipwhistle.Games.Common
 
 // 魔法画板: the title with the work counter, the board with its sticker strip, the brush
 // colours and widths, the stickers with undo and clear, and the finish control.
-Item {
+GameView {
     id: view
 
     implicitHeight: 8 + header.implicitHeight + 12 + 220 + 12 + tools.implicitHeight + 12
                     + stickers.implicitHeight + 12 + finish.implicitHeight + 16
 
-    property MagicBoardGame game: MagicBoardGame {}
+    game: MagicBoardGame {}
 
     ColumnLayout {
         anchors.fill: parent

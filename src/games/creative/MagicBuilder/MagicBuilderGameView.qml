@@ -2,15 +2,16 @@ import QtQuick
 import QtQuick.Layouts
 import Pipwhistle.Ui
 import Pipwhistle.Games.Creative
+import Pipwhistle.Games.Common
 
 // 魔法建造工坊: the palette of six parts beside the board of twelve cells; the finish
 // control comes up once six cells are filled.
-Item {
+GameView {
     id: view
 
     implicitHeight: Math.max(palette.implicitHeight, board.implicitHeight) + 8 + 16
 
-    property MagicBuilderGame game: MagicBuilderGame {}
+    game: MagicBuilderGame {}
 
     Component.onCompleted: game.appear()
 

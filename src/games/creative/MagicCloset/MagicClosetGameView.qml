@@ -6,12 +6,12 @@ import Pipwhistle.Games.Creative
 
 // 魔法换装秀场: the doll on a lit stage (dragged sideways to change her look) with her
 // accessory, and the panel of looks, accessories and the finish control.
-Item {
+GameView {
     id: view
 
     implicitHeight: panelColumn.implicitHeight + 32 + 24 + 16
 
-    property MagicClosetGame game: MagicClosetGame {}
+    game: MagicClosetGame {}
 
     Component.onCompleted: game.appear()
 

@@ -2,15 +2,16 @@ import QtQuick
 import QtQuick.Layouts
 import Pipwhistle.Ui
 import Pipwhistle.Games.Creative
+import Pipwhistle.Games.Common
 
 // 宠物魔法小屋: the pet card beside the four task cards, the finish control once all
 // four are done, and the feedback line.
-Item {
+GameView {
     id: view
 
     implicitHeight: column.implicitHeight + 8 + 16
 
-    property PetCareGame game: PetCareGame {}
+    game: PetCareGame {}
 
     Component.onCompleted: game.appear()
 
