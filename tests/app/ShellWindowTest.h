@@ -104,13 +104,6 @@ public:
     // game is then played in a window of `playSize` when that is valid. Fails the test
     // (and returns nullptr) when the page does not come.
     QQuickItem *openGame(const QString &gameId, const QString &shelf, const QSize &playSize = {});
-    // openGame() for the real game of `gameId` from its own shelf, in a window wide
-    // enough to show every portal, played in a window of `playSize`.
-    QQuickItem *openFromItsShelf(const QString &gameId, const QSize &playSize);
-    // Waits for the completion card of a play reported as (score, stars), checks that the
-    // play is the one saved record and that nothing but a missing sound server was
-    // warned about. Fails the test otherwise.
-    void checkSaved(const QString &gameId, int score, int stars);
     // openGame() for one of the real games, from the shelf its catalogue entry names, in a
     // window wide enough to show every portal of the playground's rail.
     QQuickItem *openFromShelf(const QString &gameId, const QSize &playSize);

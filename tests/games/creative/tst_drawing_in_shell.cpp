@@ -24,7 +24,7 @@ private slots:
         QFETCH(QSize, windowSize);
         Random::shared().seed(5);
         ShellFixture f;
-        const auto [view, game] = openPlay<DrawGuessGame>(f, u"draw-guess"_s, u"协调记忆"_s, windowSize);
+        const auto [view, game] = openPlay<DrawGuessGame>(f, u"draw-guess"_s, windowSize);
         QVERIFY(view && game);
         auto *board = qobject_cast<DrawingBoard *>(named(view, u"drawingBoard"_s));
         QVERIFY(board && inWindow(board));
@@ -64,7 +64,7 @@ private slots:
     {
         QFETCH(QSize, windowSize);
         ShellFixture f;
-        const auto [view, game] = openPlay<MagicBoardGame>(f, u"free-canvas"_s, u"协调记忆"_s, windowSize);
+        const auto [view, game] = openPlay<MagicBoardGame>(f, u"free-canvas"_s, windowSize);
         QVERIFY(view && game);
         auto *board = qobject_cast<DrawingBoard *>(named(view, u"drawingBoard"_s));
         QVERIFY(board && inWindow(board));

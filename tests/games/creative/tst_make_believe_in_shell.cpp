@@ -24,7 +24,7 @@ private slots:
     {
         QFETCH(QSize, windowSize);
         ShellFixture f;
-        const auto [view, game] = openPlay<MagicClosetGame>(f, u"magic-closet"_s, u"装扮"_s, windowSize);
+        const auto [view, game] = openPlay<MagicClosetGame>(f, u"magic-closet"_s, windowSize);
         QVERIFY(view && game);
         QQuickItem *doll = named(view, u"doll"_s);
         QVERIFY(doll);
@@ -61,7 +61,7 @@ private slots:
         QFETCH(QSize, windowSize);
         ShellFixture f;
         f.settings.setString(QLatin1String(PetCareGame::petKey), u"<i>🐰</i>"_s);
-        const auto [view, game] = openPlay<PetCareGame>(f, u"pet-care"_s, u"装扮"_s, windowSize);
+        const auto [view, game] = openPlay<PetCareGame>(f, u"pet-care"_s, windowSize);
         QVERIFY(view && game);
         // The stored pet is shown as it is stored, markup and all.
         QQuickItem *pet = named(view, u"pet"_s);
@@ -83,7 +83,7 @@ private slots:
     {
         QFETCH(QSize, windowSize);
         ShellFixture f;
-        const auto [view, game] = openPlay<MagicBuilderGame>(f, u"magic-builder"_s, u"装扮"_s, windowSize);
+        const auto [view, game] = openPlay<MagicBuilderGame>(f, u"magic-builder"_s, windowSize);
         QVERIFY(view && game);
         QVERIFY(f.clickInWindow(view, u"cell0"_s));
         QVERIFY(f.clickInWindow(view, u"part1"_s));
@@ -104,7 +104,7 @@ private slots:
     {
         QFETCH(QSize, windowSize);
         ShellFixture f;
-        const auto [view, game] = openPlay<MagicBakeryGame>(f, u"magic-bakery"_s, u"装扮"_s, windowSize);
+        const auto [view, game] = openPlay<MagicBakeryGame>(f, u"magic-bakery"_s, windowSize);
         QVERIFY(view && game);
         QQuickItem *cup = named(view, u"cupStage"_s);
         const QPointF cupCentre = sceneCentre(cup);

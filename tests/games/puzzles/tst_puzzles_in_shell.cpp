@@ -61,7 +61,7 @@ void TestPuzzlesInShell::clickedThrough()
     QFETCH(QSize, size);
     Random::shared().seed(11);
     ShellFixture f;
-    QQuickItem *view = f.openFromItsShelf(gameId, size);
+    QQuickItem *view = f.openFromShelf(gameId, size);
     QVERIFY(view);
     const auto click = [&](const QString &name) { QVERIFY(f.clickInWindow(view, name)); };
 
@@ -83,7 +83,7 @@ void TestPuzzlesInShell::clickedThrough()
             f.clock.advance(BubbleBlasterGame::pauseMs);
             QTest::qWait(20);
         }
-        f.checkSaved(gameId, 92, 3);
+        QVERIFY(f.savedPlay(gameId, 92, 3));
         return;
     }
 
@@ -101,7 +101,7 @@ void TestPuzzlesInShell::clickedThrough()
     QVERIFY(f.waitShown(u"65 步"_s));
     QVERIFY(!ShellTest::findNamed(view, u"padDown"_s)->isEnabled());
     f.clock.advance(MazeGame::reportMs);
-    f.checkSaved(gameId, 70, 2);
+    QVERIFY(f.savedPlay(gameId, 70, 2));
 }
 
 QTEST_MAIN(TestPuzzlesInShell)
