@@ -7,16 +7,12 @@
 // Run: build/tools/bench/bench_action [--ticks N] [--load THREADS] [--frames-seconds S]
 #include "Clock.h"
 #include "BenchFigures.h"
+#include "BenchPage.h"
 #include "FruitCatcherGame.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QGuiApplication>
-#include <QQmlComponent>
-#include <QQmlEngine>
-#include <QQuickItem>
-#include <QQuickWindow>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -24,6 +20,7 @@
 #include <atomic>
 #include <cstdio>
 #include <thread>
+#include <utility>
 #include <vector>
 
 Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
@@ -83,61 +80,18 @@ std::vector<double> tickLateness(int ticks)
     return lateness;
 }
 
-struct Frames
+// Times frames of the fruit catcher's page while the fruit falls; the frames that draw a
+// tick or a move are told apart.
+FrameTimer frameTimes(double seconds)
 {
-    std::vector<double> all;     // every frame
-    std::vector<double> changed; // the frames that draw a change of the game (a tick, a move)
-};
-
-// Times frames of the fruit catcher's page while the fruit falls: from the start of a
-// frame (animations advanced) to the end of its rendering (polish, sync and render).
-Frames frameTimes(double seconds)
-{
-    QQmlEngine engine;
-    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-    QQmlComponent component(&engine);
-    component.setData(R"(
-        import QtQuick
-        import Pipwhistle.App
-        Item {
-            property alias page: page
-            RootState { id: state }
-            GameHostView { id: page; anchors.fill: parent; gameId: "fruit-catcher"; timeController: state.timeController }
-        })", QUrl());
-    std::unique_ptr<QObject> object(component.create());
-    if (!object) {
-        std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
-        return {};
-    }
-    Frames frames;
+    BenchPage page(QStringLiteral("fruit-catcher"), QSize(1180, 820));
     bool gameChanged = false;
-    auto *root = qobject_cast<QQuickItem *>(object.get());
-    QQuickWindow window;
-    window.resize(1180, 820);
-    root->setParentItem(window.contentItem());
-    root->setSize(window.size());
-    window.show();
-
-    QElapsedTimer clock;
-    clock.start();
-    qint64 frameStart = 0;
-    bool drawsChange = false;
-    QObject::connect(&window, &QQuickWindow::afterAnimating, &window, [&] {
-        frameStart = clock.nsecsElapsed();
-        drawsChange = std::exchange(gameChanged, false);
-    }, Qt::DirectConnection);
-    QObject::connect(&window, &QQuickWindow::afterRendering, &window, [&] {
-        const double ms = (clock.nsecsElapsed() - frameStart) / 1e6;
-        frames.all.push_back(ms);
-        if (drawsChange)
-            frames.changed.push_back(ms);
-    }, Qt::DirectConnection);
-    QObject::connect(&window, &QQuickWindow::frameSwapped, &window, [&] { window.update(); });
+    FrameTimer frames(page.window, true);
+    frames.markChanges([&] { return std::exchange(gameChanged, false); });
 
     QEventLoop loop;
     QTimer::singleShot(400, &loop, [&] {
-        auto *view = root->property("page").value<QQuickItem *>()->property("gameView").value<QQuickItem *>();
-        auto *game = view ? view->property("game").value<FruitCatcherGame *>() : nullptr;
+        auto *game = page.game<FruitCatcherGame>();
         if (!game) {
             std::fprintf(stderr, "the fruit catcher did not come\n");
             loop.quit();
@@ -145,7 +99,7 @@ Frames frameTimes(double seconds)
         }
         QObject::connect(game, &FruitCatcherGame::changed, &loop, [&] { gameChanged = true; });
         game->start();
-        frames = {}; // from the start of the fall
+        frames.clear(); // from the start of the fall
         // The basket moves now and then, as a child's would.
         auto *mover = new QTimer(&loop);
         QObject::connect(mover, &QTimer::timeout, game, [game] {
@@ -162,9 +116,7 @@ Frames frameTimes(double seconds)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    useSoftwareRenderer();
     QGuiApplication app(argc, argv);
 
     QCommandLineParser parser;
@@ -189,12 +141,12 @@ int main(int argc, char **argv)
         const std::vector<double> loaded = tickLateness(ticks);
         print("tick lateness, every core busy", summarise(loaded), loaded.size());
     }
-    const Frames frames = frameTimes(parser.value(framesOption).toDouble());
+    const FrameTimer frames = frameTimes(parser.value(framesOption).toDouble());
     print("frame time while the fruit falls (software)", summarise(frames.all), frames.all.size());
     print("  frames that draw a tick or a move", summarise(frames.changed), frames.changed.size());
     {
         Load load(threads);
-        const Frames loaded = frameTimes(parser.value(framesOption).toDouble());
+        const FrameTimer loaded = frameTimes(parser.value(framesOption).toDouble());
         print("frame time, every core busy (software)", summarise(loaded.all), loaded.all.size());
         print("  frames that draw a tick or a move", summarise(loaded.changed), loaded.changed.size());
     }

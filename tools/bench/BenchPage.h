@@ -1,0 +1,112 @@
+#pragma once
+
+// What the frame benchmarks share: a game's page as the host shows it, alone in a
+// window, and the time each of the window's frames takes.
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Call before the application object: the offscreen platform unless another is asked
+// for, and Qt Quick's software renderer, the renderer of a machine without graphics.
+inline void useSoftwareRenderer()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+}
+
+// The game page of `gameId` filling a shown window of `size`.
+class BenchPage
+{
+public:
+    BenchPage(const QString &gameId, QSize size)
+    {
+        m_engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+        QQmlComponent component(&m_engine);
+        component.setData(QStringLiteral(R"(
+            import QtQuick
+            import Pipwhistle.App
+            Item {
+                property alias page: page
+                RootState { id: state }
+                GameHostView { id: page; anchors.fill: parent; gameId: "%1"; timeController: state.timeController }
+            })").arg(gameId).toUtf8(), QUrl());
+        m_object.reset(component.create());
+        auto *root = qobject_cast<QQuickItem *>(m_object.get());
+        if (!root) {
+            std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
+            return;
+        }
+        window.resize(size);
+        root->setParentItem(window.contentItem());
+        root->setSize(window.size());
+        window.show();
+    }
+
+    // The game on the page once its view has come, else null.
+    template <typename Game>
+    Game *game() const
+    {
+        auto *root = qobject_cast<QQuickItem *>(m_object.get());
+        auto *page = root ? root->property("page").value<QQuickItem *>() : nullptr;
+        auto *view = page ? page->property("gameView").value<QQuickItem *>() : nullptr;
+        return view ? view->property("game").value<Game *>() : nullptr;
+    }
+
+    QQuickWindow window;
+
+private:
+    QQmlEngine m_engine;
+    std::unique_ptr<QObject> m_object;
+};
+
+// Times each frame of a window from its start (animations advanced) to the end of its
+// rendering (polish, synchronisation and rendering); a frame is also counted among the
+// `changed` ones when `changedSince()` was true as it started. With `keepDrawing`, a new
+// frame is asked for as soon as one is on screen, so that idle frames are timed too.
+class FrameTimer
+{
+public:
+    FrameTimer(QQuickWindow &window, bool keepDrawing)
+    {
+        m_clock.start();
+        QObject::connect(&window, &QQuickWindow::afterAnimating, &window, [this] {
+            m_frameStart = m_clock.nsecsElapsed();
+            m_drawsChange = m_changed && m_changed();
+        }, Qt::DirectConnection);
+        QObject::connect(&window, &QQuickWindow::afterRendering, &window, [this] {
+            const double ms = (m_clock.nsecsElapsed() - m_frameStart) / 1e6;
+            all.push_back(ms);
+            if (m_drawsChange)
+                changed.push_back(ms);
+        }, Qt::DirectConnection);
+        if (keepDrawing)
+            QObject::connect(&window, &QQuickWindow::frameSwapped, &window, [&window] { window.update(); });
+    }
+
+    // Asked at the start of each frame: whether the frame draws a change worth telling apart.
+    void markChanges(std::function<bool()> changedSince) { m_changed = std::move(changedSince); }
+    void clear()
+    {
+        all.clear();
+        changed.clear();
+    }
+
+    std::vector<double> all;
+    std::vector<double> changed;
+
+private:
+    QElapsedTimer m_clock;
+    qint64 m_frameStart = 0;
+    bool m_drawsChange = false;
+    std::function<bool()> m_changed;
+};
