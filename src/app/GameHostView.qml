@@ -8,7 +8,7 @@ import Pipwhistle.App
 // the time chip) over the game view chosen for the game's identifier. When the play
 // reports, the game is blurred and dimmed under the completion card; "下一关" builds the
 // game afresh as a new play.
-Item {
+FocusScope {
     id: page
 
     property alias gameId: host.gameId
@@ -93,6 +93,9 @@ Item {
 
             Loader {
                 id: gameLoader
+                // The page's keyboard focus goes to the game: a game that plays by keys
+                // asks for it inside its own view.
+                focus: true
                 // A game lays itself out in the whole area. Where the window is shorter
                 // than the least height the game's layout needs (its view's
                 // implicitHeight), the game is drawn smaller so that all of it shows.

@@ -44,6 +44,11 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
     QTest::mouseRelease(f.window(), Qt::LeftButton, {}, (from - QPointF(150, 0)).toPoint());
     QTRY_COMPARE(reader->page(), 1);
     QVERIFY(f.waitShown(reader->header()));
+    // The arrow keys turn the pages too.
+    QTest::keyClick(f.window(), Qt::Key_Right);
+    QTRY_COMPARE(reader->page(), 2);
+    QTest::keyClick(f.window(), Qt::Key_Left);
+    QTRY_COMPARE(reader->page(), 1);
     // Back to the cover and forward again by the buttons.
     QVERIFY(f.clickInWindow(view, u"previous"_s));
     QTRY_COMPARE(reader->page(), 0);
