@@ -82,6 +82,11 @@ void PaintedBox::paintOutline(QPainter *painter, const QRectF &box, qreal radius
     QPen pen(brush(m_strokeColor, m_strokeStops, m_strokeDirection), m_strokeWidth, Qt::SolidLine, Qt::FlatCap,
              Qt::MiterJoin);
     pen.setMiterLimit(10);
+    if (m_strokeDash > 0) {
+        // The pattern is counted in line widths.
+        const qreal dash = m_strokeDash / m_strokeWidth;
+        pen.setDashPattern({dash, dash});
+    }
     painter->setPen(pen);
     painter->setBrush(Qt::NoBrush);
     painter->drawRoundedRect(line, lr, lr);
@@ -113,6 +118,12 @@ void PaintedBox::restyle()
 void PaintedBox::setStrokeCentered(bool centered)
 {
     if (assignChanged(m_strokeCentered, centered))
+        restyle();
+}
+
+void PaintedBox::setStrokeDash(qreal dash)
+{
+    if (assignChanged(m_strokeDash, dash))
         restyle();
 }
 

@@ -8,8 +8,9 @@
 // A rounded rectangle filled and outlined with a solid colour or an evenly spaced
 // gradient, running down, across or corner to corner (the gradient is stretched with
 // the box, so a diagonal one runs exactly from the top-left to the bottom-right
-// corner). The outline lies inside the box, or, with `strokeCentered`, on its edge, half
-// of it outside (a rim stroked over a card). Painted once per size or style change.
+// corner). The outline, solid or dashed, lies inside the box, or, with `strokeCentered`,
+// on its edge, half of it outside (a rim stroked over a card). Painted once per size or
+// style change.
 class PaintedBox : public QQuickPaintedItem
 {
     Q_OBJECT
@@ -23,6 +24,9 @@ class PaintedBox : public QQuickPaintedItem
     Q_PROPERTY(QList<QColor> strokeStops READ strokeStops WRITE setStrokeStops NOTIFY styleChanged FINAL)
     Q_PROPERTY(Direction strokeDirection READ strokeDirection WRITE setStrokeDirection NOTIFY styleChanged FINAL)
     Q_PROPERTY(bool strokeCentered READ strokeCentered WRITE setStrokeCentered NOTIFY styleChanged FINAL)
+    // The length of the dashes (and of the gaps between them) of a dashed outline, in
+    // points; 0 draws it solid.
+    Q_PROPERTY(qreal strokeDash READ strokeDash WRITE setStrokeDash NOTIFY styleChanged FINAL)
 
 public:
     enum Direction { TopToBottom, LeadingToTrailing, Diagonal };
@@ -50,6 +54,8 @@ public:
     void setStrokeDirection(Direction direction);
     bool strokeCentered() const { return m_strokeCentered; }
     void setStrokeCentered(bool centered);
+    qreal strokeDash() const { return m_strokeDash; }
+    void setStrokeDash(qreal dash);
 
     // Draws the outline inside `box` (corner radius `radius` at the box's edge).
     void paintOutline(QPainter *painter, const QRectF &box, qreal radius) const;
@@ -77,5 +83,6 @@ private:
     QList<QColor> m_strokeStops;
     Direction m_strokeDirection = Diagonal;
     bool m_strokeCentered = false;
+    qreal m_strokeDash = 0;
     QQuickPaintedItem *m_rim = nullptr; // draws a centred outline, half outside the box
 };

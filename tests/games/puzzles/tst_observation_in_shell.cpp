@@ -1,14 +1,19 @@
 // The puzzle and observation games played in the running application: opened from their
 // shelf card, played to the completion card with the play saved. What's missing and the
 // rotating blocks are played by clicks in the window, at the usual size and in a small
-// one.
+// one; the others by their game objects.
 
+#include "AnimalSoundsGame.h"
+#include "ColorTrapGame.h"
 #include "GameHostController.h"
 #include "Random.h"
 #include "RotatingBlocksGame.h"
 #include "ShellCatalog.h"
 #include "ShellWindowTest.h"
+#include "SillySceneGame.h"
 #include "SpeechService.h"
+#include "StoryPuzzleGame.h"
+#include "TangramGame.h"
 #include "WhatsMissingGame.h"
 
 #include <QtTest>
@@ -103,6 +108,61 @@ private slots:
         // This machine may have no sound server: that note is not the game's.
         const QStringList warnings = ShellTest::warnings().filter(QRegularExpression(u"^(?!PulseAudioService:)"_s));
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
+    }
+
+    // The other puzzle games opened from their shelves, their game objects driven to the
+    // end: one wrong answer in the first round, then right answers.
+    void drivenToTheCompletionCard_data()
+    {
+        QTest::addColumn<QString>("gameId");
+        for (const char *id : {"silly-scene", "animal-sounds", "color-trap", "tangram", "jigsaw"})
+            QTest::newRow(id) << QString::fromLatin1(id);
+    }
+    void drivenToTheCompletionCard()
+    {
+        QFETCH(QString, gameId);
+
+        Random::shared().seed(23);
+        ShellFixture f;
+        QQuickItem *view = f.openFromShelf(gameId, QSize(1180, 820));
+        QVERIFY(view);
+        auto *game = view->property("game").value<RoundQuizGame *>();
+        QVERIFY(game);
+        QCOMPARE(game->session().size(), 5);
+        for (int r = 0; r < 5; ++r) {
+            const bool mistake = r == 0;
+            if (auto *scene = qobject_cast<SillySceneGame *>(game)) {
+                if (mistake)
+                    scene->choose(0); // the intruder is always the fifth or sixth
+                scene->choose(scene->current().oddIndex);
+            } else if (auto *animals = qobject_cast<AnimalSoundsGame *>(game)) {
+                const int right = int(animals->names().indexOf(animals->answer()));
+                if (mistake)
+                    animals->choose((right + 1) % 3);
+                animals->choose(right);
+            } else if (auto *trap = qobject_cast<ColorTrapGame *>(game)) {
+                if (mistake)
+                    trap->choose((trap->inkIndex() + 1) % 4);
+                trap->choose(trap->inkIndex());
+            } else if (auto *tangram = qobject_cast<TangramGame *>(game)) {
+                const int right = int(tangram->choices().indexOf(tangram->answer()));
+                if (mistake)
+                    tangram->choose((right + 1) % 3);
+                tangram->choose(right);
+            } else if (auto *story = qobject_cast<StoryPuzzleGame *>(game)) {
+                const StoryPuzzle &puzzle = story->current();
+                if (mistake)
+                    story->pick(puzzle.steps[2].id);
+                for (const StoryStep &step : puzzle.steps)
+                    story->pick(step.id);
+            }
+            QCOMPARE(game->wrongAttempt(), 1);
+            QVERIFY(game->locked());
+            QVERIFY(ShellFixture::bubbleShows(view, game->feedback()));
+            f.clock.advance(game->rules().pauseMs);
+            QTest::qWait(20);
+        }
+        QVERIFY(f.savedPlay(gameId, 92, 3));
     }
 };
 

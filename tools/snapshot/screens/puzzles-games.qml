@@ -9,7 +9,8 @@ Item {
     id: screen
 
     property bool wrong: false
-    readonly property var games: ["whats-missing", "rotating-blocks"]
+    readonly property var games: ["whats-missing", "rotating-blocks", "silly-scene", "animal-sounds",
+                                   "color-trap", "tangram", "jigsaw"]
 
     // One wrong answer in the game on `page`.
     function answerWrong(id, game) {
@@ -25,6 +26,16 @@ Item {
             while (!game.matched[0])
                 game.rotate(0)
             game.rotate(0)
+        } else if (id === "silly-scene") {
+            game.choose(0) // the one that does not belong is always the fifth or sixth
+        } else if (id === "animal-sounds") {
+            game.choose(game.names[0] === game.answer ? 1 : 0)
+        } else if (id === "color-trap") {
+            game.choose(game.hueNames.indexOf(game.word)) // the colour the word names
+        } else if (id === "tangram") {
+            game.choose(game.choices[0] === game.answer ? 1 : 0)
+        } else if (id === "jigsaw") {
+            game.pickCard(0) // the first card never shows the story's opening
         }
     }
 
