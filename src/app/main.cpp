@@ -1,5 +1,6 @@
 #include "PipwhistleApp.h"
 #include "UiSetup.h"
+#include "WebViewSetup.h"
 
 #include <QGuiApplication>
 #include <QtQml/qqmlextensionplugin.h>
@@ -10,6 +11,7 @@ Q_IMPORT_QML_PLUGIN(Pipwhistle_AppPlugin)
 
 int main(int argc, char *argv[])
 {
+    WebViewSetup::prepare();
     QGuiApplication application(argc, argv);
     Ui::installFonts();
     PipwhistleApp app;

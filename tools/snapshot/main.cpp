@@ -13,6 +13,7 @@
 
 #include "SettingsStore.h"
 #include "UiSetup.h"
+#include "WebViewSetup.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -59,6 +60,7 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    WebViewSetup::prepare(); // the video room's player
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("pw_snapshot"));
 

@@ -1,16 +1,19 @@
 // The stories games played in the running application: opened from their shelves and
 // played to the completion card with the play saved, at the usual size and in a small
 // window. The books are read by real input: a drag across the page, the buttons and
-// the arrow keys; the round games by clicks on their cells and names.
+// the arrow keys; the round games by clicks on their cells and names; the video room by
+// a card, the route picker and its done button (its web view offline).
 
 #include "GameHostController.h"
 #include "InstrumentEarsGame.h"
+#include "OfflineWebView.h"
 #include "PictureBookGame.h"
 #include "Random.h"
 #include "ShellWindowTest.h"
 #include "SpeechService.h"
 #include "StoryChainGame.h"
 #include "TrackingBallsGame.h"
+#include "VideoLibraryGame.h"
 
 #include <QtTest>
 
@@ -68,7 +71,7 @@ void TestStoriesInShell::played_data()
     QTest::addColumn<QSize>("size");
     for (const QSize size : {QSize(1180, 820), QSize(800, 600)}) {
         const QByteArray suffix = size.width() == 800 ? " small" : "";
-        for (const char *id : {"story-chain", "picture-book", "tracking-balls", "instrument-ears"})
+        for (const char *id : {"story-chain", "picture-book", "tracking-balls", "instrument-ears", "space-trip"})
             QTest::newRow(id + suffix) << QString::fromLatin1(id) << size;
     }
 }
@@ -118,10 +121,22 @@ void TestStoriesInShell::played()
             settle(InstrumentEarsGame::pauseMs);
         }
         QVERIFY(f.savedPlay(gameId, 92, 3));
+    } else if (auto *room = qobject_cast<VideoLibraryGame *>(object)) {
+        const VideoNetworkRoute other =
+            room->route() == VideoNetworkRoute::china ? VideoNetworkRoute::overseas : VideoNetworkRoute::china;
+        QVERIFY(f.clickInWindow(view, u"card-planets"_s));
+        QCOMPARE(room->selectedID(), u"planets"_s);
+        QCOMPARE(room->playbackToken(), 1);
+        QVERIFY(f.clickInWindow(view, u"route-"_s + VideoRoutes::rawValue(other)));
+        QCOMPARE(room->route(), other);
+        QVERIFY(f.waitShown(VideoRoutes::note(other)));
+        QVERIFY(f.waitShown(u"从太阳系出发，认识星星、月亮和行星。"_s));
+        QVERIFY(f.clickInWindow(view, u"done"_s));
+        QVERIFY(f.savedPlay(gameId, 100, 3));
     } else {
         QFAIL("not a stories game");
     }
 }
 
-QTEST_MAIN(TestStoriesInShell)
+PW_WEB_VIEW_TEST_MAIN(TestStoriesInShell)
 #include "tst_stories_in_shell.moc"

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "WebViewSetup.h"
+
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QtTest>
+
+// main() of a test that shows the video room's web view. The web engine is prepared as
+// the program prepares it (its sandbox off when the test runs as root), and it is told
+// that no host name resolves, so the players' pages fail at once and nothing reaches
+// for the network. Qt's web engine notes three of its own types when its module is
+// first loaded, and the machine's graphics when it first starts (offscreen there are
+// none to share with it): one web view is made here, before any test collects warnings.
+#define PW_WEB_VIEW_TEST_MAIN(TestObject)                                                         \
+    int main(int argc, char *argv[])                                                              \
+    {                                                                                             \
+        WebViewSetup::prepare();                                                                  \
+        QList<char *> arguments(argv, argv + argc);                                               \
+        char offline[] = "--host-resolver-rules=MAP * ~NOTFOUND";                                 \
+        arguments.append(offline);                                                                \
+        int count = int(arguments.size());                                                        \
+        QGuiApplication application(count, arguments.data());                                     \
+        {                                                                                         \
+            QQmlEngine engine;                                                                    \
+            QQmlComponent module(&engine);                                                        \
+            module.setData("import QtWebEngine\nWebEngineView {}", QUrl());                       \
+            delete module.create();                                                               \
+        }                                                                                         \
+        TestObject test;                                                                          \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                \
+        return QTest::qExec(&test, argc, argv);                                                   \
+    }
