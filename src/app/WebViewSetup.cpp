@@ -1,7 +1,9 @@
 #include "WebViewSetup.h"
 
 #include <QByteArray>
-#include <QtWebEngineQuick/qtwebenginequickglobal.h>
+#include <QCoreApplication>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
 
 #include <unistd.h>
 
@@ -10,8 +12,11 @@ namespace WebViewSetup {
 void prepare()
 {
     if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", QByteArrayLiteral("1"));
-    QtWebEngineQuick::initialize();
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", QByteArray("1"));
+    // What QtWebEngineQuick::initialize() sets up, without loading the engine: the
+    // application makes the shared context when it is created.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
 }
 
 } // namespace WebViewSetup
