@@ -7,6 +7,7 @@
 #include "TimeForms.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QWheelEvent>
 #include <QQmlComponent>
 #include <QQuickView>
@@ -77,6 +78,10 @@ private slots:
         QCOMPARE(f.settings.string(EntertainmentTimeController::pinKey).value_or(QString()), u"1234"_s);
         QCOMPARE(f.time()->timeLabel(), u"30:00"_s);
         QTRY_COMPARE(f.chipLabel(), u"30:00"_s);
+        // Nothing of the web engine (the video room's player) is loaded before the room opens.
+        QFile maps(u"/proc/self/maps"_s);
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(!maps.readAll().contains("libQt6WebEngine"));
 
         // The first portal rests in the middle of the rail.
         QQuickItem *english = buttonOf(f.text(u"英文"_s));
