@@ -1,12 +1,17 @@
 #include "PipwhistleApp.h"
 
+#include "LearningContent.h"
 #include "ProgressStore.h"
 #include "SettingsStore.h"
+#include "SpeechService.h"
 
+#include <QGuiApplication>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickWindow>
 #include <QScreen>
+#include <QStyleHints>
+#include <QThreadPool>
 
 namespace {
 PipwhistleApp *g_current = nullptr;
@@ -21,11 +26,32 @@ PipwhistleApp::PipwhistleApp(QObject *parent)
 
 PipwhistleApp::~PipwhistleApp()
 {
+    if (m_preparation.joinable())
+        m_preparation.join();
     delete m_window;
     m_window = nullptr;
     m_engine.reset();
     if (g_current == this)
         g_current = nullptr;
+}
+
+void PipwhistleApp::shutDown()
+{
+    SpeechService::shared().shutDown();
+    QThreadPool::globalInstance()->clear();
+    QThreadPool::globalInstance()->waitForDone();
+    if (m_preparation.joinable())
+        m_preparation.join();
+    delete m_window;
+    m_window = nullptr;
+    m_engine.reset();
+}
+
+void PipwhistleApp::prepareAhead()
+{
+    if (m_preparation.joinable())
+        return;
+    m_preparation = std::thread([] { LearningContent::prepareTransliteration(); });
 }
 
 PipwhistleApp &PipwhistleApp::current()
@@ -54,6 +80,9 @@ QQmlEngine &PipwhistleApp::engine()
 
 bool PipwhistleApp::start()
 {
+    // A text cursor stands still: a blinking one would draw the whole window again
+    // twice a second while a parent's PIN field waits for its digits.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
     QQmlComponent component(&engine(), QUrl(QStringLiteral("qrc:/qt/qml/Pipwhistle/App/PipwhistleWindow.qml")));
     QObject *root = component.create();
     m_window = qobject_cast<QQuickWindow *>(root);
@@ -81,6 +110,9 @@ bool PipwhistleApp::start()
             },
             Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     }
+    // The first frame comes first; what can be prepared ahead starts right after it.
+    QObject::connect(m_window, &QQuickWindow::frameSwapped, this, &PipwhistleApp::prepareAhead,
+                     Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     m_window->show();
     return true;
 }

@@ -6,6 +6,7 @@
 #include <QSize>
 
 #include <memory>
+#include <thread>
 
 class ProgressStore;
 class QQmlEngine;
@@ -31,6 +32,11 @@ public:
     // Shows the window with the root view.
     bool start();
     QQuickWindow *window() const { return m_window; }
+    // The way out, after the event loop has ended and before the program's statics go:
+    // speech is silenced for good and its worker waited for, every other worker (story
+    // music, the preparations made ahead of time) is waited for, then the window and the
+    // engine go.
+    void shutDown();
 
     // The window opens at this size where the screen has room for it.
     static constexpr QSize preferredWindowSize{1180, 820};
@@ -42,7 +48,12 @@ public:
     static QRect fittedWindowGeometry(const QRect &window, const QMargins &frame, const QRect &available);
 
 private:
+    // Work done off the interface thread once the window is on the screen, so that
+    // nothing slow happens there later (the first Latin transliteration).
+    void prepareAhead();
+
     std::unique_ptr<ProgressStore> m_progress;
+    std::thread m_preparation;
     std::unique_ptr<QQmlEngine> m_engine;
     QQuickWindow *m_window = nullptr;
 };

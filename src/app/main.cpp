@@ -18,5 +18,7 @@ int main(int argc, char *argv[])
     Ui::prepareEngine(app.engine());
     if (!app.start())
         return 1;
-    return application.exec();
+    const int status = application.exec();
+    app.shutDown();
+    return status;
 }

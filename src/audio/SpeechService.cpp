@@ -108,12 +108,16 @@ SpeechService::SpeechService()
     // The service is never destroyed, but its worker must not outlive the application:
     // a synthesis still running while the program's statics are torn down corrupts the
     // heap. When the application goes, the worker drops its utterance and stops.
-    qAddPostRoutine([] {
-        SpeechService &service = shared();
-        ++*service.m_utterance;
-        service.m_synthesisThread.clear();
-        service.m_synthesisThread.waitForDone();
-    });
+    qAddPostRoutine([] { shared().shutDown(); });
+}
+
+void SpeechService::shutDown()
+{
+    m_shutDown = true;
+    silenceLocal();
+    stopRemotePronunciation();
+    m_synthesisThread.clear();
+    m_synthesisThread.waitForDone();
 }
 
 SpeechService::~SpeechService() = default;
@@ -210,6 +214,8 @@ void SpeechService::silenceLocal()
 
 void SpeechService::speakLocally(const QString &text, const QString &language, float rate)
 {
+    if (m_shutDown)
+        return;
     silenceLocal();
     const float spokenRate = std::min(rate, maximumRate);
     emit localUtterance(text, language, spokenRate);
@@ -245,7 +251,7 @@ void SpeechService::speakLocally(const QString &text, const QString &language, f
 void SpeechService::speakChinesePronunciation(const QString &text, const std::optional<QString> &fallbackText)
 {
     const QString key = text.trimmed();
-    if (key.isEmpty())
+    if (key.isEmpty() || m_shutDown)
         return;
     silenceLocal();
     stopRemotePronunciation();

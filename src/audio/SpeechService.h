@@ -69,6 +69,12 @@ public:
     // The request address for a trimmed text; invalid when none can be formed.
     static QUrl pronunciationUrl(const QString &trimmedText);
 
+    // Ends local speech for good before the program's statics go: the utterance under
+    // way is abandoned and the worker is waited for; later requests are ignored. The
+    // application calls it as it closes (and an application's exit handlers call it in
+    // any case); calling it again does nothing.
+    void shutDown();
+
     // Replaces the player of remote clips (not owned; nullptr restores the real one).
     void setClipPlayer(ClipPlayer *player);
 
@@ -96,6 +102,7 @@ private:
 
     std::unique_ptr<SoundChannel> m_channel;
     QThreadPool m_synthesisThread;
+    bool m_shutDown = false;
     std::shared_ptr<std::atomic<quint64>> m_utterance;
 
     QNetworkAccessManager *m_network = nullptr;

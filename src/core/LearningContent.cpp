@@ -195,23 +195,52 @@ QString pronunciationText(const QString &text)
     return phrases.value(text, text);
 }
 
+namespace {
+
+// Building the transform loads ICU's rule data, so it is made once, ahead of time or on
+// the first character the vocabulary does not know. ICU transliterators are not
+// documented as safe for concurrent use, so every use is serialised. Both live for the
+// whole run (never destroyed), so a late user never meets a freed one.
+struct Transliteration
+{
+    QMutex mutex;
+    std::unique_ptr<icu::Transliterator> transform;
+    bool tried = false;
+
+    // Call with the mutex held.
+    icu::Transliterator *get()
+    {
+        if (!tried) {
+            tried = true;
+            UErrorCode status = U_ZERO_ERROR;
+            transform.reset(icu::Transliterator::createInstance(icu::UnicodeString("Any-Latin"), UTRANS_FORWARD, status));
+            if (U_FAILURE(status))
+                transform.reset();
+        }
+        return transform.get();
+    }
+};
+
+Transliteration &transliteration()
+{
+    static Transliteration *shared = new Transliteration;
+    return *shared;
+}
+
+} // namespace
+
+void prepareTransliteration()
+{
+    Transliteration &t = transliteration();
+    QMutexLocker lock(&t.mutex);
+    t.get();
+}
+
 std::optional<QString> transliterate(const QString &text)
 {
-    // Building the transform loads ICU's rule data, so it is made once, on the first
-    // character the vocabulary does not know. ICU transliterators are not documented as
-    // safe for concurrent use, so calls are serialised.
-    static QMutex mutex;
-    static std::unique_ptr<icu::Transliterator> transform;
-    static bool tried = false;
-
-    QMutexLocker lock(&mutex);
-    if (!tried) {
-        tried = true;
-        UErrorCode status = U_ZERO_ERROR;
-        transform.reset(icu::Transliterator::createInstance(icu::UnicodeString("Any-Latin"), UTRANS_FORWARD, status));
-        if (U_FAILURE(status))
-            transform.reset();
-    }
+    Transliteration &t = transliteration();
+    QMutexLocker lock(&t.mutex);
+    icu::Transliterator *transform = t.get();
     if (!transform)
         return std::nullopt;
     icu::UnicodeString buffer(reinterpret_cast<const UChar *>(text.utf16()), int32_t(text.size()));
