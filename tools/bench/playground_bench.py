@@ -1,0 +1,492 @@
+#!/usr/bin/env python3
+"""The playground as a parent sees it, measured from outside the process.
+
+Starts the built executable (and, beside it, a bare Qt Quick window of the same size
+with a Chinese text, an emoji, an icon and a once-a-second chip) on a private Xvfb
+screen of 1366x1024, with a fresh home for every start, in the OpenGL renderer (Mesa's
+llvmpipe) and in Qt Quick's software renderer, and clicks its way through the
+playground with xdotool as a child would. It measures:
+
+  first     launch to the first frame on the screen, playground and bare window in turn;
+  screens   resident memory, idle CPU (share of one core) and frames a second on each
+            waiting screen: cover, time-limit setup, playground, every shelf, a finished
+            character match;
+  games     each of the 14 language and mathematics games played by taps for a while
+            (software renderer unless --renderers says otherwise): frame-time
+            percentiles and the longest busy stretch of the interface thread;
+  plays     resident memory after every play of N (the 14 games in turn, every other
+            play finished by answering, the others left by the back button).
+
+Frame times come from Qt's own render-loop log (qt.scenegraph.time.renderloop), CPU
+and memory from /proc, stalls from the interface thread's scheduler run time sampled
+every 2 ms. Needs Xvfb and xdotool (Debian: xvfb, xdotool).
+
+  tools/bench/playground_bench.py [--build build] [--runs 5] [--only first,screens,games,plays]
+                                  [--renderers gl,software] [--plays 50]
+"""
+
+import argparse
+import os
+import re
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+SCREEN = (1366, 1024)
+CLK_TCK = os.sysconf("SC_CLK_TCK")
+EXECUTABLE = None
+RUNNING = []  # every program started and not yet closed
+FRAME = re.compile(r"rendered (?:with '\w+' renderloop )?in (\d+)ms")
+
+# Where things are in the 1180x820 window (points from its top-left corner), as the
+# screens are drawn at that size.
+OPEN_BOOK = (590, 640)
+SETUP_MINUTES = (666, 231)  # 60 minutes: the chip counts down every second
+SETUP_PIN = (590, 414)
+SETUP_CONFIRM = (590, 486)
+GAME_BACK = (95, 40)
+SHELF_BACK = (85, 88)
+NEXT_LEVEL = (590, 540)
+DRAG_LOSS = 53       # a drag moves a rail this much less than the pointer
+RAIL_Y = 450          # the middle of the portal and card rails
+PORTAL_PITCH = 290    # from one portal to the next
+CARD_PITCH = 297      # from one shelf card to the next
+SHELVES = ["英文", "中文", "数学", "装扮", "逻辑", "协调", "科学"]  # in the playground's order
+# The 14 language and mathematics games: (identifier, shelf index, card index).
+GAMES = [("english-listen", 0, 0), ("word-shooter", 0, 1), ("phonics-train", 0, 2),
+         ("chinese-match", 1, 0), ("idiom-pictures", 1, 1), ("radical-builder", 1, 3),
+         ("sentence-maker", 1, 4), ("math-battle", 2, 0), ("make-ten", 2, 1),
+         ("supermarket", 2, 2), ("clock-master", 2, 3), ("little-lab", 2, 4),
+         ("number-slider", 2, 5), ("pattern", 4, 2)]
+# Where a child taps while playing: the answer area of the games, taken in turn.
+PLAY_TAPS = [(x, y) for y in (440, 570, 380, 500, 640) for x in (325, 855, 590, 200, 980)]
+CHARACTER_TILES = [(325, 440), (855, 440), (325, 570), (855, 570)]
+
+
+def median_range(values, fmt="{:.2f}"):
+    if not values:
+        return "n/a"
+    return (fmt + " (" + fmt + " to " + fmt + ", {} runs)").format(
+        statistics.median(values), min(values), max(values), len(values))
+
+
+def percentile(values, p):
+    if not values:
+        return 0.0
+    ordered = sorted(values)
+    return ordered[min(len(ordered) - 1, int(len(ordered) * p))]
+
+
+class Xvfb:
+    def __init__(self):
+        read, write = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp",
+             "+extension", "GLX"], pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as f:
+            self.display = ":" + f.readline().strip()
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait()
+
+
+class App:
+    """One run of a program on the screen, with a fresh home."""
+
+    def __init__(self, command, display, software):
+        self.home = tempfile.mkdtemp(prefix="pw-bench-home-")
+        env = dict(os.environ)
+        for key in ("QT_QPA_PLATFORM", "QT_QUICK_BACKEND", "QSG_RHI_BACKEND"):
+            env.pop(key, None)
+        env.update({
+            "DISPLAY": display, "HOME": self.home, "XDG_CONFIG_HOME": self.home + "/config",
+            "XDG_DATA_HOME": self.home + "/data", "XDG_CACHE_HOME": self.home + "/cache",
+            "XDG_RUNTIME_DIR": self.home, "PULSE_SERVER": "unix:/nonexistent",
+            "QT_QPA_PLATFORM": "xcb", "LIBGL_ALWAYS_SOFTWARE": "1",
+            "QT_LOGGING_RULES": "qt.scenegraph.time.renderloop.debug=true",
+            "QT_MESSAGE_PATTERN": "%{time process} %{message}",
+        })
+        if software:
+            env["QT_QUICK_BACKEND"] = "software"
+        self.frames = []  # (seconds since process start, frame ms)
+        self.lock = threading.Lock()
+        self.started = time.monotonic()
+        self.process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                                        text=True, errors="replace")
+        RUNNING.append(self)
+        self.reader = threading.Thread(target=self._read, daemon=True)
+        self.reader.start()
+        self._display = display
+        self.origin = (0, 0)
+
+    def _read(self):
+        for line in self.process.stderr:
+            match = FRAME.search(line)
+            if match:
+                head = line.strip().split(" ", 1)[0]
+                stamp = float(head) if head[:1].isdigit() else 0.0
+                with self.lock:
+                    self.frames.append((stamp, int(match.group(1))))
+
+    def first_frame_ms(self, timeout=20):
+        """When the first frame with content was on the screen (ms since the process
+        started). The threaded render loop first reports an empty frame of 0 ms, before
+        anything is drawn: a frame with content takes a few milliseconds at least."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            with self.lock:
+                drawn = [stamp for stamp, ms in self.frames if ms >= 3]
+                if drawn:
+                    return drawn[0] * 1000
+            time.sleep(0.005)
+        return None
+
+    def frame_count(self):
+        with self.lock:
+            return len(self.frames)
+
+    def frames_since(self, index):
+        with self.lock:
+            return [ms for _, ms in self.frames[index:]]
+
+    def cpu_seconds(self):
+        fields = open("/proc/%d/stat" % self.process.pid).read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / CLK_TCK
+
+    def rss_mib(self):
+        for line in open("/proc/%d/status" % self.process.pid):
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1]) / 1024
+        return 0.0
+
+    def main_thread_ns(self):
+        return int(open("/proc/%d/task/%d/schedstat" % (self.process.pid, self.process.pid)).read().split()[0])
+
+    def find_window(self, timeout=30):
+        """Waits for the window and takes where it lies on the screen."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid)],
+                                   env={**os.environ, "DISPLAY": self._display}, capture_output=True,
+                                   text=True).stdout.split()
+            if found:
+                geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", found[-1]],
+                                          env={**os.environ, "DISPLAY": self._display}, capture_output=True,
+                                          text=True).stdout
+                values = dict(line.split("=", 1) for line in geometry.split() if "=" in line)
+                self.origin = (int(values["X"]), int(values["Y"]))
+                return
+            if self.process.poll() is not None:
+                raise RuntimeError("%s ended with %s" % (self.process.args[0], self.process.returncode))
+            time.sleep(0.05)
+        raise RuntimeError("no window of " + self.process.args[0])
+
+    def xdo(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env={**os.environ, "DISPLAY": self._display},
+                       check=False, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def click(self, point, settle=0.25):
+        x, y = self.origin[0] + point[0], self.origin[1] + point[1]
+        self.xdo("mousemove", "--sync", x, y, "click", 1)
+        time.sleep(settle)
+
+    def drag(self, start, dx, settle=0.5):
+        """A slow drag (no flick): the rail moves by about dx."""
+        x, y = self.origin[0] + start[0], self.origin[1] + start[1]
+        self.xdo("mousemove", "--sync", x, y, "mousedown", 1)
+        steps = max(4, abs(dx) // 25)
+        for i in range(1, steps + 1):
+            self.xdo("mousemove", "--sync", int(x + dx * i / steps), y)
+            time.sleep(0.01)
+        time.sleep(0.15)  # standing still: the release starts no flick
+        self.xdo("mouseup", 1)
+        time.sleep(settle)
+
+    def rail_to(self, index, pitch):
+        """Brings the rail's card `index` to the middle of the window: back to the start,
+        then left two cards at a time (the pointer stays inside the window; a drag
+        moves the rail by about DRAG_LOSS points less than the pointer)."""
+        for _ in range(2):
+            self.drag((150, RAIL_Y), 900, settle=0.2)
+        while index > 0:
+            step = min(2, index)
+            self.drag((1050, RAIL_Y), -(pitch * step + DRAG_LOSS), settle=0.3)
+            index -= step
+        time.sleep(0.4)
+
+    def type(self, text):
+        self.xdo("type", "--delay", 60, text)
+
+    def idle(self, seconds=5.0, settle=2.0):
+        """CPU share of one core and frames a second while nothing is touched."""
+        time.sleep(settle)
+        frames = self.frame_count()
+        cpu, wall = self.cpu_seconds(), time.monotonic()
+        time.sleep(seconds)
+        cpu, wall = self.cpu_seconds() - cpu, time.monotonic() - wall
+        return 100 * cpu / wall, (self.frame_count() - frames) / wall, self.rss_mib()
+
+    def close(self):
+        if self in RUNNING:
+            RUNNING.remove(self)
+        self.process.terminate()
+        try:
+            self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+class StallWatch:
+    """The longest stretch in which the interface thread never waited for an event (ms):
+    its scheduler state, sampled every millisecond, stayed running or ready to run. On a
+    busy machine that includes waiting for a processor, as the child's finger does."""
+
+    def __init__(self, app):
+        self.app, self.longest, self.running = app, 0.0, True
+        self.path = "/proc/%d/task/%d/stat" % (app.process.pid, app.process.pid)
+        self.thread = threading.Thread(target=self._watch, daemon=True)
+        self.thread.start()
+
+    def _state(self):
+        with open(self.path) as f:
+            return f.read().rsplit(")", 1)[1].split()[0]
+
+    def _watch(self):
+        busy_since = None
+        while self.running:
+            try:
+                state = self._state()
+            except OSError:
+                return
+            now = time.monotonic()
+            if state == "R":
+                if busy_since is None:
+                    busy_since = now
+            elif busy_since is not None:
+                self.longest = max(self.longest, (now - busy_since) * 1000)
+                busy_since = None
+            time.sleep(0.001)
+
+    def stop(self):
+        self.running = False
+        self.thread.join()
+        return self.longest
+
+
+# The walks through the playground.
+
+def open_playground(app):
+    time.sleep(1.0)
+    app.click(OPEN_BOOK, 1.0)
+    app.click(SETUP_MINUTES)
+    app.click(SETUP_PIN)
+    app.type("1234")
+    time.sleep(0.3)
+    app.click(SETUP_CONFIRM, 1.2)
+
+
+def open_shelf(app, shelf):
+    app.rail_to(shelf, PORTAL_PITCH)
+    app.click((590, RAIL_Y), 1.2)
+
+
+def open_game(app, shelf, card):
+    open_shelf(app, shelf)
+    app.rail_to(card, CARD_PITCH)
+    app.click((590, RAIL_Y + 50), 1.5)
+
+
+def leave_game(app):
+    app.click(GAME_BACK, 0.8)
+    app.click(SHELF_BACK, 0.8)
+
+
+def play(app, taps, points, pause=0.3):
+    for i in range(taps):
+        app.click(points[i % len(points)], pause)
+
+
+def start(kind, build, display, software, tries=3):
+    """Starts the playground or the bare window; a start that dies before its window
+    shows (a busy machine's X connection, say) is tried again."""
+    command = [EXECUTABLE or os.path.join(build, "src/app/pipwhistle")] if kind == "playground" else \
+        [os.path.join(build, "tools/bench/bench_bare_window")]
+    for attempt in range(tries):
+        app = App(command, display, software)
+        try:
+            app.find_window()
+            return app
+        except RuntimeError as error:
+            app.close()
+            if attempt == tries - 1:
+                raise
+            print("note: %s; started again" % error, file=sys.stderr)
+
+
+def renderer_name(software):
+    return "software" if software else "gl"
+
+
+# The phases.
+
+def phase_first(args, display, software):
+    figures = {"playground": [], "bare": [], "ratio": []}
+    for _ in range(args.runs):
+        pair = {}
+        for kind in ("playground", "bare"):
+            app = App([EXECUTABLE or os.path.join(args.build, "src/app/pipwhistle")] if kind == "playground"
+                      else [os.path.join(args.build, "tools/bench/bench_bare_window")], display, software)
+            pair[kind] = app.first_frame_ms()
+            time.sleep(0.5)
+            app.close()
+        if pair["playground"] and pair["bare"]:
+            figures["playground"].append(pair["playground"])
+            figures["bare"].append(pair["bare"])
+            figures["ratio"].append(pair["playground"] / pair["bare"])
+    r = renderer_name(software)
+    print("first frame %-8s playground ms  %s" % (r, median_range(figures["playground"], "{:.0f}")))
+    print("first frame %-8s bare window ms %s" % (r, median_range(figures["bare"], "{:.0f}")))
+    print("first frame %-8s ratio          %s" % (r, median_range(figures["ratio"])))
+
+
+def phase_screens(args, display, software):
+    rows = {}
+
+    def note(name, figures):
+        rows.setdefault(name, []).append(figures)
+
+    for _ in range(args.runs):
+        if os.path.exists(os.path.join(args.build, "tools/bench/bench_bare_window")):
+            bare = start("bare", args.build, display, software)
+            note("bare window", bare.idle())
+            bare.close()
+
+        app = start("playground", args.build, display, software)
+        note("cover", app.idle())
+        app.click(OPEN_BOOK, 1.0)
+        app.click(SETUP_PIN)  # the field has the focus: its cursor is showing
+        note("time-limit setup", app.idle())
+        app.click(SETUP_MINUTES)
+        app.type("1234")
+        app.click(SETUP_CONFIRM, 1.2)
+        note("playground", app.idle())
+        for index, shelf in enumerate(SHELVES):
+            open_shelf(app, index)
+            note("shelf " + shelf, app.idle(seconds=3))
+            app.click(SHELF_BACK, 0.8)
+        open_game(app, 1, 0)
+        note("character match playing", app.idle(seconds=3))
+        play(app, 48, CHARACTER_TILES)
+        note("character match finished", app.idle())
+        app.close()
+    r = renderer_name(software)
+    for name, values in rows.items():
+        print("idle %-8s %-26s cpu %%  %s   fps %s   rss MiB %s" % (
+            r, name, median_range([v[0] for v in values]), median_range([v[1] for v in values], "{:.1f}"),
+            median_range([v[2] for v in values], "{:.0f}")))
+
+
+def phase_games(args, display, software):
+    rows = {}
+    for _ in range(args.runs):
+        app = start("playground", args.build, display, software)
+        open_playground(app)
+        for game, shelf, card in GAMES:
+            open_game(app, shelf, card)
+            first = app.frame_count()
+            watch = StallWatch(app)
+            play(app, args.taps, PLAY_TAPS)
+            stall = watch.stop()
+            frames = app.frames_since(first)
+            rows.setdefault(game, []).append((percentile(frames, 0.5), percentile(frames, 0.95),
+                                              percentile(frames, 0.99), max(frames or [0]), stall, len(frames)))
+            app.click(NEXT_LEVEL, 0.5)
+            leave_game(app)
+        app.close()
+    r = renderer_name(software)
+    for game, values in rows.items():
+        print("play %-8s %-16s frame ms p50 %s  p95 %s  p99 %s  max %s  longest stall ms %s  frames %s" % (
+            r, game, *(median_range([v[i] for v in values], "{:.0f}") for i in range(6))))
+
+
+def phase_plays(args, display, software):
+    series = []
+    for _ in range(args.runs):
+        app = start("playground", args.build, display, software)
+        open_playground(app)
+        time.sleep(2)
+        rss = [app.rss_mib()]
+        for n in range(args.plays):
+            game, shelf, card = GAMES[n % len(GAMES)]
+            open_game(app, shelf, card)
+            if n % 2 == 0 and game == "chinese-match":
+                play(app, 48, CHARACTER_TILES)
+            else:
+                play(app, args.taps if n % 2 == 0 else 4, PLAY_TAPS)
+            app.click(NEXT_LEVEL, 0.5)
+            leave_game(app)
+            time.sleep(0.5)
+            rss.append(app.rss_mib())
+        app.close()
+        series.append(rss)
+    r = renderer_name(software)
+    base = [s[0] for s in series]
+    print("plays %-8s rss MiB on the playground     %s" % (r, median_range(base, "{:.0f}")))
+    for n in sorted({1, len(GAMES), 2 * len(GAMES), args.plays} & set(range(1, args.plays + 1))):
+        print("plays %-8s rss MiB after %3d plays       %s" % (r, n, median_range([s[n] for s in series], "{:.0f}")))
+    peaks = [max(s) for s in series]
+    print("plays %-8s rss MiB peak                  %s" % (r, median_range(peaks, "{:.0f}")))
+    start_at = min(15, args.plays)
+    growth = [(s[args.plays] - s[start_at]) / max(1, args.plays - start_at) for s in series]
+    print("plays %-8s rss MiB a play after play %d  %s" % (r, start_at, median_range(growth)))
+    print("plays %-8s last / playground             %s" % (r, median_range([s[-1] / s[0] for s in series])))
+
+
+def main():
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # the screen and programs are closed
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--build", default="build")
+    parser.add_argument("--executable", help="the playground to measure (default: the one in --build)")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--only", default="first,screens,games,plays")
+    parser.add_argument("--renderers", default="gl,software")
+    parser.add_argument("--game-renderers", default="software")
+    parser.add_argument("--plays", type=int, default=50)
+    parser.add_argument("--taps", type=int, default=40)
+    args = parser.parse_args()
+    global EXECUTABLE
+    EXECUTABLE = args.executable
+    for tool in ("Xvfb", "xdotool"):
+        if not shutil.which(tool):
+            sys.exit("needs %s (Debian: xvfb, xdotool)" % tool)
+    phases = args.only.split(",")
+    display = Xvfb()
+    try:
+        for renderer in args.renderers.split(","):
+            software = renderer == "software"
+            if "first" in phases:
+                phase_first(args, display.display, software)
+            if "screens" in phases:
+                phase_screens(args, display.display, software)
+            if "plays" in phases:
+                phase_plays(args, display.display, software)
+        if "games" in phases:
+            for renderer in args.game_renderers.split(","):
+                phase_games(args, display.display, renderer == "software")
+    finally:
+        for app in list(RUNNING):
+            app.close()
+        display.close()
+
+
+if __name__ == "__main__":
+    main()
