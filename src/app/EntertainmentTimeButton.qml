@@ -46,16 +46,18 @@ BouncyButton {
                 color: AppTheme.ink
             }
             // Every digit takes the same width, so the chip does not jitter as the
-            // seconds change.
+            // seconds change. One text a character, kept while the label's length stays:
+            // a new second redraws only the characters that changed.
             Row {
                 anchors.verticalCenter: parent.verticalCenter
                 Repeater {
-                    model: chip.controller.timeLabel.split("")
+                    model: chip.controller.timeLabel.length
                     Text {
-                        required property string modelData
-                        width: modelData >= "0" && modelData <= "9" ? metrics.advanceWidth : implicitWidth
+                        required property int index
+                        readonly property string character: chip.controller.timeLabel.charAt(index)
+                        width: character >= "0" && character <= "9" ? metrics.advanceWidth : implicitWidth
                         horizontalAlignment: Text.AlignHCenter
-                        text: modelData
+                        text: character
                         font: metrics.font
                         color: AppTheme.ink
                     }

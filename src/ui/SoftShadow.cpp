@@ -3,17 +3,88 @@
 #include "Assign.h"
 #include "ImageBlur.h"
 
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QPainter>
 #include <QPainterPath>
 #include <QQuickWindow>
+#include <QSGImageNode>
 
 #include <cmath>
+#include <list>
+
+namespace {
+
+// The shadow pictures painted so far, by their arguments, the most recently used
+// first. Pictures that shadows on screen hold stay shared through QImage's own sharing
+// even when they leave the list; the list keeps recent ones for the next screen.
+class ShadowCache
+{
+public:
+    QImage get(QSizeF size, qreal radius, qreal blur, const QColor &color, qreal dpr)
+    {
+        const QString key = QStringLiteral("%1x%2 r%3 b%4 c%5 d%6")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(radius)
+                                .arg(blur)
+                                .arg(color.rgba(), 0, 16)
+                                .arg(dpr);
+        QMutexLocker lock(&m_mutex);
+        for (auto it = m_recent.begin(); it != m_recent.end(); ++it) {
+            if (it->first == key) {
+                m_recent.splice(m_recent.begin(), m_recent, it);
+                return it->second;
+            }
+        }
+        const QImage picture = SoftShadow::render(size, radius, blur, color, dpr);
+        ++m_painted;
+        m_recent.emplace_front(key, picture);
+        m_bytes += picture.sizeInBytes();
+        while (m_bytes > maxBytes && m_recent.size() > 1) {
+            m_bytes -= m_recent.back().second.sizeInBytes();
+            m_recent.pop_back();
+        }
+        return picture;
+    }
+
+    int painted()
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_painted;
+    }
+
+private:
+    static constexpr qsizetype maxBytes = 8 * 1024 * 1024;
+    QMutex m_mutex;
+    std::list<std::pair<QString, QImage>> m_recent;
+    qsizetype m_bytes = 0;
+    int m_painted = 0;
+};
+
+ShadowCache &cache()
+{
+    static ShadowCache *shared = new ShadowCache; // used from the render thread until the end
+    return *shared;
+}
+
+} // namespace
 
 SoftShadow::SoftShadow(QQuickItem *parent)
     : QQuickItem(parent)
-    , m_painter(new ShadowPainter(this))
 {
-    relayout();
+    setFlag(ItemHasContents);
+}
+
+QImage SoftShadow::shared(QSizeF size, qreal radius, qreal blur, const QColor &color, qreal dpr)
+{
+    return cache().get(size, radius, blur, color, dpr);
+}
+
+int SoftShadow::paintedCount()
+{
+    return cache().painted();
 }
 
 int SoftShadow::margin(qreal blur)
@@ -54,16 +125,39 @@ QImage SoftShadow::render(QSizeF size, qreal radius, qreal blur, const QColor &c
 void SoftShadow::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
 {
     QQuickItem::geometryChange(newGeometry, oldGeometry);
-    if (newGeometry.size() != oldGeometry.size())
-        relayout();
+    if (newGeometry.size() != oldGeometry.size()) {
+        m_pictureDirty = true;
+        update();
+    }
 }
 
-void SoftShadow::relayout()
+QSGNode *SoftShadow::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
 {
+    auto *node = static_cast<QSGImageNode *>(old);
+    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    if (m_pictureDirty) {
+        m_pictureDirty = false;
+        const QImage picture = shared(size(), m_cornerRadius, m_blur, m_color, dpr);
+        if (picture.isNull()) {
+            delete node;
+            m_picture = {};
+            return nullptr;
+        }
+        if (!node || picture.cacheKey() != m_picture.cacheKey()) {
+            if (!node) {
+                node = window()->createImageNode();
+                node->setOwnsTexture(true);
+                node->setFiltering(QSGTexture::Linear);
+            }
+            node->setTexture(window()->createTextureFromImage(picture));
+            m_picture = picture;
+        }
+    }
+    if (!node)
+        return nullptr;
     const int m = margin(m_blur);
-    m_painter->setPosition(QPointF(m_offsetX - m, m_offsetY - m));
-    m_painter->setSize(QSizeF(width() + 2 * m, height() + 2 * m));
-    m_painter->update();
+    node->setRect(QRectF(m_offsetX - m, m_offsetY - m, width() + 2 * m, height() + 2 * m));
+    return node;
 }
 
 void SoftShadow::setColor(const QColor &color)
@@ -98,21 +192,7 @@ void SoftShadow::setOffsetY(qreal offset)
 
 void SoftShadow::restyle()
 {
-    relayout();
+    m_pictureDirty = true;
+    update();
     emit styleChanged();
-}
-
-ShadowPainter::ShadowPainter(SoftShadow *owner)
-    : QQuickPaintedItem(owner)
-    , m_owner(owner)
-{
-}
-
-void ShadowPainter::paint(QPainter *painter)
-{
-    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
-    const QImage shadow = SoftShadow::render(m_owner->size(), m_owner->cornerRadius(), m_owner->blur(),
-                                             m_owner->color(), dpr);
-    if (!shadow.isNull())
-        painter->drawImage(QPointF(0, 0), shadow);
 }

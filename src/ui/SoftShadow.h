@@ -6,13 +6,12 @@
 #include <QQuickPaintedItem>
 #include <QtQml/qqmlregistration.h>
 
-class ShadowPainter;
-
 // The soft shadow of a rounded shape. Lay it over the shape that casts it (same
 // geometry, declared before it) and give it the shape's corner radius: it draws only
 // the shadow, blurred by `blur` points and moved by (offsetX, offsetY), spilling out of
-// its own bounds as a shadow does. The blurred picture is made once per size or style
-// change, never per frame.
+// its own bounds as a shadow does. The blurred picture is painted once per size and
+// style and shared by every shadow that looks the same (a row of equal tiles paints
+// one), never per frame.
 class SoftShadow : public QQuickItem
 {
     Q_OBJECT
@@ -41,15 +40,20 @@ public:
     // standard deviation blur/2, with a margin of `margin(blur)` on every side.
     static QImage render(QSizeF size, qreal radius, qreal blur, const QColor &color, qreal devicePixelRatio);
     static int margin(qreal blur);
+    // render(), painted once and then shared: the same arguments give the same picture
+    // (one copy in memory) for as long as some shadow or the recent-use list holds it.
+    static QImage shared(QSizeF size, qreal radius, qreal blur, const QColor &color, qreal devicePixelRatio);
+    // How many pictures shared() has painted so far.
+    static int paintedCount();
 
 signals:
     void styleChanged();
 
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+    QSGNode *updatePaintNode(QSGNode *node, UpdatePaintNodeData *) override;
 
 private:
-    void relayout();
     void restyle();
 
     QColor m_color = QColor(0, 0, 0, 40);
@@ -57,17 +61,6 @@ private:
     qreal m_cornerRadius = 0;
     qreal m_offsetX = 0;
     qreal m_offsetY = 0;
-    ShadowPainter *m_painter = nullptr;
-};
-
-// The child of SoftShadow that holds and draws the blurred picture.
-class ShadowPainter : public QQuickPaintedItem
-{
-    Q_OBJECT
-public:
-    explicit ShadowPainter(SoftShadow *owner);
-    void paint(QPainter *painter) override;
-
-private:
-    SoftShadow *m_owner;
+    bool m_pictureDirty = true;
+    QImage m_picture; // the shared picture on screen, kept so its texture can be remade
 };

@@ -5,13 +5,18 @@
 #include "PaintedBox.h"
 #include "StorybookArtwork.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
+#include <QQuickWindow>
+#include <QSGImageNode>
+
+#include <cmath>
 
 StorybookPicture::StorybookPicture(QQuickItem *parent)
-    : QQuickPaintedItem(parent)
+    : QQuickItem(parent)
 {
-    setAntialiasing(true);
+    setFlag(ItemHasContents);
 }
 
 QRectF StorybookPicture::fillSource(QSizeF imageSize, QSizeF frame)
@@ -23,33 +28,87 @@ QRectF StorybookPicture::fillSource(QSizeF imageSize, QSizeF frame)
     return QRectF(QPointF((imageSize.width() - shown.width()) / 2, (imageSize.height() - shown.height()) / 2), shown);
 }
 
-void StorybookPicture::paint(QPainter *painter)
+QImage StorybookPicture::shownPicture(const QString &path, QSize pixels, qreal radius, bool stretch)
 {
-    const QRectF box(0, 0, width(), height());
-    if (box.isEmpty())
-        return;
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    const qreal r = qMin(m_radius, qMin(box.width(), box.height()) / 2);
+    if (pixels.isEmpty())
+        return {};
+    QImage picture;
+    if (!path.isEmpty()) {
+        // Only the part that is shown is decoded, straight to the size it is shown at.
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        const QSize full = reader.size();
+        if (full.isValid() && !stretch) {
+            const QRect source = fillSource(full, pixels).toAlignedRect().intersected(QRect(QPoint(), full));
+            reader.setClipRect(source);
+        }
+        reader.setScaledSize(pixels);
+        picture = reader.read();
+    }
+    QImage shown(pixels, QImage::Format_ARGB32_Premultiplied);
+    shown.fill(Qt::transparent);
+    QPainter painter(&shown);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box(0, 0, pixels.width(), pixels.height());
+    const qreal r = qMin(radius, qMin(box.width(), box.height()) / 2);
     QPainterPath shape;
     shape.addRoundedRect(box, r, r);
-    if (m_image.isNull()) {
-        painter->fillPath(shape, PaintedBox::brush(Qt::transparent, AppTheme::artworkFallback(), PaintedBox::Diagonal));
-        return;
+    if (picture.isNull()) {
+        painter.fillPath(shape, PaintedBox::brush(Qt::transparent, AppTheme::artworkFallback(), PaintedBox::Diagonal));
+    } else if (r > 0) {
+        painter.fillPath(shape, QBrush(picture));
+    } else {
+        painter.drawImage(box, picture);
     }
-    if (r > 0)
-        painter->setClipPath(shape);
-    const QRectF source = m_stretch ? QRectF(m_image.rect()) : fillSource(m_image.size(), box.size());
-    painter->drawImage(box, m_image, source);
+    painter.end();
+    return shown;
+}
+
+void StorybookPicture::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
+{
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size())
+        repaint();
+}
+
+void StorybookPicture::repaint()
+{
+    m_dirty = true;
+    update();
+}
+
+QSGNode *StorybookPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
+{
+    auto *node = static_cast<QSGImageNode *>(old);
+    const qreal dpr = window()->effectiveDevicePixelRatio();
+    const QSize pixels(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr)));
+    if (pixels.isEmpty()) {
+        delete node;
+        return nullptr;
+    }
+    if (m_dirty || !node) {
+        m_dirty = false;
+        const QImage shown = shownPicture(m_path, pixels, m_radius * dpr, m_stretch);
+        if (!node) {
+            node = window()->createImageNode();
+            node->setOwnsTexture(true);
+            node->setFiltering(QSGTexture::Linear);
+        }
+        // The texture takes the pixels; no other copy is kept.
+        node->setTexture(window()->createTextureFromImage(shown));
+    }
+    node->setRect(QRectF(0, 0, width(), height()));
+    return node;
 }
 
 void StorybookPicture::setName(const QString &name)
 {
     if (!assignChanged(m_name, name))
         return;
-    m_image = StorybookArtwork::image(m_name);
+    m_path = StorybookArtwork::filePath(m_name);
+    m_found = !m_path.isEmpty() && QImageReader(m_path).canRead();
     emit nameChanged();
-    update();
+    repaint();
 }
 
 void StorybookPicture::setRadius(qreal radius)
@@ -57,7 +116,7 @@ void StorybookPicture::setRadius(qreal radius)
     if (!assignChanged(m_radius, radius))
         return;
     emit radiusChanged();
-    update();
+    repaint();
 }
 
 void StorybookPicture::setStretch(bool stretch)
@@ -65,5 +124,5 @@ void StorybookPicture::setStretch(bool stretch)
     if (!assignChanged(m_stretch, stretch))
         return;
     emit stretchChanged();
-    update();
+    repaint();
 }

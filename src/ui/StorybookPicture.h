@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QImage>
-#include <QQuickPaintedItem>
+#include <QQuickItem>
 #include <QtQml/qqmlregistration.h>
 
 // A named picture that never fails: the picture scaled to fill the item (aspect kept,
 // overflow cropped; `stretch` stretches it instead), clipped to `radius`; when the
 // picture is missing or cannot be decoded, the soft sky-mint-cream wash instead. The
-// picture is looked up again whenever the name changes.
-class StorybookPicture : public QQuickPaintedItem
+// picture is looked up again whenever the name changes. The picture is decoded at the
+// size it is shown (a 1600×1200 scene in a 400×300 card is held as 400×300 pixels) and
+// only as the texture on the screen: nothing of it stays in memory but what is drawn.
+class StorybookPicture : public QQuickItem
 {
     Q_OBJECT
     QML_NAMED_ELEMENT(StorybookArtImage)
@@ -20,19 +22,25 @@ class StorybookPicture : public QQuickPaintedItem
 public:
     explicit StorybookPicture(QQuickItem *parent = nullptr);
 
-    void paint(QPainter *painter) override;
-
     QString name() const { return m_name; }
     void setName(const QString &name);
     qreal radius() const { return m_radius; }
     void setRadius(qreal radius);
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
-    bool found() const { return !m_image.isNull(); }
+    bool found() const { return m_found; }
 
     // The part of an image of `imageSize` shown in a frame of `frame` when it is
     // scaled to fill: centred, as large as fits the frame's proportions.
     static QRectF fillSource(QSizeF imageSize, QSizeF frame);
+    // What the item draws at `pixels` (its size times the device pixel ratio): the
+    // picture at `path` scaled to fill (or stretched), with the corners of `radius`
+    // (in the same pixels) cut away; the wash when the path is empty or undecodable.
+    static QImage shownPicture(const QString &path, QSize pixels, qreal radius, bool stretch);
+
+protected:
+    void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+    QSGNode *updatePaintNode(QSGNode *node, UpdatePaintNodeData *) override;
 
 signals:
     void nameChanged();
@@ -40,8 +48,12 @@ signals:
     void stretchChanged();
 
 private:
+    void repaint();
+
     QString m_name;
-    QImage m_image;
+    QString m_path;
+    bool m_found = false;
+    bool m_dirty = true;
     qreal m_radius = 0;
     bool m_stretch = false;
 };

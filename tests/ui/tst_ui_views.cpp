@@ -3,6 +3,8 @@
 #include "Clock.h"
 #include "GameCatalog.h"
 #include "QuestionReading.h"
+#include "SoftShadow.h"
+#include "StorybookPicture.h"
 #include "SystemSymbols.h"
 #include "UiSetup.h"
 
@@ -71,6 +73,8 @@ private slots:
     void welcomeButtonOpensTheBook();
     void missingPictureShowsTheWash();
     void pictureFillsItsFrame();
+    void pictureIsDecodedAtTheSizeShown();
+    void equalShadowsArePaintedOnce();
 
 private:
     QQuickItem *create(const QByteArray &qml);
@@ -591,6 +595,55 @@ void TestUiViews::pictureFillsItsFrame()
     QFile::remove(file);
     if (made)
         QDir(folder).removeRecursively();
+}
+
+void TestUiViews::pictureIsDecodedAtTheSizeShown()
+{
+    // A large 4:3 picture in a 200×100 frame: only the middle band is taken, at 200×100
+    // pixels; its corners are cut away when the frame is rounded.
+    const QString file = QDir::temp().filePath(QStringLiteral("tst_views_large_picture.png"));
+    QImage picture(1600, 1200, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (int y = 200; y < 1000; ++y) // the band a 2:1 frame shows
+        for (int x = 0; x < 1600; ++x)
+            picture.setPixelColor(x, y, Qt::blue);
+    QVERIFY(picture.save(file));
+    const QImage shown = StorybookPicture::shownPicture(file, QSize(200, 100), 0, false);
+    QCOMPARE(shown.size(), QSize(200, 100));
+    QCOMPARE(shown.pixelColor(100, 2), QColor(Qt::blue));
+    QCOMPARE(shown.pixelColor(100, 97), QColor(Qt::blue));
+    const QImage rounded = StorybookPicture::shownPicture(file, QSize(200, 100), 30, false);
+    QCOMPARE(rounded.pixelColor(0, 0).alpha(), 0);
+    QCOMPARE(rounded.pixelColor(100, 50), QColor(Qt::blue));
+    // Stretched, the whole picture is squeezed in: red bands above and below.
+    const QImage stretched = StorybookPicture::shownPicture(file, QSize(200, 100), 0, true);
+    QCOMPARE(stretched.pixelColor(100, 5), QColor(Qt::red));
+    // A missing picture is the wash, at the same size.
+    QCOMPARE(StorybookPicture::shownPicture(QString(), QSize(50, 40), 0, false).size(), QSize(50, 40));
+    QFile::remove(file);
+}
+
+void TestUiViews::equalShadowsArePaintedOnce()
+{
+    // A row of six equal tiles paints one shadow picture; another size paints one more.
+    const int before = SoftShadow::paintedCount();
+    QQuickItem *row = create(R"(Row {
+        Repeater {
+            model: 6
+            Item { width: 123; height: 77; SoftShadow { anchors.fill: parent; cornerRadius: 19; blur: 9 } }
+        }
+        Item { width: 124; height: 77; SoftShadow { anchors.fill: parent; cornerRadius: 19; blur: 9 } }
+    })");
+    QVERIFY(row);
+    QVERIFY(QTest::qWaitFor([&] { return SoftShadow::paintedCount() >= before + 2; }));
+    QTest::qWait(50);
+    QCOMPARE(SoftShadow::paintedCount(), before + 2);
+    const QImage frame = m_window->grabWindow();
+    QVERIFY(frame.pixelColor(123 * 5 + 60, 40).red() < 250); // the sixth tile's shadow is drawn
+    QCOMPARE(SoftShadow::shared(QSizeF(123, 77), 19, 9, QColor(0, 0, 0, 40), m_window->effectiveDevicePixelRatio())
+                 .cacheKey(),
+             SoftShadow::shared(QSizeF(123, 77), 19, 9, QColor(0, 0, 0, 40), m_window->effectiveDevicePixelRatio())
+                 .cacheKey());
 }
 
 QTEST_MAIN(TestUiViews)
