@@ -1,0 +1,119 @@
+// A long afternoon in the playground: the 14 language and mathematics games opened from
+// their shelves again and again, every other play finished (the completion card, then
+// "下一关" and back) and the others left at once. After the first round of games,
+// whose first visits load what the games share, resident memory must stay flat: what a
+// play builds goes with its page. The bound is generous; the benchmark gives the figure.
+
+#include "GameHostController.h"
+#include "ShellCatalog.h"
+#include "ShellWindowTest.h"
+#include "SpeechService.h"
+
+#include <QFile>
+#include <QQuickItem>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList games{u"english-listen"_s, u"word-shooter"_s,  u"phonics-train"_s, u"chinese-match"_s,
+                        u"idiom-pictures"_s, u"radical-builder"_s, u"sentence-maker"_s, u"math-battle"_s,
+                        u"make-ten"_s,       u"supermarket"_s,    u"clock-master"_s,  u"little-lab"_s,
+                        u"number-slider"_s,  u"pattern"_s};
+
+double residentMiB()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    return 0;
+}
+
+} // namespace
+
+class MemoryOverPlaysTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { SpeechService::setRemoteEndpoint(QUrl()); }
+
+    void memoryStaysFlatAfterTheFirstRound()
+    {
+        if (!QFile::exists(u"/proc/self/status"_s))
+            QSKIP("resident memory is read from /proc");
+        ShellFixture f;
+        GameDispatch::setExtraRows({}); // the real games
+        QVERIFY(f.window());
+        QVERIFY(f.clickText(u"进入豆铃乐园"_s));
+        QVERIFY(f.waitShown(u"首次使用，请设置四位家长密码"_s));
+        f.typeInto(u"setupPin"_s, u"2468"_s);
+        QVERIFY(f.clickText(u"确定，进入乐园"_s));
+        QVERIFY(f.waitGone(u"设置娱乐时间"_s));
+
+        QQuickItem *stack = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
+        QVERIFY(stack);
+        const auto top = [stack] { return stack->property("currentItem").value<QQuickItem *>(); };
+        const auto settledAt = [stack](int depth) {
+            return QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == depth; });
+        };
+
+        // One play: the shelf, the game's page drawn for a moment, then finished or left.
+        int plays = 0;
+        const auto play = [&](const QString &gameId) {
+            const QVariantMap game = ShellCatalog::game(gameId);
+            QMetaObject::invokeMethod(top(), "openShelf", Q_ARG(QVariant, game.value(u"category"_s)));
+            QVERIFY(settledAt(2));
+            QMetaObject::invokeMethod(top(), "openGame", Q_ARG(QVariant, game));
+            QVERIFY(settledAt(3));
+            GameHostController *host = f.host();
+            QVERIFY(host && host->gameId() == gameId);
+            QVERIFY(QTest::qWaitFor([&] { return top()->property("gameView").value<QQuickItem *>() != nullptr; }));
+            QTest::qWait(60);
+            if (plays++ % 2 == 0) {
+                host->finish(80, 2);
+                QVERIFY(f.waitShown(u"下一关"_s));
+                QVERIFY(f.clickText(u"下一关"_s));
+                QVERIFY(QTest::qWaitFor([&] { return !host->hasResult(); }));
+                QTest::qWait(30);
+            }
+            QMetaObject::invokeMethod(top(), "goBack");
+            QVERIFY(settledAt(2));
+            QMetaObject::invokeMethod(top(), "goBack");
+            QVERIFY(settledAt(1));
+        };
+        const auto round = [&] {
+            for (const QString &gameId : games) {
+                play(gameId);
+                if (QTest::currentTestFailed())
+                    return;
+            }
+            // What was let go is handed back before memory is read.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QTest::qWait(50);
+        };
+
+        round();
+        QVERIFY(!QTest::currentTestFailed());
+        const double afterFirst = residentMiB();
+        QList<double> later;
+        for (int i = 0; i < 3; ++i) {
+            round();
+            QVERIFY(!QTest::currentTestFailed());
+            later << residentMiB();
+        }
+        const QString figures = u"after round 1: %1 MiB, then %2, %3, %4 MiB"_s.arg(afterFirst, 0, 'f', 1)
+                                    .arg(later[0], 0, 'f', 1).arg(later[1], 0, 'f', 1).arg(later[2], 0, 'f', 1);
+        qInfo("%s", qPrintable(figures));
+        // 42 more plays may not add more than a few pictures' worth (a megabyte a play
+        // kept would be caught; the allocator's own ups and downs are ten or so).
+        QVERIFY2(later.last() - afterFirst < 40, qPrintable(figures));
+    }
+};
+
+QTEST_MAIN(MemoryOverPlaysTest)
+#include "tst_memory_over_plays.moc"
