@@ -138,11 +138,11 @@ class App:
     def first_frame_ms(self, timeout=20):
         """When the first frame with content was on the screen (ms since the process
         started). The threaded render loop first reports an empty frame of 0 ms, before
-        anything is drawn: a frame with content takes a few milliseconds at least."""
+        anything is drawn: a frame with content takes a millisecond at least."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             with self.lock:
-                drawn = [stamp for stamp, ms in self.frames if ms >= 3]
+                drawn = [stamp for stamp, ms in self.frames if ms >= 1]
                 if drawn:
                     return drawn[0] * 1000
             time.sleep(0.005)
