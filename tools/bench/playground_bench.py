@@ -111,11 +111,11 @@ class App:
             "XDG_RUNTIME_DIR": self.home, "PULSE_SERVER": "unix:/nonexistent",
             "QT_QPA_PLATFORM": "xcb", "LIBGL_ALWAYS_SOFTWARE": "1",
             "QT_LOGGING_RULES": "qt.scenegraph.time.renderloop.debug=true",
-            "QT_MESSAGE_PATTERN": "%{time process} %{message}",
+            "QT_MESSAGE_PATTERN": "%{message}",
         })
         if software:
             env["QT_QUICK_BACKEND"] = "software"
-        self.frames = []  # (seconds since process start, frame ms)
+        self.frames = []  # (seconds since process start, frame ms, drawn by the software loop)
         self.lock = threading.Lock()
         self.started = time.monotonic()
         self.process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
@@ -130,19 +130,22 @@ class App:
         for line in self.process.stderr:
             match = FRAME.search(line)
             if match:
-                head = line.strip().split(" ", 1)[0]
-                stamp = float(head) if head[:1].isdigit() else 0.0
+                # When the frame's line came, from launch: Qt's own time stamps count
+                # from its first message, not from the start of the process.
+                stamp = time.monotonic() - self.started
+                # The software loop reports only frames it drew, however quick.
+                drawn = "'software' renderloop" in line
                 with self.lock:
-                    self.frames.append((stamp, int(match.group(1))))
+                    self.frames.append((stamp, int(match.group(1)), drawn))
 
     def first_frame_ms(self, timeout=20):
-        """When the first frame with content was on the screen (ms since the process
-        started). The threaded render loop first reports an empty frame of 0 ms, before
+        """When the first frame with content was on the screen (ms since launch). The
+        threaded render loop first reports an empty frame of 0 ms, before
         anything is drawn: a frame with content takes a millisecond at least."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             with self.lock:
-                drawn = [stamp for stamp, ms in self.frames if ms >= 1]
+                drawn = [stamp for stamp, ms, software in self.frames if ms >= 1 or software]
                 if drawn:
                     return drawn[0] * 1000
             time.sleep(0.005)
@@ -154,7 +157,7 @@ class App:
 
     def frames_since(self, index):
         with self.lock:
-            return [ms for _, ms in self.frames[index:]]
+            return [ms for _, ms, _ in self.frames[index:]]
 
     def cpu_seconds(self):
         fields = open("/proc/%d/stat" % self.process.pid).read().rsplit(")", 1)[1].split()
