@@ -92,19 +92,14 @@ GameView {
                     DarkPanel { anchors.fill: parent; shade: 0.28 }
                     StorybookArtImage {
                         // The picture is 2 : 3; fitted to the panel, then scaled 2.05
-                        // about its bottom edge.
+                        // about its bottom edge. The scaled frame is laid out directly,
+                        // so the picture is painted at the size it is shown.
                         readonly property real fitted: Math.min(parent.width, parent.height * 2 / 3)
-                        width: fitted
-                        height: fitted * 3 / 2
-                        anchors.horizontalCenter: parent.horizontalCenter
-                        anchors.verticalCenter: parent.verticalCenter
+                        width: fitted * 2.05
+                        height: fitted * 3 / 2 * 2.05
+                        x: (parent.width - width) / 2
+                        y: (parent.height + fitted * 3 / 2) / 2 - height
                         name: "doll_3d_barista"
-                        transform: Scale {
-                            origin.x: width / 2
-                            origin.y: height
-                            xScale: 2.05
-                            yScale: 2.05
-                        }
                     }
                     Item {
                         anchors.horizontalCenter: parent.horizontalCenter
