@@ -11,6 +11,7 @@
 #include "GameHostController.h"
 #include "ShellCatalog.h"
 #include "ShellWindowTest.h"
+#include "WebViewSetup.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -115,6 +116,7 @@ QObject *playOnTop(ShellFixture &f)
 
 int main(int argc, char **argv)
 {
+    WebViewSetup::prepare(); // the video room's player
     QGuiApplication application(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
