@@ -18,6 +18,8 @@ public:
     int below(int n);
     // A whole number in [low, high], both included.
     int between(int low, int high);
+    // A whole 64-bit number in [low, high], both included (a fresh seed).
+    quint64 word(quint64 low, quint64 high);
     // A real number in [0, 1).
     double unit();
     // A real number in [low, high).

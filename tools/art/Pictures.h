@@ -27,6 +27,9 @@ QList<Picture> scenes();
 // page picture for each story moment ("storybook_scene_<moment>").
 QList<Picture> storybookPictures();
 
+// The backdrops of the spot-the-difference scenes, "spot_pair_001" to "spot_pair_010".
+QList<Picture> spotScenes();
+
 // The figures on transparent canvases: the dress-up doll's looks and the milk tea.
 QList<Picture> figures();
 

@@ -56,7 +56,8 @@ int main(int argc, char **argv)
     }
 
     QDir().mkpath(outDir);
-    const QList<Art::Picture> all = Art::scenes() + Art::storybookPictures() + Art::figures() + Art::covers();
+    const QList<Art::Picture> all = Art::scenes() + Art::storybookPictures() + Art::spotScenes() + Art::figures()
+                                   + Art::covers();
     int written = 0;
     for (const Art::Picture &pic : all) {
         if (!args.isEmpty()

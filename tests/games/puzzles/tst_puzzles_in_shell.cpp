@@ -1,10 +1,13 @@
 // The puzzle shelf's games played in the running application: opened from
 // their shelf, played to the completion card with the play saved, at the usual size and
-// in a small window. The maze is walked by its direction pad.
+// in a small window. The maze is walked by its direction pad; the differences are
+// clicked in the painted scenes.
 
 #include "BubbleBlasterGame.h"
 #include "GameHostController.h"
 #include "MazeGame.h"
+#include "ModularDifferenceScene.h"
+#include "ModularSpotDifferenceGame.h"
 #include "Random.h"
 #include "ShellCatalog.h"
 #include "ShellWindowTest.h"
@@ -52,6 +55,7 @@ void TestPuzzlesInShell::clickedThrough_data()
         const QByteArray suffix = size.width() == 800 ? " small" : "";
         QTest::newRow("maze" + suffix) << u"maze"_s << size;
         QTest::newRow("hidden-objects" + suffix) << u"hidden-objects"_s << size;
+        QTest::newRow("spot-difference" + suffix) << u"spot-difference"_s << size;
     }
 }
 
@@ -84,6 +88,49 @@ void TestPuzzlesInShell::clickedThrough()
             QTest::qWait(20);
         }
         QVERIFY(f.savedPlay(gameId, 92, 3));
+        return;
+    }
+
+    if (auto *spot = view->property("game").value<ModularSpotDifferenceGame *>()) {
+        QVERIFY(spot->ready());
+        auto *original = qobject_cast<ModularDifferenceScene *>(ShellTest::findNamed(view, u"originalScene"_s));
+        auto *changed = qobject_cast<ModularDifferenceScene *>(ShellTest::findNamed(view, u"changedScene"_s));
+        QVERIFY(original && changed);
+        QVERIFY(QTest::qWaitFor([&] { return changed->sceneRect().width() > 100 && original->sceneRect().width() > 100; }));
+        // Side by side in the wide window, the changed copy on the right; stacked in the
+        // small one, the changed copy below.
+        const QRectF left = original->mapRectToScene(original->sceneRect());
+        const QRectF right = changed->mapRectToScene(changed->sceneRect());
+        if (size.width() > 1000) {
+            QVERIFY(right.left() > left.right());
+            QCOMPARE(right.top(), left.top());
+        } else {
+            QVERIFY(right.top() > left.bottom());
+            QCOMPARE(right.left(), left.left());
+        }
+        const QRectF shown(QPointF(0, 0), QSizeF(f.window()->size()));
+        QVERIFY(shown.contains(left) && shown.contains(right));
+        const auto clickPiece = [&](ModularDifferenceScene *scene, int id) {
+            const QPointF at = scene->mapToScene(scene->tapPoint(id));
+            QVERIFY(shown.contains(at));
+            QTest::mouseClick(f.window(), Qt::LeftButton, {}, at.toPoint());
+        };
+        const QSet<int> differences = spot->level()->differenceIDs;
+        int unchanged = 0;
+        while (differences.contains(unchanged))
+            ++unchanged;
+        clickPiece(changed, unchanged);
+        QCOMPARE(spot->wrongAttempt(), 1);
+        int n = 0;
+        for (int id = 0; id < ModularSpotLevel::pieceCount; ++id) {
+            if (!differences.contains(id))
+                continue;
+            clickPiece(++n % 2 ? changed : original, id);
+            QCOMPARE(spot->foundCount(), n);
+        }
+        QVERIFY(spot->completing());
+        f.clock.advance(ModularSpotDifferenceGame::reportMs);
+        f.checkSaved(gameId, 100, 3);
         return;
     }
 

@@ -1,0 +1,317 @@
+#include "ModularDifferenceScene.h"
+
+#include "AppTheme.h"
+#include "MagicSceneModule.h"
+#include "ModularSpotDifferenceGame.h"
+#include "PaintedBox.h"
+#include "StorybookArtwork.h"
+#include "StorybookPicture.h"
+#include "SystemSymbols.h"
+
+#include <QMouseEvent>
+#include <QtMath>
+#include <QPainter>
+#include <QPainterPath>
+#include <QQuickWindow>
+#include <QVariantMap>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+using MagicSceneModule::at;
+
+QPainterPath roundedScene(const QRectF &scene)
+{
+    const double r = std::min(ModularDifferenceScene::cornerRadius, std::min(scene.width(), scene.height()) / 2);
+    QPainterPath path;
+    path.addRoundedRect(scene, r, r);
+    return path;
+}
+// The check of the found mark: the symbol font at the title-3 symbol size.
+const QFont &checkFont()
+{
+    static const QFont font = [] {
+        QFont f(SystemSymbols::fontFamily());
+        f.setPixelSize(qRound(AppTheme().symbolPixelSize(AppTheme::metrics(AppTheme::Title3).pixelSize)));
+        return f;
+    }();
+    return font;
+}
+} // namespace
+
+ModularDifferenceScene::ModularDifferenceScene(QQuickItem *parent)
+    : QQuickPaintedItem(parent)
+{
+    setAntialiasing(true);
+    setAcceptedMouseButtons(Qt::LeftButton);
+}
+
+QRectF ModularDifferenceScene::fittedScene(const QSizeF &offered)
+{
+    if (offered.width() <= 0 || offered.height() <= 0)
+        return {};
+    const double w = std::min(offered.width(), offered.height() * aspect);
+    const double h = w / aspect;
+    return {(offered.width() - w) / 2, (offered.height() - h) / 2, w, h};
+}
+
+double ModularDifferenceScene::pieceSide(double sceneWidth, double size)
+{
+    return std::max(minimumSide, sceneWidth * size);
+}
+
+int ModularDifferenceScene::shownVariant(const ModularSpotLevel &level, const ModularScenePiece &piece, bool isChanged)
+{
+    return isChanged && level.differenceIDs.contains(piece.id) ? piece.changedVariant : piece.baseVariant;
+}
+
+void ModularDifferenceScene::setGame(ModularSpotDifferenceGame *game)
+{
+    if (m_game == game)
+        return;
+    if (m_game)
+        disconnect(m_game, nullptr, this, nullptr);
+    m_game = game;
+    if (m_game) {
+        connect(m_game, &ModularSpotDifferenceGame::levelChanged, this, &ModularDifferenceScene::levelChanged);
+        connect(m_game, &ModularSpotDifferenceGame::changed, this, &ModularDifferenceScene::foundChanged);
+    }
+    emit gameChanged();
+    levelChanged();
+}
+
+void ModularDifferenceScene::setIsChanged(bool isChanged)
+{
+    if (m_isChanged == isChanged)
+        return;
+    m_isChanged = isChanged;
+    emit isChangedChanged();
+    update();
+}
+
+const ModularSpotLevel *ModularDifferenceScene::level() const
+{
+    return m_game && m_game->level() ? &*m_game->level() : nullptr;
+}
+
+void ModularDifferenceScene::setMarkOpacity(qreal opacity)
+{
+    if (qFuzzyCompare(m_markOpacity, opacity))
+        return;
+    m_markOpacity = opacity;
+    emit markOpacityChanged();
+    update();
+}
+
+void ModularDifferenceScene::foundChanged()
+{
+    const QSet<int> found = m_game ? m_game->found() : QSet<int>();
+    for (int id : found) {
+        if (!m_marked.contains(id))
+            m_newestMark = id;
+    }
+    m_marked = found;
+    update();
+}
+
+void ModularDifferenceScene::levelChanged()
+{
+    m_marked = m_game ? m_game->found() : QSet<int>();
+    m_newestMark = -1;
+    const QString name = level() ? level()->artwork : QString();
+    if (name != m_artworkName) {
+        m_artworkName = name;
+        m_artwork = name.isEmpty() ? QImage() : StorybookArtwork::image(name);
+        m_backdropKey.clear();
+    }
+    emit layoutChanged();
+    update();
+}
+
+void ModularDifferenceScene::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
+{
+    QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size())
+        emit layoutChanged();
+}
+
+QRectF ModularDifferenceScene::sceneRect() const
+{
+    const double m = borderMargin();
+    return fittedScene(QSizeF(width() - 2 * m, height() - 2 * m)).translated(m, m);
+}
+
+QRectF ModularDifferenceScene::pieceSquare(int id) const
+{
+    const ModularSpotLevel *l = level();
+    if (!l || id < 0 || id >= l->pieces.size())
+        return {};
+    const ModularScenePiece &piece = l->pieces.at(id);
+    const QRectF scene = sceneRect();
+    const double side = pieceSide(scene.width(), piece.size);
+    const QPointF centre(scene.x() + piece.x * scene.width(), scene.y() + piece.y * scene.height());
+    return {centre.x() - side / 2, centre.y() - side / 2, side, side};
+}
+
+QVariantList ModularDifferenceScene::pieceAreas() const
+{
+    QVariantList areas;
+    const ModularSpotLevel *l = level();
+    if (!l)
+        return areas;
+    for (const ModularScenePiece &piece : l->pieces) {
+        const QRectF square = pieceSquare(piece.id);
+        areas.append(QVariantMap{{u"id"_s, piece.id},
+                                 {u"x"_s, square.x()},
+                                 {u"y"_s, square.y()},
+                                 {u"side"_s, square.width()},
+                                 {u"label"_s, MagicSceneModule::phrase(piece.kind)}});
+    }
+    return areas;
+}
+
+int ModularDifferenceScene::pieceAt(QPointF point) const
+{
+    const ModularSpotLevel *l = level();
+    if (!l)
+        return -1;
+    for (qsizetype i = l->pieces.size() - 1; i >= 0; --i) {
+        const QRectF square = pieceSquare(int(i));
+        const QPointF d = point - square.center();
+        const double r = square.width() / 2;
+        if (d.x() * d.x() + d.y() * d.y() <= r * r)
+            return l->pieces.at(i).id;
+    }
+    return -1;
+}
+
+QPointF ModularDifferenceScene::tapPoint(int id) const
+{
+    const QRectF square = pieceSquare(id);
+    if (square.isEmpty())
+        return {};
+    const QPointF c = square.center();
+    if (pieceAt(c) == id)
+        return c;
+    for (double f = 0.1; f < 1.0; f += 0.1) {
+        for (int a = 0; a < 360; a += 10) {
+            const double t = qDegreesToRadians(double(a));
+            const QPointF p = c + QPointF(std::cos(t), std::sin(t)) * (f * square.width() / 2);
+            if (pieceAt(p) == id)
+                return p;
+        }
+    }
+    return {};
+}
+
+void ModularDifferenceScene::tapPiece(int id)
+{
+    if (m_game)
+        m_game->tapPiece(id);
+}
+
+bool ModularDifferenceScene::contains(const QPointF &point) const
+{
+    return pieceAt(point) >= 0;
+}
+
+void ModularDifferenceScene::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = pieceAt(event->position());
+    if (m_pressed < 0)
+        event->ignore();
+}
+
+void ModularDifferenceScene::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A tap is a press and a release on the same piece.
+    const int pressed = std::exchange(m_pressed, -1);
+    if (pressed >= 0 && pieceAt(event->position()) == pressed)
+        tapPiece(pressed);
+}
+
+void ModularDifferenceScene::mouseUngrabEvent()
+{
+    m_pressed = -1;
+}
+
+const QImage &ModularDifferenceScene::backdrop(const QRectF &scene, qreal dpr)
+{
+    const QSize pixels = (scene.size() * dpr).toSize();
+    const QString key = u"%1|%2x%3"_s.arg(m_artworkName).arg(pixels.width()).arg(pixels.height());
+    if (key == m_backdropKey && !m_backdrop.isNull())
+        return m_backdrop;
+    m_backdropKey = key;
+    m_backdrop = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    m_backdrop.setDevicePixelRatio(dpr);
+    m_backdrop.fill(Qt::transparent);
+    const QRectF box(0, 0, scene.width(), scene.height());
+    QPainter p(&m_backdrop);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The artwork is scaled to fill a box twice the scene's width and shown from its left
+    // edge: the scene shows the picture's left half.
+    const QSizeF doubled(2 * box.width(), box.height());
+    if (m_artwork.isNull()) {
+        p.fillRect(QRectF(QPointF(0, 0), doubled),
+                   PaintedBox::brush(Qt::transparent, AppTheme::artworkFallback(), PaintedBox::Diagonal));
+    } else {
+        const QRectF source = StorybookPicture::fillSource(m_artwork.size(), doubled);
+        p.drawImage(box, m_artwork, QRectF(source.topLeft(), QSizeF(source.width() / 2, source.height())));
+    }
+    if (const ModularSpotLevel *l = level()) {
+        QLinearGradient wash(0, 0, 0, box.height());
+        wash.setColorAt(0, at(l->tint, 0));
+        wash.setColorAt(1, at(l->tint, 0.12));
+        p.fillRect(box, wash);
+    }
+    // Rounded corners, antialiased.
+    p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    p.fillPath(roundedScene(box), Qt::black);
+    return m_backdrop;
+}
+
+void ModularDifferenceScene::paint(QPainter *painter)
+{
+    const QRectF scene = sceneRect();
+    if (scene.isEmpty())
+        return;
+    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->drawImage(scene.topLeft(), backdrop(scene, dpr));
+
+    const QPainterPath rounded = roundedScene(scene);
+    if (const ModularSpotLevel *l = level()) {
+        painter->save();
+        painter->setClipPath(rounded);
+        const QSet<int> &found = m_game->found();
+        const QFont &symbolFont = checkFont();
+        const QString check = SystemSymbols::glyph(u"checkmark.circle.fill"_s);
+        for (const ModularScenePiece &piece : l->pieces) {
+            const QRectF square = pieceSquare(piece.id);
+            MagicSceneModule::paint(*painter, square, piece.kind, shownVariant(*l, piece, m_isChanged));
+            if (!found.contains(piece.id))
+                continue;
+            // The found mark: the tap circle ringed in coral, a check up and to the right.
+            painter->setOpacity(piece.id == m_newestMark ? m_markOpacity : 1.0);
+            painter->setPen(QPen(AppTheme::coral(), markLineWidth));
+            painter->setBrush(at(Qt::white, 0.38));
+            painter->drawEllipse(square);
+            const QPointF c = square.center() + QPointF(markOffset, -markOffset);
+            const double d = symbolFont.pixelSize() * 0.55;
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(Qt::white);
+            painter->drawEllipse(c, d / 2, d / 2);
+            painter->setFont(symbolFont);
+            painter->setPen(AppTheme::coral());
+            const double g = symbolFont.pixelSize();
+            painter->drawText(QRectF(c.x() - g, c.y() - g, 2 * g, 2 * g), Qt::AlignCenter, check);
+            painter->setOpacity(1.0);
+        }
+        painter->restore();
+    }
+
+    painter->setPen(QPen(at(Qt::white, 0.92), borderWidth));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawPath(rounded);
+}
