@@ -265,9 +265,16 @@ const QImage &ModularDifferenceScene::backdrop(const QRectF &scene, qreal dpr)
         wash.setColorAt(1, at(l->tint, 0.12));
         p.fillRect(box, wash);
     }
-    // Rounded corners, antialiased.
+    // Rounded corners, antialiased: everything outside the rounded card is cleared.
+    QImage mask(pixels, QImage::Format_ARGB32_Premultiplied);
+    mask.setDevicePixelRatio(dpr);
+    mask.fill(Qt::transparent);
+    QPainter m(&mask);
+    m.setRenderHint(QPainter::Antialiasing);
+    m.fillPath(roundedScene(box), Qt::black);
+    m.end();
     p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-    p.fillPath(roundedScene(box), Qt::black);
+    p.drawImage(QPointF(0, 0), mask);
     return m_backdrop;
 }
 

@@ -100,65 +100,68 @@ GamePage {
         isGood: view.game.feedbackGood
     }
 
-    // One labelled copy of the scene; it takes all the room it is given.
-    component SceneCard: ColumnLayout {
+    // One labelled copy of the scene; it takes all the room it is given and shows the label
+    // right above the scene, the two centred in that room.
+    component SceneCard: Item {
         id: card
         property bool isChanged
         Layout.fillWidth: true
         Layout.fillHeight: true
         Layout.preferredWidth: 1
         Layout.preferredHeight: 1
-        spacing: 6
-        Text {
-            Layout.alignment: Qt.AlignHCenter
-            text: card.isChanged ? "变化图" : "原图"
-            font: AppTheme.font(AppTheme.Caption, Font.Bold)
-            color: AppTheme.softInk
-        }
-        Item {
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            SoftShadow {
-                x: scene.x + scene.sceneRect.x
-                y: scene.y + scene.sceneRect.y
-                width: scene.sceneRect.width
-                height: scene.sceneRect.height
-                cornerRadius: 28
-                blur: 11
-                offsetY: 6
-                color: AppTheme.alpha(AppTheme.ink, 0.18)
+        readonly property real sceneWidth: Math.max(0, Math.min(width, (height - label.height - 6) * 1.18))
+        Column {
+            anchors.centerIn: parent
+            spacing: 6
+            Text {
+                id: label
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: card.isChanged ? "变化图" : "原图"
+                font: AppTheme.font(AppTheme.Caption, Font.Bold)
+                color: AppTheme.softInk
             }
-            ModularDifferenceScene {
-                id: scene
-                objectName: card.isChanged ? "changedScene" : "originalScene"
-                anchors.fill: parent
-                anchors.margins: -borderMargin
-                game: view.game
-                isChanged: card.isChanged
-                // Each new mark springs in.
-                readonly property int marks: view.game.foundCount
-                onMarksChanged: markIn.restart()
-                NumberAnimation {
-                    id: markIn
-                    target: scene
-                    property: "markOpacity"
-                    from: 0
-                    to: 1
-                    duration: 300
-                    easing.type: Easing.OutCubic
+            Item {
+                width: card.sceneWidth
+                height: card.sceneWidth / 1.18
+                SoftShadow {
+                    anchors.fill: parent
+                    cornerRadius: 28
+                    blur: 11
+                    offsetY: 6
+                    color: AppTheme.alpha(AppTheme.ink, 0.18)
                 }
-                // A button for each piece, for screen readers; the scene takes the taps.
-                Repeater {
-                    model: scene.pieceAreas
-                    Item {
-                        required property var modelData
-                        x: modelData.x
-                        y: modelData.y
-                        width: modelData.side
-                        height: modelData.side
-                        Accessible.role: Accessible.Button
-                        Accessible.name: modelData.label
-                        Accessible.onPressAction: scene.tapPiece(modelData.id)
+                ModularDifferenceScene {
+                    id: scene
+                    objectName: card.isChanged ? "changedScene" : "originalScene"
+                    anchors.fill: parent
+                    anchors.margins: -borderMargin
+                    game: view.game
+                    isChanged: card.isChanged
+                    // Each new mark springs in.
+                    readonly property int marks: view.game.foundCount
+                    onMarksChanged: markIn.restart()
+                    NumberAnimation {
+                        id: markIn
+                        target: scene
+                        property: "markOpacity"
+                        from: 0
+                        to: 1
+                        duration: 300
+                        easing.type: Easing.OutCubic
+                    }
+                    // A button for each piece, for screen readers; the scene takes the taps.
+                    Repeater {
+                        model: scene.pieceAreas
+                        Item {
+                            required property var modelData
+                            x: modelData.x
+                            y: modelData.y
+                            width: modelData.side
+                            height: modelData.side
+                            Accessible.role: Accessible.Button
+                            Accessible.name: modelData.label
+                            Accessible.onPressAction: scene.tapPiece(modelData.id)
+                        }
                     }
                 }
             }
