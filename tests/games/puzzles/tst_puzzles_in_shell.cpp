@@ -130,7 +130,7 @@ void TestPuzzlesInShell::clickedThrough()
         }
         QVERIFY(spot->completing());
         f.clock.advance(ModularSpotDifferenceGame::reportMs);
-        f.checkSaved(gameId, 100, 3);
+        QVERIFY(f.savedPlay(gameId, 100, 3));
         return;
     }
 
