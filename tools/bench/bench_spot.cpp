@@ -52,7 +52,7 @@ struct Page : BenchPage
     explicit Page(QSize size)
         : BenchPage(QStringLiteral("spot-difference"), size)
     {
-        QTest::qWaitForWindowExposed(&window);
+        (void)QTest::qWaitForWindowExposed(&window);
         QTest::qWait(300);
         game = BenchPage::game<ModularSpotDifferenceGame>();
         original = sceneNamed(window.contentItem(), QStringLiteral("originalScene"));
@@ -147,7 +147,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < count; ++i) {
         page.original->update();
         page.changed->update();
-        QTest::qWaitFor([&] { return int(frames.all.size()) > i; }, 200);
+        (void)QTest::qWaitFor([&] { return int(frames.all.size()) > i; }, 200);
     }
 
     // One copy's paint() alone, into an image of its size.
