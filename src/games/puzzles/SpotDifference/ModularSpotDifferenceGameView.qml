@@ -79,10 +79,7 @@ GamePage {
         readonly property bool wide: view.game.sideBySide(width)
         Layout.fillWidth: true
         Layout.fillHeight: true
-        // Stacked, each copy keeps room for a scene 260 high: in a shorter window the host
-        // draws the whole page smaller rather than crowding the pieces, whose squares never
-        // shrink below 46 points inside the scene.
-        Layout.minimumHeight: wide ? 240 : 2 * (260 + 26) + 12
+        Layout.minimumHeight: wide ? 240 : 2 * 170 + 12
         implicitHeight: Layout.minimumHeight
 
         GridLayout {
