@@ -60,7 +60,7 @@ const QList<Row> &rows()
         {u"draw-guess"_s, u"DrawGuessGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/DrawGuessGameView.qml"_s},
         {u"spot-difference"_s, u"ModularSpotDifferenceGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Puzzles/ModularSpotDifferenceGameView.qml"_s},
         {u"english-listen"_s, u"EnglishListeningGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Language/EnglishListeningGameView.qml"_s},
-        {u"word-builder"_s, u"WordBuilderGame"_s, {}},
+        {u"word-builder"_s, u"WordBuilderGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Language/WordBuilderGameView.qml"_s},
         {u"chinese-match"_s, u"ChineseMatchGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Language/ChineseMatchGameView.qml"_s},
         {u"math-battle"_s, u"MathBattleGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Math/MathBattleGameView.qml"_s},
         {u"memory-match"_s, u"MemoryMatchGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Logic/MemoryMatchGameView.qml"_s},

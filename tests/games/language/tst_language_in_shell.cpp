@@ -14,6 +14,7 @@
 #include "ShellCatalog.h"
 #include "ShellWindowTest.h"
 #include "SpeechService.h"
+#include "WordBuilderGame.h"
 #include "WordShooterGame.h"
 
 #include <QtTest>
@@ -79,6 +80,8 @@ private slots:
     void initTestCase()
     {
         SpeechService::setRemoteEndpoint(QUrl()); // Chinese is spoken locally: no network
+        // No sound server, so no input device, on any machine (as on the build machine).
+        qputenv("PULSE_SERVER", "unix:/nonexistent/pipwhistle-test");
     }
     void playsEachGameFromItsShelf_data()
     {
@@ -157,6 +160,73 @@ private slots:
         // This machine may have no sound server: that note is not the game's.
         const QStringList warnings = ShellTest::warnings().filter(QRegularExpression(u"^(?!PulseAudioService:)"_s));
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
+    }
+
+    // The word builder spelled by clicking its tiles: a wrong row first, then every word;
+    // the microphone pressed on a machine without an input device only says so.
+    void wordBuilderSpelledByClicks_data()
+    {
+        QTest::addColumn<QSize>("windowSize");
+        QTest::newRow("1180x820") << QSize(1180, 820);
+        QTest::newRow("800x600") << QSize(800, 600);
+    }
+    void wordBuilderSpelledByClicks()
+    {
+        QFETCH(QSize, windowSize);
+        Random::shared().seed(11);
+        ShellFixture f;
+        GameDispatch::setExtraRows({});
+        QVERIFY(f.window());
+        QQuickItem *view = f.openGame(u"word-builder"_s, u"英文"_s, windowSize);
+        QVERIFY(view);
+        auto *game = view->property("game").value<WordBuilderGame *>();
+        QVERIFY(game);
+        QCOMPARE(game->session().size(), 8);
+
+        const auto tileOf = [&](const QString &letter) {
+            for (int i = 0; i < game->letterPool().size(); ++i) {
+                if (game->letterPool()[i].character == letter && !game->tilePlaced()[i])
+                    return i;
+            }
+            return -1;
+        };
+        const auto clickLetters = [&](const QStringList &letters) {
+            for (const QString &letter : letters)
+                QVERIFY(f.clickInWindow(view, u"tile%1"_s.arg(tileOf(letter))));
+        };
+
+        QVERIFY(f.clickInWindow(view, u"microphoneButton"_s));
+        QVERIFY(f.waitShown(u"麦克风没有准备好，可以继续拼词"_s));
+        QVERIFY(!game->voice()->isRecording());
+        QVERIFY(f.waitShown(u"我来跟读"_s));
+
+        for (int r = 0; r < 8; ++r) {
+            QCOMPARE(game->round(), r);
+            QVERIFY(f.waitShown(game->counter()));
+            QStringList letters = WordBuilderGame::letters(game->current().word);
+            if (r == 0) {
+                QStringList wrong = letters;
+                std::reverse(wrong.begin(), wrong.end());
+                if (wrong == letters)
+                    std::rotate(wrong.begin(), wrong.begin() + 1, wrong.end());
+                clickLetters(wrong);
+                QCOMPARE(game->wrongAttempt(), 1);
+                QVERIFY(ShellFixture::bubbleShows(view, u"差一点，换个顺序试试"_s));
+                f.clock.advance(550);
+                QTRY_VERIFY(game->answer().isEmpty());
+                // The back button takes a letter out again.
+                clickLetters(letters.mid(0, 1));
+                QVERIFY(f.clickInWindow(view, u"backButton"_s));
+                QVERIFY(game->answer().isEmpty());
+            }
+            clickLetters(letters);
+            QVERIFY(game->locked());
+            QVERIFY(ShellFixture::bubbleShows(view, u"拼对啦，真棒！"_s));
+            f.clock.advance(800);
+            QTest::qWait(20);
+        }
+        // 7 of 8 at the first try.
+        QVERIFY(f.savedPlay(u"word-builder"_s, 95, 3));
     }
 };
 

@@ -8,6 +8,8 @@
 #include "RoundQuizGame.h"
 #include "SentenceMakerGame.h"
 #include "ShellWindowTest.h"
+#include "WordBuilder/SpeechFakes.h"
+#include "WordBuilderGame.h"
 
 #include <QQuickItem>
 #include <QtQml/qqmlextensionplugin.h>
@@ -232,6 +234,57 @@ private slots:
         QCOMPARE(button->parentItem()->opacity(), 1.0);
         QVERIFY(!reset->isEnabled());
         QCOMPARE(game->wrongAttempt(), 0);
+    }
+
+    // A tapped tile fills the next slot in upper case, dims and stops taking clicks until
+    // the back button takes it out; the microphone button shows the listening.
+    void wordBuilderTilesSlotsAndMicrophone()
+    {
+        GameTestWorld world;
+        ShellTest::warnings().clear();
+        ScriptedRecognizer recognizer;
+        ScriptedCapture capture;
+        HeldPermissions permissions;
+        ViewWindow w;
+        QVERIFY(w.open(u"Language"_s, u"WordBuilderGameView"_s, {800, 600}));
+        auto *game = w.game<WordBuilderGame>();
+        QVERIFY(game);
+        game->voice()->setServices(&recognizer, &capture, &permissions);
+        QTest::qWait(300);
+
+        const int count = int(game->letterPool().size());
+        for (int i = 0; i < count; ++i) {
+            QQuickItem *tile = findNamed(w.item, u"tile%1"_s.arg(i));
+            QVERIFY(tile);
+            const QRectF box = tile->mapRectToScene(QRectF(0, 0, tile->width(), tile->height()));
+            QVERIFY(QRectF(0, 0, 800, 600).contains(box));
+        }
+        QQuickItem *tile = findNamed(w.item, u"tile0"_s);
+        const QString letter = game->letterPool()[0].character.toUpper();
+        w.click(tile);
+        QVERIFY(findText(findNamed(w.item, u"slot0"_s), letter));
+        QVERIFY(!tile->isEnabled());
+        QCOMPARE(tile->opacity(), 0.22);
+        w.click(tile); // a dimmed tile takes no click
+        QCOMPARE(game->answer().size(), 1);
+        w.click(findNamed(w.item, u"backButton"_s));
+        QVERIFY(game->answer().isEmpty());
+        QVERIFY(tile->isEnabled());
+        QCOMPARE(tile->opacity(), 1.0);
+
+        QVERIFY(!findNamed(w.item, u"coachStatus"_s)); // hidden while there is nothing to say
+        QQuickItem *microphone = findNamed(w.item, u"microphoneButton"_s);
+        QVERIFY(findText(microphone, u"我来跟读"_s));
+        w.click(microphone);
+        permissions.speech.takeFirst()(true);
+        permissions.microphone.takeFirst()(true);
+        QTRY_VERIFY(findNamed(w.item, u"coachStatus"_s));
+        QCOMPARE(findNamed(w.item, u"coachStatus"_s)->property("text").toString(), u"请说："_s + game->current().word);
+        QTRY_VERIFY(findText(microphone, u"正在听…"_s));
+        w.click(microphone);
+        QVERIFY(!game->voice()->isRecording());
+        QTRY_VERIFY(findText(microphone, u"我来跟读"_s));
+        QVERIFY2(viewWarnings().isEmpty(), qPrintable(viewWarnings().join(u'\n')));
     }
 };
 

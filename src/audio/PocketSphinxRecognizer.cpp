@@ -1,0 +1,297 @@
+#include "PocketSphinxRecognizer.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <pocketsphinx.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The other words of the grammar for `target`: up to `count` known vocabulary words taken
+// at even steps over the whole list, none of them containing the target or contained in
+// it (the owner counts a transcript holding the target as the target).
+QStringList companionsFor(const QStringList &known, const QString &target, int count)
+{
+    QStringList words;
+    if (known.isEmpty())
+        return words;
+    const qsizetype step = std::max<qsizetype>(1, known.size() / count);
+    for (qsizetype i = 0; i < known.size() && words.size() < count; i += step) {
+        const QString &word = known[i];
+        if (word.contains(target) || target.contains(word) || words.contains(word))
+            continue;
+        words.append(word);
+    }
+    return words;
+}
+
+QString baseWord(QStringView entry)
+{
+    const qsizetype paren = entry.indexOf(u'(');
+    return (paren < 0 ? entry : entry.left(paren)).toString();
+}
+
+} // namespace
+
+PocketSphinxRecognizer::Model PocketSphinxRecognizer::Model::installed()
+{
+    const QString root = u"/usr/share/pocketsphinx/model/en-us/"_s;
+    return {root + u"en-us"_s, root + u"cmudict-en-us.dict"_s};
+}
+
+// The decoder and everything it owns; used only on the recogniser's thread.
+class PocketSphinxRecognizer::Decoder
+{
+public:
+    Decoder(QStringList vocabulary, Model model, PocketSphinxRecognizer *owner)
+        : m_vocabulary(std::move(vocabulary))
+        , m_model(std::move(model))
+        , m_owner(owner)
+    {
+    }
+
+    ~Decoder()
+    {
+        if (m_ps)
+            ps_free(m_ps);
+    }
+
+    void begin(quint64 listening, const QString &target)
+    {
+        endUtterance();
+        if (!load()) {
+            fail(listening, true);
+            return;
+        }
+        const QString word = target.trimmed().toLower();
+        const QByteArray wordUtf8 = word.toUtf8();
+        char *pronunciation = word.isEmpty() ? nullptr : ps_lookup_word(m_ps, wordUtf8.constData());
+        if (!pronunciation) {
+            fail(listening, true);
+            return;
+        }
+        ckd_free(pronunciation);
+
+        QString grammar = u"#JSGF V1.0;\ngrammar word;\npublic <word> = ( /%1/ "_s.arg(targetWeight) + word;
+        for (const QString &other : companionsFor(m_known, word, companionCount))
+            grammar += u" | /1/ "_s + other;
+        grammar += u" );\n"_s;
+        if (ps_set_jsgf_string(m_ps, "word", grammar.toUtf8().constData()) < 0 || ps_set_search(m_ps, "word") < 0
+            || ps_start_utt(m_ps) < 0) {
+            fail(listening, false);
+            return;
+        }
+        m_listening = listening;
+        m_heardSpeech = false;
+        m_best.clear();
+    }
+
+    void feed(quint64 listening, const QByteArray &pcm)
+    {
+        if (listening != m_listening || m_listening == 0)
+            return;
+        const auto *samples = reinterpret_cast<const int16 *>(pcm.constData());
+        if (ps_process_raw(m_ps, samples, size_t(pcm.size() / 2), FALSE, FALSE) < 0) {
+            endUtterance();
+            fail(listening, false);
+            return;
+        }
+        const QString best = hypothesis();
+        if (!best.isEmpty() && best != m_best) {
+            m_best = best;
+            post(listening, best, false);
+        }
+        const bool inSpeech = ps_get_in_speech(m_ps) != 0;
+        if (m_heardSpeech && !inSpeech) {
+            ps_end_utt(m_ps);
+            m_listening = 0;
+            post(listening, hypothesis(), true);
+            return;
+        }
+        m_heardSpeech = m_heardSpeech || inSpeech;
+    }
+
+    void cancel(quint64 listening)
+    {
+        if (listening == m_listening)
+            endUtterance();
+    }
+
+private:
+    // Loads the model once; false when it cannot be loaded (then never tried again).
+    bool load()
+    {
+        if (m_ps || m_loadFailed)
+            return m_ps != nullptr;
+        QElapsedTimer timer;
+        timer.start();
+        const QString dictionary = writeDictionary();
+        if (!dictionary.isEmpty()) {
+            const QByteArray hmm = QFile::encodeName(m_model.acousticModel);
+            const QByteArray dict = QFile::encodeName(dictionary);
+            cmd_ln_t *config = cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", hmm.constData(), "-dict", dict.constData(),
+                                           "-logfn", "/dev/null", nullptr);
+            if (config) {
+                m_ps = ps_init(config);
+                cmd_ln_free_r(config); // the decoder keeps its own reference
+            }
+        }
+        m_loadFailed = m_ps == nullptr;
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        QMetaObject::invokeMethod(
+            m_owner, [owner = m_owner, ok = !m_loadFailed, ms] { emit owner->modelLoaded(ok, ms); }, Qt::QueuedConnection);
+        return m_ps != nullptr;
+    }
+
+    // Writes the pronunciations of the vocabulary (with its compounds) to a small
+    // dictionary file and returns its path; fills m_known. Empty on failure.
+    QString writeDictionary()
+    {
+        QSet<QString> wanted;
+        QStringList words;
+        for (const QString &entry : std::as_const(m_vocabulary)) {
+            const QString word = entry.trimmed().toLower();
+            if (word.isEmpty() || word.contains(u' ') || words.contains(word))
+                continue;
+            words.append(word);
+            wanted.insert(word);
+            for (qsizetype cut = 2; cut + 2 <= word.size(); ++cut) {
+                wanted.insert(word.left(cut));
+                wanted.insert(word.mid(cut));
+            }
+        }
+        QFile source(m_model.dictionary);
+        if (!source.open(QIODevice::ReadOnly | QIODevice::Text))
+            return {};
+        QHash<QString, QStringList> pronunciations; // word -> its phone strings
+        while (!source.atEnd()) {
+            const QString line = QString::fromUtf8(source.readLine()).trimmed();
+            const qsizetype space = line.indexOf(u' ');
+            if (space <= 0)
+                continue;
+            const QString word = baseWord(QStringView(line).left(space));
+            if (wanted.contains(word))
+                pronunciations[word].append(line.mid(space + 1).trimmed());
+        }
+
+        QByteArray text;
+        m_known.clear();
+        for (const QString &word : std::as_const(words)) {
+            QStringList phones = pronunciations.value(word);
+            if (phones.isEmpty()) {
+                // Halves tried from the middle outwards: "play|time" before "playt|ime".
+                const qsizetype middle = word.size() / 2;
+                for (qsizetype d = 0; d <= middle && phones.isEmpty(); ++d) {
+                    for (const qsizetype cut : {middle - d, middle + d}) {
+                        if (cut < 2 || cut + 2 > word.size() || !phones.isEmpty())
+                            continue;
+                        const QStringList head = pronunciations.value(word.left(cut));
+                        const QStringList tail = pronunciations.value(word.mid(cut));
+                        if (!head.isEmpty() && !tail.isEmpty())
+                            phones.append(head.first() + u' ' + tail.first());
+                    }
+                }
+            }
+            for (qsizetype i = 0; i < phones.size(); ++i) {
+                const QString entry = i == 0 ? word : word + u'(' + QString::number(i + 1) + u')';
+                text += (entry + u' ' + phones[i] + u'\n').toUtf8();
+            }
+            if (!phones.isEmpty())
+                m_known.append(word);
+        }
+        if (!m_folder.isValid())
+            return {};
+        const QString path = m_folder.filePath(u"vocabulary.dict"_s);
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size())
+            return {};
+        return path;
+    }
+
+    QString hypothesis() const
+    {
+        int32 score = 0;
+        const char *text = ps_get_hyp(m_ps, &score);
+        return text ? QString::fromUtf8(text) : QString();
+    }
+
+    void endUtterance()
+    {
+        if (m_listening != 0 && m_ps)
+            ps_end_utt(m_ps);
+        m_listening = 0;
+    }
+
+    void post(quint64 listening, const QString &text, bool final)
+    {
+        QMetaObject::invokeMethod(
+            m_owner, [owner = m_owner, listening, text, final] { emit owner->heard(listening, text, final); },
+            Qt::QueuedConnection);
+    }
+
+    void fail(quint64 listening, bool unavailable)
+    {
+        QMetaObject::invokeMethod(
+            m_owner, [owner = m_owner, listening, unavailable] { emit owner->failed(listening, unavailable); },
+            Qt::QueuedConnection);
+    }
+
+    QStringList m_vocabulary;
+    Model m_model;
+    PocketSphinxRecognizer *m_owner;
+    QTemporaryDir m_folder;
+    QStringList m_known; // vocabulary words with a pronunciation, in vocabulary order
+    ps_decoder_t *m_ps = nullptr;
+    bool m_loadFailed = false;
+    quint64 m_listening = 0; // the listening the running utterance belongs to; 0: none
+    bool m_heardSpeech = false;
+    QString m_best;
+};
+
+PocketSphinxRecognizer::PocketSphinxRecognizer(QStringList vocabulary, Model model, QObject *parent)
+    : WordRecognizer(parent)
+    , m_vocabulary(std::move(vocabulary))
+    , m_model(std::move(model))
+{
+    m_thread.setObjectName(u"word recogniser"_s);
+    m_context = new QObject;
+    m_context->moveToThread(&m_thread);
+    m_decoder = std::make_unique<Decoder>(m_vocabulary, m_model, this);
+    m_thread.start();
+}
+
+PocketSphinxRecognizer::~PocketSphinxRecognizer()
+{
+    m_thread.quit();
+    m_thread.wait();
+    delete m_context;
+}
+
+bool PocketSphinxRecognizer::isAvailable() const
+{
+    return QFileInfo::exists(m_model.acousticModel + u"/mdef"_s) && QFileInfo::exists(m_model.dictionary);
+}
+
+void PocketSphinxRecognizer::begin(quint64 listening, const QString &target)
+{
+    QMetaObject::invokeMethod(m_context, [d = m_decoder.get(), listening, target] { d->begin(listening, target); },
+                              Qt::QueuedConnection);
+}
+
+void PocketSphinxRecognizer::feed(quint64 listening, const QByteArray &pcm)
+{
+    QMetaObject::invokeMethod(m_context, [d = m_decoder.get(), listening, pcm] { d->feed(listening, pcm); },
+                              Qt::QueuedConnection);
+}
+
+void PocketSphinxRecognizer::cancel(quint64 listening)
+{
+    QMetaObject::invokeMethod(m_context, [d = m_decoder.get(), listening] { d->cancel(listening); },
+                              Qt::QueuedConnection);
+}
