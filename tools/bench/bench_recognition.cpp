@@ -3,6 +3,12 @@
 // the longest the interface thread goes without turning its event loop while a
 // listening loads the model and decodes (it should never exceed a frame, 16 ms).
 // Run: build/tools/bench/bench_recognition
+//
+// With --microphone the coach listens through the real default input device instead,
+// while paplay plays "cat" spoken by espeak-ng to the default output: on a sound server
+// whose default source is the monitor of its default sink (a private PulseAudio with a
+// null sink will do), this checks the capture, its format conversion and the recogniser
+// together. It prints what was heard.
 #include "BenchFigures.h"
 #include "LearningContent.h"
 #include "PocketSphinxRecognizer.h"
@@ -13,6 +19,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -44,6 +52,36 @@ bool waitFor(const std::function<bool()> &done)
     return true;
 }
 
+// Listens through the default microphone while "cat" is played to the default output.
+int listenThroughMicrophone(const QStringList &vocabulary)
+{
+    QTemporaryDir folder;
+    const QString wav = folder.filePath(QStringLiteral("cat.wav"));
+    if (QProcess::execute(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), QStringLiteral("en-us"), QStringLiteral("-w"), wav,
+                                                        QStringLiteral("cat")})
+        != 0)
+        return 1;
+    PocketSphinxRecognizer recognizer(vocabulary);
+    GrantedSpeechPermissions permissions;
+    PronunciationCoach coach;
+    coach.setServices(&recognizer, nullptr, &permissions); // the default microphone
+    QProcess player;
+    QObject::connect(&coach, &PronunciationCoach::isRecordingChanged, [&] {
+        if (coach.isRecording())
+            player.start(QStringLiteral("paplay"), {wav});
+    });
+    QObject::connect(&coach, &PronunciationCoach::transcriptChanged,
+                     [&] { std::printf("transcript: %s\n", qPrintable(coach.transcript())); });
+    QElapsedTimer timer;
+    timer.start();
+    coach.start(QStringLiteral("cat"));
+    waitFor([&] { return timer.elapsed() > 300 && !coach.isRecording(); });
+    player.waitForFinished(5000);
+    std::printf("status: %s\nheard: %s after %lld ms\n", qPrintable(coach.status()), qPrintable(coach.transcript()),
+                timer.elapsed());
+    return coach.transcript() == QStringLiteral("cat") ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -52,6 +90,8 @@ int main(int argc, char **argv)
     QStringList vocabulary;
     for (const BasicEnglishWord &entry : LearningContent::basicEnglish())
         vocabulary.append(entry.word);
+    if (app.arguments().contains(QStringLiteral("--microphone")))
+        return listenThroughMicrophone(vocabulary);
 
     SpokenWords spoken;
     QList<QPair<QString, QByteArray>> samples;
