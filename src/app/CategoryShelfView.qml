@@ -28,7 +28,7 @@ Item {
         if (game.available && StackView.view)
             StackView.view.push(hostPage, { gameId: game.id })
         else if (!game.available)
-            sheet.show(game)
+            sheet.controller.show(game)
     }
 
     Component {

@@ -1,6 +1,7 @@
 import QtQuick
 import Pipwhistle.Ui
 import Pipwhistle.App
+import Pipwhistle.Games.Common
 
 // The small sheet of a game still being built: its icon, "<title>正在建造中", a
 // friendly note and "知道啦". It slides up from the bottom over a dimmed shelf; "知道啦",
@@ -8,24 +9,16 @@ import Pipwhistle.App
 Item {
     id: root
 
-    property var game: null
-    readonly property bool shown: game !== null
+    // What the sheet shows and how the finger holds it (CategoryShelfView calls
+    // controller.show(game)).
+    readonly property ComingSoonSheetState controller: ComingSoonSheetState {}
+    readonly property var game: controller.shown ? controller.game : null
+    readonly property bool shown: controller.shown
     readonly property color accent: game ? AppTheme.colors(game.category)[0] : AppTheme.purple
 
-    function show(g) {
-        game = g
-        panel.y = root.height
-        slideIn.restart()
-    }
-    function settle() {
-        panel.y = Qt.binding(function() { return root.height - panel.height })
-    }
-    function dismiss() {
-        if (!shown)
-            return
-        slideIn.stop()
-        game = null
-    }
+    // How far below its resting place the sheet still is while it slides up.
+    property real slide: 0
+    onShownChanged: if (shown) slideIn.restart(); else slideIn.stop()
 
     visible: shown
 
@@ -34,7 +27,7 @@ Item {
         color: Qt.rgba(0, 0, 0, 0.22)
         MouseArea {
             anchors.fill: parent
-            onClicked: root.dismiss()
+            onClicked: root.controller.dismiss()
             onWheel: function(wheel) { wheel.accepted = true }
         }
     }
@@ -45,7 +38,7 @@ Item {
         width: Math.min(root.width, 620)
         height: 330
         x: (root.width - width) / 2
-        y: root.height - height
+        y: root.height - height + root.slide + root.controller.offset
 
         SoftShadow {
             anchors.fill: parent
@@ -62,21 +55,10 @@ Item {
             fillDirection: PaintedBox.Diagonal
         }
         // Taps on the sheet stay on the sheet; a drag down closes it.
-        MouseArea {
-            id: grip
+        DragArea {
             anchors.fill: parent
-            property real startY: 0
-            function sceneY(mouse) { return grip.mapToItem(root, mouse.x, mouse.y).y }
-            onPressed: function(mouse) { startY = sceneY(mouse) }
-            onPositionChanged: function(mouse) {
-                panel.y = root.height - panel.height + Math.max(0, sceneY(mouse) - startY)
-            }
-            onReleased: {
-                if (panel.y > root.height - panel.height + 80)
-                    root.dismiss()
-                else
-                    root.settle()
-            }
+            frame: root
+            tracker: root.controller.drag
         }
         // The drag indicator.
         Rectangle {
@@ -133,18 +115,18 @@ Item {
                 title: "知道啦"
                 icon: "checkmark"
                 colors: [AppTheme.purple, AppTheme.sky]
-                onClicked: root.dismiss()
+                onClicked: root.controller.dismiss()
             }
         }
     }
 
     NumberAnimation {
         id: slideIn
-        target: panel
-        property: "y"
-        to: root.height - panel.height
+        target: root
+        property: "slide"
+        from: panel.height
+        to: 0
         duration: 340
         easing.type: Easing.OutCubic
-        onFinished: root.settle()
     }
 }

@@ -1,6 +1,7 @@
 // The shell's rules without a window: the host's plays, the dispatch table, the
 // playground's shelves and rail sizes.
 #include "Clock.h"
+#include "ComingSoonSheetState.h"
 #include "GameBase.h"
 #include "GameCatalog.h"
 #include "GameDispatch.h"
@@ -121,6 +122,29 @@ private slots:
         QCOMPARE(host.playId(), secondPlay);
         QCOMPARE(store->records().size(), 2);
         QCOMPARE(store->records().first().seconds, 7);
+    }
+
+    void comingSoonSheetClosesOnALongDragDown()
+    {
+        ComingSoonSheetState sheet;
+        sheet.show({});
+        QVERIFY(!sheet.isShown());
+        sheet.show({{u"id"_s, u"tangram"_s}});
+        QVERIFY(sheet.isShown());
+        // The finger holds the sheet below its place, never above it.
+        sheet.drag()->press(100, 300);
+        sheet.drag()->move(100, 250);
+        QCOMPARE(sheet.offset(), 0.0);
+        sheet.drag()->move(100, 380);
+        QCOMPARE(sheet.offset(), 80.0);
+        // Exactly the closing distance springs back; one point more closes it.
+        sheet.drag()->release(100, 380);
+        QVERIFY(sheet.isShown());
+        QCOMPARE(sheet.offset(), 0.0);
+        sheet.drag()->press(100, 300);
+        sheet.drag()->release(100, 381);
+        QVERIFY(!sheet.isShown());
+        QCOMPARE(sheet.offset(), 0.0);
     }
 
     void secondsAreWholeAndAtLeastOne_data()
