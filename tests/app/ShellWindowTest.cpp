@@ -90,6 +90,17 @@ void click(QQuickWindow *window, QQuickItem *item)
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
 }
 
+void addGameRowsAtBothSizes(const QStringList &gameIds)
+{
+    QTest::addColumn<QString>("gameId");
+    QTest::addColumn<QSize>("size");
+    for (const QSize size : {QSize(1180, 820), QSize(800, 600)}) {
+        const QString suffix = size.width() == 800 ? QStringLiteral(" small") : QString();
+        for (const QString &id : gameIds)
+            QTest::newRow(qPrintable(id + suffix)) << id << size;
+    }
+}
+
 } // namespace ShellTest
 
 bool ViewWindow::create(const QString &family, const QString &view)

@@ -51,6 +51,10 @@ QPoint centre(QQuickItem *item);
 // A left click at the centre of `item`, through the window.
 void click(QQuickWindow *window, QQuickItem *item);
 
+// Test rows of the columns "gameId" and "size": each game at 1180×820 (named by its
+// identifier) and at 800×600 (its identifier and " small").
+void addGameRowsAtBothSizes(const QStringList &gameIds);
+
 } // namespace ShellTest
 
 // One game view on its own, created from its module's URL as the host creates it.

@@ -54,13 +54,7 @@ private slots:
 
 void TestLogicInShell::clickedThrough_data()
 {
-    QTest::addColumn<QString>("gameId");
-    QTest::addColumn<QSize>("size");
-    for (const QSize size : {QSize(1180, 820), QSize(800, 600)}) {
-        const QByteArray suffix = size.width() == 800 ? " small" : "";
-        QTest::newRow("memory-match" + suffix) << u"memory-match"_s << size;
-        QTest::newRow("one-line" + suffix) << u"one-line"_s << size;
-    }
+    ShellTest::addGameRowsAtBothSizes({u"memory-match"_s, u"one-line"_s});
 }
 
 void TestLogicInShell::clickedThrough()

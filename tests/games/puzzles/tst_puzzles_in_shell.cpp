@@ -49,14 +49,7 @@ private slots:
 
 void TestPuzzlesInShell::clickedThrough_data()
 {
-    QTest::addColumn<QString>("gameId");
-    QTest::addColumn<QSize>("size");
-    for (const QSize size : {QSize(1180, 820), QSize(800, 600)}) {
-        const QByteArray suffix = size.width() == 800 ? " small" : "";
-        QTest::newRow("maze" + suffix) << u"maze"_s << size;
-        QTest::newRow("hidden-objects" + suffix) << u"hidden-objects"_s << size;
-        QTest::newRow("spot-difference" + suffix) << u"spot-difference"_s << size;
-    }
+    ShellTest::addGameRowsAtBothSizes({u"maze"_s, u"hidden-objects"_s, u"spot-difference"_s});
 }
 
 void TestPuzzlesInShell::clickedThrough()

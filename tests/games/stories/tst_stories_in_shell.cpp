@@ -67,13 +67,7 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
 
 void TestStoriesInShell::played_data()
 {
-    QTest::addColumn<QString>("gameId");
-    QTest::addColumn<QSize>("size");
-    for (const QSize size : {QSize(1180, 820), QSize(800, 600)}) {
-        const QByteArray suffix = size.width() == 800 ? " small" : "";
-        for (const char *id : {"story-chain", "picture-book", "tracking-balls", "instrument-ears", "space-trip"})
-            QTest::newRow(id + suffix) << QString::fromLatin1(id) << size;
-    }
+    ShellTest::addGameRowsAtBothSizes({u"story-chain"_s, u"picture-book"_s, u"tracking-balls"_s, u"instrument-ears"_s, u"space-trip"_s});
 }
 
 void TestStoriesInShell::played()
