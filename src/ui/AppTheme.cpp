@@ -160,11 +160,10 @@ QString AppTheme::emojiText(const QString &text) const
     return Fonts::emojiMarkup(text);
 }
 
-QColor AppTheme::alpha(const QColor &color, qreal opacity) const
+QColor AppTheme::withOpacity(QColor color, qreal opacity)
 {
-    QColor c = color;
-    c.setAlphaF(c.alphaF() * float(qBound(0.0, opacity, 1.0)));
-    return c;
+    color.setAlphaF(float(color.alphaF() * qBound(0.0, opacity, 1.0)));
+    return color;
 }
 
 qreal AppTheme::welcomeTitleSize(qreal width)

@@ -108,7 +108,9 @@ public:
 
     // `color` at `opacity` (0…1): its own opacity multiplied by it, so a colour that is
     // already see-through gets fainter still.
-    Q_INVOKABLE QColor alpha(const QColor &color, qreal opacity) const;
+    Q_INVOKABLE QColor alpha(const QColor &color, qreal opacity) const { return withOpacity(color, opacity); }
+    // The same, for the program's own painting and colour tables.
+    static QColor withOpacity(QColor color, qreal opacity);
 
     // The welcome cover's layout for a window of width w and height h.
     Q_INVOKABLE static qreal welcomeTitleSize(qreal width);

@@ -7,14 +7,6 @@
 #include <cmath>
 #include <numbers>
 
-namespace {
-QColor withOpacity(QColor color, double opacity)
-{
-    color.setAlphaF(float(color.alphaF() * opacity));
-    return color;
-}
-} // namespace
-
 ClockFace::ClockFace(QQuickItem *parent)
     : QQuickPaintedItem(parent)
 {
@@ -69,15 +61,15 @@ void ClockFace::paint(QPainter *painter)
     painter->setRenderHint(QPainter::Antialiasing);
 
     // The face.
-    painter->setPen(QPen(withOpacity(AppTheme::purple(), 0.38), 5));
-    painter->setBrush(withOpacity(AppTheme::sky(), 0.17));
+    painter->setPen(QPen(AppTheme::withOpacity(AppTheme::purple(), 0.38), 5));
+    painter->setBrush(AppTheme::withOpacity(AppTheme::sky(), 0.17));
     painter->drawEllipse(centre, r, r);
 
     // Hour marks, heavier at the quarters.
     painter->setBrush(Qt::NoBrush);
     for (int i = 0; i < 12; ++i) {
         const double angle = markAngle(i);
-        painter->setPen(QPen(withOpacity(AppTheme::ink(), 0.45), i % 3 == 0 ? 4 : 2));
+        painter->setPen(QPen(AppTheme::withOpacity(AppTheme::ink(), 0.45), i % 3 == 0 ? 4 : 2));
         painter->drawLine(pointAt(centre, angle, 0.9 * r), pointAt(centre, angle, 0.78 * r));
     }
 

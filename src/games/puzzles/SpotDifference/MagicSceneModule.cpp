@@ -11,12 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace MagicSceneModule {
 
-QColor at(QColor color, double opacity)
-{
-    color.setAlphaF(float(color.alphaF() * opacity));
-    return color;
-}
-
 namespace {
 
 QColor pick(const QList<QColor> &colors, int variant)
@@ -76,7 +70,7 @@ QList<Shape> shapes(ModularModuleKind kind, int variant)
     switch (kind) {
     case ModularModuleKind::flower: {
         const int n = v % 3 + 4;
-        const QColor petal = at(pick(palette(), v), 0.92);
+        const QColor petal = AppTheme::withOpacity(pick(palette(), v), 0.92);
         // Each petal is turned about its own centre, all centres at (0, -0.17).
         for (int i = 0; i < n; ++i)
             out.append(capsule(0.26, 0.5, petal, 0, -0.17, i * 360.0 / n));
@@ -84,54 +78,54 @@ QList<Shape> shapes(ModularModuleKind kind, int variant)
         break;
     }
     case ModularModuleKind::leaf: {
-        const QList<QColor> colors{AppTheme::mint(), at(green(), 0.78), at(AppTheme::sky(), 0.78)};
+        const QList<QColor> colors{AppTheme::mint(), AppTheme::withOpacity(green(), 0.78), AppTheme::withOpacity(AppTheme::sky(), 0.78)};
         const int n = v % 3 + 1;
         for (int i = 0; i < n; ++i)
             out.append(capsule(0.27, 0.62, colors.at((v + i) % 3), (i - 1) * 0.15, -0.04, 46.0 * i - 46));
-        out.append(capsule(0.08, 0.75, at(brown(), 0.55), 0, 0.14));
+        out.append(capsule(0.08, 0.75, AppTheme::withOpacity(brown(), 0.55), 0, 0.14));
         break;
     }
     case ModularModuleKind::stone: {
-        const QList<QColor> colors{at(gray(), 0.78), at(brown(), 0.58), at(AppTheme::purple(), 0.5),
-                                   at(AppTheme::sky(), 0.55)};
+        const QList<QColor> colors{AppTheme::withOpacity(gray(), 0.78), AppTheme::withOpacity(brown(), 0.58), AppTheme::withOpacity(AppTheme::purple(), 0.5),
+                                   AppTheme::withOpacity(AppTheme::sky(), 0.55)};
         out.append(rounded(0.68 + 0.15 * (v % 2), 0.48, 0.27, pick(colors, v), 0, 0.15));
         for (int i = 0; i < v % 4; ++i)
-            out.append(circle(0.09, at(Qt::white, 0.52), (i - 1) * 0.17, 0.13));
+            out.append(circle(0.09, AppTheme::withOpacity(Qt::white, 0.52), (i - 1) * 0.17, 0.13));
         break;
     }
     case ModularModuleKind::lantern: {
-        const QList<QColor> lights{AppTheme::mango(), AppTheme::coral(), AppTheme::sky(), at(Qt::white, 0.92)};
-        out.append(rounded(0.56, 0.67, 0.12, at(brown(), 0.78), 0, 0.1));
+        const QList<QColor> lights{AppTheme::mango(), AppTheme::coral(), AppTheme::sky(), AppTheme::withOpacity(Qt::white, 0.92)};
+        out.append(rounded(0.56, 0.67, 0.12, AppTheme::withOpacity(brown(), 0.78), 0, 0.1));
         out.append(rounded(0.37, 0.43, 0.1, pick(lights, v), 0, 0.1));
-        out.append(capsule(0.42, 0.1, at(brown(), 0.76), 0, -0.31));
-        out.append({Shape::Ring, 0.37, 0.26, 0, 0.07, 0, 0, -0.46, at(brown(), 0.76)});
+        out.append(capsule(0.42, 0.1, AppTheme::withOpacity(brown(), 0.76), 0, -0.31));
+        out.append({Shape::Ring, 0.37, 0.26, 0, 0.07, 0, 0, -0.46, AppTheme::withOpacity(brown(), 0.76)});
         break;
     }
     case ModularModuleKind::butterfly: {
         const QColor wing = pick(palette(), v);
         out.append(capsule(0.32, 0.49, wing, -0.18, -0.12, -30));
-        out.append(capsule(0.32, 0.49, at(wing, 0.82), 0.18, -0.12, 30));
+        out.append(capsule(0.32, 0.49, AppTheme::withOpacity(wing, 0.82), 0.18, -0.12, 30));
         out.append(capsule(0.08, 0.46, AppTheme::ink(), 0, 0.06));
         break;
     }
     case ModularModuleKind::cloud: {
-        const QColor puff = at(Qt::white, 0.88);
+        const QColor puff = AppTheme::withOpacity(Qt::white, 0.88);
         // Three puffs in a row overlapping by 0.12, the row centred and raised by 0.08.
         out.append(circle(0.44, puff, -0.365, -0.08));
         out.append(circle(0.58, puff, 0.025, -0.08));
         out.append(circle(0.39, puff, 0.39, -0.08));
         const int n = v % 4;
         for (int i = 0; i < n; ++i)
-            out.append(capsule(0.07, 0.22, at(AppTheme::sky(), 0.72), inRow(i, n, 0.07, 0.11), 0.35));
+            out.append(capsule(0.07, 0.22, AppTheme::withOpacity(AppTheme::sky(), 0.72), inRow(i, n, 0.07, 0.11), 0.35));
         break;
     }
     case ModularModuleKind::mushroom: {
         const QList<QColor> caps{AppTheme::coral(), AppTheme::mango(), AppTheme::purple(), AppTheme::sky()};
-        out.append(capsule(0.28, 0.52, at(Qt::white, 0.93), 0, 0.18));
+        out.append(capsule(0.28, 0.52, AppTheme::withOpacity(Qt::white, 0.93), 0, 0.18));
         out.append(capsule(0.72, 0.42, pick(caps, v), 0, -0.12));
         const int n = v % 3 + 1;
         for (int i = 0; i < n; ++i)
-            out.append(circle(0.1, at(Qt::white, 0.8), inRow(i, n, 0.1, 0.08), -0.13));
+            out.append(circle(0.1, AppTheme::withOpacity(Qt::white, 0.8), inRow(i, n, 0.1, 0.08), -0.13));
         break;
     }
     case ModularModuleKind::berries: {

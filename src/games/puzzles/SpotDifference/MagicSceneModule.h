@@ -42,9 +42,6 @@ struct Shape
     bool operator==(const Shape &) const = default;
 };
 
-// `color` at `opacity`: its own opacity multiplied by it.
-QColor at(QColor color, double opacity);
-
 // The five colours the flower and the butterfly pick from by variant mod 5.
 QList<QColor> palette();
 // The platform's named colours the pieces use.

@@ -18,7 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-using MagicSceneModule::at;
 
 QPainterPath roundedScene(const QRectF &scene)
 {
@@ -261,8 +260,8 @@ const QImage &ModularDifferenceScene::backdrop(const QRectF &scene, qreal dpr)
     }
     if (const ModularSpotLevel *l = level()) {
         QLinearGradient wash(0, 0, 0, box.height());
-        wash.setColorAt(0, at(l->tint, 0));
-        wash.setColorAt(1, at(l->tint, 0.12));
+        wash.setColorAt(0, AppTheme::withOpacity(l->tint, 0));
+        wash.setColorAt(1, AppTheme::withOpacity(l->tint, 0.12));
         p.fillRect(box, wash);
     }
     // Rounded corners, antialiased: everything outside the rounded card is cleared.
@@ -302,7 +301,7 @@ void ModularDifferenceScene::paint(QPainter *painter)
             // The found mark: the tap circle ringed in coral, a check up and to the right.
             painter->setOpacity(piece.id == m_newestMark ? m_markOpacity : 1.0);
             painter->setPen(QPen(AppTheme::coral(), markLineWidth));
-            painter->setBrush(at(Qt::white, 0.38));
+            painter->setBrush(AppTheme::withOpacity(Qt::white, 0.38));
             painter->drawEllipse(square);
             const QPointF c = square.center() + QPointF(markOffset, -markOffset);
             const double d = symbolFont.pixelSize() * 0.55;
@@ -318,7 +317,7 @@ void ModularDifferenceScene::paint(QPainter *painter)
         painter->restore();
     }
 
-    painter->setPen(QPen(at(Qt::white, 0.92), borderWidth));
+    painter->setPen(QPen(AppTheme::withOpacity(Qt::white, 0.92), borderWidth));
     painter->setBrush(Qt::NoBrush);
     painter->drawPath(rounded);
 }

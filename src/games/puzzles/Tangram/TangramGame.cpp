@@ -9,11 +9,6 @@ using namespace Qt::StringLiterals;
 namespace {
 const QString lookLine = u"看看轮廓，选出缺少的那块"_s;
 
-QColor tinted(QColor color, double opacity)
-{
-    color.setAlphaF(float(opacity));
-    return color;
-}
 } // namespace
 
 const QList<TangramPuzzle> &TangramPuzzle::all()
@@ -107,14 +102,14 @@ QVariantList TangramGame::pieceSlots() const
             list.append(QVariantMap{{u"glyph"_s, u"?"_s},
                                     {u"caption"_s, u"缺一块"_s},
                                     {u"text"_s, AppTheme::purple()},
-                                    {u"fill"_s, tinted(AppTheme::sky(), 0.2)},
-                                    {u"border"_s, tinted(AppTheme::purple(), 0.45)}});
+                                    {u"fill"_s, AppTheme::withOpacity(AppTheme::sky(), 0.2)},
+                                    {u"border"_s, AppTheme::withOpacity(AppTheme::purple(), 0.45)}});
         } else {
             list.append(QVariantMap{{u"glyph"_s, glyph(piece)},
                                     {u"caption"_s, piece},
                                     {u"text"_s, AppTheme::ink()},
-                                    {u"fill"_s, tinted(color(piece), 0.24)},
-                                    {u"border"_s, tinted(color(piece), 0.5)}});
+                                    {u"fill"_s, AppTheme::withOpacity(color(piece), 0.24)},
+                                    {u"border"_s, AppTheme::withOpacity(color(piece), 0.5)}});
         }
     }
     return list;
