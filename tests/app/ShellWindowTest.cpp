@@ -36,7 +36,13 @@ void installWarningCollector()
 
 QStringList viewWarnings()
 {
-    return warnings().filter(QRegularExpression(QStringLiteral("^(?!PulseAudioService:)")));
+    // Not the views': the sound server being absent, and the web engine's note that the
+    // machine has no graphics to share with it. The engine is started before the tests,
+    // but it notes this from its own thread when it gets there, which on a busy machine
+    // can be during the first test.
+    static const QRegularExpression notTheViews(
+        QStringLiteral("^(?!PulseAudioService:|No suitable graphics backend found$)"));
+    return warnings().filter(notTheViews);
 }
 
 QQuickItem *findItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &match)

@@ -36,7 +36,7 @@ QStringList &warnings();
 void installWarningCollector();
 
 // The warnings collected since the last clear, less the notes of a machine without a
-// sound server.
+// sound server or without graphics for the web engine.
 QStringList viewWarnings();
 
 // The first visible item below `root` matching `match`, depth first.
