@@ -38,103 +38,119 @@ Item {
         }
     }
 
-    FairytaleWorldBackground {
+    // Everything but the ticking time chip is kept as one picture while the page is
+    // on top and its rail rests.
+    StillLayer {
         anchors.fill: parent
-    }
-    Rectangle {
-        anchors.fill: parent
-        gradient: Gradient {
-            GradientStop { position: 0.0; color: AppTheme.alpha(AppTheme.ink, 0.16) }
-            GradientStop { position: 0.5; color: "transparent" }
-            GradientStop { position: 1.0; color: AppTheme.alpha(AppTheme.ink, 0.18) }
+        active: shelf.StackView.status === StackView.Active && !rail.moving
+
+        FairytaleWorldBackground {
+            anchors.fill: parent
         }
-    }
-
-    ColumnLayout {
-        anchors.fill: parent
-        spacing: 0
-
-        RowLayout {
-            Layout.fillWidth: true
-            Layout.topMargin: 54
-            Layout.leftMargin: 22
-            Layout.rightMargin: 22
-            spacing: 15
-
-            ShellBackButton {
-                label: "返回类型"
-                onClicked: shelf.goBack()
+        Rectangle {
+            anchors.fill: parent
+            gradient: Gradient {
+                GradientStop { position: 0.0; color: AppTheme.alpha(AppTheme.ink, 0.16) }
+                GradientStop { position: 0.5; color: "transparent" }
+                GradientStop { position: 1.0; color: AppTheme.alpha(AppTheme.ink, 0.18) }
             }
+        }
+
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 0
+
+            RowLayout {
+                id: header
+                Layout.fillWidth: true
+                Layout.topMargin: 54
+                Layout.leftMargin: 22
+                Layout.rightMargin: 22
+                spacing: 15
+
+                ShellBackButton {
+                    label: "返回类型"
+                    onClicked: shelf.goBack()
+                }
+                ColumnLayout {
+                    spacing: 2
+                    ShadowedText {
+                        text: ShellCatalog.shelfTitle(shelf.category)
+                        font: AppTheme.sizedFont(30, Font.Black)
+                        color: "white"
+                        shadowColor: AppTheme.alpha(AppTheme.ink, 0.65)
+                        shadowBlur: 2
+                        shadowY: 1
+                    }
+                    Text {
+                        text: "挑一张卡片，马上开始玩"
+                        font: AppTheme.font(AppTheme.Subheadline, Font.DemiBold)
+                        color: AppTheme.alpha("white", 0.9)
+                    }
+                }
+                Item { Layout.fillWidth: true }
+                Item {
+                    id: chipPlace
+                    implicitWidth: chip.implicitWidth
+                    implicitHeight: chip.implicitHeight
+                }
+            }
+            Item { Layout.fillHeight: true; Layout.minimumHeight: 4 }
             ColumnLayout {
-                spacing: 2
+                Layout.fillWidth: true
+                spacing: 7
                 ShadowedText {
-                    text: ShellCatalog.shelfTitle(shelf.category)
-                    font: AppTheme.sizedFont(30, Font.Black)
+                    Layout.fillWidth: true
+                    horizontalAlignment: Text.AlignHCenter
+                    text: "✦ 选择一本游戏绘本 ✦"
+                    font: AppTheme.sizedFont(27, Font.Black)
                     color: "white"
-                    shadowColor: AppTheme.alpha(AppTheme.ink, 0.65)
+                    shadowColor: AppTheme.alpha(AppTheme.ink, 0.66)
+                    shadowBlur: 3
+                    shadowY: 2
+                }
+                ShadowedText {
+                    Layout.fillWidth: true
+                    horizontalAlignment: Text.AlignHCenter
+                    text: "左右滑动，点\u201C开始\u201D就直接进入游戏"
+                    font: AppTheme.font(AppTheme.Headline, Font.Bold)
+                    color: AppTheme.alpha("white", 0.94)
+                    shadowColor: AppTheme.alpha(AppTheme.ink, 0.66)
                     shadowBlur: 2
                     shadowY: 1
                 }
-                Text {
-                    text: "挑一张卡片，马上开始玩"
-                    font: AppTheme.font(AppTheme.Subheadline, Font.DemiBold)
-                    color: AppTheme.alpha("white", 0.9)
+            }
+            ShelfRail {
+                id: rail
+                objectName: "gameRail"
+                Layout.fillWidth: true
+                Layout.preferredHeight: shelf.rail.height + 16
+                spacing: 20
+                inset: shelf.rail.inset
+                model: shelf.games
+                delegate: BouncyButton {
+                    required property var modelData
+                    y: 8
+                    width: shelf.rail.width
+                    height: shelf.rail.height
+                    faceRadius: 34
+                    Accessible.name: modelData.title
+                    onClicked: shelf.openGame(modelData)
+                    GameCard {
+                        anchors.fill: parent
+                        game: modelData
+                        compact: false
+                    }
                 }
             }
-            Item { Layout.fillWidth: true }
-            EntertainmentTimeButton {
-                controller: shelf.timeController
-            }
+            Item { Layout.fillHeight: true; Layout.minimumHeight: 8 }
         }
-        Item { Layout.fillHeight: true; Layout.minimumHeight: 4 }
-        ColumnLayout {
-            Layout.fillWidth: true
-            spacing: 7
-            ShadowedText {
-                Layout.fillWidth: true
-                horizontalAlignment: Text.AlignHCenter
-                text: "✦ 选择一本游戏绘本 ✦"
-                font: AppTheme.sizedFont(27, Font.Black)
-                color: "white"
-                shadowColor: AppTheme.alpha(AppTheme.ink, 0.66)
-                shadowBlur: 3
-                shadowY: 2
-            }
-            ShadowedText {
-                Layout.fillWidth: true
-                horizontalAlignment: Text.AlignHCenter
-                text: "左右滑动，点\u201C开始\u201D就直接进入游戏"
-                font: AppTheme.font(AppTheme.Headline, Font.Bold)
-                color: AppTheme.alpha("white", 0.94)
-                shadowColor: AppTheme.alpha(AppTheme.ink, 0.66)
-                shadowBlur: 2
-                shadowY: 1
-            }
-        }
-        ShelfRail {
-            id: rail
-            objectName: "gameRail"
-            Layout.fillWidth: true
-            Layout.preferredHeight: shelf.rail.height + 16
-            spacing: 20
-            inset: shelf.rail.inset
-            model: shelf.games
-            delegate: BouncyButton {
-                required property var modelData
-                y: 8
-                width: shelf.rail.width
-                height: shelf.rail.height
-                faceRadius: 34
-                Accessible.name: modelData.title
-                onClicked: shelf.openGame(modelData)
-                GameCard {
-                    anchors.fill: parent
-                    game: modelData
-                    compact: false
-                }
-            }
-        }
-        Item { Layout.fillHeight: true; Layout.minimumHeight: 8 }
+    }
+    EntertainmentTimeButton {
+        id: chip
+        x: header.x + chipPlace.x
+        y: header.y + chipPlace.y
+        controller: shelf.timeController
     }
 
     ComingSoonSheet {

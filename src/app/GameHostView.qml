@@ -29,120 +29,136 @@ FocusScope {
     // The play starts as the page comes into view, not when its push has finished.
     StackView.onActivating: host.pageAppeared()
 
-    FairytaleGamePageBackground {
+    // A finished play waits under its card: everything of the page but the ticking
+    // time chip is then kept as one picture, once the blurred still has faded in.
+    StillLayer {
         anchors.fill: parent
+        active: page.StackView.status === StackView.Active && frost.visible && !frostIn.running
+
+        FairytaleGamePageBackground {
+            anchors.fill: parent
+        }
+
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 0
+
+            RowLayout {
+                id: topBar
+                Layout.fillWidth: true
+                Layout.topMargin: 10
+                Layout.bottomMargin: 8
+                Layout.leftMargin: 22
+                Layout.rightMargin: 22
+                spacing: 12
+
+                ShellBackButton {
+                    label: "返回书架"
+                    labelFont: AppTheme.font(AppTheme.Title3, Font.Bold)
+                    sidePadding: 20
+                    capPadding: 15
+                    radius: 20
+                    fill: AppTheme.alpha(AppTheme.cream, 0.96)
+                    rimWidth: 3
+                    rimColor: AppTheme.alpha(AppTheme.mango, 0.9)
+                    shadowBlur: 7
+                    shadowY: 4
+                    onClicked: page.goBack()
+                }
+                Item { Layout.fillWidth: true }
+                Column {
+                    spacing: 2
+                    Text {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        text: "✦ 魔法书任务 ✦"
+                        font: AppTheme.font(AppTheme.Caption, Font.Bold)
+                        color: AppTheme.purple
+                    }
+                    Text {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        text: host.title
+                        font: AppTheme.font(AppTheme.Title3, Font.Bold)
+                        color: AppTheme.ink
+                    }
+                }
+                Item { Layout.fillWidth: true }
+                Item {
+                    id: chipPlace
+                    implicitWidth: chip.implicitWidth
+                    implicitHeight: chip.implicitHeight
+                }
+            }
+
+            Item {
+                id: gameArea
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                Layout.leftMargin: 42
+                Layout.rightMargin: 42
+                Layout.bottomMargin: 24
+                // A finished game lies blurred and inert under the card: a blurred still of
+                // it fades in with the card's entrance and goes at once with "下一关".
+                enabled: !host.hasResult
+
+                Loader {
+                    id: gameLoader
+                    // The page's keyboard focus goes to the game: a game that plays by keys
+                    // asks for it inside its own view.
+                    focus: true
+                    // A game lays itself out in the whole area. Where the window is shorter
+                    // than the least height the game's layout needs (its view's
+                    // implicitHeight), the game is drawn smaller so that all of it shows.
+                    readonly property real fit: item && item.implicitHeight > gameArea.height && gameArea.height > 0
+                                                ? gameArea.height / item.implicitHeight : 1
+                    width: gameArea.width / fit
+                    height: gameArea.height / fit
+                    scale: fit
+                    transformOrigin: Item.TopLeft
+                    // The sharp game gives way to its blurred still.
+                    opacity: frost.visible ? 1 - frost.opacity : 1
+
+                    // Builds the view of the current play (the "正在建造" card when the game
+                    // has none) and hands the play's completion callback to its game.
+                    property string builtPlay
+                    function build() {
+                        if (builtPlay === host.playId)
+                            return
+                        builtPlay = host.playId
+                        active = false
+                        if (host.underConstruction)
+                            sourceComponent = underConstruction
+                        else
+                            setSource(host.viewUrl, host.viewProperties)
+                        active = true
+                    }
+                    active: false
+                    onLoaded: if (!host.underConstruction) host.attachView(item)
+                }
+                FrostedSnapshot {
+                    id: frost
+                    anchors.fill: parent
+                    source: gameLoader
+                    radius: 7
+                    visible: host.hasResult && ready
+                    opacity: 0
+                    onReadyChanged: if (ready) frostIn.restart()
+                    NumberAnimation on opacity {
+                        id: frostIn
+                        running: false
+                        from: 0
+                        to: 1
+                        duration: 450
+                        easing.type: Easing.OutCubic
+                    }
+                }
+            }
+        }
     }
-
-    ColumnLayout {
-        anchors.fill: parent
-        spacing: 0
-
-        RowLayout {
-            Layout.fillWidth: true
-            Layout.topMargin: 10
-            Layout.bottomMargin: 8
-            Layout.leftMargin: 22
-            Layout.rightMargin: 22
-            spacing: 12
-
-            ShellBackButton {
-                label: "返回书架"
-                labelFont: AppTheme.font(AppTheme.Title3, Font.Bold)
-                sidePadding: 20
-                capPadding: 15
-                radius: 20
-                fill: AppTheme.alpha(AppTheme.cream, 0.96)
-                rimWidth: 3
-                rimColor: AppTheme.alpha(AppTheme.mango, 0.9)
-                shadowBlur: 7
-                shadowY: 4
-                onClicked: page.goBack()
-            }
-            Item { Layout.fillWidth: true }
-            Column {
-                spacing: 2
-                Text {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    text: "✦ 魔法书任务 ✦"
-                    font: AppTheme.font(AppTheme.Caption, Font.Bold)
-                    color: AppTheme.purple
-                }
-                Text {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    text: host.title
-                    font: AppTheme.font(AppTheme.Title3, Font.Bold)
-                    color: AppTheme.ink
-                }
-            }
-            Item { Layout.fillWidth: true }
-            EntertainmentTimeButton {
-                controller: page.timeController
-            }
-        }
-
-        Item {
-            id: gameArea
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            Layout.leftMargin: 42
-            Layout.rightMargin: 42
-            Layout.bottomMargin: 24
-            // A finished game lies blurred and inert under the card: a blurred still of
-            // it fades in with the card's entrance and goes at once with "下一关".
-            enabled: !host.hasResult
-
-            Loader {
-                id: gameLoader
-                // The page's keyboard focus goes to the game: a game that plays by keys
-                // asks for it inside its own view.
-                focus: true
-                // A game lays itself out in the whole area. Where the window is shorter
-                // than the least height the game's layout needs (its view's
-                // implicitHeight), the game is drawn smaller so that all of it shows.
-                readonly property real fit: item && item.implicitHeight > gameArea.height && gameArea.height > 0
-                                            ? gameArea.height / item.implicitHeight : 1
-                width: gameArea.width / fit
-                height: gameArea.height / fit
-                scale: fit
-                transformOrigin: Item.TopLeft
-                // The sharp game gives way to its blurred still.
-                opacity: frost.visible ? 1 - frost.opacity : 1
-
-                // Builds the view of the current play (the "正在建造" card when the game
-                // has none) and hands the play's completion callback to its game.
-                property string builtPlay
-                function build() {
-                    if (builtPlay === host.playId)
-                        return
-                    builtPlay = host.playId
-                    active = false
-                    if (host.underConstruction)
-                        sourceComponent = underConstruction
-                    else
-                        setSource(host.viewUrl, host.viewProperties)
-                    active = true
-                }
-                active: false
-                onLoaded: if (!host.underConstruction) host.attachView(item)
-            }
-            FrostedSnapshot {
-                id: frost
-                anchors.fill: parent
-                source: gameLoader
-                radius: 7
-                visible: host.hasResult && ready
-                opacity: 0
-                onReadyChanged: if (ready) frostIn.restart()
-                NumberAnimation on opacity {
-                    id: frostIn
-                    running: false
-                    from: 0
-                    to: 1
-                    duration: 450
-                    easing.type: Easing.OutCubic
-                }
-            }
-        }
+    EntertainmentTimeButton {
+        id: chip
+        x: topBar.x + chipPlace.x
+        y: topBar.y + chipPlace.y
+        controller: page.timeController
     }
 
     Component {

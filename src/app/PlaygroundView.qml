@@ -40,82 +40,98 @@ Item {
                     StackView.view.push(shelfPage, { category: category })
             }
 
-            StorybookArtImage {
+            // Everything but the ticking time chip is kept as one picture while the
+            // page is on top and its rail rests.
+            StillLayer {
                 anchors.fill: parent
-                name: "storybook_magic_lobby"
-            }
-            Rectangle {
-                anchors.fill: parent
-                gradient: Gradient {
-                    GradientStop { position: 0.0; color: AppTheme.alpha(AppTheme.ink, 0.2) }
-                    GradientStop { position: 0.5; color: "transparent" }
-                    GradientStop { position: 1.0; color: AppTheme.alpha(AppTheme.ink, 0.16) }
+                active: page.StackView.status === StackView.Active && !rail.moving
+
+                StorybookArtImage {
+                    anchors.fill: parent
+                    name: "storybook_magic_lobby"
                 }
-            }
-
-            ColumnLayout {
-                anchors.fill: parent
-                spacing: 0
-
-                RowLayout {
-                    Layout.fillWidth: true
-                    Layout.topMargin: 54
-                    Layout.leftMargin: 22
-                    Layout.rightMargin: 22
-                    spacing: 14
-                    Item { Layout.fillWidth: true }
-                    EntertainmentTimeButton {
-                        controller: playground.timeController
+                Rectangle {
+                    anchors.fill: parent
+                    gradient: Gradient {
+                        GradientStop { position: 0.0; color: AppTheme.alpha(AppTheme.ink, 0.2) }
+                        GradientStop { position: 0.5; color: "transparent" }
+                        GradientStop { position: 1.0; color: AppTheme.alpha(AppTheme.ink, 0.16) }
                     }
                 }
-                Item { Layout.fillHeight: true; Layout.minimumHeight: 4 }
+
                 ColumnLayout {
-                    Layout.fillWidth: true
-                    spacing: 8
-                    ShadowedText {
+                    anchors.fill: parent
+                    spacing: 0
+
+                    RowLayout {
+                        id: topRow
                         Layout.fillWidth: true
-                        horizontalAlignment: Text.AlignHCenter
-                        text: "✦ 选择游戏小屋 ✦"
-                        font: AppTheme.sizedFont(28, Font.Black)
-                        color: "white"
-                        shadowColor: AppTheme.alpha(AppTheme.ink, 0.72)
-                        shadowBlur: 3
-                        shadowY: 2
+                        Layout.topMargin: 54
+                        Layout.leftMargin: 22
+                        Layout.rightMargin: 22
+                        spacing: 14
+                        Item { Layout.fillWidth: true }
+                        Item {
+                            id: chipPlace
+                            implicitWidth: chip.implicitWidth
+                            implicitHeight: chip.implicitHeight
+                        }
                     }
-                    ShadowedText {
+                    Item { Layout.fillHeight: true; Layout.minimumHeight: 4 }
+                    ColumnLayout {
                         Layout.fillWidth: true
-                        horizontalAlignment: Text.AlignHCenter
-                        text: "左右滑一滑，点卡片就能开始玩"
-                        font: AppTheme.font(AppTheme.Headline, Font.Bold)
-                        color: AppTheme.alpha("white", 0.94)
-                        shadowColor: AppTheme.alpha(AppTheme.ink, 0.72)
-                        shadowBlur: 2
-                        shadowY: 1
-                    }
-                    ShelfRail {
-                        id: rail
-                        objectName: "portalRail"
-                        Layout.fillWidth: true
-                        Layout.preferredHeight: page.rail.height + 12
-                        spacing: 18
-                        inset: page.rail.inset
-                        model: ShellCatalog.categories()
-                        delegate: BouncyButton {
-                            required property string modelData
-                            y: 6
-                            width: page.rail.width
-                            height: page.rail.height
-                            faceRadius: 32
-                            Accessible.name: ShellCatalog.shelfName(modelData)
-                            onClicked: page.openShelf(modelData)
-                            CategoryPortal {
-                                anchors.fill: parent
-                                category: modelData
+                        spacing: 8
+                        ShadowedText {
+                            Layout.fillWidth: true
+                            horizontalAlignment: Text.AlignHCenter
+                            text: "✦ 选择游戏小屋 ✦"
+                            font: AppTheme.sizedFont(28, Font.Black)
+                            color: "white"
+                            shadowColor: AppTheme.alpha(AppTheme.ink, 0.72)
+                            shadowBlur: 3
+                            shadowY: 2
+                        }
+                        ShadowedText {
+                            Layout.fillWidth: true
+                            horizontalAlignment: Text.AlignHCenter
+                            text: "左右滑一滑，点卡片就能开始玩"
+                            font: AppTheme.font(AppTheme.Headline, Font.Bold)
+                            color: AppTheme.alpha("white", 0.94)
+                            shadowColor: AppTheme.alpha(AppTheme.ink, 0.72)
+                            shadowBlur: 2
+                            shadowY: 1
+                        }
+                        ShelfRail {
+                            id: rail
+                            objectName: "portalRail"
+                            Layout.fillWidth: true
+                            Layout.preferredHeight: page.rail.height + 12
+                            spacing: 18
+                            inset: page.rail.inset
+                            model: ShellCatalog.categories()
+                            delegate: BouncyButton {
+                                required property string modelData
+                                y: 6
+                                width: page.rail.width
+                                height: page.rail.height
+                                faceRadius: 32
+                                Accessible.name: ShellCatalog.shelfName(modelData)
+                                onClicked: page.openShelf(modelData)
+                                CategoryPortal {
+                                    anchors.fill: parent
+                                    category: modelData
+                                }
                             }
                         }
                     }
+                    Item { Layout.fillHeight: true; Layout.minimumHeight: 10 }
                 }
-                Item { Layout.fillHeight: true; Layout.minimumHeight: 10 }
+            }
+            EntertainmentTimeButton {
+                id: chip
+                x: topRow.x + chipPlace.x
+                y: topRow.y + chipPlace.y
+                controller: playground.timeController
             }
         }
     }

@@ -38,7 +38,6 @@ import threading
 import time
 
 SCREEN = (1366, 1024)
-CLK_TCK = os.sysconf("SC_CLK_TCK")
 EXECUTABLE = None
 RUNNING = []  # every program started and not yet closed
 FRAME = re.compile(r"rendered (?:with '\w+' renderloop )?in (\d+)ms")
@@ -160,8 +159,18 @@ class App:
             return [ms for _, ms, _ in self.frames[index:]]
 
     def cpu_seconds(self):
-        fields = open("/proc/%d/stat" % self.process.pid).read().rsplit(")", 1)[1].split()
-        return (int(fields[11]) + int(fields[12])) / CLK_TCK
+        """Processor time of the process's threads so far, from their run times in
+        nanoseconds (the process's tick count moves in hundredths of a second, too
+        coarse for an idle window). Threads that have ended are left out: compare two
+        readings over a stretch in which no thread ends, as an idle screen is."""
+        running = 0
+        for task in os.listdir("/proc/%d/task" % self.process.pid):
+            try:
+                with open("/proc/%d/task/%s/schedstat" % (self.process.pid, task)) as f:
+                    running += int(f.read().split()[0])
+            except OSError:
+                pass  # the thread ended meanwhile
+        return running / 1e9
 
     def rss_mib(self):
         for line in open("/proc/%d/status" % self.process.pid):
