@@ -7,6 +7,7 @@
 #include "TimeForms.h"
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QWheelEvent>
 #include <QQmlComponent>
@@ -54,6 +55,46 @@ class ShellWindowTest : public QObject
         QVERIFY(f.waitGone(u"设置娱乐时间"_s));
         QVERIFY(f.waitShown(u"✦ 选择游戏小屋 ✦"_s));
     }
+
+    // The frames the window draws in `ms` of real time; with `ticking`, the play-time
+    // clock moves on a second in the middle of each real second, as the chip's tick.
+    static int framesOver(ShellFixture &f, int ms, bool ticking)
+    {
+        int frames = 0;
+        const auto counting = QObject::connect(f.window(), &QQuickWindow::frameSwapped, [&] { ++frames; });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        qint64 nextTick = 500;
+        while (elapsed.elapsed() < ms) {
+            if (ticking && elapsed.elapsed() >= nextTick) {
+                f.clock.advance(1000);
+                nextTick += 1000;
+            }
+            QTest::qWait(20);
+        }
+        QObject::disconnect(counting);
+        return frames;
+    }
+    // Whether the window comes to rest (half a second without a frame) within five
+    // seconds, once a screen's entrance has played.
+    static bool comesToRest(ShellFixture &f)
+    {
+        for (int tries = 0; tries < 10; ++tries) {
+            if (framesOver(f, 500, false) == 0)
+                return true;
+        }
+        return false;
+    }
+    // What is wrong with a screen that should wait still (nothing when all is well): at
+    // rest, only the chip's seconds (one frame each) may reach the screen.
+    static QString stillness(ShellFixture &f, const char *screen)
+    {
+        if (!comesToRest(f))
+            return QStringLiteral("%1 never comes to rest").arg(QLatin1String(screen));
+        const int frames = framesOver(f, 2000, true);
+        return frames <= 3 ? QString() : QStringLiteral("%1: %2 frames for two ticks").arg(QLatin1String(screen)).arg(frames);
+    }
+#define QVERIFY_STILL(f, screen) do { const QString wrong = stillness(f, screen); QVERIFY2(wrong.isEmpty(), qPrintable(wrong)); } while (false)
 
 private slots:
     void mainRoad()
@@ -236,6 +277,42 @@ private slots:
         QVERIFY(f.clickText(u"返回类型"_s));
         QVERIFY(waitStackIdle(f, 1));
         QVERIFY(f.waitShown(u"✦ 选择游戏小屋 ✦"_s));
+        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+    }
+
+    // Nothing animates on a screen that waits: the cover, the playground, the setup
+    // opened from the chip, a shelf, the coming-soon sheet and a finished play.
+    void waitingScreensStayStill()
+    {
+        ShellFixture f;
+        QVERIFY(f.waitShown(u"进入豆铃乐园"_s));
+        QVERIFY2(comesToRest(f), "cover");
+        QCOMPARE(framesOver(f, 1000, false), 0);
+
+        openWithPin(f, u"1234"_s);
+        QVERIFY_STILL(f, "playground");
+        ShellTest::click(f.window(), f.timeChip());
+        QVERIFY(f.waitShown(u"输入四位家长密码"_s));
+        QVERIFY_STILL(f, "setup over the playground");
+        ShellTest::click(f.window(), ShellTest::findNamed(f.root(), u"setupClose"_s));
+        QVERIFY(f.waitGone(u"输入四位家长密码"_s));
+
+        QVERIFY(f.clickText(u"中文"_s));
+        QVERIFY(waitStackIdle(f, 2));
+        QVERIFY_STILL(f, "shelf");
+        QVariantMap comingSoon = ShellCatalog::game(u"radical-builder"_s);
+        comingSoon[u"available"_s] = false;
+        QMetaObject::invokeMethod(stackTop(f), "openGame", Q_ARG(QVariant, comingSoon));
+        QVERIFY(f.waitShown(u"知道啦"_s));
+        QVERIFY_STILL(f, "coming-soon sheet");
+        QVERIFY(f.clickText(u"知道啦"_s));
+        QVERIFY(f.waitGone(u"知道啦"_s));
+
+        QVERIFY(f.clickText(GameCatalog::find(u"chinese-match"_s)->title));
+        QVERIFY(waitStackIdle(f, 3));
+        QVERIFY(f.clickText(u"交卷 87"_s));
+        QVERIFY(f.waitShown(u"游戏完成！"_s));
+        QVERIFY_STILL(f, "finished play");
         QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
     }
 
