@@ -5,8 +5,9 @@ import Pipwhistle.Games.Common
 
 // The small sheet of a game still being built: its icon, "<title>正在建造中", a
 // friendly note and "知道啦". It slides up from the bottom over a dimmed shelf; "知道啦",
-// a tap beside it or dragging it down closes it.
-Item {
+// a tap beside it or dragging it down closes it. Once it has slid up, the dimming and
+// the sheet are drawn once into one picture until a finger moves it.
+StillLayer {
     id: root
 
     // What the sheet shows and how the finger holds it (CategoryShelfView calls
@@ -21,6 +22,7 @@ Item {
     onShownChanged: if (shown) slideIn.restart(); else slideIn.stop()
 
     visible: shown
+    active: !slideIn.running && controller.offset === 0
 
     Rectangle {
         anchors.fill: parent

@@ -6,8 +6,10 @@ import Pipwhistle.App
 
 // The parent's dialog that starts a play session: quick choices, a slider or no limit,
 // the four-digit parent PIN, and the confirm button. It can only be closed by a
-// successful confirmation, unless it was opened from the time chip.
-Item {
+// successful confirmation, unless it was opened from the time chip. While it waits
+// for the parent, the dimming and the card are drawn once into one picture, so the
+// time chip ticking beneath does not repaint each of their layers.
+StillLayer {
     id: overlay
 
     required property EntertainmentTimeController controller
