@@ -108,8 +108,14 @@ FocusScope {
                     // A game lays itself out in the whole area. Where the window is shorter
                     // than the least height the game's layout needs (its view's
                     // implicitHeight), the game is drawn smaller so that all of it shows.
-                    readonly property real fit: item && item.implicitHeight > gameArea.height && gameArea.height > 0
-                                                ? gameArea.height / item.implicitHeight : 1
+                    // The height taken is the most the play has needed so far: a line that
+                    // comes and goes with each answer (a hint, a reply) neither zooms the
+                    // whole game in and out nor lays it out and paints it afresh each time.
+                    property real neededHeight: 0
+                    readonly property real fit: neededHeight > gameArea.height && gameArea.height > 0
+                                                ? gameArea.height / neededHeight : 1
+                    readonly property real itemHeight: item ? item.implicitHeight : 0
+                    onItemHeightChanged: neededHeight = Math.max(neededHeight, itemHeight)
                     width: gameArea.width / fit
                     height: gameArea.height / fit
                     scale: fit
@@ -125,6 +131,7 @@ FocusScope {
                             return
                         builtPlay = host.playId
                         active = false
+                        neededHeight = 0
                         if (host.underConstruction)
                             sourceComponent = underConstruction
                         else

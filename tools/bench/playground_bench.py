@@ -22,7 +22,7 @@ and memory from /proc, stalls from the interface thread's scheduler run time sam
 every 2 ms. Needs Xvfb and xdotool (Debian: xvfb, xdotool).
 
   tools/bench/playground_bench.py [--build build] [--runs 5] [--only first,screens,games,plays]
-                                  [--renderers gl,software] [--plays 50]
+                                  [--renderers gl,software] [--plays 50] [--games id,id]
 """
 
 import argparse
@@ -413,6 +413,8 @@ def phase_games(args, display, software):
         app = start("playground", args.build, display, software)
         open_playground(app)
         for game, shelf, card in GAMES:
+            if args.games and game not in args.games.split(","):
+                continue
             open_game(app, shelf, card)
             first = app.frame_count()
             watch = StallWatch(app)
@@ -474,6 +476,7 @@ def main():
     parser.add_argument("--game-renderers", default="software")
     parser.add_argument("--plays", type=int, default=50)
     parser.add_argument("--taps", type=int, default=40)
+    parser.add_argument("--games", help="the games to play, by identifier, comma-separated (default: all 14)")
     args = parser.parse_args()
     global EXECUTABLE
     EXECUTABLE = args.executable

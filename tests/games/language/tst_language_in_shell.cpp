@@ -122,6 +122,13 @@ private slots:
         QVERIFY(!game->session().isEmpty());
 
         const auto clickTile = [&](int index) { QVERIFY(f.clickInWindow(view, u"tile%1"_s.arg(index))); };
+        // The game is drawn at one size through the play: a reply coming and going (and
+        // the line it replaces) never zooms a game that is drawn smaller in and out.
+        const qreal drawnScale = view->parentItem()->scale();
+        const auto drawnAtOneSize = [&] {
+            QTest::qWait(20); // laid out and drawn
+            return qFuzzyCompare(view->parentItem()->scale(), drawnScale);
+        };
 
         const int rounds = int(game->session().size());
         for (int r = 0; r < rounds; ++r) {
@@ -135,6 +142,7 @@ private slots:
                 QVERIFY2(hint.endsWith(u' ') ? game->feedback().startsWith(hint) : game->feedback() == hint,
                          qPrintable(game->feedback()));
                 QVERIFY(ShellFixture::bubbleShows(view, game->feedback()));
+                QVERIFY(drawnAtOneSize());
             }
             clickTile(right);
             // A sentence is built card by card until its last slot fills.
@@ -142,6 +150,7 @@ private slots:
                 clickTile(tilesOf(game).first);
             QVERIFY(game->locked());
             QVERIFY(ShellFixture::bubbleShows(view, game->feedback()));
+            QVERIFY(drawnAtOneSize());
             f.clock.advance(pauseMs);
             QTest::qWait(20);
         }
