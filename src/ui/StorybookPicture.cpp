@@ -45,12 +45,16 @@ QImage StorybookPicture::shownPicture(const QString &path, QSize pixels, qreal r
         reader.setScaledSize(pixels);
         picture = reader.read();
     }
-    QImage shown(pixels, QImage::Format_ARGB32_Premultiplied);
+    const QRectF box(0, 0, pixels.width(), pixels.height());
+    const qreal r = qMin(radius, qMin(box.width(), box.height()) / 2);
+    // A picture that covers its whole frame is kept without an alpha channel: the
+    // software renderer then copies it instead of blending it, and skips whatever lies
+    // under it (a game's backdrop under every frame of the game).
+    const bool opaque = r <= 0 && !picture.isNull() && !picture.hasAlphaChannel();
+    QImage shown(pixels, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     shown.fill(Qt::transparent);
     QPainter painter(&shown);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF box(0, 0, pixels.width(), pixels.height());
-    const qreal r = qMin(radius, qMin(box.width(), box.height()) / 2);
     QPainterPath shape;
     shape.addRoundedRect(box, r, r);
     if (picture.isNull()) {

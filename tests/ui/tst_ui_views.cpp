@@ -612,7 +612,10 @@ void TestUiViews::pictureIsDecodedAtTheSizeShown()
     QCOMPARE(shown.size(), QSize(200, 100));
     QCOMPARE(shown.pixelColor(100, 2), QColor(Qt::blue));
     QCOMPARE(shown.pixelColor(100, 97), QColor(Qt::blue));
+    // Square-cornered and opaque, it is drawn by copying (no alpha to blend).
+    QVERIFY(!shown.hasAlphaChannel());
     const QImage rounded = StorybookPicture::shownPicture(file, QSize(200, 100), 30, false);
+    QVERIFY(rounded.hasAlphaChannel());
     QCOMPARE(rounded.pixelColor(0, 0).alpha(), 0);
     QCOMPARE(rounded.pixelColor(100, 50), QColor(Qt::blue));
     // Stretched, the whole picture is squeezed in: red bands above and below.
