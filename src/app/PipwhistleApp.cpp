@@ -3,6 +3,7 @@
 #include "LearningContent.h"
 #include "ProgressStore.h"
 #include "SettingsStore.h"
+#include "ShellCatalog.h"
 #include "SpeechService.h"
 
 #include <QGuiApplication>
@@ -52,6 +53,18 @@ void PipwhistleApp::prepareAhead()
     if (m_preparation.joinable())
         return;
     m_preparation = std::thread([] { LearningContent::prepareTransliteration(); });
+}
+
+void PipwhistleApp::preparePictures()
+{
+    if (!m_window)
+        return;
+    const qreal dpr = m_window->effectiveDevicePixelRatio();
+    const QSizeF size = m_window->size();
+    if (size == m_picturesPreparedFor.first && dpr == m_picturesPreparedFor.second)
+        return;
+    m_picturesPreparedFor = {size, dpr};
+    ShellCatalog::preparePictures(size, dpr);
 }
 
 PipwhistleApp &PipwhistleApp::current()
@@ -113,6 +126,10 @@ bool PipwhistleApp::start()
     // The first frame comes first; what can be prepared ahead starts right after it.
     QObject::connect(m_window, &QQuickWindow::frameSwapped, this, &PipwhistleApp::prepareAhead,
                      Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    // After every frame shown at a new size, the pictures that the next tap shows are
+    // decoded ahead for that size.
+    QObject::connect(m_window, &QQuickWindow::frameSwapped, this, &PipwhistleApp::preparePictures,
+                     Qt::QueuedConnection);
     m_window->show();
     return true;
 }

@@ -4,9 +4,11 @@
 #include <QObject>
 #include <QRect>
 #include <QSize>
+#include <QSizeF>
 
 #include <memory>
 #include <thread>
+#include <utility>
 
 class ProgressStore;
 class QQmlEngine;
@@ -51,9 +53,13 @@ private:
     // Work done off the interface thread once the window is on the screen, so that
     // nothing slow happens there later (the first Latin transliteration).
     void prepareAhead();
+    // The pictures of the next tap, decoded ahead for the window's size (see
+    // ShellCatalog::preparePictures), once per size.
+    void preparePictures();
 
     std::unique_ptr<ProgressStore> m_progress;
     std::thread m_preparation;
+    std::pair<QSizeF, qreal> m_picturesPreparedFor;
     std::unique_ptr<QQmlEngine> m_engine;
     QQuickWindow *m_window = nullptr;
 };

@@ -1,6 +1,10 @@
 #include "ShellCatalog.h"
 
+#include "StorybookArtwork.h"
+#include "StorybookPicture.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace {
 struct Shelf
@@ -135,6 +139,37 @@ QVariantMap ShellCatalog::portalRail(double width, double height)
 QVariantMap ShellCatalog::gameRail(double width, double height)
 {
     return ::toMap(RailSizing::games(width, height));
+}
+
+int ShellCatalog::cardsShownFirst(double width, double height)
+{
+    // The rail starts at its inset and builds the cards up to a buffer of 320 points
+    // beyond its right edge; cards are 20 points apart.
+    const RailSize card = RailSizing::games(width, height);
+    const double reach = width + 320 - card.inset;
+    return reach <= 0 ? 0 : int(std::ceil(reach / (card.width + 20)));
+}
+
+void ShellCatalog::preparePictures(QSizeF window, qreal dpr)
+{
+    if (window.isEmpty())
+        return;
+    // The game page first: every game's tap needs it, then the shelves' backdrop.
+    StorybookPicture::prepare(QStringLiteral("storybook_game_stage"), window, 0, false, dpr);
+    StorybookPicture::prepare(QStringLiteral("storybook_playground_world"), window, 0, false, dpr);
+    const RailSize card = RailSizing::games(window.width(), window.height());
+    const int shown = cardsShownFirst(window.width(), window.height());
+    for (const QString &category : categories()) {
+        int index = 0;
+        for (const GameDefinition &game : GameCatalog::all()) {
+            if (game.categoryName() != category)
+                continue;
+            if (index++ >= shown)
+                break;
+            StorybookPicture::prepare(StorybookArtwork::coverName(game.id), QSizeF(card.width, card.height), 34, false,
+                                      dpr);
+        }
+    }
 }
 
 QVariantMap ShellCatalog::toMap(const GameDefinition &game)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -55,4 +56,11 @@ public:
     Q_INVOKABLE static QVariantMap gameRail(double width, double height);
 
     static QVariantMap toMap(const GameDefinition &game);
+
+    // Decodes ahead, off the interface thread, the pictures that the next tap in a window
+    // of `window` points shows: the shelves' backdrop, the covers of the cards each shelf
+    // shows first, and the game page's backdrop.
+    static void preparePictures(QSizeF window, qreal devicePixelRatio);
+    // The cards a shelf builds when it opens in a window `width` points wide.
+    static int cardsShownFirst(double width, double height);
 };

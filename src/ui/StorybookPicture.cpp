@@ -3,6 +3,7 @@
 #include "AppTheme.h"
 #include "Assign.h"
 #include "PaintedBox.h"
+#include "PictureCache.h"
 #include "StorybookArtwork.h"
 
 #include <QImageReader>
@@ -68,6 +69,18 @@ QImage StorybookPicture::shownPicture(const QString &path, QSize pixels, qreal r
     return shown;
 }
 
+QSize StorybookPicture::pixelsOf(QSizeF size, qreal devicePixelRatio)
+{
+    return QSize(int(std::ceil(size.width() * devicePixelRatio)), int(std::ceil(size.height() * devicePixelRatio)));
+}
+
+void StorybookPicture::prepare(const QString &name, QSizeF size, qreal radius, bool stretch, qreal devicePixelRatio)
+{
+    const QString path = StorybookArtwork::filePath(name);
+    if (!path.isEmpty())
+        PictureCache::shared().prepare(path, pixelsOf(size, devicePixelRatio), radius * devicePixelRatio, stretch);
+}
+
 void StorybookPicture::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
 {
     QQuickItem::geometryChange(newGeometry, oldGeometry);
@@ -85,14 +98,15 @@ QSGNode *StorybookPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
 {
     auto *node = static_cast<QSGImageNode *>(old);
     const qreal dpr = window()->effectiveDevicePixelRatio();
-    const QSize pixels(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr)));
+    const QSize pixels = pixelsOf(size(), dpr);
     if (pixels.isEmpty()) {
         delete node;
         return nullptr;
     }
     if (m_dirty || !node) {
         m_dirty = false;
-        const QImage shown = shownPicture(m_path, pixels, m_radius * dpr, m_stretch);
+        // Decoded ahead where the page was prepared; kept for the next page that shows it.
+        const QImage shown = PictureCache::shared().picture(m_path, pixels, m_radius * dpr, m_stretch);
         if (!node) {
             node = window()->createImageNode();
             node->setOwnsTexture(true);

@@ -8,8 +8,8 @@
 // overflow cropped; `stretch` stretches it instead), clipped to `radius`; when the
 // picture is missing or cannot be decoded, the soft sky-mint-cream wash instead. The
 // picture is looked up again whenever the name changes. The picture is decoded at the
-// size it is shown (a 1600×1200 scene in a 400×300 card is held as 400×300 pixels) and
-// only as the texture on the screen: nothing of it stays in memory but what is drawn.
+// size it is shown (a 1600×1200 scene in a 400×300 card is held as 400×300 pixels),
+// through the PictureCache: a page prepared ahead finds its pictures decoded.
 class StorybookPicture : public QQuickItem
 {
     Q_OBJECT
@@ -37,6 +37,11 @@ public:
     // picture at `path` scaled to fill (or stretched), with the corners of `radius`
     // (in the same pixels) cut away; the wash when the path is empty or undecodable.
     static QImage shownPicture(const QString &path, QSize pixels, qreal radius, bool stretch);
+    // The pixels of an item of `size` on a screen of `devicePixelRatio`.
+    static QSize pixelsOf(QSizeF size, qreal devicePixelRatio);
+    // Decodes on a worker, ahead of its first show, what an item named `name` of `size`
+    // (with `radius`, `stretch`) will draw.
+    static void prepare(const QString &name, QSizeF size, qreal radius, bool stretch, qreal devicePixelRatio);
 
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;

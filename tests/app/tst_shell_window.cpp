@@ -3,7 +3,10 @@
 
 #include "EntertainmentTimeController.h"
 #include "GameHostController.h"
+#include "PictureCache.h"
 #include "ShellCatalog.h"
+#include "StorybookArtwork.h"
+#include "StorybookPicture.h"
 #include "TimeForms.h"
 
 #include <QDirIterator>
@@ -12,6 +15,7 @@
 #include <QWheelEvent>
 #include <QQmlComponent>
 #include <QQuickView>
+#include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 using ShellTest::warnings;
@@ -443,6 +447,55 @@ private slots:
         ShellTest::click(f.window(), f.text(u"进入豆铃乐园"_s));
         QVERIFY(!f.shell()->hasOpenedStorybook());
         QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+    }
+
+    // What the next tap shows is decoded ahead, off the interface thread: a shelf and a
+    // game page opened once the playground is up decode none of their pictures while
+    // they come, the first time and again.
+    void picturesOfTheNextTapAreReady()
+    {
+        ShellFixture f;
+        openWithPin(f, u"1234"_s);
+        const QSizeF window = f.window()->size();
+        const qreal dpr = f.window()->effectiveDevicePixelRatio();
+        const auto ready = [&](const QString &name, QSizeF size, qreal radius) {
+            return PictureCache::shared().isReady(StorybookArtwork::filePath(name), StorybookPicture::pixelsOf(size, dpr),
+                                                  radius * dpr, false);
+        };
+        QTRY_VERIFY(ready(u"storybook_playground_world"_s, window, 0));
+        QTRY_VERIFY(ready(u"storybook_game_stage"_s, window, 0));
+        const RailSize card = RailSizing::games(window.width(), window.height());
+        const QVariantList games = ShellCatalog::games(u"chinese"_s);
+        const int shown = ShellCatalog::cardsShownFirst(window.width(), window.height());
+        QVERIFY(shown >= 3);
+        for (int i = 0; i < qMin<int>(shown, games.size()); ++i) {
+            const QString cover = StorybookArtwork::coverName(games.at(i).toMap().value(u"id"_s).toString());
+            QTRY_VERIFY2(ready(cover, QSizeF(card.width, card.height), 34), qPrintable(cover));
+        }
+
+        QSignalSpy frames(f.window(), &QQuickWindow::frameSwapped);
+        const auto nextFrame = [&] {
+            frames.clear();
+            f.window()->update();
+            return QTest::qWaitFor([&] { return frames.count() > 0; }, 5000);
+        };
+        const int before = PictureCache::shared().decodedOnDemand();
+        const QString title = GameCatalog::find(u"chinese-match"_s)->title;
+        for (int visit = 0; visit < 2; ++visit) {
+            ShellTest::click(f.window(), f.text(u"中文"_s));
+            QVERIFY(waitStackIdle(f, 2));
+            QVERIFY(f.waitShown(title));
+            QVERIFY(nextFrame());
+            QCOMPARE(PictureCache::shared().decodedOnDemand(), before);
+            ShellTest::click(f.window(), buttonOf(f.text(title)));
+            QVERIFY(waitStackIdle(f, 3));
+            QVERIFY(nextFrame());
+            QCOMPARE(PictureCache::shared().decodedOnDemand(), before);
+            QVERIFY(f.clickText(u"返回书架"_s));
+            QVERIFY(waitStackIdle(f, 2));
+            QVERIFY(f.clickText(u"返回类型"_s));
+            QVERIFY(waitStackIdle(f, 1));
+        }
     }
 
     // Every QML file of the shell loads and shows without a warning.

@@ -6,7 +6,9 @@
 //  - opening each playable game from its shelf (the shelf's own openGame, as its card
 //    calls it),
 //  - the first answer tap in the character match and in English listening (a click).
-// Run: xvfb-run -s "-screen 0 1366x1024x24" build/tools/bench/bench_taps [--runs N]
+// Each kind of tap is also split into its stretches (the tap's work, the wait for the
+// frame, the frame's synchronisation, its rendering).
+// Run: xvfb-run -s "-screen 0 1366x1024x24" build/tools/bench/bench_taps [--runs N] [--shelves-only]
 #include "BenchFigures.h"
 #include "GameHostController.h"
 #include "ShellCatalog.h"
@@ -28,16 +30,35 @@ namespace {
 
 // Watches the window's frames: the frame prepared when `shows()` (asked on the interface
 // thread, just before the frame is synchronised) first turns true is the changed frame,
-// and the tap's time ends when that frame has been swapped onto the screen.
+// and the tap's time ends when that frame has been swapped onto the screen. Each time
+// is also split into its stretches: the work on the interface thread until the changed
+// frame starts (the tap's events, the objects it builds, their layout, any frame drawn
+// before), the frame's synchronisation (the interface thread stopped while the items
+// give the renderer their pictures), and its rendering until it is on the screen.
 class FrameWatch
 {
 public:
+    struct Stretches
+    {
+        double interface = 0, sync = 0, render = 0;
+    };
+
     explicit FrameWatch(QQuickWindow *window)
     {
         m_clock.start();
         QObject::connect(window, &QQuickWindow::afterAnimating, window, [this] {
-            if (m_armed && m_shows && m_shows())
+            if (m_armed && !m_showingFrame && m_shows && m_shows()) {
+                m_frameNs = m_clock.nsecsElapsed();
                 m_showingFrame = true;
+            }
+        }, Qt::DirectConnection);
+        QObject::connect(window, &QQuickWindow::beforeSynchronizing, window, [this] {
+            if (m_showingFrame)
+                m_syncNs = m_clock.nsecsElapsed();
+        }, Qt::DirectConnection);
+        QObject::connect(window, &QQuickWindow::afterSynchronizing, window, [this] {
+            if (m_showingFrame)
+                m_syncEndNs = m_clock.nsecsElapsed();
         }, Qt::DirectConnection);
         QObject::connect(window, &QQuickWindow::frameSwapped, window, [this] {
             if (m_showingFrame.exchange(false) && m_armed.exchange(false))
@@ -50,21 +71,42 @@ public:
     {
         m_shows = std::move(shows);
         m_doneNs = -1;
+        m_syncNs = m_syncEndNs = m_frameNs = -1;
         m_showingFrame = false;
         m_armed = true;
         const qint64 start = m_clock.nsecsElapsed();
         tap();
         const bool came = QTest::qWaitFor([&] { return m_doneNs >= 0; }, 5000);
         m_armed = false;
-        return came ? (m_doneNs - start) / 1e6 : -1;
+        if (!came)
+            return -1;
+        const auto ms = [](qint64 from, qint64 to) { return from >= 0 && to >= from ? (to - from) / 1e6 : 0.0; };
+        last = {ms(start, m_frameNs), ms(m_syncNs, m_syncEndNs), ms(m_syncEndNs, m_doneNs)};
+        return (m_doneNs - start) / 1e6;
     }
+
+    Stretches last;
 
 private:
     QElapsedTimer m_clock;
     std::function<bool()> m_shows;
     std::atomic<bool> m_armed{false};
     std::atomic<bool> m_showingFrame{false};
-    std::atomic<qint64> m_doneNs{-1};
+    std::atomic<qint64> m_frameNs{-1}, m_syncNs{-1}, m_syncEndNs{-1}, m_doneNs{-1};
+};
+
+// The times of one kind of tap, by what was tapped, with their stretches.
+struct TapTimes
+{
+    std::map<QString, std::vector<double>> times;
+    std::vector<FrameWatch::Stretches> stretches;
+
+    void add(const QString &name, double ms, const FrameWatch &watch)
+    {
+        times[name].push_back(ms);
+        if (ms >= 0)
+            stretches.push_back(watch.last);
+    }
 };
 
 QQuickItem *stackOf(ShellFixture &f)
@@ -124,7 +166,8 @@ int main(int argc, char **argv)
                                   QStringLiteral("3"));
     QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"),
                                   QStringLiteral("1366x1024"));
-    parser.addOptions({runsOption, sizeOption});
+    QCommandLineOption shelvesOption(QStringLiteral("shelves-only"), QStringLiteral("Only open the shelves."));
+    parser.addOptions({runsOption, sizeOption, shelvesOption});
     parser.process(application);
     const int runs = qMax(1, parser.value(runsOption).toInt());
     const QStringList dims = parser.value(sizeOption).split(QLatin1Char('x'));
@@ -136,7 +179,7 @@ int main(int argc, char **argv)
         return 1;
     f.window()->resize(size);
     FrameWatch frames(f.window());
-    std::map<QString, std::vector<double>> shelfTimes, gameTimes, answerTimes;
+    TapTimes shelfTimes, gameTimes, answerTimes;
 
     // Into the playground, as a parent first does.
     if (!f.clickText(QStringLiteral("进入豆铃乐园")) || !f.waitShown(QStringLiteral("首次使用，请设置四位家长密码")))
@@ -154,20 +197,21 @@ int main(int argc, char **argv)
             if (!portal || !settled(stack, 1))
                 return std::fprintf(stderr, "no portal for %s\n", qPrintable(shelf)), 1;
             QTest::qWait(200);
-            shelfTimes[shelf].push_back(frames.time([&] { ShellTest::click(f.window(), portal); },
-                                                    [&] { return depth(stack) == 2; }));
+            shelfTimes.add(shelf, frames.time([&] { ShellTest::click(f.window(), portal); },
+                                              [&] { return depth(stack) == 2; }), frames);
             settled(stack, 2);
             QTest::qWait(200);
 
-            for (const QVariant &entry : ShellCatalog::games(category)) {
+            const QVariantList games = parser.isSet(shelvesOption) ? QVariantList() : ShellCatalog::games(category);
+            for (const QVariant &entry : games) {
                 const QVariantMap game = entry.toMap();
                 if (!game.value(QStringLiteral("available")).toBool())
                     continue;
                 QQuickItem *shelfPage = stack->property("currentItem").value<QQuickItem *>();
                 const QString id = game.value(QStringLiteral("id")).toString();
-                gameTimes[id].push_back(frames.time(
+                gameTimes.add(id, frames.time(
                     [&] { QMetaObject::invokeMethod(shelfPage, "openGame", Q_ARG(QVariant, game)); },
-                    [&] { return depth(stack) == 3 && playOnTop(f); }));
+                    [&] { return depth(stack) == 3 && playOnTop(f); }), frames);
                 settled(stack, 3);
                 QTest::qWait(300);
 
@@ -176,9 +220,9 @@ int main(int argc, char **argv)
                     QObject *play = playOnTop(f);
                     QQuickItem *tile = ShellTest::findNamed(f.root(), QStringLiteral("tile0"));
                     if (play && tile)
-                        answerTimes[id].push_back(frames.time(
+                        answerTimes.add(id, frames.time(
                             [&] { ShellTest::click(f.window(), tile); },
-                            [&] { return !play->property("feedback").toString().isEmpty(); }));
+                            [&] { return !play->property("feedback").toString().isEmpty(); }), frames);
                 }
                 f.clickText(QStringLiteral("返回书架"));
                 settled(stack, 2);
@@ -190,13 +234,25 @@ int main(int argc, char **argv)
     }
 
     std::printf("tap to changed frame at %dx%d, %d rounds (ms):\n", size.width(), size.height(), runs);
-    const auto report = [](const char *what, const std::map<QString, std::vector<double>> &times) {
+    const auto report = [](const char *what, const TapTimes &taps) {
         std::vector<double> all;
-        for (const auto &[name, values] : times) {
+        for (const auto &[name, values] : taps.times) {
             print(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(what), name)), summarise(values), values.size());
             all.insert(all.end(), values.begin(), values.end());
         }
+        if (all.empty())
+            return;
         print(qPrintable(QStringLiteral("%1, all").arg(QLatin1String(what))), summarise(all), all.size());
+        const auto stretch = [&](const char *name, double FrameWatch::Stretches::*part) {
+            std::vector<double> values;
+            for (const FrameWatch::Stretches &s : taps.stretches)
+                values.push_back(s.*part);
+            print(qPrintable(QStringLiteral("  %1: %2").arg(QLatin1String(what), QLatin1String(name))), summarise(values),
+                  values.size());
+        };
+        stretch("interface thread", &FrameWatch::Stretches::interface);
+        stretch("frame synchronised", &FrameWatch::Stretches::sync);
+        stretch("frame rendered and shown", &FrameWatch::Stretches::render);
     };
     report("open shelf", shelfTimes);
     report("open game", gameTimes);

@@ -1,0 +1,105 @@
+// Pictures decoded ahead of their first show: what an item asks for is always the
+// picture it would have decoded itself, whether the worker has finished, is still at
+// it, or has not started; what was prepared is kept within the budget, nothing else is.
+#include "PictureCache.h"
+#include "StorybookArtwork.h"
+#include "StorybookPicture.h"
+
+#include <QThreadPool>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class PictureCacheTest : public QObject
+{
+    Q_OBJECT
+
+    static QString art(const QString &name)
+    {
+        const QString path = StorybookArtwork::filePath(name);
+        if (path.isEmpty())
+            qFatal("no picture %s", qPrintable(name));
+        return path;
+    }
+
+private slots:
+    void cleanup()
+    {
+        QThreadPool::globalInstance()->waitForDone();
+        PictureCache::shared().clear();
+    }
+
+    void askedAtOnceStillShows()
+    {
+        PictureCache &cache = PictureCache::shared();
+        const QString world = art(u"storybook_playground_world"_s);
+        const QImage expected = StorybookPicture::shownPicture(world, QSize(683, 512), 0, false);
+        QVERIFY(!expected.isNull());
+        // Prepared and asked for at once, many times over: the asker waits for the worker
+        // under way or decodes it itself; the picture is the same either way.
+        for (int round = 0; round < 8; ++round) {
+            const QSize pixels(683 - round, 512);
+            cache.prepare(world, pixels, 12, false);
+            const QImage shown = cache.picture(world, pixels, 12, false);
+            QCOMPARE(shown, StorybookPicture::shownPicture(world, pixels, 12, false));
+            QVERIFY(cache.isReady(world, pixels, 12, false));
+        }
+        // Several pictures under way at once, asked for in the opposite order.
+        QStringList covers;
+        for (const QString &id : {u"chinese-match"_s, u"math-battle"_s, u"maze"_s, u"tangram"_s, u"pattern"_s})
+            covers << art(StorybookArtwork::coverName(id));
+        for (const QString &cover : covers)
+            cache.prepare(cover, QSize(310, 420), 34, false);
+        for (auto it = covers.crbegin(); it != covers.crend(); ++it)
+            QCOMPARE(cache.picture(*it, QSize(310, 420), 34, false),
+                     StorybookPicture::shownPicture(*it, QSize(310, 420), 34, false));
+    }
+
+    void preparedOnesAreKeptOthersAreNot()
+    {
+        PictureCache &cache = PictureCache::shared();
+        const QString cover = art(StorybookArtwork::coverName(u"jigsaw"_s));
+        const int onDemand = cache.decodedOnDemand();
+
+        // Decoded ahead: the page that shows it decodes nothing.
+        cache.prepare(cover, QSize(300, 400), 34, false);
+        QTRY_VERIFY(cache.isReady(cover, QSize(300, 400), 34, false));
+        const qsizetype kept = cache.keptBytes();
+        QCOMPARE(kept, qsizetype(300 * 400 * 4));
+        QVERIFY(!cache.picture(cover, QSize(300, 400), 34, false).isNull());
+        QCOMPARE(cache.decodedOnDemand(), onDemand);
+        // Preparing again decodes nothing again.
+        cache.prepare(cover, QSize(300, 400), 34, false);
+        QCOMPARE(cache.keptBytes(), kept);
+
+        // Another size, never prepared: decoded for its asker only.
+        QVERIFY(!cache.picture(cover, QSize(301, 400), 34, false).isNull());
+        QCOMPARE(cache.decodedOnDemand(), onDemand + 1);
+        QVERIFY(!cache.isReady(cover, QSize(301, 400), 34, false));
+        QCOMPARE(cache.keptBytes(), kept);
+
+        // A missing picture draws the wash and is no decoding.
+        QVERIFY(!cache.picture(QString(), QSize(30, 40), 4, false).isNull());
+        QCOMPARE(cache.decodedOnDemand(), onDemand + 1);
+    }
+
+    void keptWithinTheBudget()
+    {
+        PictureCache &cache = PictureCache::shared();
+        const QString lobby = art(u"storybook_magic_lobby"_s);
+        // Five pictures of 12 MB: the oldest go, the newest stay.
+        const QList<QSize> sizes{{2000, 1500}, {2001, 1500}, {2002, 1500}, {2003, 1500}, {2004, 1500}};
+        for (const QSize &pixels : sizes) {
+            cache.prepare(lobby, pixels, 0, true);
+            QVERIFY(!cache.picture(lobby, pixels, 0, true).isNull());
+            QVERIFY(cache.keptBytes() <= PictureCache::budgetBytes);
+        }
+        QVERIFY(cache.isReady(lobby, sizes.last(), 0, true));
+        QVERIFY(!cache.isReady(lobby, sizes.first(), 0, true));
+        // Asked for again after it went: decoded again, still the same picture.
+        QCOMPARE(cache.picture(lobby, sizes.first(), 0, true), StorybookPicture::shownPicture(lobby, sizes.first(), 0, true));
+    }
+};
+
+QTEST_GUILESS_MAIN(PictureCacheTest)
+#include "tst_picture_cache.moc"
