@@ -24,19 +24,33 @@ QString PictureCache::keyOf(const QString &path, QSize pixels, qreal radius, boo
         .arg(stretch ? 1 : 0);
 }
 
-void PictureCache::prepare(const QString &path, QSize pixels, qreal radius, bool stretch)
+void PictureCache::prepare(const QString &path, QSize pixels, qreal radius, bool stretch, Keep keep)
 {
-    if (pixels.isEmpty())
+    if (pixels.isEmpty() || path.isEmpty())
         return;
     const QString key = keyOf(path, pixels, radius, stretch);
     {
         QMutexLocker lock(&m_mutex);
-        if (m_entries.contains(key))
+        const auto it = m_entries.find(key);
+        if (it != m_entries.end()) {
+            it->keep = it->keep || keep == Keep::ForNextTime;
             return;
-        m_entries.insert(key, Entry{});
+        }
+        Entry entry;
+        entry.keep = keep == Keep::ForNextTime;
+        m_entries.insert(key, entry);
     }
     QThreadPool::globalInstance()->start(
         [this, key, path, pixels, radius, stretch] { decodeQueued(key, path, pixels, radius, stretch); });
+}
+
+void PictureCache::forget(const QString &path, QSize pixels, qreal radius, bool stretch)
+{
+    QMutexLocker lock(&m_mutex);
+    const QString key = keyOf(path, pixels, radius, stretch);
+    const auto it = m_entries.constFind(key);
+    if (it != m_entries.cend() && !it->keep)
+        remove(key);
 }
 
 void PictureCache::decodeQueued(const QString &key, const QString &path, QSize pixels, qreal radius, bool stretch)
@@ -44,7 +58,7 @@ void PictureCache::decodeQueued(const QString &key, const QString &path, QSize p
     {
         QMutexLocker lock(&m_mutex);
         auto it = m_entries.find(key);
-        // An asker that came first decodes it itself.
+        // Forgotten, or an asker that came first decodes it itself.
         if (it == m_entries.end() || it->state != State::Queued)
             return;
         it->state = State::Decoding;
@@ -57,29 +71,41 @@ QImage PictureCache::picture(const QString &path, QSize pixels, qreal radius, bo
     if (pixels.isEmpty())
         return {};
     const QString key = keyOf(path, pixels, radius, stretch);
+    bool keep = false;
     {
         QMutexLocker lock(&m_mutex);
         auto it = m_entries.find(key);
+        if (!path.isEmpty() && (it == m_entries.end() || it->state != State::Ready))
+            ++m_notReadyWhenAsked;
         while (it != m_entries.end() && it->state == State::Decoding) {
             m_decoded.wait(&m_mutex);
             it = m_entries.find(key);
         }
         if (it != m_entries.end() && it->state == State::Ready) {
-            touch(key);
-            return it->image;
+            const QImage image = it->image;
+            if (it->keep)
+                touch(key);
+            else
+                remove(key);
+            return image;
         }
-        if (!path.isEmpty())
-            ++m_decodedOnDemand;
         if (it == m_entries.end()) {
             // Never prepared: decoded here for this asker only.
             lock.unlock();
             return StorybookPicture::shownPicture(path, pixels, radius, stretch);
         }
-        // Prepared but not started yet: decoded here, and kept.
+        // Prepared but not started yet: decoded here (and kept if it was to be).
         it->state = State::Decoding;
+        keep = it->keep;
     }
     const QImage image = StorybookPicture::shownPicture(path, pixels, radius, stretch);
-    store(key, image);
+    if (keep) {
+        store(key, image);
+    } else {
+        QMutexLocker lock(&m_mutex);
+        remove(key);
+        m_decoded.wakeAll();
+    }
     return image;
 }
 
@@ -87,22 +113,31 @@ void PictureCache::store(const QString &key, const QImage &image)
 {
     QMutexLocker lock(&m_mutex);
     auto it = m_entries.find(key);
-    if (it == m_entries.end())
-        it = m_entries.insert(key, Entry{});
+    if (it == m_entries.end() || it->state == State::Ready) {
+        m_decoded.wakeAll();
+        return;
+    }
     it->state = State::Ready;
     it->image = image;
     m_bytes += image.sizeInBytes();
     m_recent.push_front(key);
-    while (m_bytes > budgetBytes && m_recent.size() > 1) {
-        const QString oldest = m_recent.back();
-        m_recent.pop_back();
-        auto old = m_entries.find(oldest);
-        if (old != m_entries.end()) {
-            m_bytes -= old->image.sizeInBytes();
-            m_entries.erase(old);
-        }
-    }
+    while (m_bytes > budgetBytes && m_recent.size() > 1)
+        remove(m_recent.back());
     m_decoded.wakeAll();
+}
+
+void PictureCache::remove(const QString &key)
+{
+    const auto it = m_entries.find(key);
+    if (it == m_entries.end())
+        return;
+    if (it->state == State::Ready) {
+        m_bytes -= it->image.sizeInBytes();
+        const auto recent = std::find(m_recent.begin(), m_recent.end(), key);
+        if (recent != m_recent.end())
+            m_recent.erase(recent);
+    }
+    m_entries.erase(it);
 }
 
 void PictureCache::touch(const QString &key)
@@ -112,10 +147,10 @@ void PictureCache::touch(const QString &key)
         m_recent.splice(m_recent.begin(), m_recent, it);
 }
 
-int PictureCache::decodedOnDemand() const
+int PictureCache::notReadyWhenAsked() const
 {
     QMutexLocker lock(&m_mutex);
-    return m_decodedOnDemand;
+    return m_notReadyWhenAsked;
 }
 
 bool PictureCache::isReady(const QString &path, QSize pixels, qreal radius, bool stretch) const
@@ -134,8 +169,7 @@ qsizetype PictureCache::keptBytes() const
 void PictureCache::clear()
 {
     QMutexLocker lock(&m_mutex);
-    for (const QString &key : m_recent)
-        m_entries.remove(key);
-    m_recent.clear();
-    m_bytes = 0;
+    const std::list<QString> decoded = m_recent;
+    for (const QString &key : decoded)
+        remove(key);
 }

@@ -10,29 +10,36 @@
 #include <list>
 
 // The pictures of StorybookPicture as it draws them (a picture file at its shown size in
-// pixels, corners cut) that are prepared ahead of their first show: decoded on the
-// shared worker threads and kept, the most recently used first, up to a budget of
-// bytes, so that a page that opens finds them ready. A picture asked for before its
-// decoding has finished still comes: the asker waits for the worker already decoding
-// it, or decodes it itself when no worker has started on it yet. A picture never
-// prepared is decoded for its asker and not kept.
+// pixels, corners cut), decoded on the shared worker threads ahead of their show. A
+// picture prepared for the next time is kept, the most recently used first, up to a
+// budget of bytes, so that every page that shows it finds it ready; one prepared only
+// until it is shown (the pictures of a page being built, decoded side by side while the
+// page is laid out) goes with its first asker. A picture asked for before its decoding
+// has finished still comes: the asker waits for the worker already decoding it, or
+// decodes it itself when no worker has started on it yet. A picture never prepared is
+// decoded for its asker and not kept.
 class PictureCache
 {
 public:
+    enum class Keep { UntilShown, ForNextTime };
+
     static PictureCache &shared();
 
     // Starts decoding the picture on a worker, unless it is kept or under way already.
-    void prepare(const QString &path, QSize pixels, qreal radius, bool stretch);
+    void prepare(const QString &path, QSize pixels, qreal radius, bool stretch, Keep keep = Keep::ForNextTime);
+    // A picture prepared until shown that will not be asked for after all.
+    void forget(const QString &path, QSize pixels, qreal radius, bool stretch);
     // The picture (see StorybookPicture::shownPicture).
     QImage picture(const QString &path, QSize pixels, qreal radius, bool stretch);
 
-    // How many pictures were decoded by the one asking for them rather than ahead.
-    int decodedOnDemand() const;
-    // Whether the picture is decoded and kept.
+    // How many pictures (of a file) were not decoded yet when they were asked for: the
+    // asker waited for them or decoded them itself.
+    int notReadyWhenAsked() const;
+    // Whether the picture is decoded and waiting for its asker.
     bool isReady(const QString &path, QSize pixels, qreal radius, bool stretch) const;
     // The bytes of the pictures kept.
     qsizetype keptBytes() const;
-    // Forgets every kept picture (those under way are kept when they are done).
+    // Forgets every decoded picture (those under way are kept when they are done).
     void clear();
 
     static constexpr qsizetype budgetBytes = 32 * 1024 * 1024;
@@ -42,19 +49,23 @@ private:
     struct Entry
     {
         State state = State::Queued;
+        bool keep = false;
         QImage image;
     };
 
     static QString keyOf(const QString &path, QSize pixels, qreal radius, bool stretch);
     void decodeQueued(const QString &key, const QString &path, QSize pixels, qreal radius, bool stretch);
-    // Stores a decoded picture and drops the least recently used ones beyond the budget.
+    // Stores a decoded picture (unless it was forgotten meanwhile) and drops the least
+    // recently used ones beyond the budget.
     void store(const QString &key, const QImage &image);
+    // Drops an entry, decoded or not (the mutex held).
+    void remove(const QString &key);
     void touch(const QString &key);
 
     mutable QMutex m_mutex;
     QWaitCondition m_decoded;
     QHash<QString, Entry> m_entries;
-    std::list<QString> m_recent; // ready pictures, the most recently used first
+    std::list<QString> m_recent; // decoded pictures, the most recently used first
     qsizetype m_bytes = 0;
-    int m_decodedOnDemand = 0;
+    int m_notReadyWhenAsked = 0;
 };

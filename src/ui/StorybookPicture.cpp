@@ -20,6 +20,11 @@ StorybookPicture::StorybookPicture(QQuickItem *parent)
     setFlag(ItemHasContents);
 }
 
+StorybookPicture::~StorybookPicture()
+{
+    forgetPrepared();
+}
+
 QRectF StorybookPicture::fillSource(QSizeF imageSize, QSizeF frame)
 {
     if (imageSize.isEmpty() || frame.isEmpty())
@@ -92,6 +97,28 @@ void StorybookPicture::repaint()
 {
     m_dirty = true;
     update();
+    polish();
+}
+
+void StorybookPicture::updatePolish()
+{
+    if (!window() || !m_dirty || m_path.isEmpty())
+        return;
+    const qreal dpr = window()->effectiveDevicePixelRatio();
+    const Prepared wanted{m_path, pixelsOf(size(), dpr), m_radius * dpr, m_stretch};
+    if (wanted.pixels.isEmpty() || wanted == m_prepared)
+        return;
+    forgetPrepared();
+    m_prepared = wanted;
+    PictureCache::shared().prepare(wanted.path, wanted.pixels, wanted.radius, wanted.stretch,
+                                   PictureCache::Keep::UntilShown);
+}
+
+void StorybookPicture::forgetPrepared()
+{
+    if (!m_prepared.path.isEmpty())
+        PictureCache::shared().forget(m_prepared.path, m_prepared.pixels, m_prepared.radius, m_prepared.stretch);
+    m_prepared = {};
 }
 
 QSGNode *StorybookPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
@@ -107,6 +134,12 @@ QSGNode *StorybookPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
         m_dirty = false;
         // Decoded ahead where the page was prepared; kept for the next page that shows it.
         const QImage shown = PictureCache::shared().picture(m_path, pixels, m_radius * dpr, m_stretch);
+        // Taken, or no longer wanted (the interface thread waits while the frame is
+        // synchronised).
+        if (m_prepared == Prepared{m_path, pixels, m_radius * dpr, m_stretch})
+            m_prepared = {};
+        else
+            forgetPrepared();
         if (!node) {
             node = window()->createImageNode();
             node->setOwnsTexture(true);

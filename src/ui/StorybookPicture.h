@@ -21,6 +21,7 @@ class StorybookPicture : public QQuickItem
 
 public:
     explicit StorybookPicture(QQuickItem *parent = nullptr);
+    ~StorybookPicture() override;
 
     QString name() const { return m_name; }
     void setName(const QString &name);
@@ -46,6 +47,9 @@ public:
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
     QSGNode *updatePaintNode(QSGNode *node, UpdatePaintNodeData *) override;
+    // Once laid out for the next frame, the picture starts decoding on a worker, beside
+    // the other pictures of the frame, until the frame takes it.
+    void updatePolish() override;
 
 signals:
     void nameChanged();
@@ -54,6 +58,7 @@ signals:
 
 private:
     void repaint();
+    void forgetPrepared();
 
     QString m_name;
     QString m_path;
@@ -61,4 +66,14 @@ private:
     bool m_dirty = true;
     qreal m_radius = 0;
     bool m_stretch = false;
+    // What updatePolish() has started decoding and no frame has taken yet.
+    struct Prepared
+    {
+        QString path;
+        QSize pixels;
+        qreal radius = 0;
+        bool stretch = false;
+        bool operator==(const Prepared &) const = default;
+    };
+    Prepared m_prepared;
 };

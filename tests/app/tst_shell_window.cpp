@@ -479,18 +479,18 @@ private slots:
             f.window()->update();
             return QTest::qWaitFor([&] { return frames.count() > 0; }, 5000);
         };
-        const int before = PictureCache::shared().decodedOnDemand();
+        const int before = PictureCache::shared().notReadyWhenAsked();
         const QString title = GameCatalog::find(u"chinese-match"_s)->title;
         for (int visit = 0; visit < 2; ++visit) {
             ShellTest::click(f.window(), f.text(u"中文"_s));
             QVERIFY(waitStackIdle(f, 2));
             QVERIFY(f.waitShown(title));
             QVERIFY(nextFrame());
-            QCOMPARE(PictureCache::shared().decodedOnDemand(), before);
+            QCOMPARE(PictureCache::shared().notReadyWhenAsked(), before);
             ShellTest::click(f.window(), buttonOf(f.text(title)));
             QVERIFY(waitStackIdle(f, 3));
             QVERIFY(nextFrame());
-            QCOMPARE(PictureCache::shared().decodedOnDemand(), before);
+            QCOMPARE(PictureCache::shared().notReadyWhenAsked(), before);
             QVERIFY(f.clickText(u"返回书架"_s));
             QVERIFY(waitStackIdle(f, 2));
             QVERIFY(f.clickText(u"返回类型"_s));

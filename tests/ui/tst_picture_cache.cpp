@@ -1,6 +1,7 @@
-// Pictures decoded ahead of their first show: what an item asks for is always the
-// picture it would have decoded itself, whether the worker has finished, is still at
-// it, or has not started; what was prepared is kept within the budget, nothing else is.
+// Pictures decoded ahead of their show: what an item asks for is always the picture it
+// would have decoded itself, whether the worker has finished, is still at it, or has not
+// started; what was prepared for the next time is kept within the budget, what was
+// prepared until shown goes with its asker, nothing else is kept.
 #include "PictureCache.h"
 #include "StorybookArtwork.h"
 #include "StorybookPicture.h"
@@ -59,7 +60,7 @@ private slots:
     {
         PictureCache &cache = PictureCache::shared();
         const QString cover = art(StorybookArtwork::coverName(u"jigsaw"_s));
-        const int onDemand = cache.decodedOnDemand();
+        const int notReady = cache.notReadyWhenAsked();
 
         // Decoded ahead: the page that shows it decodes nothing.
         cache.prepare(cover, QSize(300, 400), 34, false);
@@ -67,20 +68,41 @@ private slots:
         const qsizetype kept = cache.keptBytes();
         QCOMPARE(kept, qsizetype(300 * 400 * 4));
         QVERIFY(!cache.picture(cover, QSize(300, 400), 34, false).isNull());
-        QCOMPARE(cache.decodedOnDemand(), onDemand);
+        QCOMPARE(cache.notReadyWhenAsked(), notReady);
         // Preparing again decodes nothing again.
         cache.prepare(cover, QSize(300, 400), 34, false);
         QCOMPARE(cache.keptBytes(), kept);
 
         // Another size, never prepared: decoded for its asker only.
         QVERIFY(!cache.picture(cover, QSize(301, 400), 34, false).isNull());
-        QCOMPARE(cache.decodedOnDemand(), onDemand + 1);
+        QCOMPARE(cache.notReadyWhenAsked(), notReady + 1);
         QVERIFY(!cache.isReady(cover, QSize(301, 400), 34, false));
         QCOMPARE(cache.keptBytes(), kept);
 
         // A missing picture draws the wash and is no decoding.
         QVERIFY(!cache.picture(QString(), QSize(30, 40), 4, false).isNull());
-        QCOMPARE(cache.decodedOnDemand(), onDemand + 1);
+        QCOMPARE(cache.notReadyWhenAsked(), notReady + 1);
+
+        // Prepared until shown: it goes with its asker.
+        cache.prepare(cover, QSize(200, 260), 20, false, PictureCache::Keep::UntilShown);
+        QTRY_VERIFY(cache.isReady(cover, QSize(200, 260), 20, false));
+        QCOMPARE(cache.keptBytes(), kept + 200 * 260 * 4);
+        QCOMPARE(cache.picture(cover, QSize(200, 260), 20, false),
+                 StorybookPicture::shownPicture(cover, QSize(200, 260), 20, false));
+        QCOMPARE(cache.notReadyWhenAsked(), notReady + 1);
+        QVERIFY(!cache.isReady(cover, QSize(200, 260), 20, false));
+        QCOMPARE(cache.keptBytes(), kept);
+        // ... unless it is also wanted for the next time.
+        cache.prepare(cover, QSize(200, 260), 20, false, PictureCache::Keep::UntilShown);
+        cache.prepare(cover, QSize(200, 260), 20, false);
+        QVERIFY(!cache.picture(cover, QSize(200, 260), 20, false).isNull());
+        QTRY_VERIFY(cache.isReady(cover, QSize(200, 260), 20, false));
+        // One that will not be shown after all is forgotten, decoded or not.
+        cache.prepare(cover, QSize(100, 130), 20, false, PictureCache::Keep::UntilShown);
+        cache.forget(cover, QSize(100, 130), 20, false);
+        QThreadPool::globalInstance()->waitForDone();
+        QVERIFY(!cache.isReady(cover, QSize(100, 130), 20, false));
+        QCOMPARE(cache.keptBytes(), kept + 200 * 260 * 4);
     }
 
     void keptWithinTheBudget()
