@@ -4,6 +4,9 @@
 #include "ImageBlur.h"
 
 #include <QHash>
+#include <QSet>
+#include <QThreadPool>
+#include <QWaitCondition>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPainter>
@@ -11,6 +14,7 @@
 #include <QQuickWindow>
 #include <QSGImageNode>
 
+#include <algorithm>
 #include <cmath>
 #include <list>
 
@@ -22,31 +26,61 @@ namespace {
 class ShadowCache
 {
 public:
+    static QString keyOf(QSizeF size, qreal radius, qreal blur, const QColor &color, qreal dpr)
+    {
+        return QStringLiteral("%1x%2 r%3 b%4 c%5 d%6")
+            .arg(size.width())
+            .arg(size.height())
+            .arg(radius)
+            .arg(blur)
+            .arg(color.rgba(), 0, 16)
+            .arg(dpr);
+    }
+
     QImage get(QSizeF size, qreal radius, qreal blur, const QColor &color, qreal dpr)
     {
-        const QString key = QStringLiteral("%1x%2 r%3 b%4 c%5 d%6")
-                                .arg(size.width())
-                                .arg(size.height())
-                                .arg(radius)
-                                .arg(blur)
-                                .arg(color.rgba(), 0, 16)
-                                .arg(dpr);
+        const QString key = keyOf(size, radius, blur, color, dpr);
         QMutexLocker lock(&m_mutex);
+        while (m_painting.contains(key))
+            m_done.wait(&m_mutex);
         for (auto it = m_recent.begin(); it != m_recent.end(); ++it) {
             if (it->first == key) {
                 m_recent.splice(m_recent.begin(), m_recent, it);
                 return it->second;
             }
         }
+        // Not painted yet (or a worker has not started on it): painted here.
+        m_queued.remove(key);
+        m_painting.insert(key);
+        lock.unlock();
         const QImage picture = SoftShadow::render(size, radius, blur, color, dpr);
-        ++m_painted;
-        m_recent.emplace_front(key, picture);
-        m_bytes += picture.sizeInBytes();
-        while (m_bytes > maxBytes && m_recent.size() > 1) {
-            m_bytes -= m_recent.back().second.sizeInBytes();
-            m_recent.pop_back();
-        }
+        lock.relock();
+        keep(key, picture);
         return picture;
+    }
+
+    // Starts painting the picture on a worker unless it is painted or under way.
+    void prepare(QSizeF size, qreal radius, qreal blur, const QColor &color, qreal dpr)
+    {
+        const QString key = keyOf(size, radius, blur, color, dpr);
+        {
+            QMutexLocker lock(&m_mutex);
+            if (m_queued.contains(key) || m_painting.contains(key)
+                || std::any_of(m_recent.begin(), m_recent.end(), [&](const auto &entry) { return entry.first == key; }))
+                return;
+            m_queued.insert(key);
+        }
+        QThreadPool::globalInstance()->start([this, key, size, radius, blur, color, dpr] {
+            {
+                QMutexLocker lock(&m_mutex);
+                if (!m_queued.remove(key))
+                    return; // taken by an asker
+                m_painting.insert(key);
+            }
+            const QImage picture = SoftShadow::render(size, radius, blur, color, dpr);
+            QMutexLocker lock(&m_mutex);
+            keep(key, picture);
+        });
     }
 
     int painted()
@@ -56,8 +90,25 @@ public:
     }
 
 private:
+    // Keeps a picture just painted (the mutex held) and lets its waiters have it.
+    void keep(const QString &key, const QImage &picture)
+    {
+        m_painting.remove(key);
+        ++m_painted;
+        m_recent.emplace_front(key, picture);
+        m_bytes += picture.sizeInBytes();
+        while (m_bytes > maxBytes && m_recent.size() > 1) {
+            m_bytes -= m_recent.back().second.sizeInBytes();
+            m_recent.pop_back();
+        }
+        m_done.wakeAll();
+    }
+
     static constexpr qsizetype maxBytes = 8 * 1024 * 1024;
     QMutex m_mutex;
+    QWaitCondition m_done;
+    QSet<QString> m_queued;   // to be painted by a worker
+    QSet<QString> m_painting; // being painted
     std::list<std::pair<QString, QImage>> m_recent;
     qsizetype m_bytes = 0;
     int m_painted = 0;
@@ -128,7 +179,14 @@ void SoftShadow::geometryChange(const QRectF &newGeometry, const QRectF &oldGeom
     if (newGeometry.size() != oldGeometry.size()) {
         m_pictureDirty = true;
         update();
+        polish();
     }
+}
+
+void SoftShadow::updatePolish()
+{
+    if (m_pictureDirty && window() && !size().isEmpty())
+        cache().prepare(size(), m_cornerRadius, m_blur, m_color, window()->effectiveDevicePixelRatio());
 }
 
 QSGNode *SoftShadow::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
@@ -194,5 +252,6 @@ void SoftShadow::restyle()
 {
     m_pictureDirty = true;
     update();
+    polish();
     emit styleChanged();
 }

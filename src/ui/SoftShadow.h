@@ -11,7 +11,7 @@
 // the shadow, blurred by `blur` points and moved by (offsetX, offsetY), spilling out of
 // its own bounds as a shadow does. The blurred picture is painted once per size and
 // style and shared by every shadow that looks the same (a row of equal tiles paints
-// one), never per frame.
+// one), never per frame, and on a worker thread while the page is laid out.
 class SoftShadow : public QQuickItem
 {
     Q_OBJECT
@@ -52,6 +52,9 @@ signals:
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
     QSGNode *updatePaintNode(QSGNode *node, UpdatePaintNodeData *) override;
+    // Once laid out for the next frame, the picture starts painting on a worker, beside
+    // the other pictures of the frame.
+    void updatePolish() override;
 
 private:
     void restyle();
