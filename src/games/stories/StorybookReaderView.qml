@@ -219,10 +219,14 @@ GamePage {
         Repeater {
             model: 3
             Rectangle {
+                id: dot
                 required property int index
                 width: 12; height: 12; radius: 6
                 color: AppTheme.purple
                 SequentialAnimation on opacity {
+                    // Only while the dots show: hidden under an open book, they would
+                    // keep the window drawing frames for nothing.
+                    running: dot.visible
                     loops: Animation.Infinite
                     PauseAnimation { duration: index * 160 }
                     NumberAnimation { from: 1; to: 0.25; duration: 480 }

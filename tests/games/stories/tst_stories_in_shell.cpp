@@ -39,6 +39,19 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
     QQuickItem *pager = ShellTest::findNamed(view, u"pager"_s);
     QVERIFY(pager && ShellTest::isShown(pager));
     QVERIFY(f.waitShown(reader->coverTitle()));
+    // A book open at its cover comes to rest: nothing hidden keeps the window drawing.
+    const auto comesToRest = [&] {
+        for (int tries = 0; tries < 10; ++tries) {
+            int frames = 0;
+            const auto counting = QObject::connect(f.window(), &QQuickWindow::frameSwapped, [&] { ++frames; });
+            QTest::qWait(500);
+            QObject::disconnect(counting);
+            if (frames == 0)
+                return true;
+        }
+        return false;
+    };
+    QVERIFY2(comesToRest(), "the open book keeps drawing frames");
     // A drag from right to left across the page opens the book.
     const QPointF from = pager->mapToScene(QPointF(pager->width() * 0.7, pager->height() / 2));
     QTest::mousePress(f.window(), Qt::LeftButton, {}, from.toPoint());
