@@ -16,56 +16,75 @@ Item {
     property real textBottomPadding: 27
     default property alias textBlock: textHolder.data
 
-    PaintedBox {
-        x: card.sidePadding + 10
-        y: 10 + 8
-        width: front.width
-        height: front.height
-        radius: 38
-        color: card.backFill
-    }
-    SoftShadow {
-        anchors.fill: front
-        cornerRadius: 36
-        blur: 18
-        offsetY: 10
-        color: AppTheme.alpha(AppTheme.ink, card.shadowOpacity)
-    }
+    // While pages turn, the software renderer moves the card as one picture: its back,
+    // shadow, picture, shade, text and rim are painted once into a picture with room for
+    // the shadow that spills out of the card, and that picture is copied at each step.
     Item {
-        id: front
-        x: card.sidePadding
-        y: 10
-        width: card.width - 2 * card.sidePadding - 10
-        height: card.height - 20 - 8
-        StorybookArtImage {
-            anchors.fill: parent
-            visible: card.picture.length > 0
-            name: card.picture
-            radius: 36
-        }
-        PaintedBox {
-            anchors.fill: parent
-            radius: 36
-            fillStops: card.shade
-            fillDirection: PaintedBox.TopToBottom
-        }
+        readonly property int spill: 24
+        x: -spill
+        y: -spill
+        width: card.width + 2 * spill
+        height: card.height + 2 * spill
+        layer.enabled: GraphicsInfo.api === GraphicsInfo.Software
+
         Item {
-            id: textHolder
-            anchors.left: parent.left
-            anchors.right: parent.right
-            anchors.bottom: parent.bottom
-            anchors.leftMargin: 28
-            anchors.rightMargin: 28
-            anchors.bottomMargin: card.textBottomPadding
-            height: childrenRect.height
-        }
-        PaintedBox {
-            anchors.fill: parent
-            radius: 36
-            color: "transparent"
-            strokeWidth: 5
-            strokeCentered: true
-            strokeColor: AppTheme.alpha("white", card.rimOpacity)
+            x: parent.spill
+            y: parent.spill
+            width: card.width
+            height: card.height
+
+            PaintedBox {
+                x: card.sidePadding + 10
+                y: 10 + 8
+                width: front.width
+                height: front.height
+                radius: 38
+                color: card.backFill
+            }
+            SoftShadow {
+                anchors.fill: front
+                cornerRadius: 36
+                blur: 18
+                offsetY: 10
+                color: AppTheme.alpha(AppTheme.ink, card.shadowOpacity)
+            }
+            Item {
+                id: front
+                x: card.sidePadding
+                y: 10
+                width: card.width - 2 * card.sidePadding - 10
+                height: card.height - 20 - 8
+                StorybookArtImage {
+                    anchors.fill: parent
+                    visible: card.picture.length > 0
+                    name: card.picture
+                    radius: 36
+                }
+                PaintedBox {
+                    anchors.fill: parent
+                    radius: 36
+                    fillStops: card.shade
+                    fillDirection: PaintedBox.TopToBottom
+                }
+                Item {
+                    id: textHolder
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    anchors.bottom: parent.bottom
+                    anchors.leftMargin: 28
+                    anchors.rightMargin: 28
+                    anchors.bottomMargin: card.textBottomPadding
+                    height: childrenRect.height
+                }
+                PaintedBox {
+                    anchors.fill: parent
+                    radius: 36
+                    color: "transparent"
+                    strokeWidth: 5
+                    strokeCentered: true
+                    strokeColor: AppTheme.alpha("white", card.rimOpacity)
+                }
+            }
         }
     }
 }
