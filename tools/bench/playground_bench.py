@@ -9,8 +9,8 @@ playground with xdotool as a child would. It measures:
 
   first     launch to the first frame on the screen, playground and bare window in turn;
   screens   resident memory, idle CPU (share of one core) and frames a second on each
-            waiting screen: cover, time-limit setup, playground, every shelf, a finished
-            character match;
+            waiting screen: cover, time-limit setup, playground, the setup opened from
+            the time chip, every shelf, a finished character match;
   games     each of the 14 language and mathematics games played by taps for a while
             (software renderer unless --renderers says otherwise): frame-time
             percentiles and the longest busy stretch of the interface thread;
@@ -48,6 +48,8 @@ OPEN_BOOK = (590, 640)
 SETUP_MINUTES = (666, 231)  # 60 minutes: the chip counts down every second
 SETUP_PIN = (590, 414)
 SETUP_CONFIRM = (590, 486)
+TIME_CHIP = (1105, 78)
+SETUP_CLOSE = (868, 157)
 GAME_BACK = (95, 40)
 SHELF_BACK = (85, 88)
 NEXT_LEVEL = (590, 540)
@@ -391,6 +393,9 @@ def phase_screens(args, display, software):
         app.type("1234")
         app.click(SETUP_CONFIRM, 1.2)
         note("playground", app.idle())
+        app.click(TIME_CHIP, 0.8)  # the setup over the playground, the chip ticking beneath
+        note("setup from the chip", app.idle())
+        app.click(SETUP_CLOSE, 0.8)
         for index, shelf in enumerate(SHELVES):
             open_shelf(app, index)
             note("shelf " + shelf, app.idle(seconds=3))
