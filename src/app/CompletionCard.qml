@@ -12,8 +12,6 @@ Item {
     property int stars: 0
     property string scoreLine
     signal nextLevel()
-    // Whether the card has sprung up and stands still.
-    readonly property bool settled: !appear.running
 
     width: Math.max(0, Math.min(440, maxWidth))
     implicitHeight: column.implicitHeight + 52

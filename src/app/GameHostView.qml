@@ -173,55 +173,47 @@ FocusScope {
         UnderConstructionCard {}
     }
 
-    // Above the chip: the dimming and the card of a finished play, drawn once into one
-    // picture when both have come in.
-    StillLayer {
+    // The finished play: a dimming layer over the whole page and the card above it.
+    // The layer fades in with the card and goes at once with it.
+    Rectangle {
+        id: dimming
         anchors.fill: parent
-        z: 2
-        active: dimming.visible && !finishing.running && completion.item !== null && completion.item.settled
-
-        // The finished play: a dimming layer over the whole page and the card above it.
-        // The layer fades in with the card and goes at once with it.
-        Rectangle {
-            id: dimming
-            anchors.fill: parent
-            visible: host.hasResult
-            color: Qt.rgba(0, 0, 0, 0.18)
-            onVisibleChanged: {
-                if (visible) {
-                    opacity = 0
-                    finishing.restart()
-                    frost.capture()
-                } else {
-                    finishing.stop()
-                    frostIn.stop()
-                    frost.opacity = 0
-                    frost.clear()
-                }
-            }
-            NumberAnimation {
-                id: finishing
-                target: dimming; property: "opacity"; to: 1; duration: 450; easing.type: Easing.OutCubic
-            }
-            MouseArea {
-                anchors.fill: parent
-                hoverEnabled: true
-                onWheel: function(wheel) { wheel.accepted = true }
+        visible: host.hasResult
+        color: Qt.rgba(0, 0, 0, 0.18)
+        onVisibleChanged: {
+            if (visible) {
+                opacity = 0
+                finishing.restart()
+                frost.capture()
+            } else {
+                finishing.stop()
+                frostIn.stop()
+                frost.opacity = 0
+                frost.clear()
             }
         }
-        Loader {
-            id: completion
-            anchors.centerIn: parent
-            z: 2
-            active: host.hasResult
-            sourceComponent: CompletionCard {
-                maxWidth: page.width - 44
-                emoji: host.resultEmoji
-                headline: host.resultHeadline
-                stars: host.resultStars
-                scoreLine: host.resultScoreLine
-                onNextLevel: host.nextLevel()
-            }
+        NumberAnimation {
+            id: finishing
+            target: dimming; property: "opacity"; to: 1; duration: 450; easing.type: Easing.OutCubic
+        }
+        MouseArea {
+            anchors.fill: parent
+            hoverEnabled: true
+            onWheel: function(wheel) { wheel.accepted = true }
+        }
+    }
+    Loader {
+        id: completion
+        anchors.centerIn: parent
+        z: 2
+        active: host.hasResult
+        sourceComponent: CompletionCard {
+            maxWidth: page.width - 44
+            emoji: host.resultEmoji
+            headline: host.resultHeadline
+            stars: host.resultStars
+            scoreLine: host.resultScoreLine
+            onNextLevel: host.nextLevel()
         }
     }
 
