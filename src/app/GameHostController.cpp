@@ -18,6 +18,11 @@ GameHostController::GameHostController(ProgressStore &store, QObject *parent)
 {
 }
 
+GameHostController::~GameHostController()
+{
+    PipwhistleApp::current().screenLeft();
+}
+
 void GameHostController::setGameId(const QString &id)
 {
     if (m_play && m_game.id == id)
@@ -135,4 +140,6 @@ void GameHostController::nextLevel()
     m_hasResult = false;
     emit resultChanged();
     startPlay();
+    // The finished play's view has gone with it.
+    PipwhistleApp::current().screenLeft();
 }

@@ -51,6 +51,8 @@ public:
     explicit GameHostController(QObject *parent = nullptr);
     // Uses the application's progress store unless told otherwise.
     GameHostController(ProgressStore &store, QObject *parent = nullptr);
+    // The page goes: what its game held is released soon after.
+    ~GameHostController() override;
 
     QString gameId() const { return m_game.id; }
     // Chooses the game (its catalogue entry; an unlisted identifier plays under its own

@@ -1,5 +1,6 @@
 #include "PipwhistleApp.h"
 
+#include "Clock.h"
 #include "LearningContent.h"
 #include "ProgressStore.h"
 #include "SettingsStore.h"
@@ -14,6 +15,8 @@
 #include <QStyleHints>
 #include <QThreadPool>
 
+#include <malloc.h>
+
 namespace {
 PipwhistleApp *g_current = nullptr;
 }
@@ -27,6 +30,7 @@ PipwhistleApp::PipwhistleApp(QObject *parent)
 
 PipwhistleApp::~PipwhistleApp()
 {
+    m_closing = true;
     if (m_preparation.joinable())
         m_preparation.join();
     delete m_window;
@@ -38,6 +42,7 @@ PipwhistleApp::~PipwhistleApp()
 
 void PipwhistleApp::shutDown()
 {
+    m_closing = true;
     SpeechService::shared().shutDown();
     QThreadPool::globalInstance()->clear();
     QThreadPool::globalInstance()->waitForDone();
@@ -46,6 +51,27 @@ void PipwhistleApp::shutDown()
     delete m_window;
     m_window = nullptr;
     m_engine.reset();
+}
+
+void PipwhistleApp::screenLeft()
+{
+    if (m_releasePending || m_closing)
+        return;
+    m_releasePending = true;
+    Clock::current().after(releaseDelayMs, this, [this] {
+        m_releasePending = false;
+        releaseUnused();
+    });
+}
+
+void PipwhistleApp::releaseUnused()
+{
+    if (m_engine)
+        m_engine->trimComponentCache();
+    // glibc keeps what was freed in its arenas (the render thread has one of its own)
+    // and gives back only what lies at the top of each: every free page goes back, on a
+    // worker, since walking the arenas takes a few milliseconds.
+    QThreadPool::globalInstance()->start([] { ::malloc_trim(0); });
 }
 
 void PipwhistleApp::prepareAhead()

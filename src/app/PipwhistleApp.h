@@ -40,6 +40,17 @@ public:
     // engine go.
     void shutDown();
 
+    // A screen has gone (the cover, the parent's setup, a game's page or a finished
+    // play's view): a moment later, once frames have been drawn without it, what it
+    // alone held is handed back (see releaseUnused). Several in a row make one release.
+    void screenLeft();
+    // Hands back what no screen shows any more: QML components no page uses and the
+    // allocator's free pages (the latter on a worker of the global thread pool).
+    void releaseUnused();
+    // How long after a screen has gone the release comes (its page's pop or fade has
+    // ended and frames without it have been drawn by then).
+    static constexpr int releaseDelayMs = 800;
+
     // The window opens at this size where the screen has room for it.
     static constexpr QSize preferredWindowSize{1180, 820};
     // Where the window opens on a screen whose free area (without panels and docks) is
@@ -62,4 +73,6 @@ private:
     std::pair<QSizeF, qreal> m_picturesPreparedFor;
     std::unique_ptr<QQmlEngine> m_engine;
     QQuickWindow *m_window = nullptr;
+    bool m_releasePending = false;
+    bool m_closing = false;
 };

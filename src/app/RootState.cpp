@@ -1,5 +1,6 @@
 #include "RootState.h"
 
+#include "PipwhistleApp.h"
 #include "SettingsStore.h"
 #include "StoryMusicPlayer.h"
 
@@ -9,6 +10,11 @@ RootState::RootState(QObject *parent)
 {
     connect(m_time, &EntertainmentTimeController::isShowingSetupChanged, this, &RootState::overlaysChanged);
     connect(m_time, &EntertainmentTimeController::isLockedChanged, this, &RootState::overlaysChanged);
+    // The parent's setup, once closed, is let go.
+    connect(m_time, &EntertainmentTimeController::isShowingSetupChanged, this, [this] {
+        if (!m_time->isShowingSetup())
+            PipwhistleApp::current().screenLeft();
+    });
 }
 
 RootState::~RootState()
@@ -33,6 +39,8 @@ void RootState::openStorybook()
         m_hasOpenedStorybook = true;
         emit hasOpenedStorybookChanged();
         emit overlaysChanged();
+        // The cover fades and goes.
+        PipwhistleApp::current().screenLeft();
     }
     m_time->setSetupCanBeCancelled(false);
     m_time->setShowingSetup(true);

@@ -67,6 +67,9 @@ GAMES = [("english-listen", 0, 0), ("word-shooter", 0, 1), ("phonics-train", 0, 
 # Where a child taps while playing: the answer area of the games, taken in turn.
 PLAY_TAPS = [(x, y) for y in (440, 570, 380, 500, 640) for x in (325, 855, 590, 200, 980)]
 CHARACTER_TILES = [(325, 440), (855, 440), (325, 570), (855, 570)]
+# Memory is read this long after a screen has gone, as it stands once what the screen
+# held has been let go (the program does that a moment after).
+SETTLE = 2.0
 
 
 def median_range(values, fmt="{:.2f}"):
@@ -179,6 +182,23 @@ class App:
             if line.startswith("VmRSS:"):
                 return int(line.split()[1]) / 1024
         return 0.0
+
+    def rss_parts(self):
+        """Resident MiB by kind: the allocator's heap and anonymous maps (decoded pictures,
+        textures of the software OpenGL driver, glyph caches, objects), the OpenGL
+        driver's libraries, other libraries, fonts, and everything else."""
+        parts, kind = dict.fromkeys(("heap", "gl libs", "libs", "fonts", "other"), 0.0), "other"
+        for line in open("/proc/%d/smaps" % self.process.pid):
+            fields = line.split()
+            if re.match(r"[0-9a-f]+-[0-9a-f]+$", fields[0]):
+                name = " ".join(fields[5:])
+                kind = ("heap" if name in ("", "[heap]") else
+                        "gl libs" if re.search(r"dri|gallium|LLVM|libGL|libEGL|libglapi", name) else
+                        "fonts" if re.search(r"\.(ttf|otf|ttc)$", name) else
+                        "libs" if ".so" in name else "other")
+            elif fields[0] == "Rss:":
+                parts[kind] += int(fields[1]) / 1024
+        return parts
 
     def main_thread_ns(self):
         return int(open("/proc/%d/task/%d/schedstat" % (self.process.pid, self.process.pid)).read().split()[0])
@@ -438,12 +458,13 @@ def phase_games(args, display, software):
 
 
 def phase_plays(args, display, software):
-    series = []
+    series, parts = [], []
     for _ in range(args.runs):
         app = start("playground", args.build, display, software)
         open_playground(app)
-        time.sleep(2)
+        time.sleep(SETTLE)
         rss = [app.rss_mib()]
+        parts.append(app.rss_parts())
         for n in range(args.plays):
             game, shelf, card = GAMES[n % len(GAMES)]
             open_game(app, shelf, card)
@@ -453,8 +474,10 @@ def phase_plays(args, display, software):
                 play(app, args.taps if n % 2 == 0 else 4, PLAY_TAPS)
             app.click(NEXT_LEVEL, 0.5)
             leave_game(app)
-            time.sleep(0.5)
+            time.sleep(SETTLE)
             rss.append(app.rss_mib())
+            if n + 1 == args.plays:
+                parts.append(app.rss_parts())
         app.close()
         series.append(rss)
     r = renderer_name(software)
@@ -468,6 +491,9 @@ def phase_plays(args, display, software):
     growth = [(s[args.plays] - s[start_at]) / max(1, args.plays - start_at) for s in series]
     print("plays %-8s rss MiB a play after play %d  %s" % (r, start_at, median_range(growth)))
     print("plays %-8s last / playground             %s" % (r, median_range([s[-1] / s[0] for s in series])))
+    for when, rows in (("on the playground", parts[0::2]), ("after the last play", parts[1::2])):
+        print("plays %-8s rss MiB %-20s %s" % (r, when, "  ".join(
+            "%s %s" % (kind, median_range([row[kind] for row in rows], "{:.0f}").split(" (")[0]) for kind in rows[0])))
 
 
 def main():
