@@ -320,7 +320,11 @@ private slots:
         QVERIFY2(delay >= 0 && delay < 1.0, qPrintable(u"first clip heard with a delay of %1 s"_s.arg(delay)));
         QStringList missing;
         for (qsizetype i = 0; i < m_sounded.size(); ++i) {
-            const double share = heardShare(heard, m_sounded[i], delay);
+            // A busy machine can start a stream a little late: each clip may be heard up
+            // to 0.3 s after the first clip's latency puts it (0.1 s before), but in full.
+            double share = 0;
+            for (int shift = -5; shift <= 15 && share < 0.75; ++shift)
+                share = std::max(share, heardShare(heard, m_sounded[i], delay + shift * 0.02));
             if (share < 0.75)
                 missing << u"#%1 %2 (%3% heard)"_s.arg(i).arg(m_sounded[i].what).arg(qRound(share * 100));
         }
