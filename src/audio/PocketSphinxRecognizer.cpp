@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 
 #include <pocketsphinx.h>
+#include <sphinxbase/fsg_model.h>
+#include <sphinxbase/jsgf.h>
 
 using namespace Qt::StringLiterals;
 
@@ -82,8 +84,7 @@ public:
         for (const QString &other : companionsFor(m_known, word, companionCount))
             grammar += u" | /1/ "_s + other;
         grammar += u" );\n"_s;
-        if (ps_set_jsgf_string(m_ps, "word", grammar.toUtf8().constData()) < 0 || ps_set_search(m_ps, "word") < 0
-            || ps_start_utt(m_ps) < 0) {
+        if (!setGrammar(grammar.toUtf8()) || ps_set_search(m_ps, "word") < 0 || ps_start_utt(m_ps) < 0) {
             fail(listening, false);
             return;
         }
@@ -212,6 +213,25 @@ private:
         if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size())
             return {};
         return path;
+    }
+
+    // Makes the "word" search from a JSGF grammar. This PocketSphinx's ps_set_jsgf_string()
+    // never frees the grammar it parses (kilobytes lost at every listening), so the steps
+    // are taken here and every piece is freed.
+    bool setGrammar(const QByteArray &jsgf)
+    {
+        jsgf_t *parsed = jsgf_parse_string(jsgf.constData(), nullptr);
+        if (!parsed)
+            return false;
+        fsg_model_t *fsg = nullptr;
+        if (jsgf_rule_t *rule = jsgf_get_public_rule(parsed))
+            fsg = jsgf_build_fsg(parsed, rule, ps_get_logmath(m_ps), cmd_ln_float32_r(ps_get_config(m_ps), "-lw"));
+        jsgf_grammar_free(parsed);
+        if (!fsg)
+            return false;
+        const bool set = ps_set_fsg(m_ps, "word", fsg) >= 0; // the search keeps its own reference
+        fsg_model_free(fsg);
+        return set;
     }
 
     QString hypothesis() const
