@@ -9,9 +9,6 @@
 // its processes come only when the room opens (its QML module loads them).
 namespace WebViewSetup {
 // Call first thing in main(). The engine's sandbox cannot run as root: it is turned off
-// when (and only when) the program runs as root. When Qt Quick is told to draw with its
-// software renderer (QT_QUICK_BACKEND or QMLSCENE_DEVICE), no OpenGL is set up.
+// when (and only when) the program runs as root.
 void prepare();
-// Whether the environment tells Qt Quick to draw with its software renderer.
-bool drawnBySoftware();
 } // namespace WebViewSetup
