@@ -52,11 +52,11 @@ inline void grab(QQuickWindow *window, const QString &name)
 inline QQuickItem *named(QQuickItem *view, const QString &name)
 {
     QQuickItem *item = nullptr;
-    QTest::qWaitFor([&] {
+    const bool laidOut = QTest::qWaitFor([&] {
         item = ShellTest::findNamed(view, name);
         return item && item->width() > 0;
     });
-    return item;
+    return laidOut ? item : nullptr;
 }
 
 // The item is wholly inside the window.
