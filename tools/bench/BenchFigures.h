@@ -1,8 +1,25 @@
 #pragma once
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QSize>
+#include <QStringList>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+// The --size WxH option of a benchmark's window, and the size it reads.
+inline QCommandLineOption windowSizeOption(const QString &byDefault)
+{
+    return QCommandLineOption(QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"), byDefault);
+}
+
+inline QSize windowSize(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    const QStringList dims = parser.value(option).split(QLatin1Char('x'));
+    return QSize(dims.value(0).toInt(), dims.value(1).toInt());
+}
 
 // The figures of a series of timings (milliseconds) and their printed line.
 struct Summary

@@ -37,12 +37,11 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption secondsOption(QStringLiteral("seconds"), QStringLiteral("Seconds of frames to time."), QStringLiteral("s"), QStringLiteral("10"));
-    QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"), QStringLiteral("1180x820"));
+    const QCommandLineOption sizeOption = windowSizeOption(QStringLiteral("1180x820"));
     parser.addOptions({secondsOption, sizeOption});
     parser.process(app);
-    const QStringList size = parser.value(sizeOption).split(QLatin1Char('x'));
 
-    BenchPage page(QStringLiteral("maze"), QSize(size.value(0).toInt(), size.value(1).toInt()));
+    BenchPage page(QStringLiteral("maze"), windowSize(parser, sizeOption));
     FrameTimer timer(page.window, true);
     QEventLoop loop;
     int steps = 0;

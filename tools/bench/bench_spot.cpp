@@ -113,7 +113,7 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption framesOption(QStringLiteral("frames"), QStringLiteral("Frames to time."), QStringLiteral("n"), QStringLiteral("200"));
-    QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"), QStringLiteral("1180x820"));
+    const QCommandLineOption sizeOption = windowSizeOption(QStringLiteral("1180x820"));
     QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the shared random source."), QStringLiteral("n"), QStringLiteral("1"));
     QCommandLineOption snapshotOption(QStringLiteral("snapshots"), QStringLiteral("Write snapshots into this folder."), QStringLiteral("dir"));
     parser.addOptions({framesOption, sizeOption, seedOption, snapshotOption});
@@ -130,8 +130,7 @@ int main(int argc, char **argv)
         return snapshots(parser.value(snapshotOption), seed);
 
     Random::shared().seed(seed);
-    const QStringList size = parser.value(sizeOption).split(QLatin1Char('x'));
-    Page page(QSize(size.value(0).toInt(), size.value(1).toInt()));
+    Page page(windowSize(parser, sizeOption));
     if (!page.ready()) {
         std::fprintf(stderr, "the game did not come\n");
         return 1;

@@ -164,14 +164,12 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Rounds over every tap."), QStringLiteral("n"),
                                   QStringLiteral("3"));
-    QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"),
-                                  QStringLiteral("1366x1024"));
+    const QCommandLineOption sizeOption = windowSizeOption(QStringLiteral("1366x1024"));
     QCommandLineOption shelvesOption(QStringLiteral("shelves-only"), QStringLiteral("Only open the shelves."));
     parser.addOptions({runsOption, sizeOption, shelvesOption});
     parser.process(application);
     const int runs = qMax(1, parser.value(runsOption).toInt());
-    const QStringList dims = parser.value(sizeOption).split(QLatin1Char('x'));
-    const QSize size(dims.value(0).toInt(), dims.value(1).toInt());
+    const QSize size = windowSize(parser, sizeOption);
 
     ShellFixture f;
     GameDispatch::setExtraRows({}); // the real games
