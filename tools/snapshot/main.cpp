@@ -114,6 +114,9 @@ int main(int argc, char *argv[])
     QQmlEngine engine;
     Ui::prepareEngine(engine);
 
+    // The window outlives the scene: a scene item whose layer followed the renderer
+    // (`GraphicsInfo.api`) keeps pointing at a window destroyed before it.
+    QQuickWindow window;
     QQmlComponent component(&engine, url);
     if (component.isError())
         return fail(component.errorString());
@@ -121,7 +124,6 @@ int main(int argc, char *argv[])
     if (!root)
         return fail(component.errorString());
 
-    QQuickWindow window;
     window.setColor(Qt::white);
     window.resize(width, height);
     if (auto *item = qobject_cast<QQuickItem *>(root.get())) {
