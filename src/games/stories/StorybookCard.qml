@@ -19,13 +19,25 @@ Item {
     // While pages turn, the software renderer moves the card as one picture: its back,
     // shadow, picture, shade, text and rim are painted once into a picture with room for
     // the shadow that spills out of the card, and that picture is copied at each step.
+    // The picture has the pixels the card covers on the screen (a game that does not fit
+    // is drawn smaller), so it is copied pixel for pixel instead of being shrunk. At a
+    // device pixel ratio other than 1 Qt's software renderer draws such a picture out of
+    // place or not at all, so there the card is drawn directly.
     Item {
         readonly property int spill: 24
+        // The scale the card is drawn at: the product of its own and its ancestors' scales.
+        readonly property real drawnScale: {
+            let scale = 1
+            for (let item = card; item; item = item.parent)
+                scale *= item.scale
+            return scale
+        }
         x: -spill
         y: -spill
         width: card.width + 2 * spill
         height: card.height + 2 * spill
-        layer.enabled: GraphicsInfo.api === GraphicsInfo.Software
+        layer.enabled: GraphicsInfo.api === GraphicsInfo.Software && Screen.devicePixelRatio === 1
+        layer.textureSize: Qt.size(Math.ceil(width * drawnScale), Math.ceil(height * drawnScale))
 
         Item {
             x: parent.spill

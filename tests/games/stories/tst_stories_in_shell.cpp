@@ -52,6 +52,13 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
         return false;
     };
     QVERIFY2(comesToRest(), "the open book keeps drawing frames");
+    // The cover card is drawn: its shade darkens the foot of its picture (also where the
+    // device pixel ratio is not 1).
+    QQuickItem *cover = ShellTest::findItem(view, [](QQuickItem *item) { return item->property("shade").isValid(); });
+    QVERIFY(cover);
+    const QImage shot = f.window()->grabWindow();
+    const QPointF foot = cover->mapToScene(QPointF(cover->width() / 2, cover->height() - 22));
+    QVERIFY2(qGray(shot.pixel((foot * f.window()->effectiveDevicePixelRatio()).toPoint())) < 100, "the cover card is not drawn");
     // A drag from right to left across the page opens the book.
     const QPointF from = pager->mapToScene(QPointF(pager->width() * 0.7, pager->height() / 2));
     QTest::mousePress(f.window(), Qt::LeftButton, {}, from.toPoint());
