@@ -40,16 +40,24 @@ QImage StorybookPicture::shownPicture(const QString &path, QSize pixels, qreal r
         return {};
     QImage picture;
     if (!path.isEmpty()) {
-        // Only the part that is shown is decoded, straight to the size it is shown at.
+        // The pictures are palette PNGs, which the reader can neither clip nor scale
+        // while decoding: scaling the decoded palette picture takes Qt's slow
+        // transformation path (about twice the whole decoding of a backdrop), so the
+        // picture is turned into plain pixels first and only the part that is shown
+        // is scaled, smoothly, to the size it is shown at.
         QImageReader reader(path);
         reader.setAutoTransform(true);
-        const QSize full = reader.size();
-        if (full.isValid() && !stretch) {
-            const QRect source = fillSource(full, pixels).toAlignedRect().intersected(QRect(QPoint(), full));
-            reader.setClipRect(source);
-        }
-        reader.setScaledSize(pixels);
         picture = reader.read();
+        if (!picture.isNull()) {
+            picture.convertTo(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+            if (!stretch) {
+                const QRect source = fillSource(picture.size(), pixels).toAlignedRect().intersected(picture.rect());
+                if (source != picture.rect())
+                    picture = picture.copy(source);
+            }
+            if (picture.size() != pixels)
+                picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
     }
     const QRectF box(0, 0, pixels.width(), pixels.height());
     const qreal r = qMin(radius, qMin(box.width(), box.height()) / 2);
