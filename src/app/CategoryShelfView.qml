@@ -42,7 +42,8 @@ Item {
     // on top and its rail rests.
     StillLayer {
         anchors.fill: parent
-        active: shelf.StackView.status === StackView.Active && !rail.moving
+        active: (shelf.StackView.status === StackView.Active || shelf.StackView.status === StackView.Deactivating)
+                && !rail.moving
 
         FairytaleWorldBackground {
             anchors.fill: parent

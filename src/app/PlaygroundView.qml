@@ -44,7 +44,8 @@ Item {
             // page is on top and its rail rests.
             StillLayer {
                 anchors.fill: parent
-                active: page.StackView.status === StackView.Active && !rail.moving
+                active: (page.StackView.status === StackView.Active || page.StackView.status === StackView.Deactivating)
+                        && !rail.moving
 
                 StorybookArtImage {
                     anchors.fill: parent
