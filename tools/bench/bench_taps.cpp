@@ -9,6 +9,7 @@
 // Each kind of tap is also split into its stretches (the tap's work, the wait for the
 // frame, the frame's synchronisation, its rendering).
 // Run: xvfb-run -s "-screen 0 1366x1024x24" build/tools/bench/bench_taps [--runs N] [--shelves-only]
+//      [--games id,id,...]
 #include "BenchFigures.h"
 #include "GameHostController.h"
 #include "ShellCatalog.h"
@@ -99,15 +100,24 @@ private:
 struct TapTimes
 {
     std::map<QString, std::vector<double>> times;
-    std::vector<FrameWatch::Stretches> stretches;
+    std::map<QString, std::vector<FrameWatch::Stretches>> stretches;
 
     void add(const QString &name, double ms, const FrameWatch &watch)
     {
         times[name].push_back(ms);
         if (ms >= 0)
-            stretches.push_back(watch.last);
+            stretches[name].push_back(watch.last);
     }
 };
+
+// The median of one stretch over `taps`.
+double medianOf(const std::vector<FrameWatch::Stretches> &taps, double FrameWatch::Stretches::*part)
+{
+    std::vector<double> values;
+    for (const FrameWatch::Stretches &s : taps)
+        values.push_back(s.*part);
+    return summarise(values).median;
+}
 
 QQuickItem *stackOf(ShellFixture &f)
 {
@@ -166,10 +176,13 @@ int main(int argc, char **argv)
                                   QStringLiteral("3"));
     const QCommandLineOption sizeOption = windowSizeOption(QStringLiteral("1366x1024"));
     QCommandLineOption shelvesOption(QStringLiteral("shelves-only"), QStringLiteral("Only open the shelves."));
-    parser.addOptions({runsOption, sizeOption, shelvesOption});
+    QCommandLineOption gamesOption(QStringLiteral("games"), QStringLiteral("Only open these games."),
+                                   QStringLiteral("id,id,..."));
+    parser.addOptions({runsOption, sizeOption, shelvesOption, gamesOption});
     parser.process(application);
     const int runs = qMax(1, parser.value(runsOption).toInt());
     const QSize size = windowSize(parser, sizeOption);
+    const QStringList onlyGames = parser.value(gamesOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
 
     ShellFixture f;
     GameDispatch::setExtraRows({}); // the real games
@@ -203,10 +216,10 @@ int main(int argc, char **argv)
             const QVariantList games = parser.isSet(shelvesOption) ? QVariantList() : ShellCatalog::games(category);
             for (const QVariant &entry : games) {
                 const QVariantMap game = entry.toMap();
-                if (!game.value(QStringLiteral("available")).toBool())
+                const QString id = game.value(QStringLiteral("id")).toString();
+                if (!game.value(QStringLiteral("available")).toBool() || (!onlyGames.isEmpty() && !onlyGames.contains(id)))
                     continue;
                 QQuickItem *shelfPage = stack->property("currentItem").value<QQuickItem *>();
-                const QString id = game.value(QStringLiteral("id")).toString();
                 gameTimes.add(id, frames.time(
                     [&] { QMetaObject::invokeMethod(shelfPage, "openGame", Q_ARG(QVariant, game)); },
                     [&] { return depth(stack) == 3 && playOnTop(f); }), frames);
@@ -234,16 +247,24 @@ int main(int argc, char **argv)
     std::printf("tap to changed frame at %dx%d, %d rounds (ms):\n", size.width(), size.height(), runs);
     const auto report = [](const char *what, const TapTimes &taps) {
         std::vector<double> all;
+        std::vector<FrameWatch::Stretches> allStretches;
         for (const auto &[name, values] : taps.times) {
             print(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(what), name)), summarise(values), values.size());
+            const std::vector<FrameWatch::Stretches> &parts = taps.stretches.count(name) ? taps.stretches.at(name)
+                                                                                       : std::vector<FrameWatch::Stretches>();
+            if (!parts.empty())
+                std::printf("    median: interface thread %6.2f, synchronised %6.2f, rendered and shown %6.2f ms\n",
+                            medianOf(parts, &FrameWatch::Stretches::interface), medianOf(parts, &FrameWatch::Stretches::sync),
+                            medianOf(parts, &FrameWatch::Stretches::render));
             all.insert(all.end(), values.begin(), values.end());
+            allStretches.insert(allStretches.end(), parts.begin(), parts.end());
         }
         if (all.empty())
             return;
         print(qPrintable(QStringLiteral("%1, all").arg(QLatin1String(what))), summarise(all), all.size());
         const auto stretch = [&](const char *name, double FrameWatch::Stretches::*part) {
             std::vector<double> values;
-            for (const FrameWatch::Stretches &s : taps.stretches)
+            for (const FrameWatch::Stretches &s : allStretches)
                 values.push_back(s.*part);
             print(qPrintable(QStringLiteral("  %1: %2").arg(QLatin1String(what), QLatin1String(name))), summarise(values),
                   values.size());
