@@ -12,6 +12,7 @@ Q_IMPORT_QML_PLUGIN(Pipwhistle_AppPlugin)
 int main(int argc, char *argv[])
 {
     WebViewSetup::prepare();
+    Ui::prepareGraphics();
     QGuiApplication application(argc, argv);
     Ui::installFonts();
     PipwhistleApp app;

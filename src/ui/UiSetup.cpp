@@ -3,9 +3,16 @@
 #include "Fonts.h"
 #include "Storybook.h"
 
+#include <QByteArray>
 #include <QQmlEngine>
 
 namespace Ui {
+
+void prepareGraphics()
+{
+    // Read once, when the first window's scene graph starts.
+    qputenv("QSG_NO_DEPTH_BUFFER", QByteArrayLiteral("1"));
+}
 
 void installFonts()
 {

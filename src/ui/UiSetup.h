@@ -6,6 +6,14 @@ class QQmlEngine;
 // snapshot tool call these once).
 namespace Ui {
 
+// How the program's windows are drawn; call before the QGuiApplication exists. The
+// scene graph draws without a depth buffer, in the windows and in the pictures it keeps
+// of items (layers): the views are flat, so it changes nothing on the screen but spares
+// every frame the depth tests and clears, which a software OpenGL driver (llvmpipe) pays
+// for pixel by pixel. Keep clipped items unrotated: with no depth-stencil buffer, a
+// layer cannot clip to a rotated rectangle.
+void prepareGraphics();
+
 // Installs the text, emoji and symbol fonts; call after the QGuiApplication exists.
 void installFonts();
 // Adds the QML import path of the program's modules and the "storybook" image provider.

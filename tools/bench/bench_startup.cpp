@@ -90,6 +90,7 @@ int main(int argc, char *argv[])
 {
     const qint64 launchedNs = argc > 1 ? QByteArray(argv[1]).toLongLong() : nowNs();
     WebViewSetup::prepare();
+    Ui::prepareGraphics();
     // The room's player pages stay offline: no host name resolves.
     QList<char *> arguments(argv, argv + argc);
     char offline[] = "--host-resolver-rules=MAP * ~NOTFOUND";

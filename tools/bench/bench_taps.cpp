@@ -14,6 +14,7 @@
 #include "GameHostController.h"
 #include "ShellCatalog.h"
 #include "ShellWindowTest.h"
+#include "UiSetup.h"
 #include "WebViewSetup.h"
 
 #include <QCommandLineParser>
@@ -169,6 +170,7 @@ QObject *playOnTop(ShellFixture &f)
 int main(int argc, char **argv)
 {
     WebViewSetup::prepare(); // the video room's player
+    Ui::prepareGraphics();
     QGuiApplication application(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();

@@ -61,6 +61,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     WebViewSetup::prepare(); // the video room's player
+    Ui::prepareGraphics();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("pw_snapshot"));
 
