@@ -8,6 +8,14 @@ BouncyButton {
     id: chip
 
     required property EntertainmentTimeController controller
+    // How much of a black veil lies over the chip (0 to 1). The chip is drawn above
+    // whatever dims the page beneath it, so it darkens its own colours by as much:
+    // it then looks exactly as if the veil covered it too.
+    property real shade: 0
+
+    function shaded(color) {
+        return Qt.rgba(color.r * (1 - shade), color.g * (1 - shade), color.b * (1 - shade), color.a)
+    }
 
     objectName: "timeChip"
     faceRadius: 18
@@ -24,14 +32,14 @@ BouncyButton {
             cornerRadius: 18
             blur: 7
             offsetY: 4
-            color: AppTheme.alpha(AppTheme.ink, 0.18)
+            color: chip.shaded(AppTheme.alpha(AppTheme.ink, 0.18))
         }
         PaintedBox {
             anchors.fill: parent
             radius: 18
-            color: AppTheme.alpha("white", 0.94)
+            color: chip.shaded(AppTheme.alpha("white", 0.94))
             strokeWidth: 2.5
-            strokeColor: AppTheme.alpha(AppTheme.mango, 0.86)
+            strokeColor: chip.shaded(AppTheme.alpha(AppTheme.mango, 0.86))
         }
         Row {
             id: label
@@ -43,7 +51,7 @@ BouncyButton {
                 name: chip.controller.isUnlimited ? "infinity" : "hourglass"
                 size: metrics.font.pixelSize
                 font.weight: Font.Bold
-                color: AppTheme.ink
+                color: chip.shaded(AppTheme.ink)
             }
             // Every digit takes the same width, so the chip does not jitter as the
             // seconds change. One text a character, kept while the label's length stays:
@@ -59,7 +67,7 @@ BouncyButton {
                         horizontalAlignment: Text.AlignHCenter
                         text: character
                         font: metrics.font
-                        color: AppTheme.ink
+                        color: chip.shaded(AppTheme.ink)
                     }
                 }
             }

@@ -30,7 +30,8 @@ FocusScope {
     StackView.onActivating: host.pageAppeared()
 
     // A finished play waits under its card: everything of the page but the ticking
-    // time chip is then kept as one picture, once the blurred still has faded in.
+    // time chip (the blurred still, the dimming and the card too) is then kept as one
+    // picture, once the blurred still has faded in.
     StillLayer {
         anchors.fill: parent
         active: page.StackView.status === StackView.Active && frost.visible && !frostIn.running
@@ -160,61 +161,64 @@ FocusScope {
                 }
             }
         }
+
+        // The finished play: a dimming layer over the whole page and the card above it.
+        // The layer fades in with the card and goes at once with it.
+        Rectangle {
+            id: dimming
+            anchors.fill: parent
+            visible: host.hasResult
+            color: Qt.rgba(0, 0, 0, 0.18)
+            onVisibleChanged: {
+                if (visible) {
+                    opacity = 0
+                    finishing.restart()
+                    frost.capture()
+                } else {
+                    finishing.stop()
+                    frostIn.stop()
+                    frost.opacity = 0
+                    frost.clear()
+                }
+            }
+            NumberAnimation {
+                id: finishing
+                target: dimming; property: "opacity"; to: 1; duration: 450; easing.type: Easing.OutCubic
+            }
+            MouseArea {
+                anchors.fill: parent
+                hoverEnabled: true
+                onWheel: function(wheel) { wheel.accepted = true }
+            }
+        }
+        Loader {
+            id: completion
+            anchors.centerIn: parent
+            active: host.hasResult
+            sourceComponent: CompletionCard {
+                maxWidth: page.width - 44
+                emoji: host.resultEmoji
+                headline: host.resultHeadline
+                stars: host.resultStars
+                scoreLine: host.resultScoreLine
+                onNextLevel: host.nextLevel()
+            }
+        }
     }
     EntertainmentTimeButton {
         id: chip
         x: topBar.x + chipPlace.x
         y: topBar.y + chipPlace.y
         controller: page.timeController
+        // Over a finished play the chip lies under the dimming, as the whole page does:
+        // it takes no taps and is darkened as much.
+        enabled: !dimming.visible
+        shade: dimming.visible ? dimming.opacity * dimming.color.a : 0
     }
 
     Component {
         id: underConstruction
         UnderConstructionCard {}
-    }
-
-    // The finished play: a dimming layer over the whole page and the card above it.
-    // The layer fades in with the card and goes at once with it.
-    Rectangle {
-        id: dimming
-        anchors.fill: parent
-        visible: host.hasResult
-        color: Qt.rgba(0, 0, 0, 0.18)
-        onVisibleChanged: {
-            if (visible) {
-                opacity = 0
-                finishing.restart()
-                frost.capture()
-            } else {
-                finishing.stop()
-                frostIn.stop()
-                frost.opacity = 0
-                frost.clear()
-            }
-        }
-        NumberAnimation {
-            id: finishing
-            target: dimming; property: "opacity"; to: 1; duration: 450; easing.type: Easing.OutCubic
-        }
-        MouseArea {
-            anchors.fill: parent
-            hoverEnabled: true
-            onWheel: function(wheel) { wheel.accepted = true }
-        }
-    }
-    Loader {
-        id: completion
-        anchors.centerIn: parent
-        z: 2
-        active: host.hasResult
-        sourceComponent: CompletionCard {
-            maxWidth: page.width - 44
-            emoji: host.resultEmoji
-            headline: host.resultHeadline
-            stars: host.resultStars
-            scoreLine: host.resultScoreLine
-            onNextLevel: host.nextLevel()
-        }
     }
 
     Component.onCompleted: gameLoader.build()
