@@ -89,12 +89,33 @@ class ShellWindowTest : public QObject
         }
         return false;
     }
+    // The items under `item` that draw something outside the still pictures and the
+    // chip: each of them would be painted afresh with every tick of the chip.
+    static QStringList drawnOutsideStill(QQuickItem *item)
+    {
+        bool still = false;
+        for (const QMetaObject *type = item->metaObject(); type && !still; type = type->superClass())
+            still = QLatin1String(type->className()).startsWith(QLatin1String("StillLayer"));
+        if (!item->isVisible() || item->opacity() <= 0 || item->objectName() == QLatin1String("timeChip")
+            || (still && item->property("active").toBool()))
+            return {};
+        QStringList drawn;
+        if (item->flags().testFlag(QQuickItem::ItemHasContents) && item->width() > 0 && item->height() > 0)
+            drawn << QLatin1String(item->metaObject()->className());
+        for (QQuickItem *child : item->childItems())
+            drawn << drawnOutsideStill(child);
+        return drawn;
+    }
     // What is wrong with a screen that should wait still (nothing when all is well): at
-    // rest, only the chip's seconds (one frame each) may reach the screen.
+    // rest, only the chip's seconds (one frame each) may reach the screen, and all but
+    // the chip is drawn from the still pictures.
     static QString stillness(ShellFixture &f, const char *screen)
     {
         if (!comesToRest(f))
             return QStringLiteral("%1 never comes to rest").arg(QLatin1String(screen));
+        const QStringList outside = drawnOutsideStill(f.window()->contentItem());
+        if (!outside.isEmpty())
+            return QStringLiteral("%1 draws outside its still picture: %2").arg(QLatin1String(screen), outside.join(u", "));
         const int frames = framesOver(f, 2000, true);
         return frames <= 3 ? QString() : QStringLiteral("%1: %2 frames for two ticks").arg(QLatin1String(screen)).arg(frames);
     }
