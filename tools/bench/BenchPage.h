@@ -11,6 +11,7 @@
 #include <QQuickWindow>
 
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -70,9 +71,12 @@ private:
 };
 
 // Times each frame of a window from its start (animations advanced) to the end of its
-// rendering (polish, synchronisation and rendering); a frame is also counted among the
-// `changed` ones when `changedSince()` was true as it started. With `keepDrawing`, a new
-// frame is asked for as soon as one is on screen, so that idle frames are timed too.
+// rendering (polish, synchronisation and rendering), on the wall clock (`all`) and in
+// processor time of the interface thread (`cpu`: the time other programs held the
+// processor left out; whole frames only where that thread also renders, as with the
+// software renderer); a frame is also counted among the `changed` ones when
+// `changedSince()` was true as it started. With `keepDrawing`, a new frame is asked for
+// as soon as one is on screen, so that idle frames are timed too.
 class FrameTimer
 {
 public:
@@ -81,11 +85,13 @@ public:
         m_clock.start();
         QObject::connect(&window, &QQuickWindow::afterAnimating, &window, [this] {
             m_frameStart = m_clock.nsecsElapsed();
+            m_frameCpuStart = threadCpuMs();
             m_drawsChange = m_changed && m_changed();
         }, Qt::DirectConnection);
         QObject::connect(&window, &QQuickWindow::afterRendering, &window, [this] {
             const double ms = (m_clock.nsecsElapsed() - m_frameStart) / 1e6;
             all.push_back(ms);
+            cpu.push_back(threadCpuMs() - m_frameCpuStart);
             if (m_drawsChange)
                 changed.push_back(ms);
         }, Qt::DirectConnection);
@@ -98,15 +104,25 @@ public:
     void clear()
     {
         all.clear();
+        cpu.clear();
         changed.clear();
     }
 
     std::vector<double> all;
+    std::vector<double> cpu;
     std::vector<double> changed;
 
 private:
+    static double threadCpuMs()
+    {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+    }
+
     QElapsedTimer m_clock;
     qint64 m_frameStart = 0;
+    double m_frameCpuStart = 0;
     bool m_drawsChange = false;
     std::function<bool()> m_changed;
 };

@@ -1,0 +1,162 @@
+// Frame times of the language and mathematics games while they are played, in one
+// process and in Qt Quick's software renderer: each game's page alone in a window (as
+// the host shows it, top bar and backdrop included) takes the same taps at the same
+// places as playground_bench.py's games phase, and every frame is timed from its
+// animations to the end of its rendering, on the wall clock and in the processor time
+// of the interface thread (the software renderer draws on it), with the longest stretch
+// in which that thread did not wait for an event. Without X, xdotool or a fresh process
+// per start, and with processor time beside the wall clock, its figures move less from
+// run to run, which suits comparing two builds of one change.
+// Run: build/tools/bench/bench_play [--games id,id] [--taps N] [--runs N] [--size WxH]
+#include "BenchFigures.h"
+#include "BenchPage.h"
+#include "LearningContent.h"
+#include "Random.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtTest/QTest>
+
+#include <map>
+#include <numeric>
+
+Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
+Q_IMPORT_QML_PLUGIN(Pipwhistle_AudioPlugin)
+Q_IMPORT_QML_PLUGIN(Pipwhistle_AppPlugin)
+
+namespace {
+
+const QStringList allGames = {
+    QStringLiteral("english-listen"), QStringLiteral("word-shooter"), QStringLiteral("phonics-train"),
+    QStringLiteral("chinese-match"), QStringLiteral("idiom-pictures"), QStringLiteral("radical-builder"),
+    QStringLiteral("sentence-maker"), QStringLiteral("math-battle"), QStringLiteral("make-ten"),
+    QStringLiteral("supermarket"), QStringLiteral("clock-master"), QStringLiteral("little-lab"),
+    QStringLiteral("number-slider"), QStringLiteral("pattern")};
+
+// Where a child taps while playing, in a 1180×820 window: the answer area, in turn
+// (the same places as the games phase of playground_bench.py).
+QList<QPoint> playTaps()
+{
+    QList<QPoint> taps;
+    for (int y : {440, 570, 380, 500, 640})
+        for (int x : {325, 855, 590, 200, 980})
+            taps << QPoint(x, y);
+    return taps;
+}
+
+// The longest stretch between the event loop waking and its next wait.
+class StallWatch
+{
+public:
+    StallWatch()
+    {
+        auto *dispatcher = QAbstractEventDispatcher::instance();
+        m_clock.start();
+        m_awake = QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, [this] {
+            if (m_since < 0)
+                m_since = m_clock.nsecsElapsed();
+        });
+        m_block = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [this] {
+            if (m_since >= 0)
+                longest = std::max(longest, (m_clock.nsecsElapsed() - m_since) / 1e6);
+            m_since = -1;
+        });
+    }
+    ~StallWatch()
+    {
+        QObject::disconnect(m_awake);
+        QObject::disconnect(m_block);
+    }
+    double longest = 0;
+
+private:
+    QElapsedTimer m_clock;
+    qint64 m_since = -1;
+    QMetaObject::Connection m_awake, m_block;
+};
+
+// Runs the event loop for `ms` (QTest::qWait sleeps between its rounds of events).
+void wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double percentile(std::vector<double> values, double p)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(double(values.size()) * p))];
+}
+
+struct Figures
+{
+    std::vector<double> p50, p99, max, cpu99, cpuSum, stall, frames;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    useSoftwareRenderer();
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption gamesOption(QStringLiteral("games"), QStringLiteral("Games by identifier, comma-separated."), QStringLiteral("ids"),
+                                   allGames.join(QLatin1Char(',')));
+    QCommandLineOption tapsOption(QStringLiteral("taps"), QStringLiteral("Taps per play."), QStringLiteral("n"), QStringLiteral("40"));
+    QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Plays of each game."), QStringLiteral("n"), QStringLiteral("3"));
+    const QCommandLineOption sizeOption = windowSizeOption(QStringLiteral("1180x820"));
+    parser.addOptions({gamesOption, tapsOption, runsOption, sizeOption});
+    parser.process(app);
+    const QStringList games = parser.value(gamesOption).split(QLatin1Char(','));
+    const QSize size = windowSize(parser, sizeOption);
+    const QList<QPoint> taps = playTaps();
+    // As the program does at start, off the timed plays.
+    LearningContent::prepareTransliteration();
+
+    std::map<QString, Figures> figures;
+    for (int run = 0; run < parser.value(runsOption).toInt(); ++run) {
+        for (const QString &id : games) {
+            // The same questions for a game and run in every build.
+            Random::shared().seed(quint64(run * 100 + games.indexOf(id)));
+            BenchPage page(id, size);
+            if (!QTest::qWaitForWindowExposed(&page.window))
+                return 1;
+            wait(600); // the page's entrance and its first question
+            FrameTimer timer(page.window, false);
+            StallWatch stalls;
+            for (int i = 0; i < parser.value(tapsOption).toInt(); ++i) {
+                QTest::mouseClick(&page.window, Qt::LeftButton, {}, taps[i % taps.size()]);
+                wait(300);
+            }
+            Figures &f = figures[id];
+            f.p50.push_back(percentile(timer.all, 0.5));
+            f.p99.push_back(percentile(timer.all, 0.99));
+            f.max.push_back(percentile(timer.all, 1));
+            f.cpu99.push_back(percentile(timer.cpu, 0.99));
+            f.cpuSum.push_back(std::accumulate(timer.cpu.begin(), timer.cpu.end(), 0.0));
+            f.stall.push_back(stalls.longest);
+            f.frames.push_back(double(timer.all.size()));
+        }
+    }
+    const auto line = [](const std::vector<double> &v) {
+        const Summary s = summarise(v);
+        return QStringLiteral("%1 (%2–%3)").arg(s.median, 0, 'f', 1).arg(s.min, 0, 'f', 1).arg(s.max, 0, 'f', 1);
+    };
+    std::printf("software renderer, %dx%d, median (range) over the runs, ms\n", size.width(), size.height());
+    for (const QString &id : games) {
+        const Figures &f = figures[id];
+        std::printf("%-16s p50 %s  p99 %s  max %s  cpu p99 %s  cpu sum %s  longest stall %s  frames %s\n",
+                    qPrintable(id), qPrintable(line(f.p50)), qPrintable(line(f.p99)), qPrintable(line(f.max)),
+                    qPrintable(line(f.cpu99)), qPrintable(line(f.cpuSum)), qPrintable(line(f.stall)),
+                    qPrintable(line(f.frames)));
+    }
+    return 0;
+}
