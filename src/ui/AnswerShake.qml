@@ -18,7 +18,10 @@ Item {
 
     property int count: 0
 
-    transform: Translate { x: effect.offset }
+    // Whole points: the software renderer then copies the page's pictures to their new
+    // place instead of resampling them, and a step that rounds to the same place
+    // redraws nothing.
+    transform: Translate { x: Math.round(effect.offset) }
 
     WrongAnswerShake {
         id: effect

@@ -7,6 +7,7 @@
 #include "GameTestSupport.h"
 #include "MathBattleGame.h"
 #include "NumberSliderGame.h"
+#include "PatternGame.h"
 #include "ShellWindowTest.h"
 
 #include <QQuickItem>
@@ -141,6 +142,40 @@ private slots:
             game->choose(game->current().answer);
             world.clock.advance(680);
         }
+    }
+
+    // The pattern row keeps its cells from one puzzle to the next of the same length,
+    // and they show the new puzzle's pictures, not the last one's.
+    void patternCellsTakeEachPuzzle()
+    {
+        GameTestWorld world;
+        ViewWindow w;
+        QVERIFY(w.create(u"Math"_s, u"PatternGameView"_s));
+        auto *game = w.game<PatternGame>();
+        QQuickItem *row = findNamed(w.item, u"cells"_s);
+        QVERIFY(game && row);
+        const auto cells = [row] {
+            QList<QQuickItem *> found;
+            for (QQuickItem *child : row->childItems())
+                if (child->property("cell").isValid())
+                    found << child;
+            return found;
+        };
+        int kept = 0;
+        for (int r = 0; r < 5; ++r) {
+            const QList<QQuickItem *> shown = cells();
+            QCOMPARE(shown.size(), game->sequence().size());
+            for (int i = 0; i < shown.size(); ++i)
+                QCOMPARE(shown[i]->property("cell").toString(), game->sequence()[i]);
+            const qsizetype length = game->sequence().size();
+            game->choose(game->puzzle().answer);
+            world.clock.advance(PatternGame::pauseMs);
+            if (r < 4 && game->sequence().size() == length) {
+                QCOMPARE(cells(), shown);
+                ++kept;
+            }
+        }
+        QVERIFY(kept > 0);
     }
 };
 

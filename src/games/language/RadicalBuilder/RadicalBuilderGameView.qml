@@ -54,10 +54,11 @@ GamePage {
         Layout.alignment: Qt.AlignHCenter
         spacing: 12
         Repeater {
-            model: view.game.parts
+            // A count, so the boxes stay and take each new character's parts.
+            model: view.game.parts.length
             Row {
-                required property string modelData
                 required property int index
+                readonly property string part: view.game.parts[index] ?? ""
                 spacing: 12
                 SymbolIcon {
                     anchors.verticalCenter: parent.verticalCenter
@@ -67,7 +68,7 @@ GamePage {
                     color: AppTheme.purple
                 }
                 PartBox {
-                    text: modelData
+                    text: part
                     textColor: AppTheme.ink
                     fill: "white"
                     stroke: AppTheme.alpha(AppTheme.coral, 0.25)

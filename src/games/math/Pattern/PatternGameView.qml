@@ -62,10 +62,13 @@ GamePage {
             ? Math.max(72 * 0.55, Math.min(72, (view.column.width - spacing * (count - 1)) / count)) : 72
         readonly property real scaling: cellWidth / 72
         Repeater {
-            model: view.game.sequence
+            // A count, so the cells stay and take each new puzzle's pictures (the
+            // generated puzzles all have seven).
+            model: cells.count
             Item {
-                required property string modelData
-                readonly property bool isQuestion: modelData === "?"
+                required property int index
+                readonly property string cell: view.game.sequence[index] ?? ""
+                readonly property bool isQuestion: cell === "?"
                 width: cells.cellWidth
                 implicitHeight: 76
                 PaintedBox {
@@ -78,7 +81,7 @@ GamePage {
                 }
                 Picture {
                     anchors.centerIn: parent
-                    text: modelData
+                    text: cell
                     pixelSize: (isQuestion ? 36 : 42) * cells.scaling
                     color: isQuestion ? AppTheme.purple : AppTheme.ink
                 }
