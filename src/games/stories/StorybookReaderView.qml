@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import QtQuick.Window
 import Pipwhistle.Ui
 import Pipwhistle.Games.Common
 import Pipwhistle.Games.Stories
@@ -15,6 +16,15 @@ GamePage {
     spacing: 10
     focus: true
     Component.onCompleted: forceActiveFocus()
+
+    // The book's first show draws only the page shown; the pages beside it are built
+    // once that frame is on the screen, ready for the first turn.
+    property bool firstShown: false
+    Connections {
+        target: view.Window.window
+        enabled: !view.firstShown
+        function onFrameSwapped() { view.firstShown = true }
+    }
 
     Keys.onLeftPressed: reader.turn(reader.page - 1)
     Keys.onRightPressed: reader.turn(reader.page + 1)
@@ -89,7 +99,7 @@ GamePage {
                     width: pager.width
                     height: pager.height
                     // Only the pages next to the one shown are built.
-                    active: Math.abs(index - view.reader.page) <= 1
+                    active: index === view.reader.page || (view.firstShown && Math.abs(index - view.reader.page) <= 1)
                     sourceComponent: index === 0 ? coverPage : storyPage
                     Component {
                         id: coverPage
