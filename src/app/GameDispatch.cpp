@@ -47,7 +47,7 @@ std::optional<View> viewOf(const Row &row)
     // A view that is not among the resources (its module is not linked) is not built.
     if (url.scheme() == QLatin1String("qrc") && !QFile::exists(QLatin1Char(':') + url.path()))
         return std::nullopt;
-    return View{url, row.properties};
+    return View{url, row.properties, row.webView};
 }
 } // namespace
 
@@ -85,7 +85,7 @@ const QList<Row> &rows()
         {u"free-canvas"_s, u"MagicBoardGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/MagicBoardGameView.qml"_s},
         {u"rhythm-tap"_s, u"RhythmPlanetGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/RhythmPlanetGameView.qml"_s},
         {u"radical-builder"_s, u"RadicalBuilderGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Language/RadicalBuilderGameView.qml"_s},
-        {u"space-trip"_s, u"VideoLibraryGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Stories/VideoLibraryGameView.qml"_s},
+        {u"space-trip"_s, u"VideoLibraryGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Stories/VideoLibraryGameView.qml"_s, {}, true},
         {u"silly-scene"_s, u"SillySceneGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Puzzles/SillySceneGameView.qml"_s},
         {u"word-shooter"_s, u"WordShooterGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Language/WordShooterGameView.qml"_s},
         {u"animal-sounds"_s, u"AnimalSoundsGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Puzzles/AnimalSoundsGameView.qml"_s},

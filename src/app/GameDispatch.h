@@ -22,6 +22,7 @@ struct Row
     QString viewType;    // the game's class; each row builds its own
     QString url;         // the view; empty until the game is built
     QVariantMap properties = {}; // set on the view's root item when it is created
+    bool webView = false;        // the view holds a web view
 };
 
 // The 48 rows, in table order.
@@ -31,6 +32,7 @@ struct View
 {
     QUrl url;
     QVariantMap properties;
+    bool webView = false;
 };
 
 // The view to build for `gameId`; none when the host shows the "正在建造" card.

@@ -6,6 +6,7 @@
 #include "GameView.h"
 #include "PipwhistleApp.h"
 #include "ProgressStore.h"
+#include "WebViewSetup.h"
 
 GameHostController::GameHostController(QObject *parent)
     : GameHostController(PipwhistleApp::current().progress(), parent)
@@ -37,6 +38,8 @@ void GameHostController::setGameId(const QString &id)
     if (const std::optional<GameDispatch::View> view = GameDispatch::viewFor(id)) {
         m_viewUrl = view->url;
         m_viewProperties = view->properties;
+        if (view->webView)
+            WebViewSetup::prepareSharedContext();
     } else {
         m_viewUrl.clear();
         m_viewProperties.clear();

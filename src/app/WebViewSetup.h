@@ -11,4 +11,10 @@ namespace WebViewSetup {
 // Call first thing in main(). The engine's sandbox cannot run as root: it is turned off
 // when (and only when) the program runs as root.
 void prepare();
+// Call before a web view is created (before its QML module is loaded). When Qt Quick
+// draws with its software renderer no window uses OpenGL, so the shared context the
+// engine still needs is made only here: made at start-up, the OpenGL driver it loads
+// (Mesa's llvmpipe, some 50 MB resident) would sit unused for as long as the room stays
+// shut. With OpenGL the application made the context at start, and this does nothing.
+void prepareSharedContext();
 } // namespace WebViewSetup

@@ -118,6 +118,7 @@ int main(int argc, char *argv[])
     // The window outlives the scene: a scene item whose layer followed the renderer
     // (`GraphicsInfo.api`) keeps pointing at a window destroyed before it.
     QQuickWindow window;
+    WebViewSetup::prepareSharedContext(); // any view may hold the player
     QQmlComponent component(&engine, url);
     if (component.isError())
         return fail(component.errorString());

@@ -22,6 +22,7 @@
         arguments.append(offline);                                                                \
         int count = int(arguments.size());                                                        \
         QGuiApplication application(count, arguments.data());                                     \
+        WebViewSetup::prepareSharedContext();                                                     \
         {                                                                                         \
             QQmlEngine engine;                                                                    \
             QQmlComponent module(&engine);                                                        \
