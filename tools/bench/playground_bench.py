@@ -72,6 +72,14 @@ CHARACTER_TILES = [(325, 440), (855, 440), (325, 570), (855, 570)]
 SETTLE = 2.0
 
 
+def slope(xs, ys):
+    """The slope of the least-squares line through the points (0 for fewer than two)."""
+    if len(xs) < 2:
+        return 0.0
+    mx, my = statistics.fmean(xs), statistics.fmean(ys)
+    return sum((x - mx) * (y - my) for x, y in zip(xs, ys)) / sum((x - mx) ** 2 for x in xs)
+
+
 def median_range(values, fmt="{:.2f}"):
     if not values:
         return "n/a"
@@ -487,8 +495,10 @@ def phase_plays(args, display, software):
         print("plays %-8s rss MiB after %3d plays       %s" % (r, n, median_range([s[n] for s in series], "{:.0f}")))
     peaks = [max(s) for s in series]
     print("plays %-8s rss MiB peak                  %s" % (r, median_range(peaks, "{:.0f}")))
+    # The trend through every reading from play 15 on (a least-squares line), not the
+    # difference of two readings, each of which moves by a few MiB with the allocator.
     start_at = min(15, args.plays)
-    growth = [(s[args.plays] - s[start_at]) / max(1, args.plays - start_at) for s in series]
+    growth = [slope(list(range(start_at, args.plays + 1)), s[start_at:]) for s in series]
     print("plays %-8s rss MiB a play after play %d  %s" % (r, start_at, median_range(growth)))
     print("plays %-8s last / playground             %s" % (r, median_range([s[-1] / s[0] for s in series])))
     for when, rows in (("on the playground", parts[0::2]), ("after the last play", parts[1::2])):
