@@ -10,6 +10,8 @@
 #include "ShellWindowTest.h"
 #include "SpeechService.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QQuickItem>
 #include <QThreadPool>
@@ -120,15 +122,18 @@ private slots:
         const QString figures = u"after round 1: %1 MiB, then %2, %3, %4 MiB"_s.arg(afterFirst, 0, 'f', 1)
                                     .arg(later[0], 0, 'f', 1).arg(later[1], 0, 'f', 1).arg(later[2], 0, 'f', 1);
         qInfo("%s", qPrintable(figures));
-        // 42 more plays may not add more than a few pictures' worth: half a megabyte a
-        // play kept is caught. With the allocator's free pages handed back after each
-        // play, rounds differ by a few megabytes (without that, by ten or more).
+        // The last 28 plays may not add more than a few pictures' worth: about half a
+        // megabyte a play kept is caught. With the allocator's free pages handed back
+        // after each play, rounds differ by a few megabytes (without that, by ten or more).
 #if defined(__SANITIZE_ADDRESS__)
         const double bound = 60; // AddressSanitizer holds freed memory in its quarantine
 #else
-        const double bound = 20;
+        const double bound = 15;
 #endif
-        QVERIFY2(later.last() - afterFirst < bound, qPrintable(figures));
+        // The reading after one round can come out low on a busy machine (a release not
+        // yet handed back, pages of the last game still about), so the later rounds are
+        // measured from whichever of the first two readings is higher.
+        QVERIFY2(later.last() - std::max(afterFirst, later.first()) < bound, qPrintable(figures));
     }
 };
 
