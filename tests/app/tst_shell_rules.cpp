@@ -12,6 +12,7 @@
 #include "SettingsStore.h"
 #include "ShellCatalog.h"
 
+#include <QOpenGLContext>
 #include <QSet>
 #include <QTest>
 
@@ -235,6 +236,18 @@ private slots:
         QVERIFY(!host.playId().isEmpty());
     }
 
+    // The web view needs an OpenGL context to share; drawn by the software renderer the
+    // program has none until a room with a web view opens, and only such a room makes it.
+    void onlyTheVideoRoomMakesTheSharedContext()
+    {
+        QVERIFY(!QOpenGLContext::globalShareContext());
+        GameHostController host(*store);
+        host.setGameId(u"chinese-match"_s);
+        QVERIFY(!QOpenGLContext::globalShareContext());
+        host.setGameId(u"space-trip"_s);
+        QVERIFY(QOpenGLContext::globalShareContext());
+    }
+
     void dispatchTableRows()
     {
         const QList<GameDispatch::Row> &rows = GameDispatch::rows();
@@ -380,5 +393,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ShellRulesTest)
+QTEST_MAIN(ShellRulesTest)
 #include "tst_shell_rules.moc"
