@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import QtQuick.Window
 import Qt5Compat.GraphicalEffects
 import Pipwhistle.Ui
 import Pipwhistle.Games.Common
@@ -18,6 +19,13 @@ GamePage {
     readonly property VideoLibraryGame room: view.game
 
     Component.onDestruction: room.disappear()
+
+    property bool shown: false
+    Connections {
+        target: view.Window.window
+        enabled: !view.shown
+        function onFrameSwapped() { view.shown = true }
+    }
 
     RowLayout {
         Layout.fillWidth: true
@@ -117,10 +125,17 @@ GamePage {
                         radius: 30
                     }
                 }
-                VideoEmbedView {
-                    objectName: "player"
+                // The web engine takes a good while to start: the room comes on the
+                // screen at once and its player is built once that frame is shown (the
+                // page slides in on the render thread meanwhile).
+                Loader {
+                    objectName: "playerSlot"
                     anchors.fill: parent
-                    coordinator: view.room.player
+                    active: view.shown
+                    sourceComponent: VideoEmbedView {
+                        objectName: "player"
+                        coordinator: view.room.player
+                    }
                 }
             }
             PaintedBox {

@@ -10,6 +10,8 @@
 
 #include <QRegularExpression>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -46,6 +48,9 @@ struct Navigation
 class TestVideoRoomWebView : public QObject
 {
     Q_OBJECT
+public slots:
+    void playerLoaded() { m_watchPlayer(); }
+
 private slots:
     void navigationsInTheRealView();
 
@@ -63,6 +68,7 @@ private:
 
     QObject *m_web = nullptr;
     QObject *m_watcher = nullptr;
+    std::function<void()> m_watchPlayer;
 };
 
 QList<Navigation> TestVideoRoomWebView::navigations() const
@@ -91,21 +97,29 @@ void TestVideoRoomWebView::navigationsInTheRealView()
     auto *room = view.game<VideoLibraryGame>();
     QVERIFY(room);
     QCOMPARE(room->route(), VideoNetworkRoute::china);
-    m_web = ShellTest::findNamed(view.item, u"videoWebView"_s);
-    if (!m_web) // not shown yet: look through every object of the view
-        m_web = view.item->findChild<QObject *>(u"videoWebView"_s);
-    QVERIFY(m_web);
+    // The player's web view is built once the room is on the screen; the watcher
+    // listens from the moment it is there.
+    QQuickItem *slot = ShellTest::findNamed(view.item, u"playerSlot"_s);
+    QVERIFY(slot);
+    QCOMPARE(slot->property("item").value<QObject *>(), nullptr);
     QQmlComponent component(&view.engine);
     component.setData(watcherSource, QUrl());
-    std::unique_ptr<QObject> watcher(component.createWithInitialProperties({{u"web"_s, QVariant::fromValue(m_web)}}));
-    QVERIFY2(watcher, qPrintable(component.errorString()));
-    m_watcher = watcher.get();
+    std::unique_ptr<QObject> watcher;
+    m_watchPlayer = [&] {
+        m_web = slot->findChild<QObject *>(u"videoWebView"_s);
+        if (m_web)
+            watcher.reset(component.createWithInitialProperties({{u"web"_s, QVariant::fromValue(m_web)}}));
+    };
+    QVERIFY(connect(slot, SIGNAL(loaded()), this, SLOT(playerLoaded())));
 
     view.window.resize(1100, 760);
     view.item->setParentItem(view.window.contentItem());
     view.item->setSize(QSizeF(1100, 760));
     view.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view.window));
+    QVERIFY(waitFor([&] { return m_web != nullptr; }));
+    QVERIFY2(watcher, qPrintable(component.errorString()));
+    m_watcher = watcher.get();
 
     // The page's own load (as data, in the top frame) and the player in its frame.
     QVERIFY(waitFor([&] { return navigations().size() >= 2; }));
