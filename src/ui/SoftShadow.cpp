@@ -149,26 +149,55 @@ QImage SoftShadow::render(QSizeF size, qreal radius, qreal blur, const QColor &c
     const QSize pixels(int(std::ceil((size.width() + 2 * m) * dpr)), int(std::ceil((size.height() + 2 * m) * dpr)));
     if (pixels.isEmpty() || size.isEmpty())
         return {};
-    QImage mask(pixels, QImage::Format_Alpha8);
+    const qreal r = qMin(radius, qMin(size.width(), size.height()) / 2);
+    const qreal sigma = blur / 2 * dpr;
+    // Between the rounded corners the shape is the same in every column (and row), and
+    // so is its blur wherever the blur reaches no corner: only a shape whose straight
+    // sides are cut down to what the blur needs is painted and blurred, and its middle
+    // column and row are repeated back to the whole size. The picture comes out the
+    // same, pixel for pixel, at a fraction of the work for a large card.
+    const int reach = 3 * ImageBlur::boxRadius(sigma);
+    const int straightFrom = int(std::ceil((m + r) * dpr)) + 1;
+    const auto cut = [&](qreal side) {
+        const int straightTo = int(std::floor((m + side - r) * dpr)) - 2;
+        return qMax(0, straightTo - straightFrom - 2 * reach - 2);
+    };
+    const QPoint removed(cut(size.width()), cut(size.height()));
+    const QSizeF painted(size.width() - removed.x() / dpr, size.height() - removed.y() / dpr);
+
+    QImage mask(pixels - QSize(removed.x(), removed.y()), QImage::Format_Alpha8);
     mask.fill(0);
     {
         QPainter p(&mask);
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(dpr, dpr);
-        const qreal r = qMin(radius, qMin(size.width(), size.height()) / 2);
         QPainterPath path;
-        path.addRoundedRect(QRectF(m, m, size.width(), size.height()), r, r);
+        path.addRoundedRect(QRectF(QPointF(m, m), painted), r, r);
         p.fillPath(path, Qt::black);
     }
-    ImageBlur::gaussian(mask, blur / 2 * dpr);
+    ImageBlur::gaussian(mask, sigma);
+    QImage small(mask.size(), QImage::Format_ARGB32_Premultiplied);
+    small.fill(Qt::transparent);
+    {
+        QPainter p(&small);
+        p.drawImage(0, 0, mask);
+        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        p.fillRect(small.rect(), color);
+    }
 
+    // The column (and row) repeated is the first whose blur reaches no corner.
+    const int repeated = straightFrom + reach;
+    const auto source = [&](int at, int count) { return at <= repeated ? at : at <= repeated + count ? repeated : at - count; };
     QImage result(pixels, QImage::Format_ARGB32_Premultiplied);
-    result.fill(Qt::transparent);
-    QPainter p(&result);
-    p.drawImage(0, 0, mask);
-    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    p.fillRect(result.rect(), color);
-    p.end();
+    const int left = qMin(repeated + 1, small.width());
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(small.constScanLine(source(y, removed.y())));
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        std::copy(in, in + left, out);
+        if (removed.x() > 0)
+            std::fill(out + left, out + left + removed.x(), in[repeated]);
+        std::copy(in + left, in + small.width(), out + left + removed.x());
+    }
     result.setDevicePixelRatio(dpr);
     return result;
 }

@@ -3,6 +3,7 @@
 #include "AppTheme.h"
 #include "EmojiHalo.h"
 #include "FrostedSnapshot.h"
+#include "ImageBlur.h"
 #include "Fonts.h"
 #include "PaintedBox.h"
 #include "SoftShadow.h"
@@ -10,6 +11,8 @@
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
 #include <QtTest>
 
 namespace {
@@ -242,6 +245,28 @@ void TestUiTheme::shadowPicture()
     QVERIFY(qAlpha(shadow.pixel(m - 4, m + 30)) > 0);
     QVERIFY(qAlpha(shadow.pixel(m - 4, m + 30)) < qAlpha(shadow.pixel(m + 4, m + 30)));
     QVERIFY(SoftShadow::render(QSizeF(0, 0), 0, 10, Qt::black, 1.0).isNull());
+
+    // A large card's shadow is the whole shape's mask blurred, pixel for pixel, also at
+    // a fractional size and pixel ratio.
+    const QSizeF card(617.3, 523.7);
+    const qreal blur = 11, radius = 28, dpr = 1.5;
+    const QImage big = SoftShadow::render(card, radius, blur, QColor(0, 0, 0, 255), dpr);
+    const int bigMargin = SoftShadow::margin(blur);
+    QImage mask(big.size(), QImage::Format_Alpha8);
+    mask.fill(0);
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(dpr, dpr);
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(QPointF(bigMargin, bigMargin), card), radius, radius);
+    painter.fillPath(shape, Qt::black);
+    painter.end();
+    ImageBlur::gaussian(mask, blur / 2 * dpr);
+    int differing = 0;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x)
+            differing += qAlpha(big.pixel(x, y)) != mask.constScanLine(y)[x];
+    QCOMPARE(differing, 0);
 }
 
 void TestUiTheme::blurredPicture()
