@@ -9,7 +9,7 @@
 #include <cmath>
 
 EmojiHalo::EmojiHalo(QQuickItem *parent)
-    : QQuickPaintedItem(parent)
+    : PaintedPicture(parent)
 {
 }
 
@@ -19,7 +19,7 @@ void EmojiHalo::assign(T &field, const T &value)
     if (field == value)
         return;
     field = value;
-    update();
+    repaint();
     emit haloChanged();
 }
 

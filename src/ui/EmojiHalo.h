@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QColor>
-#include <QQuickPaintedItem>
 #include <QtQml/qqmlregistration.h>
+
+#include "PaintedPicture.h"
 
 // The soft halo of an emoji: its silhouette blurred by `blur` points, in `color`. Lay it
 // under the EmojiText it rings (a child of it with z: -1 follows its moves and turns),
@@ -10,7 +11,7 @@
 // and `pixelSize`. A text outline style is no way to do this: a colour-emoji glyph is a
 // picture, not an outline, and asking the font engine for its outline overruns its glyph
 // buffer.
-class EmojiHalo : public QQuickPaintedItem
+class EmojiHalo : public PaintedPicture
 {
     Q_OBJECT
     QML_ELEMENT

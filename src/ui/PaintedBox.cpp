@@ -10,14 +10,13 @@ namespace {
 
 // The child of a PaintedBox that draws its centred outline: it reaches half a line
 // width beyond the box on every side.
-class Rim : public QQuickPaintedItem
+class Rim : public PaintedPicture
 {
 public:
     explicit Rim(PaintedBox *box)
-        : QQuickPaintedItem(box)
+        : PaintedPicture(box)
         , m_box(box)
     {
-        setAntialiasing(true);
     }
 
     void paint(QPainter *painter) override
@@ -34,10 +33,9 @@ private:
 } // namespace
 
 PaintedBox::PaintedBox(QQuickItem *parent)
-    : QQuickPaintedItem(parent)
+    : PaintedPicture(parent)
     , m_rim(new Rim(this))
 {
-    setAntialiasing(true);
     m_rim->setVisible(false);
     m_rim->setZ(1); // over the box's own content, as a rim is
 }
@@ -94,7 +92,7 @@ void PaintedBox::paintOutline(QPainter *painter, const QRectF &box, qreal radius
 
 void PaintedBox::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
 {
-    QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
+    PaintedPicture::geometryChange(newGeometry, oldGeometry);
     if (newGeometry.size() != oldGeometry.size())
         placeRim();
 }
@@ -105,14 +103,14 @@ void PaintedBox::placeRim()
     m_rim->setVisible(m_strokeCentered && m_strokeWidth > 0);
     m_rim->setPosition(QPointF(-half, -half));
     m_rim->setSize(QSizeF(width() + m_strokeWidth, height() + m_strokeWidth));
-    m_rim->update();
+    m_rim->repaint();
 }
 
 void PaintedBox::restyle()
 {
     placeRim();
     emit styleChanged();
-    update();
+    repaint();
 }
 
 void PaintedBox::setStrokeCentered(bool centered)

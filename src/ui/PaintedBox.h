@@ -2,8 +2,9 @@
 
 #include <QColor>
 #include <QList>
-#include <QQuickPaintedItem>
 #include <QtQml/qqmlregistration.h>
+
+#include "PaintedPicture.h"
 
 // A rounded rectangle filled and outlined with a solid colour or an evenly spaced
 // gradient, running down, across or corner to corner (the gradient is stretched with
@@ -11,7 +12,7 @@
 // corner). The outline, solid or dashed, lies inside the box, or, with `strokeCentered`,
 // on its edge, half of it outside (a rim stroked over a card). Painted once per size or
 // style change.
-class PaintedBox : public QQuickPaintedItem
+class PaintedBox : public PaintedPicture
 {
     Q_OBJECT
     QML_ELEMENT
@@ -84,5 +85,5 @@ private:
     Direction m_strokeDirection = Diagonal;
     bool m_strokeCentered = false;
     qreal m_strokeDash = 0;
-    QQuickPaintedItem *m_rim = nullptr; // draws a centred outline, half outside the box
+    PaintedPicture *m_rim = nullptr; // draws a centred outline, half outside the box
 };

@@ -521,6 +521,13 @@ void TestUiViews::rimsLieOnTheEdge()
     QVERIFY(!red(37, 70) && !red(43, 70));
     QVERIFY(red(90, 38) && red(90, 101) && !red(90, 36));
     QVERIFY(!red(199, 70) && red(200, 70) && red(203, 70) && !red(205, 70));
+
+    // A new look is painted again: the rim and the box both turn blue.
+    for (QQuickItem *box : boxes->childItems())
+        box->setProperty("strokeColor", QColor(Qt::blue));
+    const QImage restyled = m_window->grabWindow();
+    const auto blue = [&](int x, int y) { return restyled.pixelColor(x, y).blue() > 200 && restyled.pixelColor(x, y).red() < 60; };
+    QVERIFY(blue(39, 70) && blue(41, 70) && blue(201, 70));
 }
 
 void TestUiViews::symbolWithACutInGlyph()

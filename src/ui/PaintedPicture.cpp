@@ -1,0 +1,64 @@
+#include "PaintedPicture.h"
+
+#include <QPainter>
+#include <QQuickWindow>
+#include <QSGImageNode>
+
+#include <cmath>
+
+PaintedPicture::PaintedPicture(QQuickItem *parent)
+    : QQuickItem(parent)
+{
+    setFlag(ItemHasContents);
+}
+
+void PaintedPicture::repaint()
+{
+    m_dirty = true;
+    update();
+}
+
+void PaintedPicture::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
+{
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size())
+        repaint();
+}
+
+void PaintedPicture::itemChange(ItemChange change, const ItemChangeData &value)
+{
+    QQuickItem::itemChange(change, value);
+    if (change == ItemDevicePixelRatioHasChanged)
+        repaint();
+}
+
+QSGNode *PaintedPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
+{
+    auto *node = static_cast<QSGImageNode *>(old);
+    const qreal dpr = window()->effectiveDevicePixelRatio();
+    const QSize pixels(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr)));
+    if (pixels.isEmpty()) {
+        delete node;
+        return nullptr;
+    }
+    if (m_dirty || !node) {
+        m_dirty = false;
+        QImage picture(pixels, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::transparent);
+        picture.setDevicePixelRatio(dpr);
+        {
+            QPainter painter(&picture);
+            paint(&painter);
+        }
+        if (!node) {
+            node = window()->createImageNode();
+            node->setOwnsTexture(true);
+        }
+        // The texture takes the pixels and lets them go once they are uploaded.
+        node->setTexture(window()->createTextureFromImage(picture));
+        // Pixel for pixel: the last column and row may reach a little past the item.
+        node->setRect(QRectF(0, 0, pixels.width() / dpr, pixels.height() / dpr));
+    }
+    node->setFiltering(smooth() ? QSGTexture::Linear : QSGTexture::Nearest);
+    return node;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QQuickItem>
+#include <QtQml/qqmlregistration.h>
+
+class QPainter;
+
+// An item drawn with a painter once per size or look, as a QQuickPaintedItem is, whose
+// picture goes straight into its texture. A QQuickPaintedItem keeps its own image beside
+// the texture for as long as it lives, so with OpenGL (whose software driver holds a
+// texture in main memory too) every painted pixel was held twice. Call repaint() when
+// what paint() draws changes; a new size or pixel ratio repaints by itself, and a scene
+// graph made afresh paints again what it lost.
+class PaintedPicture : public QQuickItem
+{
+    Q_OBJECT
+    QML_ANONYMOUS
+
+public:
+    explicit PaintedPicture(QQuickItem *parent = nullptr);
+
+    // Draws the item in its own coordinates; the painter is scaled to the pixels.
+    virtual void paint(QPainter *painter) = 0;
+    // Paints the picture again for the next frame.
+    void repaint();
+
+protected:
+    QSGNode *updatePaintNode(QSGNode *node, UpdatePaintNodeData *) override;
+    void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+    void itemChange(ItemChange change, const ItemChangeData &value) override;
+
+private:
+    bool m_dirty = true;
+};
