@@ -3,7 +3,9 @@ import Pipwhistle.Ui
 
 // The picture card of a storybook page: a tinted back card offset down and right, and in
 // front the picture (filling, cropped), a darkening gradient and the text block at the
-// bottom, clipped to rounded corners with a white rim and a shadow.
+// bottom, clipped to rounded corners with a white rim and a shadow. The back card, the
+// darkening and the rim are plain rounded rectangles, drawn from their outlines: a card
+// shows without painting, holding and uploading a picture of each.
 Item {
     id: card
 
@@ -11,7 +13,7 @@ Item {
     property color backFill
     property real rimOpacity: 0.86
     property real shadowOpacity: 0.34
-    property list<color> shade
+    property list<color> shade // the darkening's three colours, top, middle and bottom
     property real sidePadding: 13
     property real textBottomPadding: 27
     default property alias textBlock: textHolder.data
@@ -45,7 +47,7 @@ Item {
             width: card.width
             height: card.height
 
-            PaintedBox {
+            Rectangle {
                 x: card.sidePadding + 10
                 y: 10 + 8
                 width: front.width
@@ -72,11 +74,14 @@ Item {
                     name: card.picture
                     radius: 36
                 }
-                PaintedBox {
+                Rectangle {
                     anchors.fill: parent
                     radius: 36
-                    fillStops: card.shade
-                    fillDirection: PaintedBox.TopToBottom
+                    gradient: Gradient {
+                        GradientStop { position: 0; color: card.shade[0] }
+                        GradientStop { position: 0.5; color: card.shade[1] }
+                        GradientStop { position: 1; color: card.shade[2] }
+                    }
                 }
                 Item {
                     id: textHolder
@@ -88,13 +93,14 @@ Item {
                     anchors.bottomMargin: card.textBottomPadding
                     height: childrenRect.height
                 }
-                PaintedBox {
+                // The rim, centred on the card's edge.
+                Rectangle {
                     anchors.fill: parent
-                    radius: 36
+                    anchors.margins: -border.width / 2
+                    radius: 36 + border.width / 2
                     color: "transparent"
-                    strokeWidth: 5
-                    strokeCentered: true
-                    strokeColor: AppTheme.alpha("white", card.rimOpacity)
+                    border.width: 5
+                    border.color: AppTheme.alpha("white", card.rimOpacity)
                 }
             }
         }

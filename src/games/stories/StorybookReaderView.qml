@@ -195,13 +195,19 @@ GamePage {
             anchors.fill: parent
             implicitHeight: label.implicitHeight + 26
             implicitWidth: label.implicitWidth + 20
-            PaintedBox {
+            Rectangle {
                 anchors.fill: parent
                 radius: 19
                 color: AppTheme.alpha(button.tint, 0.86)
-                strokeWidth: 2
-                strokeCentered: true
-                strokeColor: AppTheme.alpha("white", 0.8)
+            }
+            // The rim, centred on the face's edge.
+            Rectangle {
+                anchors.fill: parent
+                anchors.margins: -border.width / 2
+                radius: 19 + border.width / 2
+                color: "transparent"
+                border.width: 2
+                border.color: AppTheme.alpha("white", 0.8)
             }
             Row {
                 id: label
