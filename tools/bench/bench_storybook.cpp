@@ -93,23 +93,30 @@ int main(int argc, char **argv)
             firstSyncEnd = syncEnd.load();
         }
     }, Qt::DirectConnection);
+    // Builds an item over the window: `content` beside the state it needs.
+    const auto build = [&](const QString &content) -> std::unique_ptr<QQuickItem> {
+        QQmlComponent component(&engine);
+        component.setData(QStringLiteral("import QtQuick\nimport Pipwhistle.App\nItem { RootState { id: state }\n%1\n}")
+                              .arg(content)
+                              .toUtf8(),
+                          QUrl());
+        std::unique_ptr<QQuickItem> item(qobject_cast<QQuickItem *>(component.create()));
+        if (!item) {
+            std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
+            return item;
+        }
+        item->setParentItem(window.contentItem());
+        item->setSize(window.size());
+        return item;
+    };
+
     // The book's shelf, shown for a moment.
-    QQmlComponent shelfComponent(&engine);
-    shelfComponent.setData(QStringLiteral(R"(
-        import QtQuick
-        import Pipwhistle.App
-        Item {
-            RootState { id: state }
-            CategoryShelfView { anchors.fill: parent; category: "%1"; timeController: state.timeController }
-        })").arg(ShellCatalog::game(parser.value(gameOption)).value(QStringLiteral("category")).toString()).toUtf8(), QUrl());
-    std::unique_ptr<QObject> shelfObject(shelfComponent.create());
-    auto *shelf = qobject_cast<QQuickItem *>(shelfObject.get());
-    if (!shelf) {
-        std::fprintf(stderr, "%s\n", qPrintable(shelfComponent.errorString()));
+    const QString category = ShellCatalog::game(parser.value(gameOption)).value(QStringLiteral("category")).toString();
+    const std::unique_ptr<QQuickItem> shelf = build(
+        QStringLiteral("CategoryShelfView { anchors.fill: parent; category: \"%1\"; timeController: state.timeController }")
+            .arg(category));
+    if (!shelf)
         return 1;
-    }
-    shelf->setParentItem(window.contentItem());
-    shelf->setSize(window.size());
     ShellCatalog::preparePictures(window.size(), window.effectiveDevicePixelRatio());
     QThreadPool::globalInstance()->waitForDone();
     QEventLoop settle;
@@ -120,24 +127,13 @@ int main(int argc, char **argv)
     const qint64 buildAt = clock.nsecsElapsed();
     firstFrameAt = -1;
     countFrom = buildAt; // not a frame of the shelf still on its way to the screen
-    QQmlComponent component(&engine);
-    component.setData(QStringLiteral(R"(
-        import QtQuick
-        import Pipwhistle.App
-        Item {
-            property alias page: page
-            RootState { id: state }
-            GameHostView { id: page; anchors.fill: parent; gameId: "%1"; timeController: state.timeController }
-        })").arg(parser.value(gameOption)).toUtf8(), QUrl());
-    std::unique_ptr<QObject> object(component.create());
+    const std::unique_ptr<QQuickItem> root = build(
+        QStringLiteral("property alias page: page\n"
+                       "GameHostView { id: page; anchors.fill: parent; gameId: \"%1\"; timeController: state.timeController }")
+            .arg(parser.value(gameOption)));
     const qint64 createdAt = clock.nsecsElapsed();
-    auto *root = qobject_cast<QQuickItem *>(object.get());
-    if (!root) {
-        std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
+    if (!root)
         return 1;
-    }
-    root->setParentItem(window.contentItem());
-    root->setSize(window.size());
     window.update();
     QEventLoop shown;
     // The book is shown once a frame has been drawn with the reader's pager in it.
