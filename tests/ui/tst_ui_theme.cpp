@@ -15,6 +15,10 @@
 #include <QPainterPath>
 #include <QtTest>
 
+#include <cstring>
+#include <functional>
+#include <vector>
+
 namespace {
 
 QColor rgb(double r, double g, double b)
@@ -40,6 +44,7 @@ private slots:
     void gradientBrushes();
     void shadowPicture();
     void blurredPicture();
+    void blurIsThreeRoundedBoxMeans();
     void emojiHalo();
 };
 
@@ -310,6 +315,48 @@ void TestUiTheme::blurredPicture()
             QVERIFY(qAbs(qGray(grey.pixel(x, y)) - 128) <= 6);
 
     QVERIFY(FrostedSnapshot::blurred(QImage(), 8, 0.5).isNull());
+}
+
+void TestUiTheme::blurIsThreeRoundedBoxMeans()
+{
+    // Each pass sets every byte to the rounded mean of the 2r + 1 bytes around it in a
+    // row, then in a column: beyond the edge nothing in a mask, the edge byte repeated in
+    // a picture. Random bytes, odd sizes, boxes up to the widest a large blur takes.
+    quint32 seed = 12345;
+    const auto next = [&] { return (seed = seed * 1664525u + 1013904223u) >> 24; };
+    for (const bool mask : {true, false}) {
+        for (const qreal sigma : {1.0, 4.5, 30.0}) {
+            QImage image(37, 23, mask ? QImage::Format_Alpha8 : QImage::Format_ARGB32_Premultiplied);
+            const int bytes = image.width() * (mask ? 1 : 4), step = mask ? 1 : 4;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < bytes; ++x)
+                    image.scanLine(y)[x] = uchar(mask || x % 4 == 3 ? 255 : 0) & uchar(next());
+            QImage expected = image.copy();
+            const int r = ImageBlur::boxRadius(sigma), span = 2 * r + 1;
+            const auto pass = [&](int count, int lines, const std::function<uchar &(int, int)> &at) {
+                for (int line = 0; line < lines; ++line) {
+                    std::vector<int> values(static_cast<size_t>(count));
+                    for (int i = 0; i < count; ++i)
+                        values[size_t(i)] = at(line, i);
+                    for (int i = 0; i < count; ++i) {
+                        int sum = 0;
+                        for (int k = i - r; k <= i + r; ++k)
+                            sum += k >= 0 && k < count ? values[size_t(k)] : mask ? 0 : values[size_t(k < 0 ? 0 : count - 1)];
+                        at(line, i) = uchar((sum + span / 2) / span);
+                    }
+                }
+            };
+            for (int round = 0; round < 3; ++round) {
+                pass(image.width(), image.height() * step,
+                     [&](int line, int i) -> uchar & { return expected.scanLine(line / step)[i * step + line % step]; });
+                pass(image.height(), bytes, [&](int column, int i) -> uchar & { return expected.scanLine(i)[column]; });
+            }
+            ImageBlur::gaussian(image, sigma);
+            for (int y = 0; y < image.height(); ++y)
+                QVERIFY2(std::memcmp(image.constScanLine(y), expected.constScanLine(y), size_t(bytes)) == 0,
+                         qPrintable(QStringLiteral("mask %1, sigma %2, row %3").arg(mask).arg(sigma).arg(y)));
+        }
+    }
 }
 
 void TestUiTheme::emojiHalo()
