@@ -25,6 +25,14 @@ inline void useSoftwareRenderer()
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
 
+// Processor time of the calling thread so far, in milliseconds.
+inline double threadCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
 // The game page of `gameId` filling a shown window of `size`.
 class BenchPage
 {
@@ -113,13 +121,6 @@ public:
     std::vector<double> changed;
 
 private:
-    static double threadCpuMs()
-    {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-    }
-
     QElapsedTimer m_clock;
     qint64 m_frameStart = 0;
     double m_frameCpuStart = 0;
