@@ -7,6 +7,8 @@ Item {
     StorybookArtImage {
         anchors.fill: parent
         name: "storybook_playground_world"
+        // Drawn at its own size, moved only as the page slides: copied, not filtered.
+        smooth: false
     }
     Rectangle {
         anchors.fill: parent

@@ -95,7 +95,19 @@ void FrostedSnapshot::grabbed()
     if (grab.isNull() || !m_source)
         return;
     const qreal scale = grab.width() / qMax<qreal>(1, m_source->width());
-    m_blurring.setFuture(QtConcurrent::run(&FrostedSnapshot::blurred, grab, m_radius, scale));
+    // Brought to the pixels it covers on the worker as well: drawn at its own size, each
+    // frame of the fade copies the picture instead of scaling it up.
+    const QSize shown = pixels();
+    m_blurring.setFuture(QtConcurrent::run([grab, radius = m_radius, scale, shown] {
+        const QImage picture = blurred(grab, radius, scale);
+        return shown.isEmpty() ? picture : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }));
+}
+
+QSize FrostedSnapshot::pixels() const
+{
+    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    return QSize(qRound(width() * dpr), qRound(height() * dpr));
 }
 
 void FrostedSnapshot::clear()
@@ -128,7 +140,6 @@ QSGNode *FrostedSnapshot::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData 
     }
     if (!node) {
         node = window()->createImageNode();
-        node->setFiltering(QSGTexture::Linear);
         node->setOwnsTexture(true);
         m_pictureChanged = true;
     }
@@ -136,6 +147,8 @@ QSGNode *FrostedSnapshot::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData 
         node->setTexture(window()->createTextureFromImage(m_picture));
         m_pictureChanged = false;
     }
+    // Filtered only where the item's size has changed since the capture.
+    node->setFiltering(m_picture.size() == pixels() ? QSGTexture::Nearest : QSGTexture::Linear);
     node->setRect(boundingRect());
     return node;
 }

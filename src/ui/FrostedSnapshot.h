@@ -11,7 +11,8 @@ class QQuickItemGrabResult;
 
 // A softly blurred still of another item, for a screen that lies inert under a card.
 // `capture()` takes a picture of `source` at half its size, blurs it off the interface
-// thread and shows it stretched over this item's own bounds (lay it over the source);
+// thread, scales it there to this item's own pixels and shows it over this item's
+// bounds (lay it over the source);
 // `ready` turns true once the blurred picture is in place, so a fade can start then.
 // The same pixels are drawn by the OpenGL and the software renderer alike: no shader.
 class FrostedSnapshot : public QQuickItem
@@ -53,6 +54,8 @@ protected:
 private:
     void grabbed();
     void setPicture(const QImage &picture);
+    // This item's size in device pixels.
+    QSize pixels() const;
 
     QPointer<QQuickItem> m_source;
     qreal m_radius = 8;

@@ -234,7 +234,11 @@ QSGNode *SoftShadow::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
             if (!node) {
                 node = window()->createImageNode();
                 node->setOwnsTexture(true);
-                node->setFiltering(QSGTexture::Linear);
+                // A blurred picture looks the same sampled at its nearest pixel, also
+                // where the shadow is drawn scaled or at a fraction of a pixel; the
+                // software renderer then blends it in one pass on the interface thread
+                // instead of filtering it on the thread pool of Qt's raster engine.
+                node->setFiltering(QSGTexture::Nearest);
             }
             node->setTexture(window()->createTextureFromImage(picture));
             m_picture = picture;

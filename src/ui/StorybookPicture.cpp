@@ -151,11 +151,11 @@ QSGNode *StorybookPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
         if (!node) {
             node = window()->createImageNode();
             node->setOwnsTexture(true);
-            node->setFiltering(QSGTexture::Linear);
         }
         // The texture takes the pixels; no other copy is kept.
         node->setTexture(window()->createTextureFromImage(shown));
     }
+    node->setFiltering(smooth() ? QSGTexture::Linear : QSGTexture::Nearest);
     node->setRect(QRectF(0, 0, width(), height()));
     return node;
 }

@@ -9,7 +9,10 @@
 // picture is missing or cannot be decoded, the soft sky-mint-cream wash instead. The
 // picture is looked up again whenever the name changes. The picture is decoded at the
 // size it is shown (a 1600×1200 scene in a 400×300 card is held as 400×300 pixels),
-// through the PictureCache: a page prepared ahead finds its pictures decoded.
+// through the PictureCache: a page prepared ahead finds its pictures decoded. With
+// `smooth` false the picture is sampled at its nearest pixel: the same picture where it
+// is never drawn scaled or turned (a backdrop filling the window), and with the software
+// renderer a plain copy instead of a filtered one on the raster engine's thread pool.
 class StorybookPicture : public QQuickItem
 {
     Q_OBJECT
