@@ -78,7 +78,10 @@ void PipwhistleApp::prepareAhead()
 {
     if (m_preparation.joinable())
         return;
-    m_preparation = std::thread([] { LearningContent::prepareTransliteration(); });
+    m_preparation = std::thread([] {
+        LearningContent::prepareTransliteration();
+        SpeechService::prepareRemote();
+    });
 }
 
 void PipwhistleApp::preparePictures()

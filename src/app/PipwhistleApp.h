@@ -62,7 +62,8 @@ public:
 
 private:
     // Work done off the interface thread once the window is on the screen, so that
-    // nothing slow happens there later (the first Latin transliteration).
+    // nothing slow happens there later (the first Latin transliteration, the first
+    // remote pronunciation).
     void prepareAhead();
     // The pictures of the next tap, decoded ahead for the window's size (see
     // ShellCatalog::preparePictures), once per size.

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QMediaPlayer>
 #include <QNetworkAccessManager>
+#include <QSslSocket>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
@@ -246,6 +247,11 @@ void SpeechService::speakLocally(const QString &text, const QString &language, f
             },
             Qt::QueuedConnection);
     });
+}
+
+void SpeechService::prepareRemote()
+{
+    QSslSocket::supportsSsl();
 }
 
 void SpeechService::speakChinesePronunciation(const QString &text, const std::optional<QString> &fallbackText)

@@ -69,6 +69,10 @@ public:
     // The request address for a trimmed text; invalid when none can be formed.
     static QUrl pronunciationUrl(const QString &trimmedText);
 
+    // Loads what the first remote pronunciation would otherwise load on the interface
+    // thread (the TLS library, several milliseconds): call it off that thread, ahead.
+    static void prepareRemote();
+
     // Ends local speech for good before the program's statics go: the utterance under
     // way is abandoned and the worker is waited for; later requests are ignored. The
     // application calls it as it closes (and an application's exit handlers call it in
