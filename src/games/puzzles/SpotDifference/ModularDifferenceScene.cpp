@@ -15,6 +15,8 @@
 #include <QQuickWindow>
 #include <QVariantMap>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -84,6 +86,7 @@ void ModularDifferenceScene::setIsChanged(bool isChanged)
     if (m_isChanged == isChanged)
         return;
     m_isChanged = isChanged;
+    m_fadeLayers = {};
     emit isChangedChanged();
     update();
 }
@@ -110,6 +113,7 @@ void ModularDifferenceScene::foundChanged()
             m_newestMark = id;
     }
     m_marked = found;
+    m_fadeLayers = {};
     update();
 }
 
@@ -123,6 +127,7 @@ void ModularDifferenceScene::levelChanged()
         m_artwork = name.isEmpty() ? QImage() : StorybookArtwork::image(name);
         m_backdropKey.clear();
     }
+    m_fadeLayers = {};
     emit layoutChanged();
     update();
 }
@@ -130,8 +135,10 @@ void ModularDifferenceScene::levelChanged()
 void ModularDifferenceScene::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
 {
     QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
-    if (newGeometry.size() != oldGeometry.size())
+    if (newGeometry.size() != oldGeometry.size()) {
+        m_fadeLayers = {};
         emit layoutChanged();
+    }
 }
 
 QRectF ModularDifferenceScene::sceneRect() const
@@ -283,41 +290,91 @@ void ModularDifferenceScene::paint(QPainter *painter)
     if (scene.isEmpty())
         return;
     const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    const ModularSpotLevel *l = level();
+    const qsizetype count = l ? l->pieces.size() : 0;
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->drawImage(scene.topLeft(), backdrop(scene, dpr));
-
-    const QPainterPath rounded = roundedScene(scene);
-    if (const ModularSpotLevel *l = level()) {
-        painter->save();
-        painter->setClipPath(rounded);
-        const QSet<int> &found = m_game->found();
-        const QFont &symbolFont = checkFont();
-        const QString check = SystemSymbols::glyph(u"checkmark.circle.fill"_s);
-        for (const ModularScenePiece &piece : l->pieces) {
-            const QRectF square = pieceSquare(piece.id);
-            MagicSceneModule::paint(*painter, square, piece.kind, shownVariant(*l, piece, m_isChanged));
-            if (!found.contains(piece.id))
-                continue;
-            // The found mark: the tap circle ringed in coral, a check up and to the right.
-            painter->setOpacity(piece.id == m_newestMark ? m_markOpacity : 1.0);
-            painter->setPen(QPen(AppTheme::coral(), markLineWidth));
-            painter->setBrush(AppTheme::withOpacity(Qt::white, 0.38));
-            painter->drawEllipse(square);
-            const QPointF c = square.center() + QPointF(markOffset, -markOffset);
-            const double d = symbolFont.pixelSize() * 0.55;
-            painter->setPen(Qt::NoPen);
-            painter->setBrush(Qt::white);
-            painter->drawEllipse(c, d / 2, d / 2);
-            painter->setFont(symbolFont);
-            painter->setPen(AppTheme::coral());
-            const double g = symbolFont.pixelSize();
-            painter->drawText(QRectF(c.x() - g, c.y() - g, 2 * g, 2 * g), Qt::AlignCenter, check);
-            painter->setOpacity(1.0);
-        }
-        painter->restore();
+    if (!l || m_markOpacity >= 1 || !m_game->found().contains(m_newestMark)) {
+        m_fadeLayers = {};
+        painter->drawImage(scene.topLeft(), backdrop(scene, dpr));
+        paintPieces(*painter, scene, 0, count, -1);
+        paintBorder(*painter, scene);
+        return;
     }
+    // While the newest mark fades in nothing else changes: what lies under the mark and
+    // what lies above it are painted once, each into a picture, and each frame of the
+    // fade draws the mark between the two.
+    if (m_fadeLayers.first.isNull()) {
+        const auto layer = [&](const std::function<void(QPainter &)> &content) {
+            QImage picture((size() * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+            picture.setDevicePixelRatio(dpr);
+            picture.fill(Qt::transparent);
+            QPainter p(&picture);
+            p.setRenderHint(QPainter::Antialiasing);
+            content(p);
+            return picture;
+        };
+        m_fadeLayers.first = layer([&](QPainter &p) {
+            p.drawImage(scene.topLeft(), backdrop(scene, dpr));
+            paintPieces(p, scene, 0, m_newestMark + 1, m_newestMark);
+        });
+        m_fadeLayers.second = layer([&](QPainter &p) {
+            paintPieces(p, scene, m_newestMark + 1, count, -1);
+            paintBorder(p, scene);
+        });
+    }
+    painter->drawImage(QPointF(0, 0), m_fadeLayers.first);
+    painter->save();
+    painter->setClipPath(roundedScene(scene));
+    painter->setOpacity(m_markOpacity);
+    paintMark(*painter, pieceSquare(m_newestMark));
+    painter->restore();
+    painter->drawImage(QPointF(0, 0), m_fadeLayers.second);
+}
 
-    painter->setPen(QPen(AppTheme::withOpacity(Qt::white, 0.92), borderWidth));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawPath(rounded);
+void ModularDifferenceScene::paintPieces(QPainter &painter, const QRectF &scene, qsizetype first, qsizetype last,
+                                         int withoutMark)
+{
+    const ModularSpotLevel *l = level();
+    if (!l || first >= last)
+        return;
+    painter.save();
+    painter.setClipPath(roundedScene(scene));
+    const QSet<int> &found = m_game->found();
+    for (qsizetype i = first; i < last; ++i) {
+        const ModularScenePiece &piece = l->pieces.at(i);
+        const QRectF square = pieceSquare(piece.id);
+        MagicSceneModule::paint(painter, square, piece.kind, shownVariant(*l, piece, m_isChanged));
+        if (!found.contains(piece.id) || piece.id == withoutMark)
+            continue;
+        painter.setOpacity(piece.id == m_newestMark ? m_markOpacity : 1.0);
+        paintMark(painter, square);
+        painter.setOpacity(1.0);
+    }
+    painter.restore();
+}
+
+void ModularDifferenceScene::paintBorder(QPainter &painter, const QRectF &scene)
+{
+    painter.setPen(QPen(AppTheme::withOpacity(Qt::white, 0.92), borderWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(roundedScene(scene));
+}
+
+void ModularDifferenceScene::paintMark(QPainter &painter, const QRectF &square)
+{
+    // The found mark: the tap circle ringed in coral, a check up and to the right.
+    const QFont &symbolFont = checkFont();
+    painter.setPen(QPen(AppTheme::coral(), markLineWidth));
+    painter.setBrush(AppTheme::withOpacity(Qt::white, 0.38));
+    painter.drawEllipse(square);
+    const QPointF c = square.center() + QPointF(markOffset, -markOffset);
+    const double d = symbolFont.pixelSize() * 0.55;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(c, d / 2, d / 2);
+    painter.setFont(symbolFont);
+    painter.setPen(AppTheme::coral());
+    const double g = symbolFont.pixelSize();
+    painter.drawText(QRectF(c.x() - g, c.y() - g, 2 * g, 2 * g), Qt::AlignCenter,
+                     SystemSymbols::glyph(u"checkmark.circle.fill"_s));
 }

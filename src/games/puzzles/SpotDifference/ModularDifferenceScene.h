@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QQuickPaintedItem>
+#include <utility>
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
@@ -105,6 +106,13 @@ private:
     void foundChanged();
     // The artwork's left half under the tint wash, rounded, at the scene's size in pixels.
     const QImage &backdrop(const QRectF &scene, qreal dpr);
+    // Paints the pieces from `first` up to `last` (exclusive) inside the rounded scene,
+    // each followed by its found mark, but for the mark of `withoutMark`.
+    void paintPieces(QPainter &painter, const QRectF &scene, qsizetype first, qsizetype last, int withoutMark);
+    // The found mark of the piece in `square`.
+    static void paintMark(QPainter &painter, const QRectF &square);
+    // The white border round the scene.
+    static void paintBorder(QPainter &painter, const QRectF &scene);
 
     QPointer<ModularSpotDifferenceGame> m_game;
     bool m_isChanged = false;
@@ -116,4 +124,6 @@ private:
     QString m_artworkName;
     QImage m_backdrop;     // cached, rebuilt when the size or the level changes
     QString m_backdropKey;
+    // While the newest mark fades in: the scene under it and the scene above it.
+    std::pair<QImage, QImage> m_fadeLayers;
 };

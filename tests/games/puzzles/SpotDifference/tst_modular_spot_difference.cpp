@@ -98,6 +98,7 @@ private slots:
     void looksOfThePieces();
     void hitTesting();
     void foundMarksInBothCopies();
+    void fadingMarkBetweenThePieces();
     void playedByTappingTheCentres();
 };
 
@@ -492,6 +493,60 @@ void TestModularSpotDifference::foundMarksInBothCopies()
     const QRectF otherSquare = original.pieceSquare(other);
     const QPoint otherTop = (otherSquare.center() - QPointF(0, otherSquare.width() / 2 - 1)).toPoint();
     QCOMPARE(afterChanged.pixel(otherTop), beforeChanged.pixel(otherTop));
+}
+
+void TestModularSpotDifference::fadingMarkBetweenThePieces()
+{
+    // While the newest mark fades in, the copy is drawn from a picture of what lies under
+    // the mark and one of what lies over it: every frame, the first included, looks as the
+    // copy painted whole would, a later piece that overlaps the mark still above it.
+    GameTestWorld world(21);
+    ModularSpotDifferenceGame game;
+    game.appear();
+    ModularDifferenceScene scene;
+    scene.setGame(&game);
+    scene.setSize({244, 240 / 1.18 + 4}); // small: neighbours overlap
+    const QList<int> ids = sorted(game.level()->differenceIDs);
+    const auto overlapped = [&](int a) {
+        for (int b = a + 1; b < ModularSpotLevel::pieceCount; ++b) {
+            const QRectF sa = scene.pieceSquare(a), sb = scene.pieceSquare(b);
+            const QPointF d = sb.center() - sa.center();
+            if (std::hypot(d.x(), d.y()) < (sa.width() + sb.width()) / 2)
+                return true;
+        }
+        return false;
+    };
+    const auto it = std::find_if(ids.begin(), ids.end(), overlapped);
+    QVERIFY(it != ids.end());
+    game.tapPiece(*it);
+    const auto maxDifference = [](const QImage &a, const QImage &b) {
+        int most = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                most = std::max({most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                 std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+            }
+        return most;
+    };
+    // Frames of the fade (the pictures are painted for the first and kept), then the
+    // copy painted whole once the mark is in.
+    const auto fadesIn = [&] {
+        scene.setMarkOpacity(0.3);
+        const QImage early = painted(scene);
+        scene.setMarkOpacity(0.999);
+        const QImage late = painted(scene);
+        scene.setMarkOpacity(1);
+        const QImage whole = painted(scene);
+        QVERIFY(maxDifference(late, whole) <= 2);
+        QVERIFY(maxDifference(early, whole) > 40);
+    };
+    fadesIn();
+    // A find during the fade: the pictures are painted afresh for the new mark.
+    scene.setMarkOpacity(0.5);
+    painted(scene);
+    game.tapPiece(*it == ids.first() ? ids.last() : ids.first());
+    fadesIn();
 }
 
 void TestModularSpotDifference::playedByTappingTheCentres()
