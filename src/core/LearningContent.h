@@ -98,9 +98,10 @@ QStringList literacyChoices(int index);
 
 // Latin transliteration of `text` in lower case ("Any-Latin"); nullopt if it fails.
 std::optional<QString> transliterate(const QString &text);
-// Builds the transliteration ahead of its first use (it loads ICU's rule data, a tenth
-// of a second or more): call it off the interface thread; the first transliterate()
-// then waits at most for the rest of it. Thread-safe; later calls do nothing.
+// Builds the transliteration ahead of its first use, the rules of Chinese characters
+// included (it loads ICU's rule data, a tenth of a second or more): call it off the
+// interface thread; the first transliterate() then waits at most for the rest of it.
+// Thread-safe; later calls cost next to nothing.
 void prepareTransliteration();
 
 } // namespace LearningContent
