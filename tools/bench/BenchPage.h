@@ -61,6 +61,14 @@ public:
         window.show();
     }
 
+    // The page's GameHostController.
+    QObject *host() const
+    {
+        auto *root = qobject_cast<QQuickItem *>(m_object.get());
+        auto *page = root ? root->property("page").value<QQuickItem *>() : nullptr;
+        return page ? page->property("host").value<QObject *>() : nullptr;
+    }
+
     // The game on the page once its view has come, else null.
     template <typename Game>
     Game *game() const

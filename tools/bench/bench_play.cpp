@@ -3,10 +3,11 @@
 // the host shows it, top bar and backdrop included) takes the same taps at the same
 // places as playground_bench.py's games phase, and every frame is timed from its
 // animations to the end of its rendering, on the wall clock and in the processor time
-// of the interface thread (the software renderer draws on it), with the longest stretch
-// in which that thread did not wait for an event. Without X, xdotool or a fresh process
-// per start, and with processor time beside the wall clock, its figures move less from
-// run to run, which suits comparing two builds of one change.
+// of the interface thread (the software renderer draws on it), with the longest time
+// that thread spent on one event; then the play is reported finished and the frames of
+// its fade under the completion card are timed apart. Without X, xdotool or a fresh
+// process per start, and with processor time beside the wall clock, its figures move
+// less from run to run, which suits comparing two builds of one change.
 // Run: build/tools/bench/bench_play [--games id,id] [--taps N] [--runs N] [--size WxH]
 #include "BenchFigures.h"
 #include "BenchPage.h"
@@ -48,12 +49,11 @@ QList<QPoint> playTaps()
     return taps;
 }
 
-// The application, timing the interface thread's busy stretches: from the first event
-// it handles after a wait to the end of the last one before the next wait (events less
-// than a millisecond apart count as one stretch), on the wall clock and in the thread's
-// processor time. Timed around the events themselves, since with GLib's event
-// dispatcher Qt signals both `aboutToBlock` and `awake` outside the dispatch of events:
-// the span between them holds the wait and no work.
+// The application, timing the interface thread's longest stall: the longest it spent
+// on one event (a frame, a timer, a tap) before it could take the next one, on the wall
+// clock and in its processor time. Timed around the events themselves, since with GLib's
+// event dispatcher Qt signals both `aboutToBlock` and `awake` outside the dispatch of
+// events: the span between them holds the wait and no work.
 class BenchApplication : public QGuiApplication
 {
 public:
@@ -65,47 +65,26 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override
     {
-        // Other threads deliver their own events through here too.
-        if (QThread::currentThread() != thread())
+        // Other threads deliver their own events through here too; an event sent while
+        // one is handled is part of it.
+        if (QThread::currentThread() != thread() || m_depth > 0)
             return QGuiApplication::notify(receiver, event);
-        if (m_depth++ == 0)
-            begin();
+        ++m_depth;
+        const qint64 start = m_clock.nsecsElapsed();
+        const double startCpu = threadCpuMs();
         const bool handled = QGuiApplication::notify(receiver, event);
-        if (--m_depth == 0)
-            end();
+        longestStall = std::max(longestStall, double(m_clock.nsecsElapsed() - start) / 1e6);
+        longestStallCpu = std::max(longestStallCpu, threadCpuMs() - startCpu);
+        --m_depth;
         return handled;
-    }
-
-    // Starts a new measure of the longest stretch.
-    void restartStalls()
-    {
-        longestStall = longestStallCpu = 0;
-        m_start = -1;
     }
 
     double longestStall = 0;    // ms, wall clock
     double longestStallCpu = 0; // ms, processor time
 
 private:
-    void begin()
-    {
-        const qint64 now = m_clock.nsecsElapsed();
-        if (m_start < 0 || now - m_end > 1'000'000) {
-            m_start = now;
-            m_startCpu = threadCpuMs();
-        }
-    }
-    void end()
-    {
-        m_end = m_clock.nsecsElapsed();
-        longestStall = std::max(longestStall, double(m_end - m_start) / 1e6);
-        longestStallCpu = std::max(longestStallCpu, threadCpuMs() - m_startCpu);
-    }
-
     QElapsedTimer m_clock;
     int m_depth = 0;
-    qint64 m_start = -1, m_end = 0;
-    double m_startCpu = 0;
 };
 
 // Runs the event loop for `ms` (QTest::qWait sleeps between its rounds of events).
@@ -126,7 +105,7 @@ double percentile(std::vector<double> values, double p)
 
 struct Figures
 {
-    std::vector<double> p50, p99, max, cpu99, cpuSum, stall, stallCpu, frames;
+    std::vector<double> p50, p99, max, cpu99, cpuSum, stall, stallCpu, frames, finishMax, finishCpuMax;
 };
 
 } // namespace
@@ -160,7 +139,7 @@ int main(int argc, char **argv)
                 return 1;
             wait(600); // the page's entrance and its first question
             FrameTimer timer(page.window, false);
-            app.restartStalls();
+            app.longestStall = app.longestStallCpu = 0;
             for (int i = 0; i < parser.value(tapsOption).toInt(); ++i) {
                 QTest::mouseClick(&page.window, Qt::LeftButton, {}, taps[i % taps.size()]);
                 wait(300);
@@ -174,6 +153,18 @@ int main(int argc, char **argv)
             f.stall.push_back(app.longestStall);
             f.stallCpu.push_back(app.longestStallCpu);
             f.frames.push_back(double(timer.all.size()));
+
+            // A play reported as finished: the blurred game fades in under the card.
+            QObject *host = page.host();
+            if (host->property("hasResult").toBool()) {
+                QMetaObject::invokeMethod(host, "nextLevel");
+                wait(600);
+            }
+            timer.clear();
+            QMetaObject::invokeMethod(host, "finish", Q_ARG(qint64, 80), Q_ARG(qint64, 3));
+            wait(800);
+            f.finishMax.push_back(percentile(timer.all, 1));
+            f.finishCpuMax.push_back(percentile(timer.cpu, 1));
         }
     }
     const auto line = [](const std::vector<double> &v) {
@@ -183,10 +174,12 @@ int main(int argc, char **argv)
     std::printf("software renderer, %dx%d, median (range) over the runs, ms\n", size.width(), size.height());
     for (const QString &id : games) {
         const Figures &f = figures[id];
-        std::printf("%-16s p50 %s  p99 %s  max %s  cpu p99 %s  cpu sum %s  longest stall %s  cpu %s  frames %s\n",
+        std::printf("%-16s p50 %s  p99 %s  max %s  cpu p99 %s  cpu sum %s  longest stall %s  cpu %s  frames %s"
+                    "  finish max %s  cpu %s\n",
                     qPrintable(id), qPrintable(line(f.p50)), qPrintable(line(f.p99)), qPrintable(line(f.max)),
                     qPrintable(line(f.cpu99)), qPrintable(line(f.cpuSum)), qPrintable(line(f.stall)),
-                    qPrintable(line(f.stallCpu)), qPrintable(line(f.frames)));
+                    qPrintable(line(f.stallCpu)), qPrintable(line(f.frames)), qPrintable(line(f.finishMax)),
+                    qPrintable(line(f.finishCpuMax)));
     }
     return 0;
 }
