@@ -42,6 +42,7 @@ Item {
     // on top and its rail rests.
     StillLayer {
         anchors.fill: parent
+        opaque: true
         active: (shelf.StackView.status === StackView.Active || shelf.StackView.status === StackView.Deactivating)
                 && !rail.moving
 

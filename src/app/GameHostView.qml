@@ -34,6 +34,7 @@ FocusScope {
     // picture, once the blurred still has faded in.
     StillLayer {
         anchors.fill: parent
+        opaque: true
         active: page.StackView.status === StackView.Active && frost.visible && !frostIn.running
 
         FairytaleGamePageBackground {

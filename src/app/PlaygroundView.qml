@@ -44,6 +44,7 @@ Item {
             // page is on top and its rail rests.
             StillLayer {
                 anchors.fill: parent
+                opaque: true
                 active: (page.StackView.status === StackView.Active || page.StackView.status === StackView.Deactivating)
                         && !rail.moving
 

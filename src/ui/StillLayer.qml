@@ -1,4 +1,5 @@
 import QtQuick
+import Pipwhistle.Ui
 
 // The part of a screen that stands still while the screen waits (its backdrop, veils,
 // headings, a rail of cards at rest), drawn once into one picture the size of its
@@ -13,10 +14,19 @@ Item {
     id: still
 
     property bool active: true
+    // Whether an opaque backdrop fills the picture: it is then copied over the window
+    // instead of blended with what lies beneath, which costs less each frame.
+    property bool opaque: false
 
     layer.enabled: active && visible && width > 0 && height > 0
                    && GraphicsInfo.api !== GraphicsInfo.Software
     // The picture is shown pixel for pixel: sampling the nearest pixel gives the same
     // picture as filtering, for less work each frame.
     layer.smooth: false
+    layer.effect: opaque ? copied : null
+
+    Component {
+        id: copied
+        OpaquePicture {}
+    }
 }
