@@ -20,7 +20,11 @@ GamePage {
 
     Component.onDestruction: room.disappear()
 
+    // The player is built from its file, so that not even the web engine's module is
+    // loaded before the room's first frame is on the screen.
     property bool shown: false
+    onShownChanged: playerSlot.setSource(Qt.resolvedUrl("VideoEmbedView.qml"),
+                                         { objectName: "player", coordinator: view.room.player })
     Connections {
         target: view.Window.window
         enabled: !view.shown
@@ -129,13 +133,9 @@ GamePage {
                 // screen at once and its player is built once that frame is shown (the
                 // page slides in on the render thread meanwhile).
                 Loader {
+                    id: playerSlot
                     objectName: "playerSlot"
                     anchors.fill: parent
-                    active: view.shown
-                    sourceComponent: VideoEmbedView {
-                        objectName: "player"
-                        coordinator: view.room.player
-                    }
                 }
             }
             PaintedBox {
