@@ -30,6 +30,8 @@ void PaintedPicture::itemChange(ItemChange change, const ItemChangeData &value)
     QQuickItem::itemChange(change, value);
     if (change == ItemDevicePixelRatioHasChanged)
         repaint();
+    else if (change == ItemVisibleHasChanged && value.boolValue && m_dirty)
+        update();
 }
 
 QSGNode *PaintedPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
@@ -40,6 +42,12 @@ QSGNode *PaintedPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
     if (pixels.isEmpty()) {
         delete node;
         return nullptr;
+    }
+    // A hidden item still gets its node, never drawn: its picture (which, never drawn,
+    // would never be handed to the driver and let go either) waits until it shows.
+    if (!isVisible() && (m_dirty || !node)) {
+        m_dirty = true;
+        return node;
     }
     if (m_dirty || !node) {
         m_dirty = false;

@@ -10,7 +10,7 @@ class QPainter;
 // the texture for as long as it lives, so with OpenGL (whose software driver holds a
 // texture in main memory too) every painted pixel was held twice. Call repaint() when
 // what paint() draws changes; a new size or pixel ratio repaints by itself, and a scene
-// graph made afresh paints again what it lost.
+// graph made afresh paints again what it lost. A hidden item is painted once it shows.
 class PaintedPicture : public QQuickItem
 {
     Q_OBJECT
