@@ -13,10 +13,13 @@
 #include <QPainterPath>
 #include <QQuickWindow>
 #include <QSGImageNode>
+#include <QSGNode>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <list>
+#include <memory>
 
 namespace {
 
@@ -104,7 +107,7 @@ private:
         m_done.wakeAll();
     }
 
-    static constexpr qsizetype maxBytes = 8 * 1024 * 1024;
+    static constexpr qsizetype maxBytes = 2 * 1024 * 1024;
     QMutex m_mutex;
     QWaitCondition m_done;
     QSet<QString> m_queued;   // to be painted by a worker
@@ -112,6 +115,76 @@ private:
     std::list<std::pair<QString, QImage>> m_recent;
     qsizetype m_bytes = 0;
     int m_painted = 0;
+};
+
+// A shadow drawn from its picture with the middle taken out: nine pieces of one
+// texture, the corners as they are, the pieces between them stretched from the one
+// column or row that repeats. Sampled at the nearest pixel, a stretched column shows
+// the same pixels as the whole picture would. (A transform node: the software
+// renderer places pieces added later under the state of their parent, which it keeps
+// for transform nodes and not for plain ones.)
+class ShadowNode : public QSGTransformNode
+{
+public:
+    ~ShadowNode() override
+    {
+        // The pieces go before the texture they show.
+        while (QSGNode *piece = firstChild())
+            delete piece;
+    }
+
+    void setTexture(QSGTexture *texture) { m_texture.reset(texture); }
+
+    // Lays the pieces of a picture of `pixels` out over `rect`, where the whole picture
+    // (pixels plus what `cut` removed) is shown.
+    void place(QQuickWindow *window, QSize pixels, SoftShadow::Cut cut, const QRectF &rect)
+    {
+        // Along each axis: [from, to) of the whole picture, shown from [at, at + length).
+        struct Span { int from, to; qreal at, length; };
+        const auto spans = [](int size, int repeated, int removed) {
+            const int kept = qMin(repeated + 1, size);
+            return std::array<Span, 3>{Span{0, kept, 0, qreal(kept)},
+                                       Span{kept, kept + removed, qreal(repeated), 1},
+                                       Span{kept + removed, size + removed, qreal(kept), qreal(size - kept)}};
+        };
+        const auto across = spans(pixels.width(), cut.repeated, cut.removed.x());
+        const auto down = spans(pixels.height(), cut.repeated, cut.removed.y());
+        const qreal sx = rect.width() / (pixels.width() + cut.removed.x());
+        const qreal sy = rect.height() / (pixels.height() + cut.removed.y());
+        auto *piece = static_cast<QSGImageNode *>(firstChild());
+        for (const Span &row : down) {
+            for (const Span &column : across) {
+                if (row.to <= row.from || column.to <= column.from)
+                    continue;
+                const bool added = !piece;
+                if (added) {
+                    piece = window->createImageNode();
+                    piece->setOwnsTexture(false);
+                    // A blurred picture looks the same sampled at its nearest pixel,
+                    // also where the shadow is drawn scaled or at a fraction of a pixel;
+                    // the software renderer then blends it in one pass on the interface
+                    // thread instead of filtering it on the thread pool of Qt's raster
+                    // engine.
+                    piece->setFiltering(QSGTexture::Nearest);
+                }
+                piece->setTexture(m_texture.get());
+                piece->setSourceRect(QRectF(column.at, row.at, column.length, row.length));
+                piece->setRect(QRectF(rect.x() + column.from * sx, rect.y() + row.from * sy,
+                                      (column.to - column.from) * sx, (row.to - row.from) * sy));
+                if (added) // whole before the renderer sees it
+                    appendChildNode(piece);
+                piece = static_cast<QSGImageNode *>(piece->nextSibling());
+            }
+        }
+        while (piece) { // pieces a larger shadow had
+            QSGNode *next = piece->nextSibling();
+            delete piece;
+            piece = static_cast<QSGImageNode *>(next);
+        }
+    }
+
+private:
+    std::unique_ptr<QSGTexture> m_texture;
 };
 
 ShadowCache &cache()
@@ -143,6 +216,23 @@ int SoftShadow::margin(qreal blur)
     return int(std::ceil(qMax<qreal>(0, blur) * 1.5)) + 1;
 }
 
+SoftShadow::Cut SoftShadow::cut(QSizeF size, qreal radius, qreal blur, qreal dpr)
+{
+    const int m = margin(blur);
+    const qreal r = qMin(radius, qMin(size.width(), size.height()) / 2);
+    // Between the rounded corners the shape is the same in every column (and row), and
+    // so is its blur wherever the blur reaches no corner: that stretch of columns (rows)
+    // is one column (row) repeated, and only the shape without it is painted and blurred.
+    const int reach = 3 * ImageBlur::boxRadius(blur / 2 * dpr);
+    const int straightFrom = int(std::ceil((m + r) * dpr)) + 1;
+    const auto removed = [&](qreal side) {
+        const int straightTo = int(std::floor((m + side - r) * dpr)) - 2;
+        return qMax(0, straightTo - straightFrom - 2 * reach - 2);
+    };
+    // The column (and row) repeated is the first whose blur reaches no corner.
+    return {straightFrom + reach, QPoint(removed(size.width()), removed(size.height()))};
+}
+
 QImage SoftShadow::render(QSizeF size, qreal radius, qreal blur, const QColor &color, qreal dpr)
 {
     const int m = margin(blur);
@@ -150,22 +240,10 @@ QImage SoftShadow::render(QSizeF size, qreal radius, qreal blur, const QColor &c
     if (pixels.isEmpty() || size.isEmpty())
         return {};
     const qreal r = qMin(radius, qMin(size.width(), size.height()) / 2);
-    const qreal sigma = blur / 2 * dpr;
-    // Between the rounded corners the shape is the same in every column (and row), and
-    // so is its blur wherever the blur reaches no corner: only a shape whose straight
-    // sides are cut down to what the blur needs is painted and blurred, and its middle
-    // column and row are repeated back to the whole size. The picture comes out the
-    // same, pixel for pixel, at a fraction of the work for a large card.
-    const int reach = 3 * ImageBlur::boxRadius(sigma);
-    const int straightFrom = int(std::ceil((m + r) * dpr)) + 1;
-    const auto cut = [&](qreal side) {
-        const int straightTo = int(std::floor((m + side - r) * dpr)) - 2;
-        return qMax(0, straightTo - straightFrom - 2 * reach - 2);
-    };
-    const QPoint removed(cut(size.width()), cut(size.height()));
-    const QSizeF painted(size.width() - removed.x() / dpr, size.height() - removed.y() / dpr);
+    const Cut c = cut(size, radius, blur, dpr);
+    const QSizeF painted(size.width() - c.removed.x() / dpr, size.height() - c.removed.y() / dpr);
 
-    QImage mask(pixels - QSize(removed.x(), removed.y()), QImage::Format_Alpha8);
+    QImage mask(pixels - QSize(c.removed.x(), c.removed.y()), QImage::Format_Alpha8);
     mask.fill(0);
     {
         QPainter p(&mask);
@@ -175,31 +253,16 @@ QImage SoftShadow::render(QSizeF size, qreal radius, qreal blur, const QColor &c
         path.addRoundedRect(QRectF(QPointF(m, m), painted), r, r);
         p.fillPath(path, Qt::black);
     }
-    ImageBlur::gaussian(mask, sigma);
-    QImage small(mask.size(), QImage::Format_ARGB32_Premultiplied);
-    small.fill(Qt::transparent);
+    ImageBlur::gaussian(mask, blur / 2 * dpr);
+    QImage picture(mask.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
     {
-        QPainter p(&small);
+        QPainter p(&picture);
         p.drawImage(0, 0, mask);
         p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        p.fillRect(small.rect(), color);
+        p.fillRect(picture.rect(), color);
     }
-
-    // The column (and row) repeated is the first whose blur reaches no corner.
-    const int repeated = straightFrom + reach;
-    const auto source = [&](int at, int count) { return at <= repeated ? at : at <= repeated + count ? repeated : at - count; };
-    QImage result(pixels, QImage::Format_ARGB32_Premultiplied);
-    const int left = qMin(repeated + 1, small.width());
-    for (int y = 0; y < pixels.height(); ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(small.constScanLine(source(y, removed.y())));
-        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
-        std::copy(in, in + left, out);
-        if (removed.x() > 0)
-            std::fill(out + left, out + left + removed.x(), in[repeated]);
-        std::copy(in + left, in + small.width(), out + left + removed.x());
-    }
-    result.setDevicePixelRatio(dpr);
-    return result;
+    return picture;
 }
 
 void SoftShadow::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
@@ -220,7 +283,7 @@ void SoftShadow::updatePolish()
 
 QSGNode *SoftShadow::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
 {
-    auto *node = static_cast<QSGImageNode *>(old);
+    auto *node = static_cast<ShadowNode *>(old);
     const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
     if (m_pictureDirty) {
         m_pictureDirty = false;
@@ -231,23 +294,18 @@ QSGNode *SoftShadow::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
             return nullptr;
         }
         if (!node || picture.cacheKey() != m_picture.cacheKey()) {
-            if (!node) {
-                node = window()->createImageNode();
-                node->setOwnsTexture(true);
-                // A blurred picture looks the same sampled at its nearest pixel, also
-                // where the shadow is drawn scaled or at a fraction of a pixel; the
-                // software renderer then blends it in one pass on the interface thread
-                // instead of filtering it on the thread pool of Qt's raster engine.
-                node->setFiltering(QSGTexture::Nearest);
-            }
+            if (!node)
+                node = new ShadowNode;
             node->setTexture(window()->createTextureFromImage(picture));
             m_picture = picture;
+            m_cut = cut(size(), m_cornerRadius, m_blur, dpr);
         }
     }
     if (!node)
         return nullptr;
     const int m = margin(m_blur);
-    node->setRect(QRectF(m_offsetX - m, m_offsetY - m, width() + 2 * m, height() + 2 * m));
+    node->place(window(), m_picture.size(), m_cut,
+                QRectF(m_offsetX - m, m_offsetY - m, width() + 2 * m, height() + 2 * m));
     return node;
 }
 

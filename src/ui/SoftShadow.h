@@ -36,8 +36,20 @@ public:
     qreal offsetY() const { return m_offsetY; }
     void setOffsetY(qreal offset);
 
+    // Where the shadow picture of a shape leaves out the middle of the whole one: the
+    // whole picture's columns repeated + 1 … repeated + removed.x() are all the
+    // picture's column `repeated`, and the columns after them are the picture's from
+    // repeated + 1 on; rows likewise with removed.y().
+    struct Cut
+    {
+        int repeated = 0;
+        QPoint removed;
+    };
+    static Cut cut(QSizeF size, qreal radius, qreal blur, qreal devicePixelRatio);
     // The shadow picture of a w×h shape with corner radius r, blurred as a Gaussian of
-    // standard deviation blur/2, with a margin of `margin(blur)` on every side.
+    // standard deviation blur/2, with a margin of `margin(blur)` on every side, less the
+    // middle columns and rows that cut() says repeat (a large card's shadow is held and
+    // uploaded in a few corners' worth of pixels).
     static QImage render(QSizeF size, qreal radius, qreal blur, const QColor &color, qreal devicePixelRatio);
     static int margin(qreal blur);
     // render(), painted once and then shared: the same arguments give the same picture
@@ -66,4 +78,5 @@ private:
     qreal m_offsetY = 0;
     bool m_pictureDirty = true;
     QImage m_picture; // the shared picture on screen, kept so its texture can be remade
+    Cut m_cut;        // the middle it leaves out
 };

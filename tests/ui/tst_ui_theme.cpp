@@ -15,6 +15,7 @@
 #include <QPainterPath>
 #include <QtTest>
 
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -244,6 +245,7 @@ void TestUiTheme::shadowPicture()
     // nothing at the picture's edge, spilling beyond the card.
     const QImage shadow = SoftShadow::render(QSizeF(100, 60), 30, 16, QColor(0, 0, 0, 255), 1.0);
     const int m = SoftShadow::margin(16);
+    QCOMPARE(SoftShadow::cut(QSizeF(100, 60), 30, 16, 1.0).removed, QPoint(0, 0)); // all corners
     QCOMPARE(shadow.size(), QSize(100 + 2 * m, 60 + 2 * m));
     QVERIFY(qAlpha(shadow.pixel(m + 50, m + 30)) > 200);
     QCOMPARE(qAlpha(shadow.pixel(0, 0)), 0);
@@ -252,12 +254,17 @@ void TestUiTheme::shadowPicture()
     QVERIFY(SoftShadow::render(QSizeF(0, 0), 0, 10, Qt::black, 1.0).isNull());
 
     // A large card's shadow is the whole shape's mask blurred, pixel for pixel, also at
-    // a fractional size and pixel ratio.
+    // a fractional size and pixel ratio, once its middle columns and rows are repeated
+    // back in; the picture holds a small part of the pixels.
     const QSizeF card(617.3, 523.7);
     const qreal blur = 11, radius = 28, dpr = 1.5;
     const QImage big = SoftShadow::render(card, radius, blur, QColor(0, 0, 0, 255), dpr);
+    const SoftShadow::Cut cut = SoftShadow::cut(card, radius, blur, dpr);
     const int bigMargin = SoftShadow::margin(blur);
-    QImage mask(big.size(), QImage::Format_Alpha8);
+    QImage mask(big.size() + QSize(cut.removed.x(), cut.removed.y()), QImage::Format_Alpha8);
+    QCOMPARE(mask.size(), QSize(int(std::ceil((card.width() + 2 * bigMargin) * dpr)),
+                                int(std::ceil((card.height() + 2 * bigMargin) * dpr))));
+    QVERIFY(big.width() * big.height() * 10 < mask.width() * mask.height());
     mask.fill(0);
     QPainter painter(&mask);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -267,10 +274,13 @@ void TestUiTheme::shadowPicture()
     painter.fillPath(shape, Qt::black);
     painter.end();
     ImageBlur::gaussian(mask, blur / 2 * dpr);
+    const auto from = [&](int at, int removed) {
+        return at <= cut.repeated ? at : at <= cut.repeated + removed ? cut.repeated : at - removed;
+    };
     int differing = 0;
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x)
-            differing += qAlpha(big.pixel(x, y)) != mask.constScanLine(y)[x];
+            differing += qAlpha(big.pixel(from(x, cut.removed.x()), from(y, cut.removed.y()))) != mask.constScanLine(y)[x];
     QCOMPARE(differing, 0);
 }
 

@@ -16,6 +16,7 @@
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtTest>
 
+#include <cstdlib>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -75,6 +76,7 @@ private slots:
     void pictureFillsItsFrame();
     void pictureIsDecodedAtTheSizeShown();
     void equalShadowsArePaintedOnce();
+    void aLargeShadowIsDrawnWhole();
 
 private:
     QQuickItem *create(const QByteArray &qml);
@@ -528,6 +530,17 @@ void TestUiViews::rimsLieOnTheEdge()
     const QImage restyled = m_window->grabWindow();
     const auto blue = [&](int x, int y) { return restyled.pixelColor(x, y).blue() > 200 && restyled.pixelColor(x, y).red() < 60; };
     QVERIFY(blue(39, 70) && blue(41, 70) && blue(201, 70));
+
+    // Restyled while hidden, and a rim never shown before, they are painted as they show.
+    boxes->setVisible(false);
+    for (QQuickItem *box : boxes->childItems())
+        box->setProperty("strokeColor", QColor(Qt::green));
+    boxes->childItems().at(1)->setProperty("strokeCentered", true);
+    m_window->grabWindow(); // a frame while they are hidden
+    boxes->setVisible(true);
+    const QImage shown = m_window->grabWindow();
+    const auto green = [&](int x, int y) { return shown.pixelColor(x, y).green() > 200 && shown.pixelColor(x, y).red() < 60; };
+    QVERIFY(green(39, 70) && green(41, 70) && green(199, 70) && green(201, 70));
 }
 
 void TestUiViews::symbolWithACutInGlyph()
@@ -654,6 +667,39 @@ void TestUiViews::equalShadowsArePaintedOnce()
                  .cacheKey(),
              SoftShadow::shared(QSizeF(123, 77), 19, 9, QColor(0, 0, 0, 40), m_window->effectiveDevicePixelRatio())
                  .cacheKey());
+}
+
+void TestUiViews::aLargeShadowIsDrawnWhole()
+{
+    // A large card's shadow is held without its repeating middle and drawn in pieces,
+    // the middle stretched from the column and row that repeat: on the screen it is the
+    // whole picture, each pixel where it belongs, also when it grew from a shadow
+    // small enough to have no middle.
+    QQuickItem *page = create(R"(Rectangle {
+        width: 700; height: 560; color: "white"
+        SoftShadow { x: 40; y: 30; width: 60; height: 40; cornerRadius: 28; blur: 11; color: "black" }
+    })");
+    QVERIFY(page);
+    m_window->grabWindow();
+    page->childItems().first()->setSize(QSizeF(600, 480));
+    const qreal dpr = m_window->effectiveDevicePixelRatio();
+    const QSizeF card(600, 480);
+    const QImage picture = SoftShadow::shared(card, 28, 11, Qt::black, dpr);
+    const SoftShadow::Cut cut = SoftShadow::cut(card, 28, 11, dpr);
+    QVERIFY(cut.removed.x() > 300 && cut.removed.y() > 200);
+    const QImage frame = m_window->grabWindow();
+    const auto from = [&](int at, int removed) {
+        return at <= cut.repeated ? at : at <= cut.repeated + removed ? cut.repeated : at - removed;
+    };
+    const QPoint origin = ((QPointF(40, 30) - QPointF(1, 1) * SoftShadow::margin(11)) * dpr).toPoint();
+    int differing = 0;
+    for (int y = 0; y < picture.height() + cut.removed.y(); ++y) {
+        for (int x = 0; x < picture.width() + cut.removed.x(); ++x) {
+            const int shadow = qAlpha(picture.pixel(from(x, cut.removed.x()), from(y, cut.removed.y())));
+            differing += std::abs(qRed(frame.pixel(origin + QPoint(x, y))) - (255 - shadow)) > 1;
+        }
+    }
+    QCOMPARE(differing, 0);
 }
 
 QTEST_MAIN(TestUiViews)
