@@ -61,11 +61,21 @@ public:
         window.show();
     }
 
+    // Lays the page out once more, a point narrower and back, as a window of the program
+    // is while it is mapped and placed: Qt's layouts can keep an arrangement made while
+    // the page was coming to its size (the milk-tea shop's controls then get no width).
+    void layOutAgain()
+    {
+        root()->setWidth(window.width() - 1);
+        root()->setWidth(window.width());
+    }
+
+    QQuickItem *root() const { return qobject_cast<QQuickItem *>(m_object.get()); }
+
     // The page's GameHostController.
     QObject *host() const
     {
-        auto *root = qobject_cast<QQuickItem *>(m_object.get());
-        auto *page = root ? root->property("page").value<QQuickItem *>() : nullptr;
+        auto *page = root() ? root()->property("page").value<QQuickItem *>() : nullptr;
         return page ? page->property("host").value<QObject *>() : nullptr;
     }
 
@@ -73,8 +83,7 @@ public:
     template <typename Game>
     Game *game() const
     {
-        auto *root = qobject_cast<QQuickItem *>(m_object.get());
-        auto *page = root ? root->property("page").value<QQuickItem *>() : nullptr;
+        auto *page = root() ? root()->property("page").value<QQuickItem *>() : nullptr;
         auto *view = page ? page->property("gameView").value<QQuickItem *>() : nullptr;
         return view ? view->property("game").value<Game *>() : nullptr;
     }
