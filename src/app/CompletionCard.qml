@@ -48,6 +48,11 @@ Item {
         y: 26
         width: card.width - 52
         spacing: 18
+        // While the card springs up, its words, emoji and stars are drawn once into a
+        // picture that each step of the spring scales, instead of every glyph being drawn
+        // afresh at every scale the spring passes through.
+        layer.enabled: appear.running
+        layer.smooth: true
 
         EmojiText {
             anchors.horizontalCenter: parent.horizontalCenter
