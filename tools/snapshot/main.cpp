@@ -135,6 +135,15 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("the scene's root must be an Item"));
     }
     window.show();
+    // Laid out once more after the first frame, a point narrower and back, as the
+    // program's window is while it is mapped and placed: Qt's layouts can keep an
+    // arrangement made while the scene came to its size (the milk-tea shop's controls
+    // then get no width).
+    QObject::connect(&window, &QQuickWindow::frameSwapped, &app, [&] {
+        auto *item = qobject_cast<QQuickItem *>(root.get());
+        item->setWidth(width - 1);
+        item->setWidth(width);
+    }, Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
 
     int status = 0;
     QTimer::singleShot(settle, &app, [&] {
