@@ -15,6 +15,8 @@ FocusScope {
     required property EntertainmentTimeController timeController
     readonly property GameHostController host: host
     readonly property Item gameView: gameLoader.item
+    // Whether the page is built (and so has its size).
+    property bool built: false
 
     function goBack() {
         if (StackView.status === StackView.Active)
@@ -23,7 +25,8 @@ FocusScope {
 
     GameHostController {
         id: host
-        onPlayIdChanged: gameLoader.build()
+        // A play's view is built once the page has its size (see build()).
+        onPlayIdChanged: if (page.built) gameLoader.build()
     }
 
     // The play starts as the page comes into view, not when its push has finished.
@@ -42,6 +45,7 @@ FocusScope {
         }
 
         ColumnLayout {
+            id: pageLayout
             anchors.fill: parent
             spacing: 0
 
@@ -132,6 +136,9 @@ FocusScope {
                         if (builtPlay === host.playId)
                             return
                         builtPlay = host.playId
+                        // The view is built at the size it is shown: its pictures start
+                        // decoding while the rest of it is still being built.
+                        pageLayout.ensurePolished()
                         active = false
                         neededHeight = 0
                         if (host.underConstruction)
@@ -222,5 +229,8 @@ FocusScope {
         UnderConstructionCard {}
     }
 
-    Component.onCompleted: gameLoader.build()
+    Component.onCompleted: {
+        built = true
+        gameLoader.build()
+    }
 }

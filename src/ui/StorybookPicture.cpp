@@ -105,10 +105,27 @@ void StorybookPicture::repaint()
 {
     m_dirty = true;
     update();
-    polish();
+    // The first size in a window starts the decoding at once; sizes that follow before a
+    // frame has taken the picture (a window being resized) wait for the frame's layout.
+    if (m_prepared.path.isEmpty() && isComponentComplete() && window())
+        prepareShown();
+    else
+        polish();
+}
+
+void StorybookPicture::componentComplete()
+{
+    QQuickItem::componentComplete();
+    if (window())
+        prepareShown();
 }
 
 void StorybookPicture::updatePolish()
+{
+    prepareShown();
+}
+
+void StorybookPicture::prepareShown()
 {
     if (!window() || !m_dirty || m_path.isEmpty())
         return;

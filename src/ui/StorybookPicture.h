@@ -50,8 +50,10 @@ public:
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
     QSGNode *updatePaintNode(QSGNode *node, UpdatePaintNodeData *) override;
-    // Once laid out for the next frame, the picture starts decoding on a worker, beside
-    // the other pictures of the frame, until the frame takes it.
+    // As soon as the item has its size in a window (a page built at its final size gives
+    // it while the rest of the page is still being built), the picture starts decoding
+    // on a worker, beside the other pictures of the frame, until the frame takes it.
+    void componentComplete() override;
     void updatePolish() override;
 
 signals:
@@ -61,6 +63,7 @@ signals:
 
 private:
     void repaint();
+    void prepareShown();
     void forgetPrepared();
 
     QString m_name;
