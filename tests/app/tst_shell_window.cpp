@@ -16,6 +16,7 @@
 #include <QQmlComponent>
 #include <QQuickView>
 #include <QSignalSpy>
+#include <QThreadPool>
 
 using namespace Qt::StringLiterals;
 using ShellTest::warnings;
@@ -541,6 +542,34 @@ private slots:
             QVERIFY(f.clickText(u"返回类型"_s));
             QVERIFY(waitStackIdle(f, 1));
         }
+    }
+
+    // A game's backdrop starts decoding on a worker while its view is being built: the
+    // view is built once its page has its size, so the picture does not wait for the
+    // layout of the frame that shows it (and that would then wait for the picture).
+    void backdropDecodesWhileTheGameIsBuilt()
+    {
+        ShellFixture f;
+        QVERIFY(f.openFromShelf(u"magic-bakery"_s, {}));
+        QVERIFY(f.clickText(u"返回书架"_s));
+        QVERIFY(waitStackIdle(f, 2));
+        QThreadPool::globalInstance()->waitForDone();
+        PictureCache::shared().clear();
+
+        // Opened and looked at before any event or frame.
+        QMetaObject::invokeMethod(stackTop(f), "openGame", Q_ARG(QVariant, ShellCatalog::game(u"magic-bakery"_s)));
+        QQuickItem *view = stackTop(f)->property("gameView").value<QQuickItem *>();
+        QVERIFY(view && view->width() > 0 && view->height() > 0);
+        QQuickItem *backdrop = ShellTest::findItem(view, [](QQuickItem *i) {
+            return i->property("name").toString() == u"storybook_game_stage"_s;
+        });
+        QVERIFY(backdrop && !backdrop->size().isEmpty());
+        QThreadPool::globalInstance()->waitForDone();
+        const qreal dpr = f.window()->effectiveDevicePixelRatio();
+        QVERIFY(PictureCache::shared().isReady(StorybookArtwork::filePath(u"storybook_game_stage"_s),
+                                               StorybookPicture::pixelsOf(backdrop->size(), dpr),
+                                               backdrop->property("radius").toReal() * dpr, false));
+        QVERIFY(waitStackIdle(f, 3));
     }
 
     // Every QML file of the shell loads and shows without a warning.
