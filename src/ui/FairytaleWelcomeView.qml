@@ -13,13 +13,16 @@ Item {
         anchors.fill: parent
         name: "storybook_welcome_cover"
     }
-    Rectangle {
-        anchors.fill: parent
-        gradient: Gradient {
-            GradientStop { position: 0.0; color: AppTheme.alpha(AppTheme.cream, 0) }
-            GradientStop { position: 0.5; color: AppTheme.alpha(AppTheme.cream, 0.22) }
-            GradientStop { position: 1.0; color: AppTheme.alpha(AppTheme.cream, 0.72) }
-        }
+    // The fading to paper colour, painted as one column of pixels and stretched across:
+    // drawn the way the picture is, it adds no way of drawing of its own to the first
+    // frame (which a software OpenGL driver would have to build first).
+    PaintedBox {
+        width: 1
+        height: parent.height
+        transform: Scale { xScale: view.width }
+        fillStops: [AppTheme.alpha(AppTheme.cream, 0), AppTheme.alpha(AppTheme.cream, 0.22),
+            AppTheme.alpha(AppTheme.cream, 0.72)]
+        fillDirection: PaintedBox.TopToBottom
     }
 
     Column {
@@ -30,14 +33,22 @@ Item {
         spacing: 14
 
         Text {
+            id: title
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             text: "豆铃乐园"
             font: AppTheme.sizedFont(AppTheme.welcomeTitleSize(view.width), Font.Black)
             color: AppTheme.ink
             // A soft white glow just below the letters.
-            style: Text.Raised
-            styleColor: AppTheme.alpha("white", 0.88)
+            Text {
+                z: -1
+                y: 1
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                text: title.text
+                font: title.font
+                color: AppTheme.alpha("white", 0.88)
+            }
         }
         Text {
             width: parent.width
