@@ -6,6 +6,7 @@
 #include "SettingsStore.h"
 #include "ShellCatalog.h"
 #include "SpeechService.h"
+#include "WebViewSetup.h"
 
 #include <QGuiApplication>
 #include <QQmlComponent>
@@ -127,6 +128,9 @@ bool PipwhistleApp::start()
     QGuiApplication::styleHints()->setCursorFlashTime(0);
     QQmlComponent component(&engine(), QUrl(QStringLiteral("qrc:/qt/qml/Pipwhistle/App/PipwhistleWindow.qml")));
     QObject *root = component.create();
+    // The window's OpenGL context, made as it is first shown, shares with the one made
+    // ahead while the scene was being made.
+    WebViewSetup::takeSharedContext();
     m_window = qobject_cast<QQuickWindow *>(root);
     if (!m_window) {
         // Only a broken build gets here; say why before giving up.

@@ -8,9 +8,21 @@
 // frame, so the same two settings are made here and the engine itself, its library and
 // its processes come only when the room opens (its QML module loads them).
 namespace WebViewSetup {
+// When the shared context is made with OpenGL: by the application object as it is made,
+// or ahead, on a worker, while the first scene is made (see makeSharedContextAhead()).
+enum class SharedContext { WithTheApplication, Ahead };
+
 // Call first thing in main(). The engine's sandbox cannot run as root: it is turned off
 // when (and only when) the program runs as root.
-void prepare();
+void prepare(SharedContext made = SharedContext::WithTheApplication);
+// With OpenGL and SharedContext::Ahead: call right after the application object is made.
+// The first OpenGL context loads the driver (Mesa's llvmpipe and LLVM, some 50-80 ms),
+// which the application object or the window's first frame would otherwise wait for;
+// made on a worker, it loads while the first scene is made. Does nothing otherwise.
+void makeSharedContextAhead();
+// Call before the first window is shown: waits for the context made ahead and makes it
+// the one every later context shares with. Does nothing when none is being made.
+void takeSharedContext();
 // Call before a web view is created (before its QML module is loaded). When Qt Quick
 // draws with its software renderer no window uses OpenGL, so the shared context the
 // engine still needs is made only here: made at start-up, the OpenGL driver it loads

@@ -29,9 +29,10 @@ void prepareAllocator()
 int main(int argc, char *argv[])
 {
     prepareAllocator();
-    WebViewSetup::prepare();
+    WebViewSetup::prepare(WebViewSetup::SharedContext::Ahead);
     Ui::prepareGraphics();
     QGuiApplication application(argc, argv);
+    WebViewSetup::makeSharedContextAhead();
     Ui::installFonts();
     PipwhistleApp app;
     Ui::prepareEngine(app.engine());

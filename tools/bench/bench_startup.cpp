@@ -89,7 +89,7 @@ void runFor(int ms)
 int main(int argc, char *argv[])
 {
     const qint64 launchedNs = argc > 1 ? QByteArray(argv[1]).toLongLong() : nowNs();
-    WebViewSetup::prepare();
+    WebViewSetup::prepare(WebViewSetup::SharedContext::Ahead);
     Ui::prepareGraphics();
     // The room's player pages stay offline: no host name resolves.
     QList<char *> arguments(argv, argv + argc);
@@ -97,6 +97,7 @@ int main(int argc, char *argv[])
     arguments.append(offline);
     int count = int(arguments.size());
     QGuiApplication application(count, arguments.data());
+    WebViewSetup::makeSharedContextAhead();
     // The bench never touches the user's settings.
     MemorySettingsStore settings;
     SettingsStore::setStandard(&settings);
