@@ -59,8 +59,7 @@ void prepare(SharedContext made)
 
 void makeSharedContextAhead()
 {
-    if (softwareRenderer() || QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts) || g_ahead.joinable()
-        || !QCoreApplication::instance())
+    if (softwareRenderer() || QOpenGLContext::globalShareContext() || g_ahead.joinable() || !QCoreApplication::instance())
         return;
     g_ahead = std::thread([owner = QThread::currentThread()] {
         auto *context = new QOpenGLContext;

@@ -11,10 +11,12 @@
 #include "ProgressStore.h"
 #include "SettingsStore.h"
 #include "ShellCatalog.h"
+#include "WebViewSetup.h"
 
 #include <QOpenGLContext>
 #include <QSet>
 #include <QTest>
+#include <QThread>
 
 #include <limits>
 
@@ -246,6 +248,23 @@ private slots:
         QVERIFY(!QOpenGLContext::globalShareContext());
         host.setGameId(u"space-trip"_s);
         QVERIFY(QOpenGLContext::globalShareContext());
+    }
+
+    // With OpenGL the program makes the shared context on a worker while its first scene
+    // is made: the window made next shares with it, and it stays the interface thread's.
+    void sharedContextMadeAheadIsTheApplications()
+    {
+        delete QOpenGLContext::globalShareContext();
+        QVERIFY(!QOpenGLContext::globalShareContext());
+        WebViewSetup::makeSharedContextAhead();
+        WebViewSetup::takeSharedContext();
+        QOpenGLContext *shared = QOpenGLContext::globalShareContext();
+        QVERIFY(shared);
+        QCOMPARE(shared->thread(), QThread::currentThread());
+        QCOMPARE(shared->parent(), QCoreApplication::instance());
+        WebViewSetup::takeSharedContext(); // nothing more is made ahead
+        QCOMPARE(QOpenGLContext::globalShareContext(), shared);
+        delete shared;
     }
 
     void dispatchTableRows()
