@@ -133,12 +133,18 @@ public:
             delete piece;
     }
 
-    void setTexture(QSGTexture *texture) { m_texture.reset(texture); }
-
     // Lays the pieces of a picture of `pixels` out over `rect`, where the whole picture
-    // (pixels plus what `cut` removed) is shown.
-    void place(QQuickWindow *window, QSize pixels, SoftShadow::Cut cut, const QRectF &rect)
+    // (pixels plus what `cut` removed) is shown; a new `texture` (taken over) replaces
+    // the one they show.
+    void place(QQuickWindow *window, QSGTexture *texture, QSize pixels, SoftShadow::Cut cut, const QRectF &rect)
     {
+        // The texture replaced goes once no piece shows it: the renderer compares a
+        // piece's new material with its siblings' as it is set.
+        std::unique_ptr<QSGTexture> replaced;
+        if (texture) {
+            replaced = std::move(m_texture);
+            m_texture.reset(texture);
+        }
         // Along each axis: [from, to) of the whole picture, shown from [at, at + length).
         struct Span { int from, to; qreal at, length; };
         const auto spans = [](int size, int repeated, int removed) {
@@ -285,6 +291,7 @@ QSGNode *SoftShadow::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
 {
     auto *node = static_cast<ShadowNode *>(old);
     const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    QSGTexture *texture = nullptr; // a new one for the node
     if (m_pictureDirty) {
         m_pictureDirty = false;
         const QImage picture = shared(size(), m_cornerRadius, m_blur, m_color, dpr);
@@ -296,7 +303,7 @@ QSGNode *SoftShadow::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
         if (!node || picture.cacheKey() != m_picture.cacheKey()) {
             if (!node)
                 node = new ShadowNode;
-            node->setTexture(window()->createTextureFromImage(picture));
+            texture = window()->createTextureFromImage(picture);
             m_picture = picture;
             m_cut = cut(size(), m_cornerRadius, m_blur, dpr);
         }
@@ -304,7 +311,7 @@ QSGNode *SoftShadow::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
     if (!node)
         return nullptr;
     const int m = margin(m_blur);
-    node->place(window(), m_picture.size(), m_cut,
+    node->place(window(), texture, m_picture.size(), m_cut,
                 QRectF(m_offsetX - m, m_offsetY - m, width() + 2 * m, height() + 2 * m));
     return node;
 }
