@@ -12,6 +12,7 @@ void prepareGraphics()
 {
     // Read once, when the first window's scene graph starts.
     qputenv("QSG_NO_DEPTH_BUFFER", QByteArrayLiteral("1"));
+    qputenv("QSG_NO_STENCIL_BUFFER", QByteArrayLiteral("1"));
 }
 
 void installFonts()
