@@ -125,6 +125,9 @@ GamePage {
             Accessible.name: view.game.targetEmoji
             onClicked: view.game.hit()
             scale: 0
+            // Shown once it is more than a dot: its emoji drawn smaller than a pixel
+            // would get an empty image in the software renderer's glyph cache.
+            visible: scale > 0.05
             Component.onCompleted: scale = 1
             Behavior on scale { NumberAnimation { duration: 200; easing.type: Easing.OutBack } }
             Item {

@@ -34,6 +34,9 @@ BouncyButton {
             pixelSize: 46
             scale: card.shown ? 1 : 0.00001
             opacity: card.shown ? 1 : 0
+            // Hidden while it is only a few pixels: a glyph drawn smaller than a pixel
+            // gets an empty image in the software renderer's glyph cache.
+            visible: scale > 0.05
             Behavior on scale { NumberAnimation { duration: 300; easing.type: Easing.OutBack } }
             Behavior on opacity { NumberAnimation { duration: 300 } }
         }
