@@ -119,11 +119,13 @@ GameView {
                     columnSpacing: 10
                     rowSpacing: 10
                     Repeater {
-                        model: view.game.cells
+                        // One lasting cell per place: a placed part changes its picture,
+                        // not the cells, so a tap never rebuilds the board under a finger.
+                        model: view.game.cells.length
                         BouncyButton {
                             id: cell
-                            required property string modelData
                             required property int index
+                            readonly property string modelData: view.game.cells[index] ?? ""
                             objectName: "cell" + index
                             Layout.fillWidth: true
                             Layout.preferredWidth: 1

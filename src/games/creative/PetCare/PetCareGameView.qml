@@ -117,11 +117,12 @@ GameView {
                 columnSpacing: 13
                 rowSpacing: 13
                 Repeater {
-                    model: view.game.tasks
+                    // Four lasting cards: a task done changes its card, not the cards.
+                    model: view.game.tasks.length
                     BouncyButton {
                         id: task
-                        required property var modelData
                         required property int index
+                        readonly property var modelData: view.game.tasks[index]
                         readonly property bool done: modelData.done
                         readonly property color ink: done ? AppTheme.mint : AppTheme.ink
                         objectName: "task" + index

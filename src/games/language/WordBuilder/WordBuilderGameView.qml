@@ -82,10 +82,11 @@ GamePage {
             scale: Math.min(1, parent.width / Math.max(1, implicitWidth))
             spacing: 8
             Repeater {
-                model: view.game.slotLetters
+                // A count: a letter tapped fills its slot, the slots stay.
+                model: view.game.slotLetters.length
                 Item {
-                    required property string modelData
                     required property int index
+                    readonly property string modelData: view.game.slotLetters[index] ?? ""
                     objectName: "slot" + index
                     width: 52
                     height: 58

@@ -62,10 +62,11 @@ GamePage {
         Layout.fillWidth: true
         spacing: 10
         Repeater {
-            model: view.game.pieceSlots
+            // A count, so a placed piece changes its slot and no slot is made anew.
+            model: view.game.pieceSlots.length
             Item {
-                required property var modelData
                 required property int index
+                readonly property var modelData: view.game.pieceSlots[index]
                 objectName: "slot" + index
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1
