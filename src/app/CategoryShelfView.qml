@@ -15,6 +15,8 @@ Item {
     readonly property var games: ShellCatalog.games(category)
     readonly property var rail: ShellCatalog.gameRail(width, height)
 
+    Component.onCompleted: ShellCatalog.shelfOpened()
+
     function goBack() {
         // One pop per tap, and only while this page is on top.
         if (StackView.status === StackView.Active)

@@ -75,6 +75,14 @@ void PipwhistleApp::releaseUnused()
     QThreadPool::globalInstance()->start([] { ::malloc_trim(0); });
 }
 
+void PipwhistleApp::shelfOpened()
+{
+    // Only a started application prepares: a tool that shows a shelf alone has no use
+    // for it, and its standing application never waits for the worker.
+    if (m_window && !m_closing)
+        prepareAhead();
+}
+
 void PipwhistleApp::prepareAhead()
 {
     if (m_preparation.joinable())
@@ -156,9 +164,6 @@ bool PipwhistleApp::start()
             },
             Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     }
-    // The first frame comes first; what can be prepared ahead starts right after it.
-    QObject::connect(m_window, &QQuickWindow::frameSwapped, this, &PipwhistleApp::prepareAhead,
-                     Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     // After every frame shown at a new size, the pictures that the next tap shows are
     // decoded ahead for that size.
     QObject::connect(m_window, &QQuickWindow::frameSwapped, this, &PipwhistleApp::preparePictures,

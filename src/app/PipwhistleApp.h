@@ -51,6 +51,12 @@ public:
     // ended and frames without it have been drawn by then).
     static constexpr int releaseDelayMs = 800;
 
+    // A shelf has opened: its games are a tap away, so what their first question needs
+    // is prepared now, off the interface thread (see prepareAhead).
+    void shelfOpened();
+    // Whether that preparation has started.
+    bool preparedAhead() const { return m_preparation.joinable(); }
+
     // The window opens at this size where the screen has room for it.
     static constexpr QSize preferredWindowSize{1180, 820};
     // Where the window opens on a screen whose free area (without panels and docks) is
@@ -61,9 +67,10 @@ public:
     static QRect fittedWindowGeometry(const QRect &window, const QMargins &frame, const QRect &available);
 
 private:
-    // Work done off the interface thread once the window is on the screen, so that
-    // nothing slow happens there later (the first Latin transliteration, the first
-    // remote pronunciation).
+    // Work done off the interface thread before the first game, so that nothing slow
+    // happens there later (the first Latin transliteration, the first remote
+    // pronunciation). Only games need it, and it stays in memory once done (the TLS
+    // library alone some 4 MiB): the cover and the playground do without it.
     void prepareAhead();
     // The pictures of the next tap, decoded ahead for the window's size (see
     // ShellCatalog::preparePictures), once per size.

@@ -1,5 +1,6 @@
 #include "ShellCatalog.h"
 
+#include "PipwhistleApp.h"
 #include "StorybookArtwork.h"
 #include "StorybookPicture.h"
 
@@ -148,6 +149,11 @@ int ShellCatalog::cardsShownFirst(double width, double height)
     const RailSize card = RailSizing::games(width, height);
     const double reach = width + 320 - card.inset;
     return reach <= 0 ? 0 : int(std::ceil(reach / (card.width + 20)));
+}
+
+void ShellCatalog::shelfOpened()
+{
+    PipwhistleApp::current().shelfOpened();
 }
 
 void ShellCatalog::preparePictures(QSizeF window, qreal dpr)

@@ -54,6 +54,9 @@ public:
     Q_INVOKABLE static QVariantMap game(const QString &gameId);
     Q_INVOKABLE static QVariantMap portalRail(double width, double height);
     Q_INVOKABLE static QVariantMap gameRail(double width, double height);
+    // A shelf's page has been built: its games are a tap away (see
+    // PipwhistleApp::shelfOpened).
+    Q_INVOKABLE static void shelfOpened();
 
     static QVariantMap toMap(const GameDefinition &game);
 
