@@ -33,6 +33,9 @@ Item {
             sheet.controller.show(game)
     }
 
+    // What a card's tap shows is decoded while the shelf slides in.
+    StackView.onActivating: ShellCatalog.prepareShelfPictures(category, Window.window)
+
     Component {
         id: hostPage
         GameHostView {

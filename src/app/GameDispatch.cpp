@@ -106,25 +106,41 @@ const QList<Row> &rows()
         {u"tracking-balls"_s, u"TrackingBallsGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Stories/TrackingBallsGameView.qml"_s},
         {u"picture-book"_s, u"PictureBookGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Stories/PictureBookGameView.qml"_s},
         {u"instrument-ears"_s, u"InstrumentEarsGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Stories/InstrumentEarsGameView.qml"_s},
-        {u"magic-closet"_s, u"MagicClosetGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/MagicClosetGameView.qml"_s},
+        {u"magic-closet"_s, u"MagicClosetGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/MagicClosetGameView.qml"_s, {}, false,
+         u"storybook_magic_lobby"_s},
         {u"pet-care"_s, u"PetCareGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/PetCareGameView.qml"_s},
         {u"magic-builder"_s, u"MagicBuilderGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/MagicBuilderGameView.qml"_s},
-        {u"magic-bakery"_s, u"MagicBakeryGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/MagicBakeryGameView.qml"_s},
+        {u"magic-bakery"_s, u"MagicBakeryGame"_s, u"qrc:/qt/qml/Pipwhistle/Games/Creative/MagicBakeryGameView.qml"_s, {}, false,
+         u"storybook_game_stage"_s},
     };
     return table;
 }
 
-std::optional<View> viewFor(const QString &gameId)
+namespace {
+const Row *rowFor(const QString &gameId)
 {
     for (const Row &row : extraRows()) {
         if (row.id == gameId)
-            return viewOf(row);
+            return &row;
     }
     for (const Row &row : rows()) {
         if (row.id == gameId)
-            return viewOf(row);
+            return &row;
     }
-    return std::nullopt;
+    return nullptr;
+}
+} // namespace
+
+std::optional<View> viewFor(const QString &gameId)
+{
+    const Row *row = rowFor(gameId);
+    return row ? viewOf(*row) : std::nullopt;
+}
+
+QString backdropFor(const QString &gameId)
+{
+    const Row *row = rowFor(gameId);
+    return row ? row->backdrop : QString();
 }
 
 void setExtraRows(const QList<Row> &rows)

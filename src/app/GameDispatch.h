@@ -23,6 +23,9 @@ struct Row
     QString url;         // the view; empty until the game is built
     QVariantMap properties = {}; // set on the view's root item when it is created
     bool webView = false;        // the view holds a web view
+    // The picture the view lays over its whole area, 8 points inside its edges with
+    // corners of 28 points (decoded ahead when the game's shelf opens); empty for none.
+    QString backdrop = {};
 };
 
 // The 48 rows, in table order.
@@ -37,6 +40,8 @@ struct View
 
 // The view to build for `gameId`; none when the host shows the "正在建造" card.
 std::optional<View> viewFor(const QString &gameId);
+// The backdrop of the view of `gameId` (see Row); empty for none.
+QString backdropFor(const QString &gameId);
 
 // Rows a tool or a test lays over the table (checked first); an empty list removes them.
 void setExtraRows(const QList<Row> &rows);

@@ -1,8 +1,13 @@
 #include "ShellCatalog.h"
 
+#include "AppTheme.h"
+#include "GameDispatch.h"
 #include "PipwhistleApp.h"
 #include "StorybookArtwork.h"
 #include "StorybookPicture.h"
+
+#include <QFontMetricsF>
+#include <QQuickWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -175,6 +180,35 @@ void ShellCatalog::preparePictures(QSizeF window, qreal dpr)
             StorybookPicture::prepare(StorybookArtwork::coverName(game.id), QSizeF(card.width, card.height), 34, false,
                                       dpr);
         }
+    }
+}
+
+QSizeF ShellCatalog::gameViewSize(QSizeF window)
+{
+    // The page's top bar, 10 points under the top and 8 over the game, is as tall as the
+    // taller of its back button (a line of its label with 15 points over and under it)
+    // and its title (a caption, 2 points, a line of the title); the game keeps 42 points
+    // from either side and 24 from the bottom.
+    const auto lineOf = [](AppTheme::TextStyle style) {
+        return std::ceil(QFontMetricsF(AppTheme::styleFont(style, QFont::Bold)).height());
+    };
+    const qreal line = lineOf(AppTheme::Title3);
+    const qreal bar = std::max(line + 2 * 15, lineOf(AppTheme::Caption) + 2 + line);
+    return QSizeF(std::max(0.0, window.width() - 2 * 42), std::max(0.0, window.height() - 10 - bar - 8 - 24));
+}
+
+void ShellCatalog::prepareShelfPictures(const QString &category, QQuickWindow *window)
+{
+    if (!window)
+        return;
+    const QSizeF view = gameViewSize(window->size());
+    const QSizeF backdrop(view.width() - 2 * 8, view.height() - 2 * 8);
+    if (backdrop.isEmpty())
+        return;
+    for (const GameDefinition &game : GameCatalog::all()) {
+        const QString name = game.categoryName() == category ? GameDispatch::backdropFor(game.id) : QString();
+        if (!name.isEmpty())
+            StorybookPicture::prepare(name, backdrop, 28, false, window->effectiveDevicePixelRatio());
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QQuickWindow>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -64,6 +65,12 @@ public:
     // of `window` points shows: the shelves' backdrop, the covers of the cards each shelf
     // shows first, and the game page's backdrop.
     static void preparePictures(QSizeF window, qreal devicePixelRatio);
+    // Decodes ahead, when the shelf of `category` opens in `window`, the backdrops of its
+    // games' views (GameDispatch::backdropFor), which the tap on a card shows.
+    Q_INVOKABLE static void prepareShelfPictures(const QString &category, QQuickWindow *window);
+    // The size of a game's view on the game page filling a window of `window` points:
+    // the page less its top bar and margins.
+    static QSizeF gameViewSize(QSizeF window);
     // The cards a shelf builds when it opens in a window `width` points wide.
     static int cardsShownFirst(double width, double height);
 };

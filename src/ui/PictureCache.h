@@ -42,7 +42,9 @@ public:
     // Forgets every decoded picture (those under way are kept when they are done).
     void clear();
 
-    static constexpr qsizetype budgetBytes = 32 * 1024 * 1024;
+    // What a window of 1920×1080 prepares: the shelves' and the game page's backdrops, the
+    // covers each shelf shows first and the backdrops of a shelf's games (some 45 MB).
+    static constexpr qsizetype budgetBytes = 48 * 1024 * 1024;
 
 private:
     enum class State { Queued, Decoding, Ready };

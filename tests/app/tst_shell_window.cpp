@@ -2,6 +2,7 @@
 #include "ShellWindowTest.h"
 
 #include "EntertainmentTimeController.h"
+#include "GameDispatch.h"
 #include "GameHostController.h"
 #include "PictureCache.h"
 #include "ShellCatalog.h"
@@ -69,6 +70,14 @@ class ShellWindowTest : public QObject
         while (item && !item->inherits("QQuickAbstractButton"))
             item = item->parentItem();
         return item;
+    }
+    // Whether the picture `name` is decoded, as an item of `size` points with corners of
+    // `radius` in the window of `f` draws it.
+    static bool pictureReady(ShellFixture &f, const QString &name, QSizeF size, qreal radius)
+    {
+        const qreal dpr = f.window()->effectiveDevicePixelRatio();
+        return PictureCache::shared().isReady(StorybookArtwork::filePath(name), StorybookPicture::pixelsOf(size, dpr),
+                                              radius * dpr, false);
     }
     // Cover → setup with a first PIN → playground.
     static void openWithPin(ShellFixture &f, const QString &pin, const QString &choice = QString())
@@ -506,11 +515,7 @@ private slots:
         ShellFixture f;
         openWithPin(f, u"1234"_s);
         const QSizeF window = f.window()->size();
-        const qreal dpr = f.window()->effectiveDevicePixelRatio();
-        const auto ready = [&](const QString &name, QSizeF size, qreal radius) {
-            return PictureCache::shared().isReady(StorybookArtwork::filePath(name), StorybookPicture::pixelsOf(size, dpr),
-                                                  radius * dpr, false);
-        };
+        const auto ready = [&](const QString &name, QSizeF size, qreal radius) { return pictureReady(f, name, size, radius); };
         QTRY_VERIFY(ready(u"storybook_playground_world"_s, window, 0));
         QTRY_VERIFY(ready(u"storybook_game_stage"_s, window, 0));
         const RailSize card = RailSizing::games(window.width(), window.height());
@@ -545,6 +550,44 @@ private slots:
             QVERIFY(f.clickText(u"返回类型"_s));
             QVERIFY(waitStackIdle(f, 1));
         }
+    }
+
+    // A shelf decodes its games' backdrops as it opens, at the size their page shows them
+    // (so they are kept after the page has taken them), and they push out none of the
+    // pictures decoded ahead for the playground's next taps.
+    void shelfDecodesItsGamesBackdrops()
+    {
+        QThreadPool::globalInstance()->waitForDone();
+        PictureCache::shared().clear();
+        ShellFixture f;
+        GameDispatch::setExtraRows({});
+        openWithPin(f, u"1234"_s);
+        const QSizeF window = f.window()->size();
+        const auto ready = [&](const QString &name, QSizeF size, qreal radius) { return pictureReady(f, name, size, radius); };
+        QTRY_VERIFY(ready(u"storybook_game_stage"_s, window, 0));
+        QQuickItem *playground = ShellTest::findItem(
+            f.root(), [](QQuickItem *i) { return i->metaObject()->indexOfMethod("openShelf(QVariant)") >= 0; });
+        QVERIFY(playground);
+        QMetaObject::invokeMethod(playground, "openShelf", Q_ARG(QVariant, u"dress-up"_s));
+        QVERIFY(waitStackIdle(f, 2));
+        QThreadPool::globalInstance()->waitForDone();
+
+        for (const QString &id : {u"magic-closet"_s, u"magic-bakery"_s}) {
+            QMetaObject::invokeMethod(stackTop(f), "openGame", Q_ARG(QVariant, ShellCatalog::game(id)));
+            QVERIFY(waitStackIdle(f, 3));
+            const QString name = GameDispatch::backdropFor(id);
+            QQuickItem *view = stackTop(f)->property("gameView").value<QQuickItem *>();
+            QQuickItem *backdrop = view ? ShellTest::findItem(view, [&](QQuickItem *i) {
+                return i->property("name").toString() == name;
+            }) : nullptr;
+            QVERIFY2(backdrop && !backdrop->size().isEmpty(), qPrintable(id));
+            QCOMPARE(backdrop->property("radius").toReal(), 28);
+            QVERIFY2(ready(name, backdrop->size(), 28), qPrintable(id));
+            QVERIFY(f.clickText(u"返回书架"_s));
+            QVERIFY(waitStackIdle(f, 2));
+        }
+        QVERIFY(ready(u"storybook_game_stage"_s, window, 0));
+        QVERIFY(ready(u"storybook_playground_world"_s, window, 0));
     }
 
     // A game's backdrop starts decoding on a worker while its view is being built: the
