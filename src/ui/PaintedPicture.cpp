@@ -21,8 +21,20 @@ void PaintedPicture::repaint()
 void PaintedPicture::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
 {
     QQuickItem::geometryChange(newGeometry, oldGeometry);
+    // Painted again at the next frame only if the size then differs from the painted one.
     if (newGeometry.size() != oldGeometry.size())
-        repaint();
+        update();
+}
+
+QSize PaintedPicture::pixels() const
+{
+    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    return QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr)));
+}
+
+bool PaintedPicture::stale() const
+{
+    return m_dirty || pixels() != m_paintedPixels;
 }
 
 void PaintedPicture::itemChange(ItemChange change, const ItemChangeData &value)
@@ -30,7 +42,7 @@ void PaintedPicture::itemChange(ItemChange change, const ItemChangeData &value)
     QQuickItem::itemChange(change, value);
     if (change == ItemDevicePixelRatioHasChanged)
         repaint();
-    else if (change == ItemVisibleHasChanged && value.boolValue && m_dirty)
+    else if (change == ItemVisibleHasChanged && value.boolValue && stale())
         update();
 }
 
@@ -38,19 +50,18 @@ QSGNode *PaintedPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
 {
     auto *node = static_cast<QSGImageNode *>(old);
     const qreal dpr = window()->effectiveDevicePixelRatio();
-    const QSize pixels(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr)));
+    const QSize pixels = this->pixels();
     if (pixels.isEmpty()) {
         delete node;
         return nullptr;
     }
     // A hidden item still gets its node, never drawn: its picture (which, never drawn,
     // would never be handed to the driver and let go either) waits until it shows.
-    if (!isVisible() && (m_dirty || !node)) {
-        m_dirty = true;
+    if (!isVisible() && (stale() || !node))
         return node;
-    }
-    if (m_dirty || !node) {
+    if (stale() || !node) {
         m_dirty = false;
+        m_paintedPixels = pixels;
         QImage picture(pixels, QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::transparent);
         picture.setDevicePixelRatio(dpr);

@@ -30,5 +30,11 @@ protected:
     void itemChange(ItemChange change, const ItemChangeData &value) override;
 
 private:
-    bool m_dirty = true;
+    // The item's size in pixels in its window.
+    QSize pixels() const;
+    // Whether the picture shown is not the one paint() would draw now.
+    bool stale() const;
+
+    bool m_dirty = true;   // what paint() draws has changed
+    QSize m_paintedPixels; // the size of the picture shown
 };

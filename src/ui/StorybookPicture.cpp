@@ -97,11 +97,27 @@ void StorybookPicture::prepare(const QString &name, QSizeF size, qreal radius, b
 void StorybookPicture::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
 {
     QQuickItem::geometryChange(newGeometry, oldGeometry);
-    if (newGeometry.size() != oldGeometry.size())
-        repaint();
+    if (newGeometry.size() == oldGeometry.size())
+        return;
+    // A size that comes back to the one shown (a layout tried another on the way) keeps
+    // the picture shown and drops what was prepared for the size between.
+    if (!m_shownPixels.isEmpty() && window()
+        && pixelsOf(newGeometry.size(), window()->effectiveDevicePixelRatio()) == m_shownPixels) {
+        m_dirty = false;
+        forgetPrepared();
+        update();
+        return;
+    }
+    resized();
 }
 
 void StorybookPicture::repaint()
+{
+    m_shownPixels = {};
+    resized();
+}
+
+void StorybookPicture::resized()
 {
     m_dirty = true;
     update();
@@ -171,6 +187,7 @@ QSGNode *StorybookPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
         }
         // The texture takes the pixels; no other copy is kept.
         node->setTexture(window()->createTextureFromImage(shown));
+        m_shownPixels = pixels;
     }
     node->setFiltering(smooth() ? QSGTexture::Linear : QSGTexture::Nearest);
     node->setRect(QRectF(0, 0, width(), height()));

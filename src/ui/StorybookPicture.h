@@ -62,7 +62,10 @@ signals:
     void stretchChanged();
 
 private:
+    // A new look: painted afresh at the next frame.
     void repaint();
+    // A new size: painted at it at the next frame, unless the size shown comes back first.
+    void resized();
     void prepareShown();
     void forgetPrepared();
 
@@ -70,6 +73,7 @@ private:
     QString m_path;
     bool m_found = false;
     bool m_dirty = true;
+    QSize m_shownPixels; // of the picture on screen; empty once its look has changed
     qreal m_radius = 0;
     bool m_stretch = false;
     // What updatePolish() has started decoding and no frame has taken yet.

@@ -2,6 +2,7 @@
 // draws without a QML warning, and the views behave as the games expect.
 #include "Clock.h"
 #include "GameCatalog.h"
+#include "PaintedPicture.h"
 #include "QuestionReading.h"
 #include "SoftShadow.h"
 #include "StorybookPicture.h"
@@ -77,6 +78,7 @@ private slots:
     void pictureIsDecodedAtTheSizeShown();
     void equalShadowsArePaintedOnce();
     void aLargeShadowIsDrawnWhole();
+    void aSizeThatComesBackKeepsItsPicture();
 
 private:
     QQuickItem *create(const QByteArray &qml);
@@ -700,6 +702,34 @@ void TestUiViews::aLargeShadowIsDrawnWhole()
         }
     }
     QCOMPARE(differing, 0);
+}
+
+
+void TestUiViews::aSizeThatComesBackKeepsItsPicture()
+{
+    // A layout that tries another size and comes back before the next frame (a window
+    // being placed) keeps the picture painted; a size that stays, or a new look, paints.
+    struct Counted : PaintedPicture
+    {
+        int paints = 0;
+        void paint(QPainter *) override { ++paints; }
+    };
+    auto *picture = new Counted;
+    m_created << picture;
+    picture->setParentItem(m_window->contentItem());
+    picture->setSize(QSizeF(120, 80));
+    m_window->grabWindow();
+    QCOMPARE(picture->paints, 1);
+    picture->setWidth(119);
+    picture->setWidth(120);
+    m_window->grabWindow();
+    QCOMPARE(picture->paints, 1);
+    picture->setWidth(119);
+    m_window->grabWindow();
+    QCOMPARE(picture->paints, 2);
+    picture->repaint();
+    m_window->grabWindow();
+    QCOMPARE(picture->paints, 3);
 }
 
 QTEST_MAIN(TestUiViews)
