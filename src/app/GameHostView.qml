@@ -128,6 +128,11 @@ FocusScope {
                     transformOrigin: Item.TopLeft
                     // The sharp game gives way to its blurred still.
                     opacity: frost.visible ? 1 - frost.opacity : 1
+                    // The software renderer redraws the whole game at each step of that
+                    // fade, every glyph blended afresh: there the game is drawn once into
+                    // a picture meanwhile, and each step blends the picture.
+                    layer.enabled: frostIn.running && GraphicsInfo.api === GraphicsInfo.Software
+                    layer.smooth: fit < 1
 
                     // Builds the view of the current play (the "正在建造" card when the game
                     // has none) and hands the play's completion callback to its game.
