@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <cmath>
+
 MazeFloor::MazeFloor(QQuickItem *parent)
     : QQuickPaintedItem(parent)
 {
@@ -19,7 +22,7 @@ void MazeFloor::setRows(int rows)
         return;
     m_rows = rows;
     emit mazeChanged();
-    update();
+    repaintAll();
 }
 
 void MazeFloor::setColumns(int columns)
@@ -28,7 +31,7 @@ void MazeFloor::setColumns(int columns)
         return;
     m_columns = columns;
     emit mazeChanged();
-    update();
+    repaintAll();
 }
 
 void MazeFloor::setWalls(const QList<int> &walls)
@@ -37,16 +40,72 @@ void MazeFloor::setWalls(const QList<int> &walls)
         return;
     m_walls = walls;
     emit mazeChanged();
-    update();
+    repaintAll();
 }
 
 void MazeFloor::setTrail(const QList<int> &trail)
 {
     if (trail == m_trail)
         return;
+    // Only the cells that joined or left the trail look different: a step repaints the
+    // cell it reached, not the whole board.
+    QRectF changed;
+    for (int index : trail) {
+        if (!m_trail.contains(index))
+            changed |= cellInk(index);
+    }
+    for (int index : std::as_const(m_trail)) {
+        if (!trail.contains(index))
+            changed |= cellInk(index);
+    }
     m_trail = trail;
     emit trailChanged();
-    update();
+    if (!changed.isEmpty())
+        update(changed.toAlignedRect());
+}
+
+void MazeFloor::repaintAll()
+{
+    // The whole board named outright: Qt takes a repaint without a rectangle as a whole
+    // one only until a part is asked for, and a part asked for in the same frame would
+    // then narrow it.
+    update(QRectF(0, 0, width(), height()).toAlignedRect());
+}
+
+void MazeFloor::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
+{
+    QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size())
+        repaintAll();
+}
+
+void MazeFloor::itemChange(ItemChange change, const ItemChangeData &value)
+{
+    QQuickPaintedItem::itemChange(change, value);
+    // Another window gives the floor a new, empty picture.
+    if (change == ItemSceneChange)
+        repaintAll();
+}
+
+qreal MazeFloor::cellSize() const
+{
+    return m_columns > 0 ? width() / m_columns : 0;
+}
+
+qreal MazeFloor::hedgeWidth(qreal cell)
+{
+    return std::max(0.07 * cell, 2.5);
+}
+
+QRectF MazeFloor::cellInk(int index) const
+{
+    if (m_columns < 1 || index < 0)
+        return {};
+    const qreal cell = cellSize();
+    // The cell's hedges reach half their width past it, and their smoothed edge a pixel more.
+    const qreal margin = hedgeWidth(cell) / 2 + 1;
+    const QRectF square((index % m_columns) * cell, (index / m_columns) * cell, cell, cell);
+    return square.adjusted(-margin, -margin, margin, margin);
 }
 
 void MazeFloor::setCornerRadius(qreal radius)
@@ -55,7 +114,7 @@ void MazeFloor::setCornerRadius(qreal radius)
         return;
     m_cornerRadius = radius;
     emit mazeChanged();
-    update();
+    repaintAll();
 }
 
 void MazeFloor::paint(QPainter *painter)
@@ -63,16 +122,19 @@ void MazeFloor::paint(QPainter *painter)
     if (m_columns < 1 || m_rows < 1 || width() <= 0 || height() <= 0)
         return;
     painter->setRenderHint(QPainter::Antialiasing);
+    // A repaint of part of the board comes clipped to that part: the cells outside it are
+    // left as they are.
+    const QRectF region = painter->hasClipping() ? painter->clipBoundingRect() : QRectF(0, 0, width(), height());
     QPainterPath clip;
     clip.addRoundedRect(QRectF(0, 0, width(), height()), m_cornerRadius, m_cornerRadius);
-    painter->setClipPath(clip);
+    painter->setClipPath(clip, Qt::IntersectClip);
 
     QLinearGradient ground(0, 0, width(), height());
     ground.setColorAt(0, QColor::fromRgbF(0.9f, 0.98f, 0.78f));
     ground.setColorAt(1, QColor::fromRgbF(0.72f, 0.91f, 0.72f));
     painter->fillRect(QRectF(0, 0, width(), height()), ground);
 
-    const qreal cell = width() / m_columns;
+    const qreal cell = cellSize();
     QColor tile = AppTheme::mango();
     tile.setAlphaF(0.19f);
     QColor dot = AppTheme::mango();
@@ -81,13 +143,15 @@ void MazeFloor::paint(QPainter *painter)
     spot.setAlphaF(0.14f);
     QColor ink = QColor::fromRgbF(0.16f, 0.38f, 0.23f);
     ink.setAlphaF(0.86f);
-    QPen hedge(ink, std::max(0.07 * cell, 2.5), Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+    QPen hedge(ink, hedgeWidth(cell), Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
     hedge.setMiterLimit(10);
 
     // One cell at a time: its floor, then its hedges.
     for (int row = 0; row < m_rows; ++row) {
         for (int column = 0; column < m_columns; ++column) {
             const int index = row * m_columns + column;
+            if (!cellInk(index).intersects(region))
+                continue;
             const qreal x = column * cell;
             const qreal y = row * cell;
             painter->setPen(Qt::NoPen);

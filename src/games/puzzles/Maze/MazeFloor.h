@@ -7,7 +7,8 @@
 // The maze board's floor in one painting: the soft green ground, the tiles and dots of
 // the trail, the pale mint spots and the hedges, all inside the board's rounded corners.
 // Cells are square, `width` ÷ `columns` wide. The symbols (chest, keys, bubble,
-// monsters, fox) are items laid over it.
+// monsters, fox) are items laid over it. A step along the trail repaints only the cells
+// whose look it changed.
 class MazeFloor : public QQuickPaintedItem
 {
     Q_OBJECT
@@ -39,7 +40,17 @@ signals:
     void mazeChanged();
     void trailChanged();
 
+protected:
+    void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+    void itemChange(ItemChange change, const ItemChangeData &value) override;
+
 private:
+    void repaintAll();
+    qreal cellSize() const;
+    static qreal hedgeWidth(qreal cell);
+    // The part of the floor that the cell's look reaches.
+    QRectF cellInk(int index) const;
+
     int m_rows = 0;
     int m_columns = 0;
     QList<int> m_walls;

@@ -119,6 +119,7 @@ void MazeGame::move(MazeDirection direction)
     });
 
     // What lies on the cell; the line's look follows from its words.
+    bool pickedUp = true;
     if (keyPoints().contains(target) && !m_collectedKeys.contains(target)) {
         m_collectedKeys.insert(target);
         line().praise(u"拿到一把闪亮钥匙！继续出发。"_s);
@@ -129,6 +130,7 @@ void MazeGame::move(MazeDirection direction)
         m_defeatedMonsters.insert(target);
         line().praise(u"砰！魔法泡泡击退了捣蛋怪！"_s);
     } else {
+        pickedUp = false;
         line().show(u"小狐狸正在沿着森林小路前进。"_s);
     }
 
@@ -147,4 +149,6 @@ void MazeGame::move(MazeDirection direction)
     }
     emit walkChanged();
     emit changed();
+    if (pickedUp)
+        emit boardIconsChanged();
 }

@@ -22,7 +22,7 @@ class MazeGame : public GameBase
     Q_PROPERTY(int playerRow READ playerRow NOTIFY changed)
     Q_PROPERTY(int playerColumn READ playerColumn NOTIFY changed)
     Q_PROPERTY(QList<int> trailCells READ trailCells NOTIFY changed)
-    Q_PROPERTY(QVariantList boardIcons READ boardIcons NOTIFY changed)
+    Q_PROPERTY(QVariantList boardIcons READ boardIcons NOTIFY boardIconsChanged)
     Q_PROPERTY(int moves READ moves NOTIFY changed)
     Q_PROPERTY(int keyCount READ keyCount NOTIFY changed)
     Q_PROPERTY(int monsterCount READ monsterCount NOTIFY changed)
@@ -104,6 +104,9 @@ public:
 
 signals:
     void changed();
+    // Something was picked up or beaten: the board's symbols differ (a plain step leaves
+    // them as they are, and the board keeps its items).
+    void boardIconsChanged();
     void walkChanged();
     void wrongAttemptChanged();
 

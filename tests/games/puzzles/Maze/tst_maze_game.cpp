@@ -1,7 +1,9 @@
 #include "GameTestSupport.h"
+#include "MazeFloor.h"
 #include "MazeGame.h"
 
 #include <QQueue>
+#include <QQuickWindow>
 #include <QtTest>
 
 #include <memory>
@@ -55,6 +57,7 @@ private slots:
     void playedToTheChest();
     void monstersNeedTheBubble();
     void leavingDuringTheFinalWait();
+    void floorRepaintedInParts();
 };
 
 void TestMazeGame::workedGrids()
@@ -177,10 +180,15 @@ void TestMazeGame::playedToTheChest()
     int bumps = 0;
     int lockedSeen = 0;
     QStringList lines;
+    QSignalSpy iconsChanged(&game, &MazeGame::boardIconsChanged);
     for (QChar c : route) {
         const MazePoint before = game.player();
         const bool open = game.maze().canMove(before, directionOf(c));
+        const QVariantList icons = game.boardIcons();
+        iconsChanged.clear();
         game.move(directionOf(c));
+        // The board's symbols are told of exactly when they change.
+        QCOMPARE(iconsChanged.count(), game.boardIcons() == icons ? 0 : 1);
         if (!open) {
             ++bumps;
             QCOMPARE(game.player(), before);
@@ -302,6 +310,60 @@ void TestMazeGame::leavingDuringTheFinalWait()
     QCOMPARE(log.only(), (ReportLog::Report{70, 2}));
     world.clock.advance(5000);
     QCOMPARE(log.count(), 1);
+}
+
+void TestMazeGame::floorRepaintedInParts()
+{
+    // Each step repaints only the cells it changed: the floor walked step by step, with a
+    // new size arriving in the same frame as a step, must look as one painted afresh.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QQuickWindow window;
+    window.setColor(Qt::white);
+    window.resize(860, 260);
+    GameTestWorld world;
+    MazeGame game;
+    const auto floorAt = [&](qreal x, QSizeF size) {
+        auto *floor = new MazeFloor(window.contentItem());
+        floor->setRows(game.rows());
+        floor->setColumns(game.columns());
+        floor->setWalls(game.walls());
+        floor->setTrail(game.trailCells());
+        floor->setPosition({x, 0});
+        floor->setSize(size);
+        return floor;
+    };
+    MazeFloor *walked = floorAt(0, {360, 210});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    (void)window.grabWindow();
+    for (QChar c : fewest.left(20)) {
+        game.move(directionOf(c));
+        walked->setTrail(game.trailCells());
+        (void)window.grabWindow();
+    }
+    // The same picture as a floor painted whole, but for a step of rounding where the
+    // repainted part's blending differs.
+    const auto sameAsFresh = [&] {
+        const QRect part(QPoint(0, 0), walked->size().toSize());
+        const std::unique_ptr<MazeFloor> fresh(floorAt(430, part.size()));
+        const QImage shot = window.grabWindow();
+        for (int y = 0; y < part.height(); ++y) {
+            for (int x = 0; x < part.width(); ++x) {
+                const QRgb a = shot.pixel(x, y);
+                const QRgb b = shot.pixel(x + 430, y);
+                if (std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))}) > 1)
+                    return false;
+            }
+        }
+        return true;
+    };
+    QVERIFY(sameAsFresh());
+    walked->setSize({420, 245});
+    for (QChar c : fewest.mid(20, 3)) {
+        game.move(directionOf(c));
+        walked->setTrail(game.trailCells());
+    }
+    QVERIFY(sameAsFresh());
 }
 
 QTEST_MAIN(TestMazeGame)
