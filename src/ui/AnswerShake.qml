@@ -22,12 +22,15 @@ Item {
     // place instead of resampling them, and a step that rounds to the same place
     // redraws nothing.
     transform: Translate { x: Math.round(effect.offset) }
+    // The software renderer draws the whole page again at each step of the swing: there
+    // the page is drawn once into a picture meanwhile, and each step copies the picture.
+    layer.enabled: swing.running && GraphicsInfo.api === GraphicsInfo.Software
 
     WrongAnswerShake {
         id: effect
         amount: shake.count
         Behavior on amount {
-            NumberAnimation { duration: AppTheme.shakeDuration; easing: AppTheme.shakeCurve }
+            NumberAnimation { id: swing; duration: AppTheme.shakeDuration; easing: AppTheme.shakeCurve }
         }
     }
 }
