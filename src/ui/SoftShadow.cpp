@@ -157,6 +157,7 @@ public:
         const auto down = spans(pixels.height(), cut.repeated, cut.removed.y());
         const qreal sx = rect.width() / (pixels.width() + cut.removed.x());
         const qreal sy = rect.height() / (pixels.height() + cut.removed.y());
+        const bool software = window->rendererInterface()->graphicsApi() == QSGRendererInterface::Software;
         auto *piece = static_cast<QSGImageNode *>(firstChild());
         for (const Span &row : down) {
             for (const Span &column : across) {
@@ -170,8 +171,10 @@ public:
                     // also where the shadow is drawn scaled or at a fraction of a pixel;
                     // the software renderer then blends it in one pass on the interface
                     // thread instead of filtering it on the thread pool of Qt's raster
-                    // engine.
-                    piece->setFiltering(QSGTexture::Nearest);
+                    // engine. With OpenGL it is filtered as every other picture is, so
+                    // it needs no drawing routine of its own (a software OpenGL driver
+                    // builds one for each as a screen first shows it).
+                    piece->setFiltering(software ? QSGTexture::Nearest : QSGTexture::Linear);
                 }
                 piece->setTexture(m_texture.get());
                 piece->setSourceRect(QRectF(column.at, row.at, column.length, row.length));
