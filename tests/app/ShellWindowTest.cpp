@@ -4,6 +4,7 @@
 #include "ShellCatalog.h"
 
 #include <QQmlComponent>
+#include <QtQuickTest/quicktest.h>
 #include <QRegularExpression>
 #include <QtQml/qqml.h>
 
@@ -276,7 +277,9 @@ bool ShellFixture::clickInWindow(QQuickItem *view, const QString &name)
     QQuickItem *item = nullptr;
     if (!QTest::qWaitFor([&] {
             item = ShellTest::findNamed(view, name);
-            return item && item->width() > 0 && item->isEnabled();
+            // Laid out, as a finger finds it: a control just made (a new round's
+            // tiles) stands at its layout's corner until the layout's next polish.
+            return item && item->width() > 0 && item->isEnabled() && !QQuickTest::qIsPolishScheduled(window());
         })) {
         QTest::qFail(qPrintable(name + QStringLiteral(" did not come")), __FILE__, __LINE__);
         return false;
