@@ -16,6 +16,7 @@ Item {
     readonly property var rail: ShellCatalog.gameRail(width, height)
 
     Component.onCompleted: ShellCatalog.shelfOpened()
+    Component.onDestruction: ShellCatalog.shelfClosed()
 
     function goBack() {
         // One pop per tap, and only while this page is on top.

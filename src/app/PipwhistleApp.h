@@ -40,8 +40,8 @@ public:
     // engine go.
     void shutDown();
 
-    // A screen has gone (the cover, the parent's setup, a game's page or a finished
-    // play's view): a moment later, once frames have been drawn without it, what it
+    // A screen has gone (the cover, the parent's setup, a shelf's page, a game's page or
+    // a finished play's view): a moment later, once frames have been drawn without it, what it
     // alone held is handed back (see releaseUnused). Several in a row make one release.
     void screenLeft();
     // Hands back what no screen shows any more: QML components no page uses and the

@@ -161,6 +161,11 @@ void ShellCatalog::shelfOpened()
     PipwhistleApp::current().shelfOpened();
 }
 
+void ShellCatalog::shelfClosed()
+{
+    PipwhistleApp::current().screenLeft();
+}
+
 void ShellCatalog::preparePictures(QSizeF window, qreal dpr)
 {
     if (window.isEmpty())

@@ -58,6 +58,8 @@ public:
     // A shelf's page has been built: its games are a tap away (see
     // PipwhistleApp::shelfOpened).
     Q_INVOKABLE static void shelfOpened();
+    // A shelf's page has gone, its cards' pictures with it (see PipwhistleApp::screenLeft).
+    Q_INVOKABLE static void shelfClosed();
 
     static QVariantMap toMap(const GameDefinition &game);
 
