@@ -14,6 +14,9 @@ Item {
     required property EntertainmentTimeController timeController
     readonly property var games: ShellCatalog.games(category)
     readonly property var rail: ShellCatalog.gameRail(width, height)
+    // A dimming laid over the whole page from above (transparent for none), drawn into
+    // the page's still picture beneath the time chip, which is darkened as much.
+    property color veil: "transparent"
 
     Component.onCompleted: ShellCatalog.shelfOpened()
     Component.onDestruction: ShellCatalog.shelfClosed()
@@ -41,6 +44,7 @@ Item {
         id: hostPage
         GameHostView {
             timeController: shelf.timeController
+            veil: shelf.veil
         }
     }
 
@@ -153,12 +157,23 @@ Item {
             }
             Item { Layout.fillHeight: true; Layout.minimumHeight: 8 }
         }
+        Rectangle {
+            anchors.fill: parent
+            visible: sheet.still
+            color: sheet.dimming
+        }
+        Rectangle {
+            anchors.fill: parent
+            visible: shelf.veil.a > 0
+            color: shelf.veil
+        }
     }
     EntertainmentTimeButton {
         id: chip
         x: header.x + chipPlace.x
         y: header.y + chipPlace.y
         controller: shelf.timeController
+        shade: 1 - (1 - (sheet.still ? sheet.dimming.a : 0)) * (1 - shelf.veil.a)
     }
 
     ComingSoonSheet {

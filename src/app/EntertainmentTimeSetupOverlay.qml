@@ -6,28 +6,33 @@ import Pipwhistle.App
 
 // The parent's dialog that starts a play session: quick choices, a slider or no limit,
 // the four-digit parent PIN, and the confirm button. It can only be closed by a
-// successful confirmation, unless it was opened from the time chip. While it waits
-// for the parent, the dimming and the card are drawn once into one picture, so the
-// time chip ticking beneath does not repaint each of their layers.
-StillLayer {
+// successful confirmation, unless it was opened from the time chip. The card is drawn
+// once into a picture of its own, so the time chip ticking beneath does not repaint
+// each of its layers; while it waits, the page beneath draws the dimming into its own
+// still picture (under its time chip), and the frame only blends the card's picture.
+Item {
     id: overlay
 
     required property EntertainmentTimeController controller
+    readonly property color dimming: Qt.rgba(0, 0, 0, 0.58)
+    // Whether the page beneath draws the dimming itself.
+    property bool dimmedBeneath: false
 
     TimeSetupForm {
         id: form
         controller: overlay.controller
     }
 
-    // Everything beneath takes no input.
     Rectangle {
         anchors.fill: parent
-        color: Qt.rgba(0, 0, 0, 0.58)
-        MouseArea {
-            anchors.fill: parent
-            hoverEnabled: true
-            onWheel: function(wheel) { wheel.accepted = true }
-        }
+        visible: !overlay.dimmedBeneath
+        color: overlay.dimming
+    }
+    // Everything beneath takes no input.
+    MouseArea {
+        anchors.fill: parent
+        hoverEnabled: true
+        onWheel: function(wheel) { wheel.accepted = true }
     }
 
     // The card is a scroll view that takes all the room it is offered, up to 650 by
@@ -39,233 +44,249 @@ StillLayer {
         height: Math.min(620, overlay.height - 48)
         anchors.centerIn: parent
 
-        SoftShadow {
-            anchors.fill: parent
-            cornerRadius: 32
-            blur: 28
-            offsetY: 16
-            color: Qt.rgba(0, 0, 0, 0.34)
-        }
-        PaintedBox {
-            anchors.fill: parent
-            radius: 32
-            color: AppTheme.alpha(AppTheme.cream, 0.98)
-        }
+        // The card's picture has room for its shadow, which reaches 1.5 times its blur
+        // beyond the card and lies its offset lower.
+        StillLayer {
+            x: -44
+            y: -28
+            width: card.width + 88
+            height: card.height + 28 + 60
 
-        Flickable {
-            anchors.fill: parent
-            clip: true
-            contentWidth: width
-            contentHeight: content.implicitHeight + 48
-            boundsBehavior: Flickable.StopAtBounds
+            Item {
+                x: 44
+                y: 28
+                width: card.width
+                height: card.height
 
-            ColumnLayout {
-                id: content
-                x: 24
-                y: 24
-                width: card.width - 48
-                spacing: 17
-
-                // Header.
-                RowLayout {
-                    Layout.fillWidth: true
-                    ColumnLayout {
-                        spacing: 4
-                        Row {
-                            spacing: 8
-                            SymbolIcon {
-                                anchors.verticalCenter: parent.verticalCenter
-                                name: "hourglass.circle.fill"
-                                size: 28
-                                color: AppTheme.ink
-                            }
-                            Text {
-                                anchors.verticalCenter: parent.verticalCenter
-                                text: "设置娱乐时间"
-                                font: AppTheme.sizedFont(28, Font.Black)
-                                color: AppTheme.ink
-                            }
-                        }
-                        Text {
-                            text: "时间结束后，乐园会自动锁定"
-                            font: AppTheme.font(AppTheme.Subheadline, Font.Bold)
-                            color: AppTheme.softInk
-                        }
-                    }
-                    Item { Layout.fillWidth: true }
-                    BouncyButton {
-                        objectName: "setupClose"
-                        visible: overlay.controller.setupCanBeCancelled
-                        faceRadius: 22
-                        Accessible.name: "关闭"
-                        onClicked: form.close()
-                        Rectangle {
-                            implicitWidth: 44
-                            implicitHeight: 44
-                            radius: 22
-                            color: AppTheme.alpha("white", 0.82)
-                            SymbolIcon {
-                                anchors.centerIn: parent
-                                name: "xmark"
-                                size: AppTheme.font(AppTheme.Headline).pixelSize
-                                font.weight: Font.Bold
-                                color: AppTheme.ink
-                            }
-                        }
-                    }
+                SoftShadow {
+                    anchors.fill: parent
+                    cornerRadius: 32
+                    blur: 28
+                    offsetY: 16
+                    color: Qt.rgba(0, 0, 0, 0.34)
                 }
-
-                // Quick choices and no limit.
-                RowLayout {
-                    Layout.fillWidth: true
-                    spacing: 10
-                    Repeater {
-                        model: [15, 30, 60]
-                        ChoiceButton {
-                            required property int modelData
-                            Layout.fillWidth: true
-                            Layout.preferredWidth: 1
-                            text: modelData + " 分钟"
-                            fill: form.selectedChoice === modelData ? AppTheme.mango : AppTheme.alpha("white", 0.8)
-                            onClicked: form.chooseMinutes(modelData)
-                        }
-                    }
-                    ChoiceButton {
-                        Layout.fillWidth: true
-                        Layout.preferredWidth: 1
-                        text: "无限制"
-                        symbol: "infinity"
-                        fill: form.isUnlimited ? AppTheme.mint : AppTheme.alpha("white", 0.8)
-                        onClicked: form.chooseUnlimited()
-                    }
-                }
-
-                // Slider box.
                 PaintedBox {
-                    Layout.fillWidth: true
-                    implicitHeight: sliderBox.implicitHeight + 28
-                    radius: 18
-                    color: AppTheme.alpha(AppTheme.sky, 0.16)
+                    anchors.fill: parent
+                    radius: 32
+                    color: AppTheme.alpha(AppTheme.cream, 0.98)
+                }
+
+                Flickable {
+                    anchors.fill: parent
+                    clip: true
+                    contentWidth: width
+                    contentHeight: content.implicitHeight + 48
+                    boundsBehavior: Flickable.StopAtBounds
+
                     ColumnLayout {
-                        id: sliderBox
-                        anchors.fill: parent
-                        anchors.margins: 14
-                        spacing: 6
-                        Text {
+                        id: content
+                        x: 24
+                        y: 24
+                        width: card.width - 48
+                        spacing: 17
+
+                        // Header.
+                        RowLayout {
                             Layout.fillWidth: true
-                            text: form.caption
-                            font: AppTheme.font(AppTheme.Headline, Font.Bold)
-                            color: AppTheme.ink
-                        }
-                        Slider {
-                            id: slider
-                            objectName: "minutesSlider"
-                            Layout.fillWidth: true
-                            from: 10
-                            to: 120
-                            stepSize: 5
-                            snapMode: Slider.SnapAlways
-                            value: form.minutes
-                            enabled: !form.isUnlimited
-                            opacity: enabled ? 1 : 0.45
-                            onPressedChanged: if (pressed) form.beginSliding()
-                            onMoved: form.minutes = value
-                            background: Rectangle {
-                                x: slider.leftPadding
-                                y: slider.topPadding + slider.availableHeight / 2 - height / 2
-                                width: slider.availableWidth
-                                height: 6
-                                radius: 3
-                                color: AppTheme.alpha(AppTheme.softInk, 0.2)
-                                Rectangle {
-                                    width: slider.visualPosition * parent.width
-                                    height: parent.height
-                                    radius: 3
-                                    color: AppTheme.purple
+                            ColumnLayout {
+                                spacing: 4
+                                Row {
+                                    spacing: 8
+                                    SymbolIcon {
+                                        anchors.verticalCenter: parent.verticalCenter
+                                        name: "hourglass.circle.fill"
+                                        size: 28
+                                        color: AppTheme.ink
+                                    }
+                                    Text {
+                                        anchors.verticalCenter: parent.verticalCenter
+                                        text: "设置娱乐时间"
+                                        font: AppTheme.sizedFont(28, Font.Black)
+                                        color: AppTheme.ink
+                                    }
+                                }
+                                Text {
+                                    text: "时间结束后，乐园会自动锁定"
+                                    font: AppTheme.font(AppTheme.Subheadline, Font.Bold)
+                                    color: AppTheme.softInk
                                 }
                             }
-                            handle: Rectangle {
-                                x: slider.leftPadding + slider.visualPosition * (slider.availableWidth - width)
-                                y: slider.topPadding + slider.availableHeight / 2 - height / 2
-                                width: 28
-                                height: 28
-                                radius: 14
-                                color: "white"
-                                border.color: AppTheme.alpha(AppTheme.ink, 0.12)
+                            Item { Layout.fillWidth: true }
+                            BouncyButton {
+                                objectName: "setupClose"
+                                visible: overlay.controller.setupCanBeCancelled
+                                faceRadius: 22
+                                Accessible.name: "关闭"
+                                onClicked: form.close()
+                                Rectangle {
+                                    implicitWidth: 44
+                                    implicitHeight: 44
+                                    radius: 22
+                                    color: AppTheme.alpha("white", 0.82)
+                                    SymbolIcon {
+                                        anchors.centerIn: parent
+                                        name: "xmark"
+                                        size: AppTheme.font(AppTheme.Headline).pixelSize
+                                        font.weight: Font.Bold
+                                        color: AppTheme.ink
+                                    }
+                                }
                             }
                         }
-                    }
-                }
 
-                // PIN box.
-                ColumnLayout {
-                    Layout.fillWidth: true
-                    spacing: 7
-                    Text {
-                        text: form.pinHint
-                        font: AppTheme.font(AppTheme.Subheadline, Font.Bold)
-                        color: AppTheme.softInk
-                    }
-                    PinField {
-                        id: pinField
-                        objectName: "setupPin"
-                        form: form
-                        Layout.fillWidth: true
-                        Layout.preferredHeight: 52
-                        placeholderText: "四位数字"
-                        cornerRadius: 16
-                        sidePadding: 15
-                    }
-                    Text {
-                        visible: form.error !== ""
-                        text: form.error
-                        font: AppTheme.font(AppTheme.Caption, Font.Bold)
-                        color: AppTheme.coral
-                    }
-                }
-
-                // Confirm.
-                BouncyButton {
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: 58
-                    faceRadius: 20
-                    Accessible.name: "确定，进入乐园"
-                    onClicked: form.confirm()
-                    Item {
-                        anchors.fill: parent
-                        PaintedBox {
-                            anchors.fill: parent
-                            radius: 20
-                            fillStops: [AppTheme.purple, AppTheme.sky]
-                            fillDirection: PaintedBox.LeadingToTrailing
+                        // Quick choices and no limit.
+                        RowLayout {
+                            Layout.fillWidth: true
+                            spacing: 10
+                            Repeater {
+                                model: [15, 30, 60]
+                                ChoiceButton {
+                                    required property int modelData
+                                    Layout.fillWidth: true
+                                    Layout.preferredWidth: 1
+                                    text: modelData + " 分钟"
+                                    fill: form.selectedChoice === modelData ? AppTheme.mango : AppTheme.alpha("white", 0.8)
+                                    onClicked: form.chooseMinutes(modelData)
+                                }
+                            }
+                            ChoiceButton {
+                                Layout.fillWidth: true
+                                Layout.preferredWidth: 1
+                                text: "无限制"
+                                symbol: "infinity"
+                                fill: form.isUnlimited ? AppTheme.mint : AppTheme.alpha("white", 0.8)
+                                onClicked: form.chooseUnlimited()
+                            }
                         }
-                        Row {
-                            anchors.centerIn: parent
-                            spacing: 8
-                            SymbolIcon {
-                                anchors.verticalCenter: parent.verticalCenter
-                                name: "sparkles"
-                                size: confirmText.font.pixelSize
-                                color: "white"
+
+                        // Slider box.
+                        PaintedBox {
+                            Layout.fillWidth: true
+                            implicitHeight: sliderBox.implicitHeight + 28
+                            radius: 18
+                            color: AppTheme.alpha(AppTheme.sky, 0.16)
+                            ColumnLayout {
+                                id: sliderBox
+                                anchors.fill: parent
+                                anchors.margins: 14
+                                spacing: 6
+                                Text {
+                                    Layout.fillWidth: true
+                                    text: form.caption
+                                    font: AppTheme.font(AppTheme.Headline, Font.Bold)
+                                    color: AppTheme.ink
+                                }
+                                Slider {
+                                    id: slider
+                                    objectName: "minutesSlider"
+                                    Layout.fillWidth: true
+                                    from: 10
+                                    to: 120
+                                    stepSize: 5
+                                    snapMode: Slider.SnapAlways
+                                    value: form.minutes
+                                    enabled: !form.isUnlimited
+                                    opacity: enabled ? 1 : 0.45
+                                    onPressedChanged: if (pressed) form.beginSliding()
+                                    onMoved: form.minutes = value
+                                    background: Rectangle {
+                                        x: slider.leftPadding
+                                        y: slider.topPadding + slider.availableHeight / 2 - height / 2
+                                        width: slider.availableWidth
+                                        height: 6
+                                        radius: 3
+                                        color: AppTheme.alpha(AppTheme.softInk, 0.2)
+                                        Rectangle {
+                                            width: slider.visualPosition * parent.width
+                                            height: parent.height
+                                            radius: 3
+                                            color: AppTheme.purple
+                                        }
+                                    }
+                                    handle: Rectangle {
+                                        x: slider.leftPadding + slider.visualPosition * (slider.availableWidth - width)
+                                        y: slider.topPadding + slider.availableHeight / 2 - height / 2
+                                        width: 28
+                                        height: 28
+                                        radius: 14
+                                        color: "white"
+                                        border.color: AppTheme.alpha(AppTheme.ink, 0.12)
+                                    }
+                                }
+                            }
+                        }
+
+                        // PIN box.
+                        ColumnLayout {
+                            Layout.fillWidth: true
+                            spacing: 7
+                            Text {
+                                text: form.pinHint
+                                font: AppTheme.font(AppTheme.Subheadline, Font.Bold)
+                                color: AppTheme.softInk
+                            }
+                            PinField {
+                                id: pinField
+                                objectName: "setupPin"
+                                form: form
+                                Layout.fillWidth: true
+                                Layout.preferredHeight: 52
+                                placeholderText: "四位数字"
+                                cornerRadius: 16
+                                sidePadding: 15
                             }
                             Text {
-                                id: confirmText
-                                anchors.verticalCenter: parent.verticalCenter
-                                text: "确定，进入乐园"
-                                font: AppTheme.font(AppTheme.Title3, Font.Bold)
-                                color: "white"
+                                visible: form.error !== ""
+                                text: form.error
+                                font: AppTheme.font(AppTheme.Caption, Font.Bold)
+                                color: AppTheme.coral
+                            }
+                        }
+
+                        // Confirm.
+                        BouncyButton {
+                            Layout.fillWidth: true
+                            Layout.preferredHeight: 58
+                            faceRadius: 20
+                            Accessible.name: "确定，进入乐园"
+                            onClicked: form.confirm()
+                            Item {
+                                anchors.fill: parent
+                                PaintedBox {
+                                    anchors.fill: parent
+                                    radius: 20
+                                    fillStops: [AppTheme.purple, AppTheme.sky]
+                                    fillDirection: PaintedBox.LeadingToTrailing
+                                }
+                                Row {
+                                    anchors.centerIn: parent
+                                    spacing: 8
+                                    SymbolIcon {
+                                        anchors.verticalCenter: parent.verticalCenter
+                                        name: "sparkles"
+                                        size: confirmText.font.pixelSize
+                                        color: "white"
+                                    }
+                                    Text {
+                                        id: confirmText
+                                        anchors.verticalCenter: parent.verticalCenter
+                                        text: "确定，进入乐园"
+                                        font: AppTheme.font(AppTheme.Title3, Font.Bold)
+                                        color: "white"
+                                    }
+                                }
                             }
                         }
                     }
                 }
-            }
-        }
 
-        PaintedBox {
-            anchors.fill: parent
-            radius: 32
-            strokeWidth: 4
-            strokeColor: AppTheme.alpha("white", 0.92)
+                PaintedBox {
+                    anchors.fill: parent
+                    radius: 32
+                    strokeWidth: 4
+                    strokeColor: AppTheme.alpha("white", 0.92)
+                }
+            }
         }
     }
 

@@ -13,6 +13,9 @@ FocusScope {
 
     property alias gameId: host.gameId
     required property EntertainmentTimeController timeController
+    // A dimming laid over the whole page from above (transparent for none), drawn over
+    // everything of the page but the time chip, which is darkened as much.
+    property color veil: "transparent"
     readonly property GameHostController host: host
     readonly property Item gameView: gameLoader.item
     // Whether the page is built (and so has its size).
@@ -217,6 +220,11 @@ FocusScope {
                 onNextLevel: host.nextLevel()
             }
         }
+        Rectangle {
+            anchors.fill: parent
+            visible: page.veil.a > 0
+            color: page.veil
+        }
     }
     EntertainmentTimeButton {
         id: chip
@@ -226,7 +234,7 @@ FocusScope {
         // Over a finished play the chip lies under the dimming, as the whole page does:
         // it takes no taps and is darkened as much.
         enabled: !dimming.visible
-        shade: dimming.visible ? dimming.opacity * dimming.color.a : 0
+        shade: 1 - (1 - (dimming.visible ? dimming.opacity * dimming.color.a : 0)) * (1 - page.veil.a)
     }
 
     Component {

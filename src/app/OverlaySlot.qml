@@ -10,6 +10,8 @@ Item {
     property real hiddenScale: 1
     property Component sourceComponent
     readonly property Item item: loader.item
+    // Shown, in place and still: neither arriving nor leaving.
+    readonly property bool settled: shown && loader.status === Loader.Ready && !arrive.running && !leave.running
 
     function appear() {
         leave.stop();

@@ -12,6 +12,10 @@ Item {
 
     required property EntertainmentTimeController timeController
     readonly property StackView stack: navigation
+    // A dimming laid over the whole playground from above (transparent for none): the
+    // page on top draws it into its still picture, beneath its time chip, which is
+    // darkened as much.
+    property color veil: "transparent"
 
     StackView {
         id: navigation
@@ -23,6 +27,7 @@ Item {
         id: shelfPage
         CategoryShelfView {
             timeController: playground.timeController
+            veil: playground.veil
         }
     }
 
@@ -128,12 +133,18 @@ Item {
                     }
                     Item { Layout.fillHeight: true; Layout.minimumHeight: 10 }
                 }
+                Rectangle {
+                    anchors.fill: parent
+                    visible: playground.veil.a > 0
+                    color: playground.veil
+                }
             }
             EntertainmentTimeButton {
                 id: chip
                 x: topRow.x + chipPlace.x
                 y: topRow.y + chipPlace.y
                 controller: playground.timeController
+                shade: playground.veil.a
             }
         }
     }

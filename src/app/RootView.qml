@@ -9,6 +9,10 @@ Item {
     id: root
 
     readonly property RootState shell: rootState
+    // While the setup waits over the playground in place, the page beneath draws the
+    // setup's dimming into its own still picture, under its ticking time chip.
+    readonly property bool setupDimmedBeneath: setupSlot.settled && playground.status === Loader.Ready
+                                               && playground.arrival === 1 && playground.opacity === 1
 
     RootState {
         id: rootState
@@ -46,6 +50,7 @@ Item {
             onLoaded: enter.start()
             sourceComponent: PlaygroundView {
                 timeController: rootState.timeController
+                veil: root.setupDimmedBeneath ? setupSlot.item.dimming : "transparent"
             }
             ParallelAnimation {
                 id: enter
@@ -56,6 +61,7 @@ Item {
     }
 
     OverlaySlot {
+        id: setupSlot
         anchors.fill: parent
         z: 10
         shown: rootState.setupVisible
@@ -63,6 +69,7 @@ Item {
         enabled: !rootState.lockVisible
         sourceComponent: EntertainmentTimeSetupOverlay {
             controller: rootState.timeController
+            dimmedBeneath: root.setupDimmedBeneath
         }
     }
 

@@ -152,6 +152,21 @@ class ShellWindowTest : public QObject
         const int frames = framesOver(f, 2000, true);
         return frames <= 3 ? QString() : QStringLiteral("%1: %2 frames for two ticks").arg(QLatin1String(screen)).arg(frames);
     }
+    // What differs from a black veil of `alpha` laid over `before` at `points` of `after`
+    // (nothing when those pixels are as dark as that, give or take rounding).
+    static QString veiled(const QImage &before, const QImage &after, const QList<QPoint> &points, double alpha)
+    {
+        for (const QPoint point : points) {
+            const QColor was = before.pixelColor(point);
+            const QColor is = after.pixelColor(point);
+            const auto near = [&](int from, int to) { return std::abs(from * (1 - alpha) - to) <= 3; };
+            if (!near(was.red(), is.red()) || !near(was.green(), is.green()) || !near(was.blue(), is.blue()))
+                return QStringLiteral("at (%1, %2) %3 became %4 under a veil of %5")
+                    .arg(point.x()).arg(point.y()).arg(was.name(), is.name()).arg(alpha);
+        }
+        return {};
+    }
+#define QVERIFY_VEILED(before, after, points, alpha) do { const QString wrong = veiled(before, after, points, alpha); QVERIFY2(wrong.isEmpty(), qPrintable(wrong)); } while (false)
 #define QVERIFY_STILL(f, screen) do { const QString wrong = stillness(f, screen); QVERIFY2(wrong.isEmpty(), qPrintable(wrong)); } while (false)
 
 private slots:
@@ -375,6 +390,42 @@ private slots:
         QVERIFY(f.clickText(u"交卷 87"_s));
         QVERIFY(f.waitShown(u"游戏完成！"_s));
         QVERIFY_STILL(f, "finished play");
+        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+    }
+
+    // A waiting overlay darkens the page beneath it once, the time chip as much, and the
+    // page is as bright as before once the overlay has gone: the setup opened from the
+    // chip and the coming-soon sheet over a shelf.
+    void overlaysDimThePageOnce()
+    {
+        ShellFixture f;
+        openWithPin(f, u"1234"_s);
+        // Beside the card and the sheet, and on the chip's face above its label.
+        const auto points = [&] {
+            QQuickItem *chip = f.timeChip();
+            return QList<QPoint>{QPoint(8, 8), chip->mapToScene(QPointF(chip->width() / 2, 6)).toPoint()};
+        };
+        QVERIFY(comesToRest(f));
+        const QImage playground = f.window()->grabWindow();
+        ShellTest::click(f.window(), f.timeChip());
+        QVERIFY(f.waitShown(u"输入四位家长密码"_s));
+        QVERIFY(comesToRest(f));
+        QVERIFY_VEILED(playground, f.window()->grabWindow(), points(), 0.58);
+        ShellTest::click(f.window(), ShellTest::findNamed(f.root(), u"setupClose"_s));
+        QVERIFY(f.waitGone(u"输入四位家长密码"_s));
+        QVERIFY(comesToRest(f));
+        QVERIFY_VEILED(playground, f.window()->grabWindow(), points(), 0);
+
+        QVERIFY(f.clickText(u"中文"_s));
+        QVERIFY(waitStackIdle(f, 2));
+        QVERIFY(comesToRest(f));
+        const QImage shelf = f.window()->grabWindow();
+        QVariantMap comingSoon = ShellCatalog::game(u"radical-builder"_s);
+        comingSoon[u"available"_s] = false;
+        QMetaObject::invokeMethod(stackTop(f), "openGame", Q_ARG(QVariant, comingSoon));
+        QVERIFY(f.waitShown(u"知道啦"_s));
+        QVERIFY(comesToRest(f));
+        QVERIFY_VEILED(shelf, f.window()->grabWindow(), points(), 0.22);
         QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
     }
 
