@@ -48,30 +48,45 @@ Item {
         }
 
         // The fox glides from cell to cell; its walk pose turns and scales it about its
-        // own cell's centre.
-        EmojiText {
+        // own cell's centre. The software renderer would draw a turned or scaled emoji
+        // afresh from the font (its picture decoded anew) for every step of the pose:
+        // there the fox and its halo are drawn once into a picture that is turned instead.
+        Item {
             id: fox
             objectName: "fox"
             x: board.game.playerColumn * board.cell
             y: board.game.playerRow * board.cell
             width: board.cell
             height: board.cell
-            emoji: "🦊"
-            pixelSize: Math.max(1, board.cell * 0.68)
             scale: board.game.foxScale
             rotation: board.game.foxTurn
-            Accessible.name: "小狐狸"
 
-            // A soft white halo rings the fox.
-            EmojiHalo {
-                z: -1
-                anchors.centerIn: parent
-                width: parent.width + 12
-                height: parent.height + 12
-                emoji: fox.emoji
-                pixelSize: fox.pixelSize
-                color: Qt.rgba(1, 1, 1, 0.8)
-                blur: 3
+            Item {
+                x: -6
+                y: -6
+                width: fox.width + 12
+                height: fox.height + 12
+                layer.enabled: GraphicsInfo.api === GraphicsInfo.Software && Screen.devicePixelRatio === 1
+                layer.smooth: fox.scale !== 1 || fox.rotation !== 0
+
+                // A soft white halo rings the fox.
+                EmojiHalo {
+                    anchors.fill: parent
+                    emoji: foxFace.emoji
+                    pixelSize: foxFace.pixelSize
+                    color: Qt.rgba(1, 1, 1, 0.8)
+                    blur: 3
+                }
+                EmojiText {
+                    id: foxFace
+                    x: 6
+                    y: 6
+                    width: fox.width
+                    height: fox.height
+                    emoji: "🦊"
+                    pixelSize: Math.max(1, board.cell * 0.68)
+                    Accessible.name: "小狐狸"
+                }
             }
 
             Behavior on x { NumberAnimation { duration: 280; easing.type: Easing.InOutQuad } }
