@@ -37,8 +37,13 @@ void install(QOpenGLContext *context)
     QObject::connect(context, &QObject::destroyed, [] { qt_gl_set_global_share_context(nullptr); });
     qt_gl_set_global_share_context(context);
     // Qt warns that the attribute comes after the application object: it is what the web
-    // engine looks for when it starts, later still, and nothing earlier needed it.
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    // engine looks for when it starts, later still, and nothing earlier needed it. Only
+    // that warning is dropped; any other thread's messages meanwhile pass on.
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &where, const QString &message) {
+        if (previous && !message.contains(QLatin1String("AA_ShareOpenGLContexts")))
+            previous(type, where, message);
+    });
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     qInstallMessageHandler(previous);
 }
