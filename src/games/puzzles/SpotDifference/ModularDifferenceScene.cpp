@@ -40,8 +40,29 @@ const QFont &checkFont()
 }
 } // namespace
 
+// The picture over a scene that shows the scene's newest mark while it fades in.
+class NewestMarkPicture : public QQuickPaintedItem
+{
+public:
+    explicit NewestMarkPicture(ModularDifferenceScene *scene)
+        : QQuickPaintedItem(scene)
+        , m_scene(scene)
+    {
+        setAntialiasing(true);
+        setVisible(false);
+    }
+    void paint(QPainter *painter) override
+    {
+        m_scene->paintFade(*painter, QRect(QPoint(qRound(x()), qRound(y())), QSize(qRound(width()), qRound(height()))));
+    }
+
+private:
+    ModularDifferenceScene *m_scene;
+};
+
 ModularDifferenceScene::ModularDifferenceScene(QQuickItem *parent)
     : QQuickPaintedItem(parent)
+    , m_fade(new NewestMarkPicture(this))
 {
     setAntialiasing(true);
     setAcceptedMouseButtons(Qt::LeftButton);
@@ -86,9 +107,8 @@ void ModularDifferenceScene::setIsChanged(bool isChanged)
     if (m_isChanged == isChanged)
         return;
     m_isChanged = isChanged;
-    m_fadeLayers = {};
     emit isChangedChanged();
-    update();
+    repaintAll();
 }
 
 const ModularSpotLevel *ModularDifferenceScene::level() const
@@ -102,19 +122,64 @@ void ModularDifferenceScene::setMarkOpacity(qreal opacity)
         return;
     m_markOpacity = opacity;
     emit markOpacityChanged();
+    polish();
+}
+
+bool ModularDifferenceScene::fading() const
+{
+    return level() && m_markOpacity < 1 && m_game->found().contains(m_newestMark);
+}
+
+QSet<int> ModularDifferenceScene::shownMarks() const
+{
+    QSet<int> marks = m_game ? m_game->found() : QSet<int>();
+    if (fading())
+        marks.remove(m_newestMark);
+    return marks;
+}
+
+void ModularDifferenceScene::repaintAll()
+{
+    m_fadeLayers = {};
+    m_painted = false;
     update();
+    polish();
+}
+
+void ModularDifferenceScene::updatePolish()
+{
+    const bool fade = fading();
+    if (fade) {
+        const QRect area = newestMarkArea();
+        if (QRectF(area) != QRectF(m_fade->position(), m_fade->size())) {
+            m_fadeLayers = {};
+            m_fade->setPosition(area.topLeft());
+            m_fade->setSize(area.size());
+        }
+        m_fade->update();
+    } else {
+        m_fadeLayers = {};
+    }
+    m_fade->setVisible(fade);
+    // The scene's own picture is painted again only when the marks it shows change: not
+    // when a fade starts over it, nor at each step of the fade.
+    if (!m_painted || shownMarks() != m_paintedMarks)
+        update();
 }
 
 void ModularDifferenceScene::foundChanged()
 {
     const QSet<int> found = m_game ? m_game->found() : QSet<int>();
+    // A wrong tap or a word of feedback changes nothing drawn.
+    if (found == m_marked)
+        return;
     for (int id : found) {
         if (!m_marked.contains(id))
             m_newestMark = id;
     }
     m_marked = found;
     m_fadeLayers = {};
-    update();
+    polish();
 }
 
 void ModularDifferenceScene::levelChanged()
@@ -127,16 +192,15 @@ void ModularDifferenceScene::levelChanged()
         m_artwork = name.isEmpty() ? QImage() : StorybookArtwork::image(name);
         m_backdropKey.clear();
     }
-    m_fadeLayers = {};
     emit layoutChanged();
-    update();
+    repaintAll();
 }
 
 void ModularDifferenceScene::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
 {
     QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
     if (newGeometry.size() != oldGeometry.size()) {
-        m_fadeLayers = {};
+        repaintAll();
         emit layoutChanged();
     }
 }
@@ -286,69 +350,86 @@ const QImage &ModularDifferenceScene::backdrop(const QRectF &scene, qreal dpr)
 
 void ModularDifferenceScene::paint(QPainter *painter)
 {
+    m_painted = true;
+    m_paintedMarks = shownMarks();
     const QRectF scene = sceneRect();
     if (scene.isEmpty())
         return;
     const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
-    const ModularSpotLevel *l = level();
-    const qsizetype count = l ? l->pieces.size() : 0;
+    const qsizetype count = level() ? level()->pieces.size() : 0;
     painter->setRenderHint(QPainter::Antialiasing);
-    if (!l || m_markOpacity >= 1 || !m_game->found().contains(m_newestMark)) {
-        m_fadeLayers = {};
-        painter->drawImage(scene.topLeft(), backdrop(scene, dpr));
-        paintPieces(*painter, scene, 0, count, -1);
-        paintBorder(*painter, scene);
+    painter->drawImage(scene.topLeft(), backdrop(scene, dpr));
+    paintPieces(*painter, scene, 0, count, m_paintedMarks);
+    paintBorder(*painter, scene);
+}
+
+QRect ModularDifferenceScene::newestMarkArea() const
+{
+    const QRectF square = pieceSquare(m_newestMark);
+    const double pen = markLineWidth / 2 + 1;
+    const double g = checkFont().pixelSize();
+    const QPointF c = square.center() + QPointF(markOffset, -markOffset);
+    const QRectF mark = square.adjusted(-pen, -pen, pen, pen).united(QRectF(c.x() - g, c.y() - g, 2 * g, 2 * g));
+    // The mark is drawn inside the scene alone.
+    return mark.intersected(sceneRect()).toAlignedRect();
+}
+
+void ModularDifferenceScene::paintFade(QPainter &painter, const QRect &area)
+{
+    const QRectF scene = sceneRect();
+    if (!fading() || scene.isEmpty() || area.isEmpty())
         return;
-    }
-    // While the newest mark fades in nothing else changes: what lies under the mark and
-    // what lies above it are painted once, each into a picture, and each frame of the
-    // fade draws the mark between the two.
+    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    const qsizetype count = level()->pieces.size();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // While the mark fades in nothing else changes: what lies under the mark and what
+    // lies above it are painted once, each into a picture of the area, and each step of
+    // the fade draws the mark between the two.
     if (m_fadeLayers.first.isNull()) {
+        const QSet<int> marks = shownMarks();
         const auto layer = [&](const std::function<void(QPainter &)> &content) {
-            QImage picture((size() * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+            QImage picture((QSizeF(area.size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
             picture.setDevicePixelRatio(dpr);
             picture.fill(Qt::transparent);
             QPainter p(&picture);
             p.setRenderHint(QPainter::Antialiasing);
+            p.translate(-area.topLeft());
             content(p);
             return picture;
         };
         m_fadeLayers.first = layer([&](QPainter &p) {
             p.drawImage(scene.topLeft(), backdrop(scene, dpr));
-            paintPieces(p, scene, 0, m_newestMark + 1, m_newestMark);
+            paintPieces(p, scene, 0, m_newestMark + 1, marks);
         });
         m_fadeLayers.second = layer([&](QPainter &p) {
-            paintPieces(p, scene, m_newestMark + 1, count, -1);
+            paintPieces(p, scene, m_newestMark + 1, count, marks);
             paintBorder(p, scene);
         });
     }
-    painter->drawImage(QPointF(0, 0), m_fadeLayers.first);
-    painter->save();
-    painter->setClipPath(roundedScene(scene));
-    painter->setOpacity(m_markOpacity);
-    paintMark(*painter, pieceSquare(m_newestMark));
-    painter->restore();
-    painter->drawImage(QPointF(0, 0), m_fadeLayers.second);
+    painter.drawImage(QPointF(0, 0), m_fadeLayers.first);
+    painter.save();
+    painter.translate(-area.topLeft());
+    painter.setClipPath(roundedScene(scene));
+    painter.setOpacity(m_markOpacity);
+    paintMark(painter, pieceSquare(m_newestMark));
+    painter.restore();
+    painter.drawImage(QPointF(0, 0), m_fadeLayers.second);
 }
 
 void ModularDifferenceScene::paintPieces(QPainter &painter, const QRectF &scene, qsizetype first, qsizetype last,
-                                         int withoutMark)
+                                         const QSet<int> &marks)
 {
     const ModularSpotLevel *l = level();
     if (!l || first >= last)
         return;
     painter.save();
     painter.setClipPath(roundedScene(scene));
-    const QSet<int> &found = m_game->found();
     for (qsizetype i = first; i < last; ++i) {
         const ModularScenePiece &piece = l->pieces.at(i);
         const QRectF square = pieceSquare(piece.id);
         MagicSceneModule::paint(painter, square, piece.kind, shownVariant(*l, piece, m_isChanged));
-        if (!found.contains(piece.id) || piece.id == withoutMark)
-            continue;
-        painter.setOpacity(piece.id == m_newestMark ? m_markOpacity : 1.0);
-        paintMark(painter, square);
-        painter.setOpacity(1.0);
+        if (marks.contains(piece.id))
+            paintMark(painter, square);
     }
     painter.restore();
 }

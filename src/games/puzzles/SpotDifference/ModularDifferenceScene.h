@@ -31,6 +31,8 @@
 // later one (drawn above) takes it; every hit goes to the game's tap(), in either copy,
 // found or not. Taps between pieces pass through. `pieceAreas` lists each piece's square
 // and its label, for the screen-reader buttons the view lays over the scene.
+class NewestMarkPicture;
+
 class ModularDifferenceScene : public QQuickPaintedItem
 {
     Q_OBJECT
@@ -96,19 +98,35 @@ signals:
 
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+    void updatePolish() override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseUngrabEvent() override;
 
 private:
     const ModularSpotLevel *level() const;
+    friend class NewestMarkPicture;
+
     void levelChanged();
     void foundChanged();
+    // Whether the newest mark is fading in (drawn then by the small picture over it).
+    bool fading() const;
+    // The marks the scene's own picture shows: every found one, but the newest while it
+    // fades in.
+    QSet<int> shownMarks() const;
+    // Throws away the fade's pictures and has the scene painted again.
+    void repaintAll();
+    // The area of the newest mark (its ring and its check) in item coordinates, in whole
+    // points, inside the item.
+    QRect newestMarkArea() const;
+    // Paints the fading mark's area: what lies under the mark, the mark at its opacity,
+    // what lies above it.
+    void paintFade(QPainter &painter, const QRect &area);
     // The artwork's left half under the tint wash, rounded, at the scene's size in pixels.
     const QImage &backdrop(const QRectF &scene, qreal dpr);
     // Paints the pieces from `first` up to `last` (exclusive) inside the rounded scene,
-    // each followed by its found mark, but for the mark of `withoutMark`.
-    void paintPieces(QPainter &painter, const QRectF &scene, qsizetype first, qsizetype last, int withoutMark);
+    // each followed by its mark when it is one of `marks`.
+    void paintPieces(QPainter &painter, const QRectF &scene, qsizetype first, qsizetype last, const QSet<int> &marks);
     // The found mark of the piece in `square`.
     static void paintMark(QPainter &painter, const QRectF &square);
     // The white border round the scene.
@@ -117,13 +135,19 @@ private:
     QPointer<ModularSpotDifferenceGame> m_game;
     bool m_isChanged = false;
     int m_pressed = -1;
-    QSet<int> m_marked;    // the found ids already drawn
+    QSet<int> m_marked;    // the found ids known
     int m_newestMark = -1;
+    QSet<int> m_paintedMarks; // the marks in the scene's picture as last painted
+    bool m_painted = false;
     qreal m_markOpacity = 1;
     QImage m_artwork;      // the level's picture (null when it is missing)
     QString m_artworkName;
     QImage m_backdrop;     // cached, rebuilt when the size or the level changes
     QString m_backdropKey;
-    // While the newest mark fades in: the scene under it and the scene above it.
+    // While the newest mark fades in, a picture as small as the mark over the scene shows
+    // it, so that each step of the fade draws that area alone, not both whole scenes;
+    // the scene's own picture leaves the mark out until the fade ends.
+    NewestMarkPicture *m_fade = nullptr;
+    // The fade's area under the mark and above it, painted once for the fade.
     std::pair<QImage, QImage> m_fadeLayers;
 };

@@ -497,15 +497,32 @@ void TestModularSpotDifference::foundMarksInBothCopies()
 
 void TestModularSpotDifference::fadingMarkBetweenThePieces()
 {
-    // While the newest mark fades in, the copy is drawn from a picture of what lies under
-    // the mark and one of what lies over it: every frame, the first included, looks as the
-    // copy painted whole would, a later piece that overlaps the mark still above it.
+    // While the newest mark fades in, a picture as small as the mark shows it over the
+    // copy, from a picture of what lies under the mark and one of what lies over it:
+    // every frame, the first included, looks as the copy painted whole would, a later
+    // piece that overlaps the mark still above it, and only the last frame of the fade
+    // (or a find) paints the whole copy again.
+    struct CountedScene : ModularDifferenceScene
+    {
+        using ModularDifferenceScene::ModularDifferenceScene;
+        int paints = 0;
+        void paint(QPainter *painter) override
+        {
+            ++paints;
+            ModularDifferenceScene::paint(painter);
+        }
+    };
     GameTestWorld world(21);
     ModularSpotDifferenceGame game;
     game.appear();
-    ModularDifferenceScene scene;
+    QQuickWindow window;
+    window.resize(260, 230);
+    CountedScene scene(window.contentItem());
     scene.setGame(&game);
+    scene.setPosition({8, 8});
     scene.setSize({244, 240 / 1.18 + 4}); // small: neighbours overlap
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QList<int> ids = sorted(game.level()->differenceIDs);
     const auto overlapped = [&](int a) {
         for (int b = a + 1; b < ModularSpotLevel::pieceCount; ++b) {
@@ -518,7 +535,6 @@ void TestModularSpotDifference::fadingMarkBetweenThePieces()
     };
     const auto it = std::find_if(ids.begin(), ids.end(), overlapped);
     QVERIFY(it != ids.end());
-    game.tapPiece(*it);
     const auto maxDifference = [](const QImage &a, const QImage &b) {
         int most = 0;
         for (int y = 0; y < a.height(); ++y)
@@ -529,24 +545,39 @@ void TestModularSpotDifference::fadingMarkBetweenThePieces()
             }
         return most;
     };
-    // Frames of the fade (the pictures are painted for the first and kept), then the
-    // copy painted whole once the mark is in.
-    const auto fadesIn = [&] {
+    const QImage unmarked = window.grabWindow();
+    const int paintsBefore = scene.paints;
+    int unchanged = 0;
+    while (game.level()->differenceIDs.contains(unchanged))
+        ++unchanged;
+    game.tapPiece(unchanged); // a wrong tap: nothing to paint
+    window.grabWindow();
+    QCOMPARE(scene.paints, paintsBefore);
+    const auto fadesIn = [&](QImage &start) {
+        scene.setMarkOpacity(0);
+        start = window.grabWindow();
+        const int paints = scene.paints;
         scene.setMarkOpacity(0.3);
-        const QImage early = painted(scene);
+        const QImage early = window.grabWindow();
         scene.setMarkOpacity(0.999);
-        const QImage late = painted(scene);
+        const QImage late = window.grabWindow();
+        QCOMPARE(scene.paints, paints);
         scene.setMarkOpacity(1);
-        const QImage whole = painted(scene);
+        const QImage whole = window.grabWindow();
+        QCOMPARE(scene.paints, paints + 1);
         QVERIFY(maxDifference(late, whole) <= 2);
         QVERIFY(maxDifference(early, whole) > 40);
     };
-    fadesIn();
-    // A find during the fade: the pictures are painted afresh for the new mark.
+    QImage start;
+    game.tapPiece(*it);
+    fadesIn(start);
+    QVERIFY(maxDifference(start, unmarked) <= 2);
+    // A find during the fade: the copy is painted with the last mark in, and the small
+    // picture shows the new one.
     scene.setMarkOpacity(0.5);
-    painted(scene);
+    window.grabWindow();
     game.tapPiece(*it == ids.first() ? ids.last() : ids.first());
-    fadesIn();
+    fadesIn(start);
 }
 
 void TestModularSpotDifference::playedByTappingTheCentres()
