@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QQuickWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -61,22 +62,47 @@ void MazeFloor::setTrail(const QList<int> &trail)
     m_trail = trail;
     emit trailChanged();
     if (!changed.isEmpty())
-        update(changed.toAlignedRect());
+        repaint(changed);
+}
+
+void MazeFloor::repaint(const QRectF &part)
+{
+    m_repaintPending = true;
+    // The whole board named outright: Qt takes a repaint without a rectangle as a whole
+    // one only until a part is asked for, and a part asked for in the same frame would
+    // then narrow it.
+    const QRectF whole(0, 0, width(), height());
+    update((pictureSize() == m_paintedSize ? part : whole).toAlignedRect());
 }
 
 void MazeFloor::repaintAll()
 {
-    // The whole board named outright: Qt takes a repaint without a rectangle as a whole
-    // one only until a part is asked for, and a part asked for in the same frame would
-    // then narrow it.
-    update(QRectF(0, 0, width(), height()).toAlignedRect());
+    repaint(QRectF(0, 0, width(), height()));
+}
+
+QSize MazeFloor::pictureSize() const
+{
+    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    return QSize(qRound(width()), qRound(height())) * dpr;
 }
 
 void MazeFloor::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
 {
     QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
-    if (newGeometry.size() != oldGeometry.size())
+    // Qt paints a picture of a new size whole unless a part was asked for; a part asked
+    // for before the change grows to the whole.
+    if (m_repaintPending && newGeometry.size() != oldGeometry.size() && pictureSize() != m_paintedSize)
         repaintAll();
+}
+
+QSGNode *MazeFloor::updatePaintNode(QSGNode *node, UpdatePaintNodeData *data)
+{
+    // Nothing asked for and the size as painted: the size changed and came back.
+    if (node && !m_repaintPending && pictureSize() == m_paintedSize)
+        return node;
+    m_repaintPending = false;
+    m_paintedSize = pictureSize();
+    return QQuickPaintedItem::updatePaintNode(node, data);
 }
 
 void MazeFloor::itemChange(ItemChange change, const ItemChangeData &value)

@@ -8,7 +8,8 @@
 // the trail, the pale mint spots and the hedges, all inside the board's rounded corners.
 // Cells are square, `width` ÷ `columns` wide. The symbols (chest, keys, bubble,
 // monsters, fox) are items laid over it. A step along the trail repaints only the cells
-// whose look it changed.
+// whose look it changed; a size that comes back before the next frame (a layout trying
+// another one) repaints nothing.
 class MazeFloor : public QQuickPaintedItem
 {
     Q_OBJECT
@@ -41,11 +42,18 @@ signals:
     void trailChanged();
 
 protected:
+    QSGNode *updatePaintNode(QSGNode *node, UpdatePaintNodeData *data) override;
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
     void itemChange(ItemChange change, const ItemChangeData &value) override;
 
 private:
+    // Asks for `part` to be painted again at the next frame: the whole floor when the
+    // picture's size differs from the one painted (Qt would paint the part on a fresh,
+    // empty picture).
+    void repaint(const QRectF &part);
     void repaintAll();
+    // The picture's size in pixels, as Qt sizes it.
+    QSize pictureSize() const;
     qreal cellSize() const;
     static qreal hedgeWidth(qreal cell);
     // The part of the floor that the cell's look reaches.
@@ -56,4 +64,6 @@ private:
     QList<int> m_walls;
     QList<int> m_trail;
     qreal m_cornerRadius = 24;
+    QSize m_paintedSize;           // the size of the picture shown
+    bool m_repaintPending = false; // a part was asked for since the last painting
 };

@@ -44,6 +44,19 @@ const QString fewest = u"DRDDLDRDDRURDRURUULULLURURRDDRDDRUURRUURRDDLUDDRDDLDLUL
 const QString chestFirst = u"DRDDLDRDDRURDRURUULULLURURRDDRDDRUURRUURRDDLDRDDLDR"_s;
 const QString fromTheChest = u"LURUULUUDDRDDLDLULURUDLDRDRR"_s;
 
+// A floor that counts its paintings.
+class CountedFloor : public MazeFloor
+{
+public:
+    using MazeFloor::MazeFloor;
+    void paint(QPainter *painter) override
+    {
+        ++paints;
+        MazeFloor::paint(painter);
+    }
+    int paints = 0;
+};
+
 } // namespace
 
 class TestMazeGame : public QObject
@@ -323,7 +336,7 @@ void TestMazeGame::floorRepaintedInParts()
     GameTestWorld world;
     MazeGame game;
     const auto floorAt = [&](qreal x, QSizeF size) {
-        auto *floor = new MazeFloor(window.contentItem());
+        auto *floor = new CountedFloor(window.contentItem());
         floor->setRows(game.rows());
         floor->setColumns(game.columns());
         floor->setWalls(game.walls());
@@ -332,7 +345,7 @@ void TestMazeGame::floorRepaintedInParts()
         floor->setSize(size);
         return floor;
     };
-    MazeFloor *walked = floorAt(0, {360, 210});
+    CountedFloor *walked = floorAt(0, {360, 210});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     (void)window.grabWindow();
@@ -363,6 +376,19 @@ void TestMazeGame::floorRepaintedInParts()
         game.move(directionOf(c));
         walked->setTrail(game.trailCells());
     }
+    QVERIFY(sameAsFresh());
+
+    // A size tried by a layout and given back before the next frame paints nothing; a
+    // size kept repaints the floor, and the next step its cells on the picture kept.
+    const int paints = walked->paints;
+    walked->setWidth(300);
+    walked->setWidth(420);
+    (void)window.grabWindow();
+    QCOMPARE(walked->paints, paints);
+    walked->setWidth(380);
+    QVERIFY(sameAsFresh());
+    game.move(directionOf(fewest[23]));
+    walked->setTrail(game.trailCells());
     QVERIFY(sameAsFresh());
 }
 
