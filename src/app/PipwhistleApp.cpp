@@ -2,10 +2,14 @@
 
 #include "Clock.h"
 #include "LearningContent.h"
+#include "PictureCache.h"
 #include "ProgressStore.h"
 #include "SettingsStore.h"
 #include "ShellCatalog.h"
 #include "SpeechService.h"
+#include "Storybook.h"
+#include "StorybookArtwork.h"
+#include "StorybookPicture.h"
 #include "WebViewSetup.h"
 
 #include <QGuiApplication>
@@ -129,6 +133,17 @@ QQmlEngine &PipwhistleApp::engine()
     return *m_engine;
 }
 
+void PipwhistleApp::prepareCover()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    m_coverPath = StorybookArtwork::filePath(QLatin1String(Storybook::welcomeCoverName));
+    m_coverPixels = StorybookPicture::pixelsOf(initialWindowGeometry(screen->availableGeometry()).size(),
+                                               screen->devicePixelRatio());
+    PictureCache::shared().prepare(m_coverPath, m_coverPixels, 0, false, PictureCache::Keep::UntilShown);
+}
+
 bool PipwhistleApp::start()
 {
     // A text cursor stands still: a blinking one would draw the whole window again
@@ -168,6 +183,15 @@ bool PipwhistleApp::start()
     // decoded ahead for that size.
     QObject::connect(m_window, &QQuickWindow::frameSwapped, this, &PipwhistleApp::preparePictures,
                      Qt::QueuedConnection);
+    if (!m_coverPath.isEmpty()) {
+        QObject::connect(
+            m_window, &QQuickWindow::frameSwapped, this,
+            [this] {
+                PictureCache::shared().forget(m_coverPath, m_coverPixels, 0, false);
+                m_coverPath.clear();
+            },
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
     m_window->show();
     return true;
 }

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 #include <QSizeF>
+#include <QString>
 
 #include <memory>
 #include <thread>
@@ -31,6 +32,12 @@ public:
 
     // The engine of the window (made on first use; prepare it before start()).
     QQmlEngine &engine();
+    // The storybook cover's picture starts decoding on a worker, at the size the window
+    // opens at on the primary screen, while the fonts, the engine and the root view are
+    // made: the first frame finds it ready instead of decoding it. Call it once the
+    // application object exists, before start(); what the cover did not take (the window
+    // opened elsewhere or at another size) is dropped after the first frame.
+    void prepareCover();
     // Shows the window with the root view.
     bool start();
     QQuickWindow *window() const { return m_window; }
@@ -79,6 +86,8 @@ private:
     std::unique_ptr<ProgressStore> m_progress;
     std::thread m_preparation;
     std::pair<QSizeF, qreal> m_picturesPreparedFor;
+    QString m_coverPath;
+    QSize m_coverPixels;
     std::unique_ptr<QQmlEngine> m_engine;
     QQuickWindow *m_window = nullptr;
     bool m_releasePending = false;

@@ -33,8 +33,9 @@ int main(int argc, char *argv[])
     Ui::prepareGraphics();
     QGuiApplication application(argc, argv);
     WebViewSetup::makeSharedContextAhead();
-    Ui::installFonts();
     PipwhistleApp app;
+    app.prepareCover();
+    Ui::installFonts();
     Ui::prepareEngine(app.engine());
     if (!app.start())
         return 1;

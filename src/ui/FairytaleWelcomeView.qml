@@ -11,7 +11,7 @@ Item {
 
     StorybookArtImage {
         anchors.fill: parent
-        name: "storybook_welcome_cover"
+        name: Storybook.welcomeCover
     }
     // The fading to paper colour, painted as one column of pixels and stretched across:
     // drawn the way the picture is, it adds no way of drawing of its own to the first

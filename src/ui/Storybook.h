@@ -6,12 +6,13 @@
 #include <QtQml/qqmlregistration.h>
 
 // Named pictures for QML: whether a picture is there, its "image://storybook/<name>"
-// address, and the cover name of a game.
+// address, the cover name of a game and the name of the storybook cover's picture.
 class Storybook : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
+    Q_PROPERTY(QString welcomeCover READ welcomeCover CONSTANT FINAL)
 
 public:
     explicit Storybook(QObject *parent = nullptr);
@@ -20,8 +21,11 @@ public:
     // The picture's address for an Image, or an empty address when there is none.
     Q_INVOKABLE QUrl source(const QString &name) const;
     Q_INVOKABLE QString coverName(const QString &gameId) const;
+    QString welcomeCover() const { return QLatin1String(welcomeCoverName); }
 
     static constexpr auto providerId = "storybook";
+    // The picture the storybook cover shows, the first the program draws.
+    static constexpr auto welcomeCoverName = "storybook_welcome_cover";
 };
 
 // Serves "image://storybook/<name>" from StorybookArtwork.

@@ -30,8 +30,9 @@ int quitWhileSpeaking(int argc, char *argv[], int delayMs, bool orderly)
     MemorySettingsStore settings;
     SettingsStore::setStandard(&settings);
     SpeechService::setRemoteEndpoint(QUrl());
-    Ui::installFonts();
     PipwhistleApp app;
+    app.prepareCover();
+    Ui::installFonts();
     Ui::prepareEngine(app.engine());
     if (!app.start())
         return 2;

@@ -6,6 +6,7 @@
 #include "GameHostController.h"
 #include "PictureCache.h"
 #include "ShellCatalog.h"
+#include "Storybook.h"
 #include "StorybookArtwork.h"
 #include "StorybookPicture.h"
 #include "TimeForms.h"
@@ -556,6 +557,34 @@ private slots:
         ShellTest::click(f.window(), f.text(u"进入豆铃乐园"_s));
         QVERIFY(!f.shell()->hasOpenedStorybook());
         QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+    }
+
+    // The cover's picture, decoded while the window is being made, is the one the first
+    // frame draws, and it is not kept once drawn.
+    void coverIsDecodedAhead()
+    {
+        QThreadPool::globalInstance()->waitForDone();
+        PictureCache::shared().clear();
+        MemorySettingsStore settings;
+        SettingsStore::setStandard(&settings);
+        ManualClock clock;
+        Clock::setCurrent(&clock);
+        {
+            PipwhistleApp app;
+            app.prepareCover();
+            Ui::prepareEngine(app.engine());
+            QThreadPool::globalInstance()->waitForDone();
+            const int before = PictureCache::shared().notReadyWhenAsked();
+            QVERIFY(app.start());
+            QSignalSpy frames(app.window(), &QQuickWindow::frameSwapped);
+            QVERIFY(frames.wait(5000));
+            QCOMPARE(PictureCache::shared().notReadyWhenAsked(), before);
+            const QSize shown = StorybookPicture::pixelsOf(app.window()->size(), app.window()->effectiveDevicePixelRatio());
+            QVERIFY(!PictureCache::shared().isReady(StorybookArtwork::filePath(QLatin1String(Storybook::welcomeCoverName)),
+                                                    shown, 0, false));
+        }
+        Clock::setCurrent(nullptr);
+        SettingsStore::setStandard(nullptr);
     }
 
     // What the next tap shows is decoded ahead, off the interface thread: a shelf and a
