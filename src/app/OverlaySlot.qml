@@ -2,13 +2,16 @@ import QtQuick
 
 // Where an overlay appears: built afresh each time it is shown (so it starts from its
 // own initial state), fading in (and growing from `hiddenScale`), and fading out before
-// it goes. It takes all input from the moment it is shown.
+// it goes. It takes all input from the moment it is shown. The overlay is the file at
+// `source`, made with `initialProperties`: its file is loaded when it is first shown,
+// not with the view that holds the slot.
 Item {
     id: slot
 
     property bool shown: false
     property real hiddenScale: 1
-    property Component sourceComponent
+    property url source
+    property var initialProperties: ({})
     readonly property Item item: loader.item
     // Shown, in place and still: neither arriving nor leaving.
     readonly property bool settled: shown && loader.status === Loader.Ready && !arrive.running && !leave.running
@@ -19,6 +22,7 @@ Item {
         loader.active = false;
         loader.opacity = 0;
         loader.scale = slot.hiddenScale;
+        loader.setSource(slot.source, slot.initialProperties);
         loader.active = true;
         arrive.restart();
     }
@@ -38,7 +42,6 @@ Item {
         id: loader
         anchors.fill: parent
         active: false
-        sourceComponent: slot.sourceComponent
     }
 
     ParallelAnimation {

@@ -48,9 +48,13 @@ Item {
             opacity: 0
             x: (1 - arrival) * width
             onLoaded: enter.start()
-            sourceComponent: PlaygroundView {
-                timeController: rootState.timeController
-                veil: root.setupDimmedBeneath ? setupSlot.item.dimming : "transparent"
+            // Made when the book opens; its file is loaded ahead (see loadedAhead).
+            Component.onCompleted: setSource("PlaygroundView.qml", { timeController: rootState.timeController })
+            Binding {
+                target: playground.item
+                when: playground.item !== null
+                property: "veil"
+                value: root.setupDimmedBeneath ? setupSlot.item.dimming : "transparent"
             }
             ParallelAnimation {
                 id: enter
@@ -67,9 +71,13 @@ Item {
         shown: rootState.setupVisible
         hiddenScale: 0.96
         enabled: !rootState.lockVisible
-        sourceComponent: EntertainmentTimeSetupOverlay {
-            controller: rootState.timeController
-            dimmedBeneath: root.setupDimmedBeneath
+        source: "EntertainmentTimeSetupOverlay.qml"
+        initialProperties: ({ controller: rootState.timeController })
+        Binding {
+            target: setupSlot.item
+            when: setupSlot.item !== null
+            property: "dimmedBeneath"
+            value: root.setupDimmedBeneath
         }
     }
 
@@ -77,8 +85,21 @@ Item {
         anchors.fill: parent
         z: 20
         shown: rootState.lockVisible
-        sourceComponent: EntertainmentTimeLockOverlay {
-            controller: rootState.timeController
+        source: "EntertainmentTimeLockOverlay.qml"
+        initialProperties: ({ controller: rootState.timeController })
+    }
+
+    // The files of the playground and the overlays are not needed for the cover: they
+    // are loaded once its first frame is up, off the interface thread, and kept, so that
+    // opening the book finds them ready.
+    property list<Component> loadedAhead
+    Connections {
+        target: root.Window.window
+        enabled: root.loadedAhead.length === 0
+        function onFrameSwapped() {
+            root.loadedAhead = ["PlaygroundView.qml", "EntertainmentTimeSetupOverlay.qml",
+                                "EntertainmentTimeLockOverlay.qml"].map(
+                        file => Qt.createComponent(file, Component.Asynchronous, root))
         }
     }
 }
