@@ -5,7 +5,6 @@
 #include "PictureCache.h"
 #include "ProgressStore.h"
 #include "SettingsStore.h"
-#include "ShellCatalog.h"
 #include "SpeechService.h"
 #include "Storybook.h"
 #include "StorybookArtwork.h"
@@ -97,18 +96,6 @@ void PipwhistleApp::prepareAhead()
     });
 }
 
-void PipwhistleApp::preparePictures()
-{
-    if (!m_window)
-        return;
-    const qreal dpr = m_window->effectiveDevicePixelRatio();
-    const QSizeF size = m_window->size();
-    if (size == m_picturesPreparedFor.first && dpr == m_picturesPreparedFor.second)
-        return;
-    m_picturesPreparedFor = {size, dpr};
-    ShellCatalog::preparePictures(size, dpr);
-}
-
 PipwhistleApp &PipwhistleApp::current()
 {
     if (!g_current) {
@@ -179,10 +166,6 @@ bool PipwhistleApp::start()
             },
             Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     }
-    // After every frame shown at a new size, the pictures that the next tap shows are
-    // decoded ahead for that size.
-    QObject::connect(m_window, &QQuickWindow::frameSwapped, this, &PipwhistleApp::preparePictures,
-                     Qt::QueuedConnection);
     if (!m_coverPath.isEmpty()) {
         QObject::connect(
             m_window, &QQuickWindow::frameSwapped, this,

@@ -79,13 +79,9 @@ private:
     // pronunciation). Only games need it, and it stays in memory once done (the TLS
     // library alone some 4 MiB): the cover and the playground do without it.
     void prepareAhead();
-    // The pictures of the next tap, decoded ahead for the window's size (see
-    // ShellCatalog::preparePictures), once per size.
-    void preparePictures();
 
     std::unique_ptr<ProgressStore> m_progress;
     std::thread m_preparation;
-    std::pair<QSizeF, qreal> m_picturesPreparedFor;
     QString m_coverPath;
     QSize m_coverPixels;
     std::unique_ptr<QQmlEngine> m_engine;

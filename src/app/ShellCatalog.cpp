@@ -3,7 +3,6 @@
 #include "AppTheme.h"
 #include "GameDispatch.h"
 #include "PipwhistleApp.h"
-#include "StorybookArtwork.h"
 #include "StorybookPicture.h"
 
 #include <QFontMetricsF>
@@ -147,15 +146,6 @@ QVariantMap ShellCatalog::gameRail(double width, double height)
     return ::toMap(RailSizing::games(width, height));
 }
 
-int ShellCatalog::cardsShownFirst(double width, double height)
-{
-    // The rail starts at its inset and builds the cards up to a buffer of 320 points
-    // beyond its right edge; cards are 20 points apart.
-    const RailSize card = RailSizing::games(width, height);
-    const double reach = width + 320 - card.inset;
-    return reach <= 0 ? 0 : int(std::ceil(reach / (card.width + 20)));
-}
-
 void ShellCatalog::shelfOpened()
 {
     PipwhistleApp::current().shelfOpened();
@@ -164,28 +154,6 @@ void ShellCatalog::shelfOpened()
 void ShellCatalog::shelfClosed()
 {
     PipwhistleApp::current().screenLeft();
-}
-
-void ShellCatalog::preparePictures(QSizeF window, qreal dpr)
-{
-    if (window.isEmpty())
-        return;
-    // The game page first: every game's tap needs it, then the shelves' backdrop.
-    StorybookPicture::prepare(QStringLiteral("storybook_game_stage"), window, 0, false, dpr);
-    StorybookPicture::prepare(QStringLiteral("storybook_playground_world"), window, 0, false, dpr);
-    const RailSize card = RailSizing::games(window.width(), window.height());
-    const int shown = cardsShownFirst(window.width(), window.height());
-    for (const QString &category : categories()) {
-        int index = 0;
-        for (const GameDefinition &game : GameCatalog::all()) {
-            if (game.categoryName() != category)
-                continue;
-            if (index++ >= shown)
-                break;
-            StorybookPicture::prepare(StorybookArtwork::coverName(game.id), QSizeF(card.width, card.height), 34, false,
-                                      dpr);
-        }
-    }
 }
 
 QSizeF ShellCatalog::gameViewSize(QSizeF window)
@@ -206,6 +174,9 @@ void ShellCatalog::prepareShelfPictures(const QString &category, QQuickWindow *w
 {
     if (!window)
         return;
+    // The game page's backdrop first: every card's tap shows it.
+    StorybookPicture::prepare(QStringLiteral("storybook_game_stage"), window->size(), 0, false,
+                              window->effectiveDevicePixelRatio());
     const QSizeF view = gameViewSize(window->size());
     const QSizeF backdrop(view.width() - 2 * 8, view.height() - 2 * 8);
     if (backdrop.isEmpty())

@@ -63,16 +63,12 @@ public:
 
     static QVariantMap toMap(const GameDefinition &game);
 
-    // Decodes ahead, off the interface thread, the pictures that the next tap in a window
-    // of `window` points shows: the shelves' backdrop, the covers of the cards each shelf
-    // shows first, and the game page's backdrop.
-    static void preparePictures(QSizeF window, qreal devicePixelRatio);
-    // Decodes ahead, when the shelf of `category` opens in `window`, the backdrops of its
-    // games' views (GameDispatch::backdropFor), which the tap on a card shows.
+    // Decodes ahead, when the shelf of `category` opens in `window`, what the tap on a
+    // card shows: the game page's backdrop and the backdrops of its games' views
+    // (GameDispatch::backdropFor). The playground holds none of them: a shelf's own
+    // pictures decode while its page is being built.
     Q_INVOKABLE static void prepareShelfPictures(const QString &category, QQuickWindow *window);
     // The size of a game's view on the game page filling a window of `window` points:
     // the page less its top bar and margins.
     static QSizeF gameViewSize(QSizeF window);
-    // The cards a shelf builds when it opens in a window `width` points wide.
-    static int cardsShownFirst(double width, double height);
 };

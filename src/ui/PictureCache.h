@@ -42,8 +42,8 @@ public:
     // Forgets every decoded picture (those under way are kept when they are done).
     void clear();
 
-    // What a window of 1920×1080 prepares: the shelves' and the game page's backdrops, the
-    // covers each shelf shows first and the backdrops of a shelf's games (some 45 MB).
+    // Room for what the shelves prepare in a window of up to 1920×1080 (the game page's
+    // backdrop and the backdrops of their games' views), kept for the next time.
     static constexpr qsizetype budgetBytes = 48 * 1024 * 1024;
 
 private:

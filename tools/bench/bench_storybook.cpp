@@ -117,7 +117,7 @@ int main(int argc, char **argv)
             .arg(category));
     if (!shelf)
         return 1;
-    ShellCatalog::preparePictures(window.size(), window.effectiveDevicePixelRatio());
+    ShellCatalog::prepareShelfPictures(category, &window);
     QThreadPool::globalInstance()->waitForDone();
     QEventLoop settle;
     QTimer::singleShot(600, &settle, &QEventLoop::quit);
