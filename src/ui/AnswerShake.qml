@@ -20,11 +20,11 @@ Item {
 
     // Whole points: the software renderer then copies the page's pictures to their new
     // place instead of resampling them, and a step that rounds to the same place
-    // redraws nothing.
+    // redraws nothing. The page is not drawn into a layer while it swings: the software
+    // renderer showed the game page's new layer empty in its first frame (the page
+    // vanished for a frame at every shake), and drawing the layer took each emoji of the
+    // page afresh from the font.
     transform: Translate { x: Math.round(effect.offset) }
-    // The software renderer draws the whole page again at each step of the swing: there
-    // the page is drawn once into a picture meanwhile, and each step copies the picture.
-    layer.enabled: swing.running && GraphicsInfo.api === GraphicsInfo.Software
 
     WrongAnswerShake {
         id: effect

@@ -13,6 +13,7 @@
 #include "ShellWindowTest.h"
 #include "SpeechService.h"
 
+#include <QScreen>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -130,8 +131,22 @@ void TestPuzzlesInShell::clickedThrough()
     auto *maze = view->property("game").value<MazeGame *>();
     QVERIFY(maze);
     QVERIFY(f.waitShown(u"0 步"_s));
+    // The page swings at the hedge without leaving the window: a spot of open floor keeps
+    // its green in every frame shown (a blank page showed the backdrop there).
+    QQuickItem *field = ShellTest::findNamed(view, u"mazeField"_s);
+    QVERIFY(field);
+    const qreal cell = field->width() / maze->columns();
+    const QPoint floorSpot = field->mapToScene(QPointF(5.5 * cell, 3.5 * cell)).toPoint();
+    QList<QColor> shown;
+    const QMetaObject::Connection frames = connect(f.window(), &QQuickWindow::frameSwapped, this, [&] {
+        shown << f.window()->screen()->grabWindow(f.window()->winId()).toImage().pixelColor(floorSpot);
+    });
     click(u"padUp"_s); // a hedge: the fox stays
     QCOMPARE(maze->wrongAttempt(), 1);
+    QTRY_VERIFY(shown.size() >= 3);
+    disconnect(frames);
+    for (const QColor &c : std::as_const(shown))
+        QVERIFY2(c.green() > c.red() + 8 && c.green() > c.blue() + 8, qPrintable(c.name()));
     QCOMPARE(maze->moves(), 0);
     for (QChar c : fewest) {
         click(padButton(c));
