@@ -17,6 +17,9 @@ Item {
     // A dimming laid over the whole page from above (transparent for none), drawn into
     // the page's still picture beneath the time chip, which is darkened as much.
     property color veil: "transparent"
+    // The card lying on the veil while it rests, which the page draws too (PageVeil).
+    property Item veilCard: null
+    property rect veilCardRect
 
     Component.onCompleted: ShellCatalog.shelfOpened()
     Component.onDestruction: ShellCatalog.shelfClosed()
@@ -162,10 +165,12 @@ Item {
             visible: sheet.still
             color: sheet.dimming
         }
-        Rectangle {
+        PageVeil {
             anchors.fill: parent
-            visible: shelf.veil.a > 0
             color: shelf.veil
+            card: shelf.veilCard
+            cardRect: shelf.veilCardRect
+            chip: chip
         }
     }
     EntertainmentTimeButton {

@@ -9,7 +9,8 @@ import Pipwhistle.App
 // successful confirmation, unless it was opened from the time chip. The card is drawn
 // once into a picture of its own, so the time chip ticking beneath does not repaint
 // each of its layers; while it waits, the page beneath draws the dimming into its own
-// still picture (under its time chip), and the frame only blends the card's picture.
+// still picture (under its time chip), and while the card rests (neither touched nor
+// typed into for a moment) the card's picture too.
 Item {
     id: overlay
 
@@ -17,6 +18,20 @@ Item {
     readonly property color dimming: Qt.rgba(0, 0, 0, 0.58)
     // Whether the page beneath draws the dimming itself.
     property bool dimmedBeneath: false
+    // The card's picture for the page beneath to draw while the card rests (null while
+    // it is touched, typed into or moves), and where it stands. The software renderer
+    // repaints only what changed, so there the card stays on its own.
+    readonly property Item restingCard: dimmedBeneath && !stir.running && !touch.active && !flick.moving
+                                        && GraphicsInfo.api !== GraphicsInfo.Software ? cardPicture : null
+    readonly property rect cardRect: Qt.rect(card.x + cardPicture.x, card.y + cardPicture.y,
+                                             cardPicture.width, cardPicture.height)
+
+    // A touch or a typed digit stirs the card for a moment: a button's spring, the
+    // slider and the field are then drawn on their own.
+    Timer {
+        id: stir
+        interval: 1000
+    }
 
     TimeSetupForm {
         id: form
@@ -47,6 +62,7 @@ Item {
         // The card's picture has room for its shadow, which reaches 1.5 times its blur
         // beyond the card and lies its offset lower.
         StillLayer {
+            id: cardPicture
             x: -44
             y: -28
             width: card.width + 88
@@ -72,6 +88,7 @@ Item {
                 }
 
                 Flickable {
+                    id: flick
                     anchors.fill: parent
                     clip: true
                     contentWidth: width
@@ -232,6 +249,7 @@ Item {
                                 Layout.fillWidth: true
                                 Layout.preferredHeight: 52
                                 placeholderText: "四位数字"
+                                onDisplayTextChanged: stir.restart()
                                 cornerRadius: 16
                                 sidePadding: 15
                             }
@@ -286,6 +304,14 @@ Item {
                     strokeWidth: 4
                     strokeColor: AppTheme.alpha("white", 0.92)
                 }
+            }
+        }
+        // Above the card's controls, to see each touch before them without taking it.
+        Item {
+            anchors.fill: parent
+            PointHandler {
+                id: touch
+                onActiveChanged: stir.restart()
             }
         }
     }

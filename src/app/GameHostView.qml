@@ -220,9 +220,8 @@ FocusScope {
                 onNextLevel: host.nextLevel()
             }
         }
-        Rectangle {
+        PageVeil {
             anchors.fill: parent
-            visible: page.veil.a > 0
             color: page.veil
         }
     }

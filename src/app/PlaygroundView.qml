@@ -16,6 +16,9 @@ Item {
     // page on top draws it into its still picture, beneath its time chip, which is
     // darkened as much.
     property color veil: "transparent"
+    // The card lying on the veil while it rests, which the page draws too (PageVeil).
+    property Item veilCard: null
+    property rect veilCardRect
 
     StackView {
         id: navigation
@@ -28,6 +31,8 @@ Item {
         CategoryShelfView {
             timeController: playground.timeController
             veil: playground.veil
+            veilCard: playground.veilCard
+            veilCardRect: playground.veilCardRect
         }
     }
 
@@ -133,10 +138,12 @@ Item {
                     }
                     Item { Layout.fillHeight: true; Layout.minimumHeight: 10 }
                 }
-                Rectangle {
+                PageVeil {
                     anchors.fill: parent
-                    visible: playground.veil.a > 0
                     color: playground.veil
+                    card: playground.veilCard
+                    cardRect: playground.veilCardRect
+                    chip: chip
                 }
             }
             EntertainmentTimeButton {

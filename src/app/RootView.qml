@@ -56,6 +56,18 @@ Item {
                 property: "veil"
                 value: root.setupDimmedBeneath ? setupSlot.item.dimming : "transparent"
             }
+            Binding {
+                target: playground.item
+                when: playground.item !== null
+                property: "veilCard"
+                value: root.setupDimmedBeneath ? setupSlot.item.restingCard : null
+            }
+            Binding {
+                target: playground.item
+                when: playground.item !== null
+                property: "veilCardRect"
+                value: root.setupDimmedBeneath ? setupSlot.item.cardRect : Qt.rect(0, 0, 0, 0)
+            }
             ParallelAnimation {
                 id: enter
                 NumberAnimation { target: playground; property: "arrival"; to: 1; duration: 540; easing.type: Easing.OutBack; easing.overshoot: 0.5 }

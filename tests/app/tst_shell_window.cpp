@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 #include <QQmlComponent>
 #include <QQuickView>
+#include <QSGRendererInterface>
 #include <QSignalSpy>
 #include <QThreadPool>
 
@@ -427,6 +428,36 @@ private slots:
         QVERIFY(f.waitShown(u"知道啦"_s));
         QVERIFY(comesToRest(f));
         QVERIFY_VEILED(shelf, f.window()->grabWindow(), points(), 0.22);
+        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+    }
+
+    // The setup opened from the chip looks the same resting as under a finger (when the
+    // page beneath draws its card, and when the card is drawn on its own), in a large
+    // window and in a small one, where the card reaches over the chip.
+    void restingSetupLooksAsTouched()
+    {
+        ShellFixture f;
+        if (f.window()->rendererInterface()->graphicsApi() == QSGRendererInterface::Software)
+            QSKIP("the software renderer draws the card on its own");
+        openWithPin(f, u"1234"_s);
+        QVERIFY(comesToRest(f));
+        ShellTest::click(f.window(), f.timeChip());
+        QVERIFY(f.waitShown(u"输入四位家长密码"_s));
+        QQuickItem *card = ShellTest::findNamed(f.root(), u"setupCard"_s);
+        QVERIFY(card);
+        for (const QSize size : {QSize(1180, 820), QSize(800, 600)}) {
+            f.window()->resize(size);
+            QTRY_COMPARE(qRound(card->height()), qMin(620, size.height() - 48));
+            QTRY_VERIFY(card->parentItem()->property("restingCard").value<QQuickItem *>());
+            QVERIFY(comesToRest(f));
+            const QImage resting = f.window()->grabWindow();
+            const QPoint blank = card->mapToScene(QPointF(40, card->height() - 30)).toPoint();
+            QTest::mousePress(f.window(), Qt::LeftButton, {}, blank);
+            QVERIFY(!card->parentItem()->property("restingCard").value<QQuickItem *>());
+            const QImage touched = f.window()->grabWindow();
+            QTest::mouseRelease(f.window(), Qt::LeftButton, {}, blank);
+            QCOMPARE(resting, touched);
+        }
         QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
     }
 
