@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <memory>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QTextBoundaryFinder>
@@ -28,6 +29,29 @@ void ensureFamily(const QString &family, std::initializer_list<const char *> pat
     }
 }
 
+// Registers a font file from one read-only mapping of it that the program keeps, in
+// place of the font configuration's entry for the same faces. A face opened from the
+// file's path maps the whole file anew in every thread that draws with it (FreeType
+// faces are per thread: the interface thread lays out and paints, the render thread's
+// distance-field glyph cache draws every glyph again), and each mapping keeps resident
+// the pages its thread touched: a CJK font's outlines were held twice, growing with
+// every new character shown. Faces opened from memory all read the one mapping.
+bool addMapped(const QString &path)
+{
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly) || file->size() <= 0)
+        return false;
+    const uchar *data = file->map(0, file->size());
+    if (!data)
+        return false;
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), file->size());
+    if (QFontDatabase::addApplicationFontFromData(bytes) < 0)
+        return false;
+    // The font database reads from the mapping for as long as the program runs.
+    file.release();
+    return true;
+}
+
 } // namespace
 
 QString textFamily() { return QStringLiteral("Noto Sans CJK SC"); }
@@ -39,6 +63,19 @@ bool symbolFamilyAvailable() { return hasFamily(SystemSymbols::fontFamily()); }
 
 void install()
 {
+    // Once per process: a second registration of the same files would list their
+    // families twice.
+    static const bool mapped = [] {
+        // The system's fonts are listed first: a face listed later takes the place of an
+        // earlier one of the same family and style.
+        QFontDatabase::families();
+        for (const char *path : {"/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc",
+                                 "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc",
+                                 "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf"})
+            addMapped(QString::fromLatin1(path));
+        return true;
+    }();
+    Q_UNUSED(mapped);
     ensureFamily(textFamily(), {"/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc",
                                 "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"});
     if (hasFamily(textFamily()) && !QFontDatabase::styles(textFamily()).contains(QStringLiteral("Bold")))

@@ -7,9 +7,10 @@
 // inside mixed Chinese/emoji text) and Material Icons for the system symbols.
 namespace Fonts {
 
-// Makes the three families available (from the system's font folders, or loaded from
-// their Debian paths when the font configuration does not list them) and installs the
-// text font as the application font. Needs a QGuiApplication; safe to call twice.
+// Makes the three families available (the text and emoji fonts read from one mapping
+// of their Debian files, shared by every thread that draws; otherwise from the system's
+// font folders) and installs the text font as the application font. Needs a
+// QGuiApplication; safe to call twice.
 void install();
 
 QString textFamily();   // "Noto Sans CJK SC"

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainterPath>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,6 +19,8 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QtTest>
+
+#include <thread>
 
 class TestUiPlatform : public QObject
 {
@@ -31,6 +34,7 @@ private slots:
     void everyGlyphIsInTheIconFont();
     void colourEmojiShowInsideChineseText();
     void emojiWithSelectorsDrawAsOneGlyph();
+    void textFontFilesAreMappedOnceForEveryThread();
     void pictureNamesAreOnlyLookedUp();
     void picturesAreFoundBesideTheProgram();
     void undecodablePictureIsMissing();
@@ -219,6 +223,37 @@ void TestUiPlatform::emojiWithSelectorsDrawAsOneGlyph()
     }
     // In mixed text the emoji runs are drawn without selectors too.
     QVERIFY(!Fonts::emojiMarkup(QStringLiteral("答对啦❤️")).contains(QChar(0xFE0F)));
+}
+
+void TestUiPlatform::textFontFilesAreMappedOnceForEveryThread()
+{
+    // A glyph drawn here and, as the render thread draws a text's glyphs, with the font
+    // looked up again on another thread: both read the one mapping of the file.
+    const auto mappingsOf = [](const QString &path) {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        if (!maps.open(QIODevice::ReadOnly))
+            return -1;
+        return int(maps.readAll().count(QFile::encodeName(path) + '\n'));
+    };
+    for (const auto &[path, weight] : {std::pair{QStringLiteral("/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc"), QFont::Normal},
+                                       std::pair{QStringLiteral("/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"), QFont::Bold}}) {
+        if (!QFile::exists(path) || mappingsOf(path) < 0)
+            QSKIP("the Debian fonts or /proc are not there");
+        const QRawFont font = QRawFont::fromFont(Fonts::text(24, weight));
+        const quint32 glyph = font.glyphIndexesForString(QStringLiteral("字")).value(0);
+        QVERIFY(glyph != 0);
+        QVERIFY(!font.alphaMapForGlyph(glyph, QRawFont::PixelAntialiasing).isNull());
+        // Counted while the other thread still has its face: its faces go when it ends.
+        bool drawnThere = false;
+        int mappings = 0;
+        std::thread([&] {
+            const QRawFont there = QRawFont::fromFont(Fonts::text(48, weight));
+            drawnThere = !there.pathForGlyph(glyph).isEmpty();
+            mappings = mappingsOf(path);
+        }).join();
+        QVERIFY(drawnThere);
+        QCOMPARE(mappings, 1);
+    }
 }
 
 void TestUiPlatform::pictureNamesAreOnlyLookedUp()
