@@ -59,13 +59,16 @@ void PipwhistleApp::shutDown()
 
 void PipwhistleApp::screenLeft()
 {
-    if (m_releasePending || m_closing)
+    if (m_closing)
         return;
-    m_releasePending = true;
-    Clock::current().after(releaseDelayMs, this, [this] {
-        m_releasePending = false;
-        releaseUnused();
-    });
+    // The release waits for the last of the screens that go one after the other (a game's
+    // page, then its shelf's): one made for the first would come while the next was still
+    // going, and what that one freed would stay with the allocator.
+    Clock &clock = Clock::current();
+    if (m_releaseClock == &clock)
+        clock.cancel(m_release);
+    m_releaseClock = &clock;
+    m_release = clock.after(releaseDelayMs, this, [this] { releaseUnused(); });
 }
 
 void PipwhistleApp::releaseUnused()

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "Clock.h"
+
 #include <QMargins>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QSizeF>
@@ -49,8 +52,11 @@ public:
 
     // A screen has gone (the cover, the parent's setup, a shelf's page, a game's page or
     // a finished play's view): a moment later, once frames have been drawn without it, what it
-    // alone held is handed back (see releaseUnused). Several in a row make one release.
+    // alone held is handed back (see releaseUnused). Several in a row make one release,
+    // after the last of them.
     void screenLeft();
+    // Whether a release is waiting to come.
+    bool releasePending() const { return m_releaseClock && m_releaseClock->isPending(m_release); }
     // Hands back what no screen shows any more: QML components no page uses and the
     // allocator's free pages (the latter on a worker of the global thread pool).
     void releaseUnused();
@@ -86,6 +92,8 @@ private:
     QSize m_coverPixels;
     std::unique_ptr<QQmlEngine> m_engine;
     QQuickWindow *m_window = nullptr;
-    bool m_releasePending = false;
+    // The release to come, and the clock it waits on (each clock numbers its own waits).
+    QPointer<Clock> m_releaseClock;
+    Clock::WaitId m_release = 0;
     bool m_closing = false;
 };

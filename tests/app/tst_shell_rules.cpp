@@ -99,6 +99,20 @@ private slots:
         QCOMPARE(hosted.host.resultScoreLine(), u"得分 87 · 获得 10 金币"_s);
     }
 
+    void oneReleaseComesAfterTheLastScreenLeft()
+    {
+        // A game's page goes, then its shelf's half a second later: the release waits for
+        // the shelf's page too.
+        PipwhistleApp &app = PipwhistleApp::current();
+        app.screenLeft();
+        clock->advance(500);
+        app.screenLeft();
+        clock->advance(PipwhistleApp::releaseDelayMs - 100);
+        QVERIFY(app.releasePending());
+        clock->advance(100);
+        QVERIFY(!app.releasePending());
+    }
+
     void nextLevelStartsANewTimedPlay()
     {
         GameHostController host(*store);
