@@ -129,13 +129,11 @@ FocusScope {
                     height: gameArea.height / fit
                     scale: fit
                     transformOrigin: Item.TopLeft
-                    // The sharp game gives way to its blurred still.
+                    // The sharp game gives way to its blurred still. It is not drawn into a
+                    // layer for the fade: the software renderer showed the game's new layer
+                    // empty in its first frame, so the game vanished for a frame as the
+                    // card came.
                     opacity: frost.visible ? 1 - frost.opacity : 1
-                    // The software renderer redraws the whole game at each step of that
-                    // fade, every glyph blended afresh: there the game is drawn once into
-                    // a picture meanwhile, and each step blends the picture.
-                    layer.enabled: frostIn.running && GraphicsInfo.api === GraphicsInfo.Software
-                    layer.smooth: fit < 1
 
                     // Builds the view of the current play (the "正在建造" card when the game
                     // has none) and hands the play's completion callback to its game.
