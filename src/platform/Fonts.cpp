@@ -12,6 +12,12 @@
 namespace Fonts {
 namespace {
 
+// Where Debian puts the fonts the program draws with.
+constexpr auto cjkRegularPath = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
+constexpr auto cjkBoldPath = "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc";
+constexpr auto emojiPath = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf";
+constexpr auto symbolsPath = "/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf";
+
 bool hasFamily(const QString &family)
 {
     return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
@@ -69,20 +75,16 @@ void install()
         // The system's fonts are listed first: a face listed later takes the place of an
         // earlier one of the same family and style.
         QFontDatabase::families();
-        for (const char *path : {"/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc",
-                                 "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc",
-                                 "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf"})
+        for (const char *path : {cjkRegularPath, cjkBoldPath, emojiPath})
             addMapped(QString::fromLatin1(path));
         return true;
     }();
     Q_UNUSED(mapped);
-    ensureFamily(textFamily(), {"/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc",
-                                "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"});
+    ensureFamily(textFamily(), {cjkRegularPath, cjkBoldPath});
     if (hasFamily(textFamily()) && !QFontDatabase::styles(textFamily()).contains(QStringLiteral("Bold")))
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"));
-    ensureFamily(emojiFamily(), {"/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf"});
-    ensureFamily(SystemSymbols::fontFamily(),
-                 {"/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf"});
+        QFontDatabase::addApplicationFont(QString::fromLatin1(cjkBoldPath));
+    ensureFamily(emojiFamily(), {emojiPath});
+    ensureFamily(SystemSymbols::fontFamily(), {symbolsPath});
     if (qGuiApp)
         QGuiApplication::setFont(text(15));
 }
