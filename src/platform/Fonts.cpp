@@ -5,6 +5,7 @@
 #include <QFile>
 #include <algorithm>
 #include <memory>
+#include <vector>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QTextBoundaryFinder>
@@ -53,8 +54,10 @@ bool addMapped(const QString &path)
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), file->size());
     if (QFontDatabase::addApplicationFontFromData(bytes) < 0)
         return false;
-    // The font database reads from the mapping for as long as the program runs.
-    file.release();
+    // The font database reads from the mapping for as long as the program runs: the file
+    // stays open, held where it can still be reached (never closed, not lost).
+    static auto *const keptOpen = new std::vector<std::unique_ptr<QFile>>;
+    keptOpen->push_back(std::move(file));
     return true;
 }
 
