@@ -14,12 +14,9 @@ Item {
     required property EntertainmentTimeController timeController
     readonly property var games: ShellCatalog.games(category)
     readonly property var rail: ShellCatalog.gameRail(width, height)
-    // A dimming laid over the whole page from above (transparent for none), drawn into
-    // the page's still picture beneath the time chip, which is darkened as much.
-    property color veil: "transparent"
-    // The card lying on the veil while it rests, which the page draws too (PageVeil).
-    property Item veilCard: null
-    property rect veilCardRect
+    // What an overlay lays over the whole page from above, drawn into the page's still
+    // picture beneath the time chip, which is darkened as much.
+    property PageVeil.Veil veil: PageVeil.Veil {}
 
     Component.onCompleted: ShellCatalog.shelfOpened()
     Component.onDestruction: ShellCatalog.shelfClosed()
@@ -166,11 +163,11 @@ Item {
             color: sheet.dimming
         }
         PageVeil {
+            id: pageVeil
             anchors.fill: parent
-            color: shelf.veil
-            card: shelf.veilCard
-            cardRect: shelf.veilCardRect
+            veil: shelf.veil
             chip: chip
+            pageDimming: sheet.still ? sheet.dimming.a : 0
         }
     }
     EntertainmentTimeButton {
@@ -178,7 +175,7 @@ Item {
         x: header.x + chipPlace.x
         y: header.y + chipPlace.y
         controller: shelf.timeController
-        shade: 1 - (1 - (sheet.still ? sheet.dimming.a : 0)) * (1 - shelf.veil.a)
+        shade: pageVeil.shade
     }
 
     ComingSoonSheet {

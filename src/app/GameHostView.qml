@@ -13,9 +13,9 @@ FocusScope {
 
     property alias gameId: host.gameId
     required property EntertainmentTimeController timeController
-    // A dimming laid over the whole page from above (transparent for none), drawn over
-    // everything of the page but the time chip, which is darkened as much.
-    property color veil: "transparent"
+    // What an overlay lays over the whole page from above, drawn over everything of the
+    // page but the time chip, which is darkened as much.
+    property PageVeil.Veil veil: PageVeil.Veil {}
     readonly property GameHostController host: host
     readonly property Item gameView: gameLoader.item
     // Whether the page is built (and so has its size).
@@ -218,9 +218,13 @@ FocusScope {
                 onNextLevel: host.nextLevel()
             }
         }
+        // Given no chip, it leaves the overlay's card where it stands: over a game, which
+        // moves, the card keeps its own picture.
         PageVeil {
+            id: pageVeil
             anchors.fill: parent
-            color: page.veil
+            veil: page.veil
+            pageDimming: dimming.visible ? dimming.opacity * dimming.color.a : 0
         }
     }
     EntertainmentTimeButton {
@@ -231,7 +235,7 @@ FocusScope {
         // Over a finished play the chip lies under the dimming, as the whole page does:
         // it takes no taps and is darkened as much.
         enabled: !dimming.visible
-        shade: 1 - (1 - (dimming.visible ? dimming.opacity * dimming.color.a : 0)) * (1 - page.veil.a)
+        shade: pageVeil.shade
     }
 
     Component {

@@ -12,13 +12,9 @@ Item {
 
     required property EntertainmentTimeController timeController
     readonly property StackView stack: navigation
-    // A dimming laid over the whole playground from above (transparent for none): the
-    // page on top draws it into its still picture, beneath its time chip, which is
-    // darkened as much.
-    property color veil: "transparent"
-    // The card lying on the veil while it rests, which the page draws too (PageVeil).
-    property Item veilCard: null
-    property rect veilCardRect
+    // What an overlay lays over the whole playground from above: the page on top draws
+    // it into its still picture, beneath its time chip, which is darkened as much.
+    property PageVeil.Veil veil: PageVeil.Veil {}
 
     StackView {
         id: navigation
@@ -31,8 +27,6 @@ Item {
         CategoryShelfView {
             timeController: playground.timeController
             veil: playground.veil
-            veilCard: playground.veilCard
-            veilCardRect: playground.veilCardRect
         }
     }
 
@@ -139,10 +133,9 @@ Item {
                     Item { Layout.fillHeight: true; Layout.minimumHeight: 10 }
                 }
                 PageVeil {
+                    id: pageVeil
                     anchors.fill: parent
-                    color: playground.veil
-                    card: playground.veilCard
-                    cardRect: playground.veilCardRect
+                    veil: playground.veil
                     chip: chip
                 }
             }
@@ -151,7 +144,7 @@ Item {
                 x: topRow.x + chipPlace.x
                 y: topRow.y + chipPlace.y
                 controller: playground.timeController
-                shade: playground.veil.a
+                shade: pageVeil.shade
             }
         }
     }

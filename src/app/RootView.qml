@@ -17,6 +17,13 @@ Item {
     RootState {
         id: rootState
     }
+    // The setup's dimming and resting card, for the playground's page on top to draw.
+    PageVeil.Veil {
+        id: setupVeil
+        color: root.setupDimmedBeneath ? setupSlot.item.dimming : "transparent"
+        card: root.setupDimmedBeneath ? setupSlot.item.restingCard : null
+        cardRect: root.setupDimmedBeneath ? setupSlot.item.cardRect : Qt.rect(0, 0, 0, 0)
+    }
 
     Item {
         id: content
@@ -49,25 +56,8 @@ Item {
             x: (1 - arrival) * width
             onLoaded: enter.start()
             // Made when the book opens; its file is loaded ahead (see loadedAhead).
-            Component.onCompleted: setSource("PlaygroundView.qml", { timeController: rootState.timeController })
-            Binding {
-                target: playground.item
-                when: playground.item !== null
-                property: "veil"
-                value: root.setupDimmedBeneath ? setupSlot.item.dimming : "transparent"
-            }
-            Binding {
-                target: playground.item
-                when: playground.item !== null
-                property: "veilCard"
-                value: root.setupDimmedBeneath ? setupSlot.item.restingCard : null
-            }
-            Binding {
-                target: playground.item
-                when: playground.item !== null
-                property: "veilCardRect"
-                value: root.setupDimmedBeneath ? setupSlot.item.cardRect : Qt.rect(0, 0, 0, 0)
-            }
+            Component.onCompleted: setSource("PlaygroundView.qml", { timeController: rootState.timeController,
+                                                                     veil: setupVeil })
             ParallelAnimation {
                 id: enter
                 NumberAnimation { target: playground; property: "arrival"; to: 1; duration: 540; easing.type: Easing.OutBack; easing.overshoot: 0.5 }
