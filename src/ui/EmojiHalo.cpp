@@ -43,16 +43,7 @@ QImage EmojiHalo::render(const QString &emoji, qreal pixelSize, QSizeF size, qre
         p.setFont(Fonts::emoji(pixelSize));
         p.drawText(QRectF(QPointF(0, 0), size), Qt::AlignCenter, Fonts::emojiGlyphs(emoji));
     }
-    QImage mask = glyph.convertToFormat(QImage::Format_Alpha8);
-    ImageBlur::gaussian(mask, blur / 2 * dpr);
-
-    QImage halo(pixels, QImage::Format_ARGB32_Premultiplied);
-    halo.fill(Qt::transparent);
-    QPainter p(&halo);
-    p.drawImage(0, 0, mask);
-    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    p.fillRect(halo.rect(), color);
-    p.end();
+    QImage halo = ImageBlur::shadow(glyph.convertToFormat(QImage::Format_Alpha8), blur / 2 * dpr, color);
     halo.setDevicePixelRatio(dpr);
     return halo;
 }

@@ -1,5 +1,7 @@
 #include "ImageBlur.h"
 
+#include <QPainter>
+
 #include <cmath>
 #include <cstddef>
 #include <cstring>
@@ -123,6 +125,19 @@ void gaussian(QImage &image, qreal sigma)
         std::memcpy(source.bits(), image.constBits(), size_t(image.sizeInBytes()));
         columnPass(image, source, r, !mask, scratch, nothing);
     }
+}
+
+QImage shadow(QImage mask, qreal sigma, const QColor &color)
+{
+    gaussian(mask, sigma);
+    QImage picture(mask.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.drawImage(0, 0, mask);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(picture.rect(), color);
+    p.end();
+    return picture;
 }
 
 } // namespace ImageBlur

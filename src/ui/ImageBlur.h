@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 
 // A Gaussian blur made of three box passes, for the shapes and pictures the interface
@@ -17,5 +18,9 @@ int boxRadius(qreal sigma);
 
 // Blurs `image` in place by a Gaussian of standard deviation `sigma` pixels.
 void gaussian(QImage &image, qreal sigma);
+
+// The soft shadow (or glow) of a shape: its coverage `mask` (Format_Alpha8) blurred by
+// a Gaussian of standard deviation `sigma` pixels, filled with `color`.
+QImage shadow(QImage mask, qreal sigma, const QColor &color);
 
 } // namespace ImageBlur

@@ -262,16 +262,7 @@ QImage SoftShadow::render(QSizeF size, qreal radius, qreal blur, const QColor &c
         path.addRoundedRect(QRectF(QPointF(m, m), painted), r, r);
         p.fillPath(path, Qt::black);
     }
-    ImageBlur::gaussian(mask, blur / 2 * dpr);
-    QImage picture(mask.size(), QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
-    {
-        QPainter p(&picture);
-        p.drawImage(0, 0, mask);
-        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        p.fillRect(picture.rect(), color);
-    }
-    return picture;
+    return ImageBlur::shadow(std::move(mask), blur / 2 * dpr, color);
 }
 
 void SoftShadow::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
