@@ -34,12 +34,7 @@ PipwhistleApp::PipwhistleApp(QObject *parent)
 
 PipwhistleApp::~PipwhistleApp()
 {
-    m_closing = true;
-    if (m_preparation.joinable())
-        m_preparation.join();
-    delete m_window;
-    m_window = nullptr;
-    m_engine.reset();
+    close();
     if (g_current == this)
         g_current = nullptr;
 }
@@ -50,6 +45,12 @@ void PipwhistleApp::shutDown()
     SpeechService::shared().shutDown();
     QThreadPool::globalInstance()->clear();
     QThreadPool::globalInstance()->waitForDone();
+    close();
+}
+
+void PipwhistleApp::close()
+{
+    m_closing = true;
     if (m_preparation.joinable())
         m_preparation.join();
     delete m_window;

@@ -85,6 +85,9 @@ private:
     // pronunciation). Only games need it, and it stays in memory once done (the TLS
     // library alone some 4 MiB): the cover and the playground do without it.
     void prepareAhead();
+    // Waits for that preparation, then lets the window and the engine go; no release
+    // comes after it.
+    void close();
 
     std::unique_ptr<ProgressStore> m_progress;
     std::thread m_preparation;
