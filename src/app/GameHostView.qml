@@ -47,6 +47,9 @@ FocusScope {
             anchors.fill: parent
         }
 
+        // The top bar over the game's area. A shelf decodes its games' backdrops ahead at
+        // the size this lays the area out at (ShellCatalog::gameViewSize): the two change
+        // together.
         ColumnLayout {
             id: pageLayout
             anchors.fill: parent
