@@ -52,7 +52,8 @@ private:
     // empty picture).
     void repaint(const QRectF &part);
     void repaintAll();
-    // The picture's size in pixels, as Qt sizes it.
+    // The picture's size in pixels as QQuickPaintedItem sizes it: the item's size rounded,
+    // times the pixel ratio (a PaintedPicture rounds the pixels up instead).
     QSize pictureSize() const;
     qreal cellSize() const;
     static qreal hedgeWidth(qreal cell);
