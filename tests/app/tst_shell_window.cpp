@@ -56,7 +56,9 @@ class ShellWindowTest : public QObject
         const bool done = QTest::qWaitFor([&] {
             const bool sliding = stack->property("busy").toBool();
             slid = slid || sliding;
-            kept = kept && (!sliding || still->property("active").toBool());
+            // The page is hidden once its own slide has ended, which can be before the
+            // next page's has.
+            kept = kept && (!sliding || !leaving->isVisible() || still->property("active").toBool());
             return !sliding && stackTop(f) != leaving;
         }, 5000);
         return done && slid && kept;
