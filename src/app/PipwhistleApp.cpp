@@ -1,6 +1,7 @@
 #include "PipwhistleApp.h"
 
 #include "Clock.h"
+#include "Fonts.h"
 #include "LearningContent.h"
 #include "PictureCache.h"
 #include "ProgressStore.h"
@@ -76,6 +77,7 @@ void PipwhistleApp::releaseUnused()
 {
     if (m_engine)
         m_engine->trimComponentCache();
+    Fonts::releasePages();
     // glibc keeps what was freed in its arenas (the render thread has one of its own)
     // and gives back only what lies at the top of each: every free page goes back, on a
     // worker, since walking the arenas takes a few milliseconds.

@@ -10,6 +10,9 @@
 #include <QGuiApplication>
 #include <QTextBoundaryFinder>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 namespace Fonts {
 namespace {
 
@@ -36,6 +39,22 @@ void ensureFamily(const QString &family, std::initializer_list<const char *> pat
     }
 }
 
+// One font file's mapping, open for as long as the program runs.
+struct Mapping
+{
+    std::unique_ptr<QFile> file;
+    const uchar *data = nullptr;
+    qint64 size = 0;
+};
+
+// The font database reads from the mappings for as long as the program runs: their
+// files stay open, held where they can still be reached (never closed, not lost).
+std::vector<Mapping> &mappings()
+{
+    static auto *const kept = new std::vector<Mapping>;
+    return *kept;
+}
+
 // Registers a font file from one read-only mapping of it that the program keeps, in
 // place of the font configuration's entry for the same faces. A face opened from the
 // file's path maps the whole file anew in every thread that draws with it (FreeType
@@ -54,10 +73,8 @@ bool addMapped(const QString &path)
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), file->size());
     if (QFontDatabase::addApplicationFontFromData(bytes) < 0)
         return false;
-    // The font database reads from the mapping for as long as the program runs: the file
-    // stays open, held where it can still be reached (never closed, not lost).
-    static auto *const keptOpen = new std::vector<std::unique_ptr<QFile>>;
-    keptOpen->push_back(std::move(file));
+    const qint64 size = file->size();
+    mappings().push_back({std::move(file), data, size});
     return true;
 }
 
@@ -90,6 +107,16 @@ void install()
     ensureFamily(SystemSymbols::fontFamily(), {symbolsPath});
     if (qGuiApp)
         QGuiApplication::setFont(text(15));
+}
+
+void releasePages()
+{
+    static const quintptr pageSize = quintptr(::sysconf(_SC_PAGESIZE));
+    for (const Mapping &mapping : mappings()) {
+        const quintptr start = reinterpret_cast<quintptr>(mapping.data) & ~(pageSize - 1);
+        const quintptr end = reinterpret_cast<quintptr>(mapping.data) + quintptr(mapping.size);
+        ::madvise(reinterpret_cast<void *>(start), end - start, MADV_DONTNEED);
+    }
 }
 
 QFont text(qreal pixelSize, QFont::Weight weight)

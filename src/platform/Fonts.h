@@ -13,6 +13,13 @@ namespace Fonts {
 // QGuiApplication; safe to call twice.
 void install();
 
+// Lets go of the pages of the mapped fonts that the program holds. Reading a page of a
+// mapped file maps its neighbours too (some 64 KiB around it), so the outlines of a
+// few hundred characters held some 12 MiB of the CJK and emoji files; the pages stay in
+// the system's file cache, and a glyph read again maps its page again (a minor fault).
+// Call it on the interface thread, after install().
+void releasePages();
+
 QString textFamily();   // "Noto Sans CJK SC"
 QString emojiFamily();  // "Noto Color Emoji"
 

@@ -35,6 +35,7 @@ private slots:
     void colourEmojiShowInsideChineseText();
     void emojiWithSelectorsDrawAsOneGlyph();
     void textFontFilesAreMappedOnceForEveryThread();
+    void releasedFontPagesAreReadAgain();
     void pictureNamesAreOnlyLookedUp();
     void picturesAreFoundBesideTheProgram();
     void undecodablePictureIsMissing();
@@ -254,6 +255,47 @@ void TestUiPlatform::textFontFilesAreMappedOnceForEveryThread()
         QVERIFY(drawnThere);
         QCOMPARE(mappings, 1);
     }
+}
+
+void TestUiPlatform::releasedFontPagesAreReadAgain()
+{
+    // Resident KiB of the mappings of `path`, or -1 without /proc.
+    const auto residentKiB = [](const QByteArray &path) {
+        QFile smaps(QStringLiteral("/proc/self/smaps"));
+        if (!smaps.open(QIODevice::ReadOnly))
+            return -1;
+        int kib = 0;
+        bool inside = false;
+        for (const QByteArray &line : smaps.readAll().split('\n')) {
+            // A mapping's first line starts with its address (lower-case hex digits), its
+            // fields with a capitalised name.
+            const char first = line.isEmpty() ? ' ' : line.at(0);
+            if ((first >= '0' && first <= '9') || (first >= 'a' && first <= 'f'))
+                inside = line.endsWith(path);
+            else if (inside && line.startsWith("Rss:"))
+                kib += line.mid(4).trimmed().split(' ').value(0).toInt();
+        }
+        return kib;
+    };
+    const QByteArray path = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
+    if (!QFile::exists(QString::fromLatin1(path)) || residentKiB(path) < 0)
+        QSKIP("the Debian fonts or /proc are not there");
+    const QRawFont font = QRawFont::fromFont(Fonts::text(40));
+    const auto drawn = [&](const QString &character) {
+        return font.alphaMapForGlyph(font.glyphIndexesForString(character).value(0), QRawFont::PixelAntialiasing);
+    };
+    const QImage before = drawn(QStringLiteral("森"));
+    QVERIFY(!before.isNull());
+    QVERIFY(residentKiB(path) > 0);
+
+    Fonts::releasePages();
+    QCOMPARE(residentKiB(path), 0);
+    // Another glyph reads the file again, and draws as it would have.
+    QVERIFY(!drawn(QStringLiteral("林")).isNull());
+    QVERIFY(residentKiB(path) > 0);
+    QCOMPARE(QRawFont::fromFont(Fonts::text(40)).alphaMapForGlyph(font.glyphIndexesForString(QStringLiteral("森")).value(0),
+                                                                  QRawFont::PixelAntialiasing),
+             before);
 }
 
 void TestUiPlatform::pictureNamesAreOnlyLookedUp()
