@@ -9,10 +9,12 @@
 #include <QSGTextureProvider>
 
 #include <cstring>
-#include <memory>
 
 #ifndef GL_BGRA
 #define GL_BGRA 0x80E1
+#endif
+#ifndef GL_TEXTURE_IMMUTABLE_FORMAT
+#define GL_TEXTURE_IMMUTABLE_FORMAT 0x912F
 #endif
 
 namespace {
@@ -71,96 +73,55 @@ public:
     QSGMaterialShader *createShader(QSGRendererInterface::RenderMode) const override { return new CopyShader; }
 };
 
-// With OpenGL, the layer's picture copied into a texture laid out as the window's own
-// pixels are (blue, green, red, alpha), each time the layer paints it afresh. A
-// software OpenGL driver copies such a picture onto the window row by row when it is
-// drawn pixel for pixel without blending; a picture in the layer's own layout (red
-// first) goes through the driver's general per-pixel path instead, at every frame.
-class WindowLayoutCopy
+// With OpenGL, the layer's own texture laid out as the window's pixels are (blue, green,
+// red, alpha). A software OpenGL driver copies such a picture onto the window row by row
+// when it is drawn pixel for pixel without blending; a picture in the layer's own layout
+// (red first) goes through the driver's general per-pixel path instead, at every frame.
+// The layer makes its texture red first, so each new one it makes is given the window's
+// layout before the layer paints into it (a copy in that layout would hold the picture
+// twice).
+class WindowLayout
 {
 public:
-    explicit WindowLayoutCopy(QQuickWindow *window)
-        : m_window(window)
-    {
-    }
-    WindowLayoutCopy(const WindowLayoutCopy &) = delete;
-    WindowLayoutCopy &operator=(const WindowLayoutCopy &) = delete;
+    enum Outcome { Kept, Given, Unavailable };
 
-    // Freed with the node, on the render thread with the window's context current.
-    ~WindowLayoutCopy()
-    {
-        if (!m_texture)
-            return;
-        m_picture.reset();
-        if (QOpenGLContext *context = QOpenGLContext::currentContext()) {
-            QOpenGLExtraFunctions *gl = context->extraFunctions();
-            gl->glDeleteFramebuffers(2, m_framebuffers);
-            gl->glDeleteTextures(1, &m_texture);
-        }
-    }
-
-    QSGTexture *picture() const { return m_picture.get(); }
-
-    // Copies the layer's picture; false (and nothing to show) where that cannot be done.
-    bool copy(QSGTexture *layer)
+    // Gives the layer's texture the window's layout if it does not have it yet: Given
+    // means its storage is new and empty, so the layer must paint again.
+    Outcome ensure(QQuickWindow *window, QSGTexture *layer)
     {
         const auto *native = layer->nativeInterface<QNativeInterface::QSGOpenGLTexture>();
         QOpenGLContext *context = QOpenGLContext::currentContext();
         if (!native || !context || context->isOpenGLES())
-            return false;
-        QOpenGLExtraFunctions *gl = context->extraFunctions();
+            return Unavailable;
+        const GLuint texture = native->nativeTexture();
         const QSize size = layer->textureSize();
-        m_window->beginExternalCommands();
-        if (size != m_size)
-            allocate(gl, size);
-        GLint read = 0, draw = 0;
-        gl->glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &read);
-        gl->glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw);
-        const bool scissor = gl->glIsEnabled(GL_SCISSOR_TEST);
-        gl->glDisable(GL_SCISSOR_TEST);
-        gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, m_framebuffers[0]);
-        gl->glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, native->nativeTexture(), 0);
-        gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_framebuffers[1]);
-        gl->glBlitFramebuffer(0, 0, size.width(), size.height(), 0, 0, size.width(), size.height(),
-                              GL_COLOR_BUFFER_BIT, GL_NEAREST);
-        gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, GLuint(read));
-        gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(draw));
-        if (scissor)
-            gl->glEnable(GL_SCISSOR_TEST);
-        m_window->endExternalCommands();
-        return true;
+        if (texture == m_texture && size == m_size && layer->rhiTexture() == m_rhiTexture)
+            return Kept;
+        QOpenGLExtraFunctions *gl = context->extraFunctions();
+        window->beginExternalCommands();
+        GLint bound = 0;
+        gl->glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        gl->glBindTexture(GL_TEXTURE_2D, texture);
+        GLint immutable = 0;
+        gl->glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_IMMUTABLE_FORMAT, &immutable);
+        // An unsized internal format takes the layout of the pixels given.
+        if (!immutable)
+            gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, size.width(), size.height(), 0, GL_BGRA, GL_UNSIGNED_BYTE,
+                             nullptr);
+        gl->glBindTexture(GL_TEXTURE_2D, GLuint(bound));
+        window->endExternalCommands();
+        if (immutable)
+            return Unavailable;
+        m_texture = texture;
+        m_size = size;
+        m_rhiTexture = layer->rhiTexture();
+        return Given;
     }
 
 private:
-    void allocate(QOpenGLExtraFunctions *gl, QSize size)
-    {
-        if (!m_texture) {
-            gl->glGenTextures(1, &m_texture);
-            gl->glGenFramebuffers(2, m_framebuffers);
-        }
-        m_size = size;
-        GLint bound = 0;
-        gl->glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-        gl->glBindTexture(GL_TEXTURE_2D, m_texture);
-        // An unsized internal format takes the layout of the pixels given.
-        gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, size.width(), size.height(), 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
-        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        gl->glBindTexture(GL_TEXTURE_2D, GLuint(bound));
-        GLint draw = 0;
-        gl->glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw);
-        gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_framebuffers[1]);
-        gl->glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, m_texture, 0);
-        gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(draw));
-        m_picture.reset(QNativeInterface::QSGOpenGLTexture::fromNative(m_texture, m_window, size,
-                                                                       QQuickWindow::TextureHasAlphaChannel));
-    }
-
-    QQuickWindow *m_window;
     GLuint m_texture = 0;
-    GLuint m_framebuffers[2] = {0, 0}; // the layer's picture is read from the first
     QSize m_size;
-    std::unique_ptr<QSGTexture> m_picture;
+    const QRhiTexture *m_rhiTexture = nullptr;
 };
 
 // The picture over a rectangle: copied while fully opaque, blended (as it fades) below that.
@@ -169,7 +130,7 @@ class PictureNode : public QSGGeometryNode
 public:
     explicit PictureNode(QQuickWindow *window)
         : m_geometry(QSGGeometry::defaultAttributes_TexturedPoint2D(), 4)
-        , m_copy(window)
+        , m_window(window)
     {
         setGeometry(&m_geometry);
         m_faded.setFlag(QSGMaterial::Blending);
@@ -182,6 +143,8 @@ public:
     {
         if (layer != m_layer) {
             m_layer = layer;
+            m_layout = {};
+            m_laidOut = true;
             show(layer);
         }
         if (rect != m_rect) {
@@ -192,22 +155,30 @@ public:
     }
 
     // A layer paints its picture afresh here, before the frame that shows it, when
-    // something inside it has changed; the copy follows it.
+    // something inside it has changed (into a new texture when its size has changed,
+    // which is then given the window's layout and painted again).
     void preprocess() override
     {
         auto *layer = qobject_cast<QSGDynamicTexture *>(m_layer);
-        const bool painted = layer && layer->updateTexture();
-        if (m_copyable && !m_layer->textureSize().isEmpty() && (painted || m_shown != m_copy.picture()))
-            m_copyable = m_copy.copy(m_layer);
-        QSGTexture *shown = m_copyable && m_copy.picture() ? m_copy.picture() : m_layer;
-        if (painted || shown != m_shown)
-            show(shown);
+        if (!layer || !layer->updateTexture())
+            return;
+        if (m_laidOut && !m_layer->textureSize().isEmpty()) {
+            // Only a layer that can be told to paint again has its texture replaced.
+            const WindowLayout::Outcome outcome = layer->metaObject()->indexOfSlot("markDirtyTexture()") < 0
+                    ? WindowLayout::Unavailable
+                    : m_layout.ensure(m_window, m_layer);
+            m_laidOut = outcome != WindowLayout::Unavailable;
+            if (outcome == WindowLayout::Given) {
+                QMetaObject::invokeMethod(layer, "markDirtyTexture", Qt::DirectConnection);
+                layer->updateTexture();
+            }
+        }
+        show(m_layer);
     }
 
 private:
     void show(QSGTexture *texture)
     {
-        m_shown = texture;
         m_faded.setTexture(texture);
         m_copied.setTexture(texture);
         markDirty(DirtyMaterial);
@@ -217,10 +188,10 @@ private:
     QSGTextureMaterial m_faded;
     CopyMaterial m_copied;
     QRectF m_rect;
+    QQuickWindow *m_window;
     QSGTexture *m_layer = nullptr;
-    QSGTexture *m_shown = nullptr;
-    WindowLayoutCopy m_copy;
-    bool m_copyable = true;
+    WindowLayout m_layout;
+    bool m_laidOut = true;
 };
 
 } // namespace

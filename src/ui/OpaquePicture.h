@@ -13,7 +13,7 @@ class QSGTextureProvider;
 // OpenGL driver then reads back and mixes every pixel beneath, frame after frame.
 // Under any opacity below one it fades as any picture does. A pixel the picture
 // leaves transparent shows black where it is copied, so use it only over a picture
-// with an opaque backdrop. With OpenGL it shows a copy of the picture laid out as the
+// with an opaque backdrop. With OpenGL the layer paints into a texture laid out as the
 // window's pixels are, which such a driver copies onto the window row by row.
 class OpaquePicture : public QQuickItem
 {
