@@ -90,7 +90,10 @@ Item {
                 Flickable {
                     id: flick
                     anchors.fill: parent
-                    clip: true
+                    // Clipped only where the content does not fit (a small window): with
+                    // OpenGL every kind of drawing under a clip is a program of its own,
+                    // which the driver keeps for as long as the window lives.
+                    clip: contentHeight > height
                     contentWidth: width
                     contentHeight: content.implicitHeight + 48
                     boundsBehavior: Flickable.StopAtBounds
