@@ -19,7 +19,7 @@ Item {
     property PageVeil.Veil veil: PageVeil.Veil {}
 
     Component.onCompleted: ShellCatalog.shelfOpened()
-    Component.onDestruction: ShellCatalog.shelfClosed()
+    Component.onDestruction: ShellCatalog.shelfClosed(category)
 
     function goBack() {
         // One pop per tap, and only while this page is on top.

@@ -146,13 +146,44 @@ QVariantMap ShellCatalog::gameRail(double width, double height)
     return ::toMap(RailSizing::games(width, height));
 }
 
+namespace {
+QString gamePageBackdrop()
+{
+    return QStringLiteral("storybook_game_stage");
+}
+
+// The shelves' pages that exist (one, but for a moment as one goes and the next comes).
+int openShelves = 0;
+
+// The backdrops of the views of the games of `category`.
+QStringList backdropsOf(const QString &category)
+{
+    QStringList names;
+    for (const GameDefinition &game : GameCatalog::all()) {
+        const QString name = game.categoryName() == category ? GameDispatch::backdropFor(game.id) : QString();
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
+}
+} // namespace
+
 void ShellCatalog::shelfOpened()
 {
+    ++openShelves;
     PipwhistleApp::current().shelfOpened();
 }
 
-void ShellCatalog::shelfClosed()
+void ShellCatalog::shelfClosed(const QString &category)
 {
+    openShelves = std::max(0, openShelves - 1);
+    // The game page's backdrop (a game's view may show it too) stays for a shelf still open.
+    QStringList names = backdropsOf(category);
+    names.removeAll(gamePageBackdrop());
+    if (openShelves == 0)
+        names.append(gamePageBackdrop());
+    for (const QString &name : std::as_const(names))
+        StorybookPicture::forgetPrepared(name);
     PipwhistleApp::current().screenLeft();
 }
 
@@ -175,17 +206,14 @@ void ShellCatalog::prepareShelfPictures(const QString &category, QQuickWindow *w
     if (!window)
         return;
     // The game page's backdrop first: every card's tap shows it.
-    StorybookPicture::prepare(QStringLiteral("storybook_game_stage"), window->size(), 0, false,
+    StorybookPicture::prepare(gamePageBackdrop(), window->size(), 0, false,
                               window->effectiveDevicePixelRatio());
     const QSizeF view = gameViewSize(window->size());
     const QSizeF backdrop(view.width() - 2 * 8, view.height() - 2 * 8);
     if (backdrop.isEmpty())
         return;
-    for (const GameDefinition &game : GameCatalog::all()) {
-        const QString name = game.categoryName() == category ? GameDispatch::backdropFor(game.id) : QString();
-        if (!name.isEmpty())
-            StorybookPicture::prepare(name, backdrop, 28, false, window->effectiveDevicePixelRatio());
-    }
+    for (const QString &name : backdropsOf(category))
+        StorybookPicture::prepare(name, backdrop, 28, false, window->effectiveDevicePixelRatio());
 }
 
 QVariantMap ShellCatalog::toMap(const GameDefinition &game)

@@ -58,8 +58,10 @@ public:
     // A shelf's page has been built: its games are a tap away (see
     // PipwhistleApp::shelfOpened).
     Q_INVOKABLE static void shelfOpened();
-    // A shelf's page has gone, its cards' pictures with it (see PipwhistleApp::screenLeft).
-    Q_INVOKABLE static void shelfClosed();
+    // The shelf's page of `category` has gone, its cards' pictures with it (see
+    // PipwhistleApp::screenLeft), and what prepareShelfPictures decoded for it: its games'
+    // backdrops, and the game page's once no shelf is open.
+    Q_INVOKABLE static void shelfClosed(const QString &category);
 
     static QVariantMap toMap(const GameDefinition &game);
 

@@ -3,6 +3,7 @@
 #include "StorybookPicture.h"
 
 #include <QMutexLocker>
+#include <QStringList>
 #include <QThreadPool>
 
 #include <algorithm>
@@ -50,6 +51,19 @@ void PictureCache::forget(const QString &path, QSize pixels, qreal radius, bool 
     const QString key = keyOf(path, pixels, radius, stretch);
     const auto it = m_entries.constFind(key);
     if (it != m_entries.cend() && !it->keep)
+        remove(key);
+}
+
+void PictureCache::forgetKept(const QString &path)
+{
+    QMutexLocker lock(&m_mutex);
+    const QString prefix = path + QLatin1Char('|');
+    QStringList kept;
+    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+        if (it->keep && it.key().startsWith(prefix))
+            kept.append(it.key());
+    }
+    for (const QString &key : std::as_const(kept))
         remove(key);
 }
 

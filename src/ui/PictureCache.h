@@ -29,6 +29,10 @@ public:
     void prepare(const QString &path, QSize pixels, qreal radius, bool stretch, Keep keep = Keep::ForNextTime);
     // A picture prepared until shown that will not be asked for after all.
     void forget(const QString &path, QSize pixels, qreal radius, bool stretch);
+    // The pictures of the file at `path` prepared for the next time, at whatever size,
+    // when no screen a tap away shows them any more (one still being decoded is dropped
+    // when it is done; an asker waiting for it decodes it itself).
+    void forgetKept(const QString &path);
     // The picture (see StorybookPicture::shownPicture).
     QImage picture(const QString &path, QSize pixels, qreal radius, bool stretch);
 
@@ -42,8 +46,8 @@ public:
     // Forgets every decoded picture (those under way are kept when they are done).
     void clear();
 
-    // Room for what the shelves prepare in a window of up to 1920×1080 (the game page's
-    // backdrop and the backdrops of their games' views), kept for the next time.
+    // Room for what a shelf prepares in a window of up to 1920×1080 (the game page's
+    // backdrop and the backdrops of its games' views), kept for the next time.
     static constexpr qsizetype budgetBytes = 48 * 1024 * 1024;
 
 private:

@@ -94,6 +94,13 @@ void StorybookPicture::prepare(const QString &name, QSizeF size, qreal radius, b
         PictureCache::shared().prepare(path, pixelsOf(size, devicePixelRatio), radius * devicePixelRatio, stretch);
 }
 
+void StorybookPicture::forgetPrepared(const QString &name)
+{
+    const QString path = StorybookArtwork::filePath(name);
+    if (!path.isEmpty())
+        PictureCache::shared().forgetKept(path);
+}
+
 void StorybookPicture::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
 {
     QQuickItem::geometryChange(newGeometry, oldGeometry);

@@ -46,6 +46,8 @@ public:
     // Decodes on a worker, ahead of its first show, what an item named `name` of `size`
     // (with `radius`, `stretch`) will draw.
     static void prepare(const QString &name, QSizeF size, qreal radius, bool stretch, qreal devicePixelRatio);
+    // Lets go of what prepare() decoded of the picture named `name`, at any size.
+    static void forgetPrepared(const QString &name);
 
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;

@@ -647,10 +647,10 @@ private slots:
         SettingsStore::setStandard(nullptr);
     }
 
-    // The playground holds no picture that only a shelf or a game shows. A shelf, as it
-    // opens, decodes ahead the game page's backdrop, off the interface thread: a game
-    // opened from it decodes none of its pictures while it comes, the first time and
-    // again.
+    // The playground holds no picture that only a shelf or a game shows, neither before
+    // a shelf has opened nor after it has closed. A shelf, as it opens, decodes ahead the
+    // game page's backdrop, off the interface thread: a game opened from it decodes none
+    // of its pictures while it comes, the first time and again.
     void playgroundHoldsNoPictureOfTheNextScreens()
     {
         QThreadPool::globalInstance()->waitForDone();
@@ -683,6 +683,7 @@ private slots:
             QVERIFY(waitStackIdle(f, 2));
             QVERIFY(f.clickText(u"返回类型"_s));
             QVERIFY(waitStackIdle(f, 1));
+            QTRY_COMPARE(PictureCache::shared().keptBytes(), 0);
         }
     }
 

@@ -105,6 +105,32 @@ private slots:
         QCOMPARE(cache.keptBytes(), kept + 200 * 260 * 4);
     }
 
+    // What was kept of a file goes at every size at once, and only it; one let go while
+    // still to be decoded is not kept either, and its asker still gets it.
+    void keptOnesGoByFile()
+    {
+        PictureCache &cache = PictureCache::shared();
+        const QString lobby = art(u"storybook_magic_lobby"_s);
+        const QString stage = art(u"storybook_game_stage"_s);
+        cache.prepare(lobby, QSize(300, 200), 28, false);
+        cache.prepare(lobby, QSize(600, 400), 0, false);
+        cache.prepare(stage, QSize(300, 200), 28, false);
+        QThreadPool::globalInstance()->waitForDone();
+        cache.forgetKept(lobby);
+        QVERIFY(!cache.isReady(lobby, QSize(300, 200), 28, false));
+        QVERIFY(!cache.isReady(lobby, QSize(600, 400), 0, false));
+        QVERIFY(cache.isReady(stage, QSize(300, 200), 28, false));
+        QCOMPARE(cache.keptBytes(), qsizetype(300 * 200 * 4));
+
+        cache.prepare(lobby, QSize(640, 480), 0, false);
+        cache.forgetKept(lobby);
+        QCOMPARE(cache.picture(lobby, QSize(640, 480), 0, false),
+                 StorybookPicture::shownPicture(lobby, QSize(640, 480), 0, false));
+        QThreadPool::globalInstance()->waitForDone();
+        QVERIFY(!cache.isReady(lobby, QSize(640, 480), 0, false));
+        QCOMPARE(cache.keptBytes(), qsizetype(300 * 200 * 4));
+    }
+
     void keptWithinTheBudget()
     {
         PictureCache &cache = PictureCache::shared();
