@@ -11,6 +11,8 @@
 #include <sphinxbase/fsg_model.h>
 #include <sphinxbase/jsgf.h>
 
+#include <dlfcn.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -32,6 +34,82 @@ QStringList companionsFor(const QStringList &known, const QString &target, int c
     }
     return words;
 }
+
+// The recogniser's library (PocketSphinx, with SphinxBase and the linear algebra and
+// Fortran libraries beneath it) is loaded when a decoder first loads its model, on the
+// recogniser's thread: linked, it would be mapped and relocated at start-up and hold
+// about a mebibyte of memory on every screen, though only one game listens.
+struct Sphinx
+{
+    decltype(&::ps_args) ps_args = nullptr;
+    decltype(&::ps_init) ps_init = nullptr;
+    decltype(&::ps_free) ps_free = nullptr;
+    decltype(&::ps_get_config) ps_get_config = nullptr;
+    decltype(&::ps_get_logmath) ps_get_logmath = nullptr;
+    decltype(&::ps_lookup_word) ps_lookup_word = nullptr;
+    decltype(&::ps_set_fsg) ps_set_fsg = nullptr;
+    decltype(&::ps_set_search) ps_set_search = nullptr;
+    decltype(&::ps_start_utt) ps_start_utt = nullptr;
+    decltype(&::ps_process_raw) ps_process_raw = nullptr;
+    decltype(&::ps_get_in_speech) ps_get_in_speech = nullptr;
+    decltype(&::ps_get_hyp) ps_get_hyp = nullptr;
+    decltype(&::ps_end_utt) ps_end_utt = nullptr;
+    decltype(&::cmd_ln_init) cmd_ln_init = nullptr;
+    decltype(&::cmd_ln_free_r) cmd_ln_free_r = nullptr;
+    decltype(&::cmd_ln_float_r) cmd_ln_float_r = nullptr;
+    decltype(&::ckd_free) ckd_free = nullptr;
+    decltype(&::jsgf_parse_string) jsgf_parse_string = nullptr;
+    decltype(&::jsgf_get_public_rule) jsgf_get_public_rule = nullptr;
+    decltype(&::jsgf_build_fsg) jsgf_build_fsg = nullptr;
+    decltype(&::jsgf_grammar_free) jsgf_grammar_free = nullptr;
+    decltype(&::fsg_model_free) fsg_model_free = nullptr;
+
+    // The library's functions, loaded once (and kept); null when it cannot be loaded.
+    static const Sphinx *get()
+    {
+        static const Sphinx loaded = load();
+        return loaded.ps_init ? &loaded : nullptr;
+    }
+
+private:
+    static Sphinx load()
+    {
+        Sphinx api;
+        void *library = ::dlopen(PW_POCKETSPHINX_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return api;
+        bool found = true;
+        const auto resolve = [&](auto &function, const char *name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(library, name));
+            found = found && function;
+        };
+        resolve(api.ps_args, "ps_args");
+        resolve(api.ps_init, "ps_init");
+        resolve(api.ps_free, "ps_free");
+        resolve(api.ps_get_config, "ps_get_config");
+        resolve(api.ps_get_logmath, "ps_get_logmath");
+        resolve(api.ps_lookup_word, "ps_lookup_word");
+        resolve(api.ps_set_fsg, "ps_set_fsg");
+        resolve(api.ps_set_search, "ps_set_search");
+        resolve(api.ps_start_utt, "ps_start_utt");
+        resolve(api.ps_process_raw, "ps_process_raw");
+        resolve(api.ps_get_in_speech, "ps_get_in_speech");
+        resolve(api.ps_get_hyp, "ps_get_hyp");
+        resolve(api.ps_end_utt, "ps_end_utt");
+        resolve(api.cmd_ln_init, "cmd_ln_init");
+        resolve(api.cmd_ln_free_r, "cmd_ln_free_r");
+        resolve(api.cmd_ln_float_r, "cmd_ln_float_r");
+        resolve(api.ckd_free, "ckd_free");
+        resolve(api.jsgf_parse_string, "jsgf_parse_string");
+        resolve(api.jsgf_get_public_rule, "jsgf_get_public_rule");
+        resolve(api.jsgf_build_fsg, "jsgf_build_fsg");
+        resolve(api.jsgf_grammar_free, "jsgf_grammar_free");
+        resolve(api.fsg_model_free, "fsg_model_free");
+        if (!found)
+            api.ps_init = nullptr;
+        return api;
+    }
+};
 
 QString baseWord(QStringView entry)
 {
@@ -61,7 +139,7 @@ public:
     ~Decoder()
     {
         if (m_ps)
-            ps_free(m_ps);
+            m_sphinx->ps_free(m_ps);
     }
 
     void begin(quint64 listening, const QString &target)
@@ -73,18 +151,18 @@ public:
         }
         const QString word = target.trimmed().toLower();
         const QByteArray wordUtf8 = word.toUtf8();
-        char *pronunciation = word.isEmpty() ? nullptr : ps_lookup_word(m_ps, wordUtf8.constData());
+        char *pronunciation = word.isEmpty() ? nullptr : m_sphinx->ps_lookup_word(m_ps, wordUtf8.constData());
         if (!pronunciation) {
             fail(listening, true);
             return;
         }
-        ckd_free(pronunciation);
+        m_sphinx->ckd_free(pronunciation);
 
         QString grammar = u"#JSGF V1.0;\ngrammar word;\npublic <word> = ( /%1/ "_s.arg(targetWeight) + word;
         for (const QString &other : companionsFor(m_known, word, companionCount))
             grammar += u" | /1/ "_s + other;
         grammar += u" );\n"_s;
-        if (!setGrammar(grammar.toUtf8()) || ps_set_search(m_ps, "word") < 0 || ps_start_utt(m_ps) < 0) {
+        if (!setGrammar(grammar.toUtf8()) || m_sphinx->ps_set_search(m_ps, "word") < 0 || m_sphinx->ps_start_utt(m_ps) < 0) {
             fail(listening, false);
             return;
         }
@@ -98,7 +176,7 @@ public:
         if (listening != m_listening || m_listening == 0)
             return;
         const auto *samples = reinterpret_cast<const int16 *>(pcm.constData());
-        if (ps_process_raw(m_ps, samples, size_t(pcm.size() / 2), FALSE, FALSE) < 0) {
+        if (m_sphinx->ps_process_raw(m_ps, samples, size_t(pcm.size() / 2), FALSE, FALSE) < 0) {
             endUtterance();
             fail(listening, false);
             return;
@@ -108,9 +186,9 @@ public:
             m_best = best;
             post(listening, best, false);
         }
-        const bool inSpeech = ps_get_in_speech(m_ps) != 0;
+        const bool inSpeech = m_sphinx->ps_get_in_speech(m_ps) != 0;
         if (m_heardSpeech && !inSpeech) {
-            ps_end_utt(m_ps);
+            m_sphinx->ps_end_utt(m_ps);
             m_listening = 0;
             post(listening, hypothesis(), true);
             return;
@@ -132,15 +210,16 @@ private:
             return m_ps != nullptr;
         QElapsedTimer timer;
         timer.start();
-        const QString dictionary = writeDictionary();
+        m_sphinx = Sphinx::get();
+        const QString dictionary = m_sphinx ? writeDictionary() : QString();
         if (!dictionary.isEmpty()) {
             const QByteArray hmm = QFile::encodeName(m_model.acousticModel);
             const QByteArray dict = QFile::encodeName(dictionary);
-            cmd_ln_t *config = cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", hmm.constData(), "-dict", dict.constData(),
-                                           "-logfn", "/dev/null", nullptr);
+            cmd_ln_t *config = m_sphinx->cmd_ln_init(nullptr, m_sphinx->ps_args(), TRUE, "-hmm", hmm.constData(), "-dict",
+                                                     dict.constData(), "-logfn", "/dev/null", nullptr);
             if (config) {
-                m_ps = ps_init(config);
-                cmd_ln_free_r(config); // the decoder keeps its own reference
+                m_ps = m_sphinx->ps_init(config);
+                m_sphinx->cmd_ln_free_r(config); // the decoder keeps its own reference
             }
         }
         m_loadFailed = m_ps == nullptr;
@@ -220,31 +299,32 @@ private:
     // are taken here and every piece is freed.
     bool setGrammar(const QByteArray &jsgf)
     {
-        jsgf_t *parsed = jsgf_parse_string(jsgf.constData(), nullptr);
+        jsgf_t *parsed = m_sphinx->jsgf_parse_string(jsgf.constData(), nullptr);
         if (!parsed)
             return false;
         fsg_model_t *fsg = nullptr;
-        if (jsgf_rule_t *rule = jsgf_get_public_rule(parsed))
-            fsg = jsgf_build_fsg(parsed, rule, ps_get_logmath(m_ps), cmd_ln_float32_r(ps_get_config(m_ps), "-lw"));
-        jsgf_grammar_free(parsed);
+        if (jsgf_rule_t *rule = m_sphinx->jsgf_get_public_rule(parsed))
+            fsg = m_sphinx->jsgf_build_fsg(parsed, rule, m_sphinx->ps_get_logmath(m_ps),
+                                           float32(m_sphinx->cmd_ln_float_r(m_sphinx->ps_get_config(m_ps), "-lw")));
+        m_sphinx->jsgf_grammar_free(parsed);
         if (!fsg)
             return false;
-        const bool set = ps_set_fsg(m_ps, "word", fsg) >= 0; // the search keeps its own reference
-        fsg_model_free(fsg);
+        const bool set = m_sphinx->ps_set_fsg(m_ps, "word", fsg) >= 0; // the search keeps its own reference
+        m_sphinx->fsg_model_free(fsg);
         return set;
     }
 
     QString hypothesis() const
     {
         int32 score = 0;
-        const char *text = ps_get_hyp(m_ps, &score);
+        const char *text = m_sphinx->ps_get_hyp(m_ps, &score);
         return text ? QString::fromUtf8(text) : QString();
     }
 
     void endUtterance()
     {
         if (m_listening != 0 && m_ps)
-            ps_end_utt(m_ps);
+            m_sphinx->ps_end_utt(m_ps);
         m_listening = 0;
     }
 
@@ -267,6 +347,7 @@ private:
     PocketSphinxRecognizer *m_owner;
     QTemporaryDir m_folder;
     QStringList m_known; // vocabulary words with a pronunciation, in vocabulary order
+    const Sphinx *m_sphinx = nullptr; // set as the model loads
     ps_decoder_t *m_ps = nullptr;
     bool m_loadFailed = false;
     quint64 m_listening = 0; // the listening the running utterance belongs to; 0: none

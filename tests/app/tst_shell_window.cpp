@@ -223,10 +223,13 @@ private slots:
         QCOMPARE(f.settings.string(EntertainmentTimeController::pinKey).value_or(QString()), u"1234"_s);
         QCOMPARE(f.time()->timeLabel(), u"30:00"_s);
         QTRY_COMPARE(f.chipLabel(), u"30:00"_s);
-        // Nothing of the web engine (the video room's player) is loaded before the room opens.
+        // Nothing of the web engine (the video room's player) is loaded before the room
+        // opens, nor the word recogniser's library before a game listens.
         QFile maps(u"/proc/self/maps"_s);
         QVERIFY(maps.open(QIODevice::ReadOnly));
-        QVERIFY(!maps.readAll().contains("libQt6WebEngine"));
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(!mapped.contains("libQt6WebEngine"));
+        QVERIFY(!mapped.contains("libpocketsphinx"));
         // What only games need (the TLS library among it) waits for the first shelf.
         QVERIFY(!f.app->preparedAhead());
 
