@@ -143,10 +143,14 @@ bool PipwhistleApp::start()
     // twice a second while a parent's PIN field waits for its digits.
     QGuiApplication::styleHints()->setCursorFlashTime(0);
     QQmlComponent component(&engine(), QUrl(QStringLiteral("qrc:/qt/qml/Pipwhistle/App/PipwhistleWindow.qml")));
-    QObject *root = component.create();
-    // The window's OpenGL context, made as it is first shown, shares with the one made
-    // ahead while the scene was being made.
+    // The context made ahead is taken before the window is made, not merely before it is
+    // shown: making a Qt Quick window sets up the platform's OpenGL support, once, on first
+    // use and unguarded, and tries a context of its own; the worker making the shared
+    // context sets up the same, and a worker slowed by a busy machine did it at the same
+    // time as the window (twice, both threads writing the platform's state). The window's
+    // OpenGL context, made as it is first shown, shares with the one made ahead.
     WebViewSetup::takeSharedContext();
+    QObject *root = component.create();
     m_window = qobject_cast<QQuickWindow *>(root);
     if (!m_window) {
         // Only a broken build gets here; say why before giving up.

@@ -17,11 +17,14 @@ enum class SharedContext { WithTheApplication, Ahead };
 void prepare(SharedContext made = SharedContext::WithTheApplication);
 // With OpenGL and SharedContext::Ahead: call right after the application object is made.
 // The first OpenGL context loads the driver (Mesa's llvmpipe and LLVM, some 50-80 ms),
-// which the application object or the window's first frame would otherwise wait for;
-// made on a worker, it loads while the first scene is made. Does nothing otherwise.
+// which the application object or the first window would otherwise wait for; made on a
+// worker, it loads while the fonts, the engine and the first scene's QML are prepared.
+// Does nothing otherwise.
 void makeSharedContextAhead();
-// Call before the first window is shown: waits for the context made ahead and makes it
-// the one every later context shares with. Does nothing when none is being made.
+// Call before the first window is made (a Qt Quick window sets up the platform's OpenGL
+// support as it is made, which the worker must not be doing meanwhile): waits for the
+// context made ahead and makes it the one every later context shares with. Does nothing
+// when none is being made.
 void takeSharedContext();
 // Call before a web view is created (before its QML module is loaded). When Qt Quick
 // draws with its software renderer no window uses OpenGL, so the shared context the

@@ -10,16 +10,20 @@
 #include "StorybookArtwork.h"
 #include "StorybookPicture.h"
 #include "TimeForms.h"
+#include "WebViewSetup.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QOpenGLContext>
 #include <QWheelEvent>
 #include <QQmlComponent>
 #include <QQuickView>
 #include <QSGRendererInterface>
 #include <QSignalSpy>
 #include <QThreadPool>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using ShellTest::warnings;
@@ -648,6 +652,38 @@ private slots:
         }
         Clock::setCurrent(nullptr);
         SettingsStore::setStandard(nullptr);
+    }
+
+    // With OpenGL the shared context made ahead on a worker is taken before the window is
+    // made: making a Qt Quick window sets up the platform's OpenGL support, which the
+    // worker, still making its context, would otherwise be setting up at the same time.
+    void windowIsMadeOnceTheContextMadeAheadIsTaken()
+    {
+        // Whether the shared context was installed when the window had its first event.
+        struct WindowWatch : QObject
+        {
+            std::optional<bool> taken;
+            bool eventFilter(QObject *object, QEvent *) override
+            {
+                if (!taken && qobject_cast<QQuickWindow *>(object))
+                    taken = QOpenGLContext::globalShareContext() != nullptr;
+                return false;
+            }
+        } watch;
+        delete QOpenGLContext::globalShareContext();
+        MemorySettingsStore settings;
+        SettingsStore::setStandard(&settings);
+        {
+            PipwhistleApp app;
+            Ui::prepareEngine(app.engine());
+            WebViewSetup::makeSharedContextAhead();
+            qApp->installEventFilter(&watch);
+            QVERIFY(app.start());
+            qApp->removeEventFilter(&watch);
+        }
+        SettingsStore::setStandard(nullptr);
+        delete QOpenGLContext::globalShareContext();
+        QCOMPARE(watch.taken, std::optional<bool>(true));
     }
 
     // The playground holds no picture that only a shelf or a game shows, neither before
