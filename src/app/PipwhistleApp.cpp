@@ -67,10 +67,19 @@ void PipwhistleApp::screenLeft()
     // page, then its shelf's): one made for the first would come while the next was still
     // going, and what that one freed would stay with the allocator.
     Clock &clock = Clock::current();
-    if (m_releaseClock == &clock)
+    if (m_releaseClock == &clock) {
         clock.cancel(m_release);
+        clock.cancel(m_settledTrim);
+    }
     m_releaseClock = &clock;
     m_release = clock.after(releaseDelayMs, this, [this] { releaseUnused(); });
+    // The first seconds after the release pass through the pages it handed back: the
+    // fonts' pages are read again, the next screen's first frames and the render thread's
+    // work on what was let go allocate and free again (some 4-6 MiB on the playground
+    // after the setup, with OpenGL). Once they have passed, the free pages go back again.
+    m_settledTrim = clock.after(releaseDelayMs + settledTrimDelayMs, this, [] {
+        QThreadPool::globalInstance()->start([] { ::malloc_trim(0); });
+    });
 }
 
 void PipwhistleApp::releaseUnused()

@@ -64,6 +64,10 @@ public:
     // How long after a screen has gone the release comes (its page's pop or fade has
     // ended and frames without it have been drawn by then).
     static constexpr int releaseDelayMs = 800;
+    // How long after the release the allocator's free pages are handed back once more
+    // (see screenLeft), and whether that is still to come.
+    static constexpr int settledTrimDelayMs = 3000;
+    bool settledTrimPending() const { return m_releaseClock && m_releaseClock->isPending(m_settledTrim); }
 
     // A shelf has opened: its games are a tap away, so what their first question needs
     // is prepared now, off the interface thread (see prepareAhead).
@@ -99,5 +103,6 @@ private:
     // The release to come, and the clock it waits on (each clock numbers its own waits).
     QPointer<Clock> m_releaseClock;
     Clock::WaitId m_release = 0;
+    Clock::WaitId m_settledTrim = 0;
     bool m_closing = false;
 };

@@ -111,6 +111,11 @@ private slots:
         QVERIFY(app.releasePending());
         clock->advance(100);
         QVERIFY(!app.releasePending());
+        // The free pages go back once more when the next screen's first seconds have
+        // passed, once for the two screens as well.
+        QVERIFY(app.settledTrimPending());
+        clock->advance(PipwhistleApp::settledTrimDelayMs);
+        QVERIFY(!app.settledTrimPending());
     }
 
     void nextLevelStartsANewTimedPlay()
