@@ -72,6 +72,16 @@ BouncyButton {
                 }
             }
         }
+        // Every digit the label will show is in the glyph cache from the start: each
+        // digit met later (one a second while the first minute counts down) would grow
+        // the cache's texture again, copying all of it each time (a few MiB passing
+        // through the allocator, left resident after the release that follows a screen).
+        // Never drawn: nothing of a text at no opacity is rendered.
+        Text {
+            opacity: 0
+            text: "0123456789"
+            font: metrics.font
+        }
         TextMetrics {
             id: metrics
             font: AppTheme.font(AppTheme.Headline, Font.Bold)
