@@ -263,9 +263,10 @@ void SpeechService::speakChinesePronunciation(const QString &text, const std::op
     stopRemotePronunciation();
     const QString fallback = fallbackText.value_or(key);
 
-    const auto cached = m_pronunciationCache.constFind(key);
-    if (cached != m_pronunciationCache.constEnd()) {
-        playRemoteAudio(*cached, fallback, key);
+    if (const QByteArray *cached = m_pronunciationCache.object(key)) {
+        // A copy (the bytes are shared): a clip that does not decode leaves the cache.
+        const QByteArray clip = *cached;
+        playRemoteAudio(clip, fallback, key);
         return;
     }
 
@@ -313,7 +314,7 @@ void SpeechService::finishDownload(QNetworkReply *reply, QUuid requestID, const 
     const QByteArray body = reply->readAll();
 
     if (isHttp && mimeType.startsWith(QLatin1String("audio/")) && body.size() > 1000) {
-        m_pronunciationCache.insert(cacheKey, body);
+        m_pronunciationCache.insert(cacheKey, new QByteArray(body), body.size());
         playRemoteAudio(body, fallback, cacheKey);
     } else {
         speakLocally(fallback, QStringLiteral("zh-CN"), fallbackRate);

@@ -3,7 +3,7 @@
 #include "SpeechEngine.h"
 
 #include <QByteArray>
-#include <QHash>
+#include <QCache>
 #include <QObject>
 #include <QPointer>
 #include <QThreadPool>
@@ -57,6 +57,9 @@ public:
     static constexpr float volume = 0.92f;
     // The fallback to local speech of a Chinese pronunciation.
     static constexpr float fallbackRate = 0.32f;
+    // The clips fetched are kept, the most recently heard first, up to these bytes (some
+    // hundreds of words); an older one is fetched again when it is next asked for.
+    static constexpr qsizetype pronunciationCacheBytes = 2 * 1024 * 1024;
 
     // The voice chosen for `language` among `installed` (in their listed order), or none.
     static std::optional<SpeechVoice> preferredVoice(const QString &language, const QList<SpeechVoice> &installed);
@@ -115,5 +118,5 @@ private:
     bool m_remotePlaying = false;
     QPointer<QNetworkReply> m_remoteTask;
     QUuid m_remoteRequestID = QUuid::createUuid();
-    QHash<QString, QByteArray> m_pronunciationCache;
+    QCache<QString, QByteArray> m_pronunciationCache{pronunciationCacheBytes};
 };

@@ -208,6 +208,23 @@ private slots:
         QCOMPARE(m_server->targets.size(), 1);
     }
 
+    // The clips kept have a budget: past it the least recently heard goes and is fetched
+    // again, while the newest are still played from memory.
+    void cacheKeepsTheNewestWithinItsBudget()
+    {
+        const int third = int(SpeechService::pronunciationCacheBytes / 3);
+        const QStringList words{"甲", "乙", "丙", "丁"};
+        for (const QString &word : words) {
+            m_server->replies[word].body = audioBytes(third);
+            speech().speakChinesePronunciation(word);
+            QTRY_COMPARE(m_player->heard.size(), int(words.indexOf(word)) + 1);
+        }
+        speech().speakChinesePronunciation("丁");
+        QCOMPARE(m_server->targets.size(), 4);
+        speech().speakChinesePronunciation("甲");
+        QTRY_COMPARE(m_server->targets.size(), 5);
+    }
+
     void networkErrorFallsBack()
     {
         m_server->replies["西瓜"].drop = true;
