@@ -77,9 +77,15 @@ void PipwhistleApp::screenLeft()
     // fonts' pages are read again, the next screen's first frames and the render thread's
     // work on what was let go allocate and free again (some 4-6 MiB on the playground
     // after the setup, with OpenGL). Once they have passed, the free pages go back again.
-    m_settledTrim = clock.after(releaseDelayMs + settledTrimDelayMs, this, [] {
-        QThreadPool::globalInstance()->start([] { ::malloc_trim(0); });
-    });
+    m_settledTrim = clock.after(releaseDelayMs + settledTrimDelayMs, this, [] { handBackFreePages(); });
+}
+
+void PipwhistleApp::handBackFreePages()
+{
+    // glibc keeps what was freed in its arenas (the render thread has one of its own)
+    // and gives back only what lies at the top of each: every free page goes back, on a
+    // worker, since walking the arenas takes a few milliseconds.
+    QThreadPool::globalInstance()->start([] { ::malloc_trim(0); });
 }
 
 void PipwhistleApp::releaseUnused()
@@ -87,10 +93,7 @@ void PipwhistleApp::releaseUnused()
     if (m_engine)
         m_engine->trimComponentCache();
     Fonts::releasePages();
-    // glibc keeps what was freed in its arenas (the render thread has one of its own)
-    // and gives back only what lies at the top of each: every free page goes back, on a
-    // worker, since walking the arenas takes a few milliseconds.
-    QThreadPool::globalInstance()->start([] { ::malloc_trim(0); });
+    handBackFreePages();
 }
 
 void PipwhistleApp::shelfOpened()

@@ -85,6 +85,8 @@ public:
     static QRect fittedWindowGeometry(const QRect &window, const QMargins &frame, const QRect &available);
 
 private:
+    // Hands the allocator's free pages back to the system, on a worker.
+    static void handBackFreePages();
     // Work done off the interface thread before the first game, so that nothing slow
     // happens there later (the first Latin transliteration, the first remote
     // pronunciation). Only games need it, and it stays in memory once done (the TLS
