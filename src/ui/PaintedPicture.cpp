@@ -3,8 +3,74 @@
 #include <QPainter>
 #include <QQuickWindow>
 #include <QSGImageNode>
+#include <QSGTransformNode>
 
 #include <cmath>
+
+namespace {
+
+// The node of a picture in the software renderer: it shows the picture sampled at its
+// nearest pixel wherever the picture lands pixel for pixel in the window (moved, but
+// neither scaled nor turned by anything above it), and filtered where it does not.
+// Moved by whole pixels or not, a picture drawn unscaled takes exactly the same pixels
+// either way, but Qt's raster engine draws a filtered one through its general path,
+// which splits every picture taller than 96 rows over its thread pool and waits for the
+// pieces: a frame then also waits for those threads to be scheduled. Asked again before
+// every frame, since what lies above (a page that shakes, a button that shrinks while
+// pressed) changes without the item being told.
+class SoftwarePictureNode : public QSGTransformNode
+{
+public:
+    explicit SoftwarePictureNode(QSGImageNode *picture)
+        : m_picture(picture)
+    {
+        setFlag(UsePreprocess);
+        appendChildNode(picture);
+    }
+
+    QSGImageNode *picture() const { return m_picture; }
+    void setSmooth(bool smooth)
+    {
+        m_smooth = smooth;
+        preprocess();
+    }
+
+    void preprocess() override
+    {
+        // Set only when it changes: the software renderer draws a node's area again for
+        // every filtering set, even the one it had.
+        const auto filtering = m_smooth && !unscaled() ? QSGTexture::Linear : QSGTexture::Nearest;
+        if (m_picture->filtering() != filtering)
+            m_picture->setFiltering(filtering);
+    }
+
+private:
+    // Whether the transforms above leave a picture's pixels at their size and upright:
+    // the product of their linear parts is the identity, none of them projective or
+    // turning the plane in depth.
+    bool unscaled() const
+    {
+        qreal a = 1, b = 0, c = 0, d = 1; // x' = a x + b y, y' = c x + d y
+        for (const QSGNode *node = parent(); node; node = node->parent()) {
+            if (node->type() != QSGNode::TransformNodeType)
+                continue;
+            const QMatrix4x4 &m = static_cast<const QSGTransformNode *>(node)->matrix();
+            if (m(3, 0) != 0 || m(3, 1) != 0 || m(3, 3) != 1 || m(2, 0) != 0 || m(2, 1) != 0)
+                return false;
+            const qreal na = m(0, 0) * a + m(0, 1) * c, nb = m(0, 0) * b + m(0, 1) * d;
+            const qreal nc = m(1, 0) * a + m(1, 1) * c, nd = m(1, 0) * b + m(1, 1) * d;
+            a = na, b = nb, c = nc, d = nd;
+        }
+        constexpr qreal tolerance = 1e-6;
+        return std::abs(a - 1) < tolerance && std::abs(d - 1) < tolerance && std::abs(b) < tolerance
+               && std::abs(c) < tolerance;
+    }
+
+    QSGImageNode *m_picture;
+    bool m_smooth = true;
+};
+
+} // namespace
 
 PaintedPicture::PaintedPicture(QQuickItem *parent)
     : QQuickItem(parent)
@@ -48,17 +114,19 @@ void PaintedPicture::itemChange(ItemChange change, const ItemChangeData &value)
 
 QSGNode *PaintedPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
 {
-    auto *node = static_cast<QSGImageNode *>(old);
+    const bool software = window()->rendererInterface()->graphicsApi() == QSGRendererInterface::Software;
+    auto *holder = software ? static_cast<SoftwarePictureNode *>(old) : nullptr;
+    auto *node = software ? (holder ? holder->picture() : nullptr) : static_cast<QSGImageNode *>(old);
     const qreal dpr = window()->effectiveDevicePixelRatio();
     const QSize pixels = this->pixels();
     if (pixels.isEmpty()) {
-        delete node;
+        delete old;
         return nullptr;
     }
     // A hidden item still gets its node, never drawn: its picture (which, never drawn,
     // would never be handed to the driver and let go either) waits until it shows.
     if (!isVisible() && (stale() || !node))
-        return node;
+        return old;
     if (stale() || !node) {
         m_dirty = false;
         m_paintedPixels = pixels;
@@ -72,11 +140,17 @@ QSGNode *PaintedPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
         if (!node) {
             node = window()->createImageNode();
             node->setOwnsTexture(true);
+            if (software)
+                holder = new SoftwarePictureNode(node);
         }
         // The texture takes the pixels and lets them go once they are uploaded.
         node->setTexture(window()->createTextureFromImage(picture));
         // Pixel for pixel: the last column and row may reach a little past the item.
         node->setRect(QRectF(0, 0, pixels.width() / dpr, pixels.height() / dpr));
+    }
+    if (holder) {
+        holder->setSmooth(smooth());
+        return holder;
     }
     node->setFiltering(smooth() ? QSGTexture::Linear : QSGTexture::Nearest);
     return node;

@@ -79,6 +79,7 @@ private slots:
     void equalShadowsArePaintedOnce();
     void aLargeShadowIsDrawnWhole();
     void aSizeThatComesBackKeepsItsPicture();
+    void aPictureScaledFromAboveIsFiltered();
 
 private:
     QQuickItem *create(const QByteArray &qml);
@@ -730,6 +731,35 @@ void TestUiViews::aSizeThatComesBackKeepsItsPicture()
     picture->repaint();
     m_window->grabWindow();
     QCOMPARE(picture->paints, 3);
+}
+
+void TestUiViews::aPictureScaledFromAboveIsFiltered()
+{
+    // A picture drawn pixel for pixel (moved by a fraction of a point too) is sampled at
+    // its nearest pixel, crisp; once something above it scales it, the picture itself
+    // unchanged, it is filtered, and back at its size it is crisp again.
+    QQuickItem *holder = create(R"(Item {
+        x: 40.3; y: 40
+        transformOrigin: Item.TopLeft
+        PaintedBox { width: 200; height: 120; color: "white"; strokeWidth: 3; strokeColor: "red" }
+    })");
+    QVERIFY(holder);
+    // The pixels of a row across the outlines that are a blend of the outline's red
+    // and the fill's white.
+    const auto blended = [&] {
+        const QImage frame = m_window->grabWindow();
+        int count = 0;
+        for (int x = 30; x < 260; ++x) {
+            const QColor colour = frame.pixelColor(x, 90);
+            count += colour.red() > 200 && colour.green() > 40 && colour.green() < 215;
+        }
+        return count;
+    };
+    QCOMPARE(blended(), 0);
+    holder->setScale(0.7);
+    QVERIFY(blended() > 0);
+    holder->setScale(1);
+    QCOMPARE(blended(), 0);
 }
 
 QTEST_MAIN(TestUiViews)
