@@ -10,14 +10,14 @@
 namespace {
 
 // The node of a picture in the software renderer: it shows the picture sampled at its
-// nearest pixel wherever the picture lands pixel for pixel in the window (moved, but
-// neither scaled nor turned by anything above it), and filtered where it does not.
-// Moved by whole pixels or not, a picture drawn unscaled takes exactly the same pixels
-// either way, but Qt's raster engine draws a filtered one through its general path,
-// which splits every picture taller than 96 rows over its thread pool and waits for the
-// pieces: a frame then also waits for those threads to be scheduled. Asked again before
-// every frame, since what lies above (a page that shakes, a button that shrinks while
-// pressed) changes without the item being told.
+// nearest pixel wherever the picture lands pixel for pixel in the window (moved, and
+// scaled by nothing above it but the scale it was painted at), and filtered where it
+// does not. Moved by whole pixels or not, a picture drawn unscaled takes exactly the same
+// pixels either way, but Qt's raster engine draws a filtered one through its general
+// path, which splits every picture taller than 96 rows over its thread pool and waits
+// for the pieces: a frame then also waits for those threads to be scheduled. Asked again
+// before every frame, since what lies above (a page that shakes, a button that shrinks
+// while pressed) changes without the item being told.
 class SoftwarePictureNode : public QSGTransformNode
 {
 public:
@@ -29,9 +29,10 @@ public:
     }
 
     QSGImageNode *picture() const { return m_picture; }
-    void setSmooth(bool smooth)
+    void setLook(bool smooth, qreal paintedScale)
     {
         m_smooth = smooth;
+        m_paintedScale = paintedScale;
         preprocess();
     }
 
@@ -39,16 +40,16 @@ public:
     {
         // Set only when it changes: the software renderer draws a node's area again for
         // every filtering set, even the one it had.
-        const auto filtering = m_smooth && !unscaled() ? QSGTexture::Linear : QSGTexture::Nearest;
+        const auto filtering = m_smooth && !drawnAsPainted() ? QSGTexture::Linear : QSGTexture::Nearest;
         if (m_picture->filtering() != filtering)
             m_picture->setFiltering(filtering);
     }
 
 private:
-    // Whether the transforms above leave a picture's pixels at their size and upright:
-    // the product of their linear parts is the identity, none of them projective or
-    // turning the plane in depth.
-    bool unscaled() const
+    // Whether the transforms above scale the picture by the scale it was painted at,
+    // and neither turn it nor make it projective: the product of their linear parts is
+    // that scale.
+    bool drawnAsPainted() const
     {
         qreal a = 1, b = 0, c = 0, d = 1; // x' = a x + b y, y' = c x + d y
         for (const QSGNode *node = parent(); node; node = node->parent()) {
@@ -61,14 +62,21 @@ private:
             const qreal nc = m(1, 0) * a + m(1, 1) * c, nd = m(1, 0) * b + m(1, 1) * d;
             a = na, b = nb, c = nc, d = nd;
         }
-        constexpr qreal tolerance = 1e-6;
-        return std::abs(a - 1) < tolerance && std::abs(d - 1) < tolerance && std::abs(b) < tolerance
-               && std::abs(c) < tolerance;
+        // The matrices hold single-precision numbers.
+        constexpr qreal tolerance = 1e-5;
+        return std::abs(a / m_paintedScale - 1) < tolerance && std::abs(d / m_paintedScale - 1) < tolerance
+               && std::abs(b) < tolerance && std::abs(c) < tolerance;
     }
 
     QSGImageNode *m_picture;
     bool m_smooth = true;
+    qreal m_paintedScale = 1;
 };
+
+bool softwareRendered(const QQuickWindow *window)
+{
+    return window && window->rendererInterface()->graphicsApi() == QSGRendererInterface::Software;
+}
 
 } // namespace
 
@@ -92,15 +100,44 @@ void PaintedPicture::geometryChange(const QRectF &newGeometry, const QRectF &old
         update();
 }
 
-QSize PaintedPicture::pixels() const
+qreal PaintedPicture::shownScale() const
 {
-    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    if (m_ownSize || !softwareRendered(window()))
+        return 1;
+    bool ok = false;
+    const QTransform shown = itemTransform(nullptr, &ok);
+    if (!ok || shown.type() > QTransform::TxScale || shown.m11() != shown.m22())
+        return 1;
+    return shown.m11() >= minimumScale && shown.m11() < 1 ? shown.m11() : 1;
+}
+
+QSize PaintedPicture::pixels(qreal scale) const
+{
+    const qreal dpr = (window() ? window()->effectiveDevicePixelRatio() : 1.0) * scale;
     return QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr)));
 }
 
 bool PaintedPicture::stale() const
 {
-    return m_dirty || pixels() != m_paintedPixels;
+    const qreal scale = shownScale();
+    return m_dirty || scale != m_paintedScale || pixels(scale) != m_paintedPixels;
+}
+
+void PaintedPicture::checkShownScale()
+{
+    if (m_paintedScale >= 1) { // painted at its own size again meanwhile
+        QObject::disconnect(m_scaleWatch);
+        return;
+    }
+    bool ok = false;
+    const QTransform shown = itemTransform(nullptr, &ok);
+    constexpr qreal tolerance = 1e-5;
+    if (ok && shown.type() <= QTransform::TxScale && shown.m11() <= m_paintedScale * (1 + tolerance)
+        && shown.m22() <= m_paintedScale * (1 + tolerance))
+        return;
+    QObject::disconnect(m_scaleWatch);
+    m_ownSize = true;
+    repaint();
 }
 
 void PaintedPicture::itemChange(ItemChange change, const ItemChangeData &value)
@@ -108,17 +145,20 @@ void PaintedPicture::itemChange(ItemChange change, const ItemChangeData &value)
     QQuickItem::itemChange(change, value);
     if (change == ItemDevicePixelRatioHasChanged)
         repaint();
+    else if (change == ItemSceneChange)
+        QObject::disconnect(m_scaleWatch);
     else if (change == ItemVisibleHasChanged && value.boolValue && stale())
         update();
 }
 
 QSGNode *PaintedPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
 {
-    const bool software = window()->rendererInterface()->graphicsApi() == QSGRendererInterface::Software;
+    const bool software = softwareRendered(window());
     auto *holder = software ? static_cast<SoftwarePictureNode *>(old) : nullptr;
     auto *node = software ? (holder ? holder->picture() : nullptr) : static_cast<QSGImageNode *>(old);
+    const qreal scale = shownScale();
     const qreal dpr = window()->effectiveDevicePixelRatio();
-    const QSize pixels = this->pixels();
+    const QSize pixels = this->pixels(scale);
     if (pixels.isEmpty()) {
         delete old;
         return nullptr;
@@ -130,11 +170,14 @@ QSGNode *PaintedPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
     if (stale() || !node) {
         m_dirty = false;
         m_paintedPixels = pixels;
+        m_paintedScale = scale;
         QImage picture(pixels, QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::transparent);
         picture.setDevicePixelRatio(dpr);
         {
+            // Scaled by hand: a painter leaves a picture's pixel ratio below 1 unapplied.
             QPainter painter(&picture);
+            painter.scale(scale, scale);
             paint(&painter);
         }
         if (!node) {
@@ -146,10 +189,12 @@ QSGNode *PaintedPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
         // The texture takes the pixels and lets them go once they are uploaded.
         node->setTexture(window()->createTextureFromImage(picture));
         // Pixel for pixel: the last column and row may reach a little past the item.
-        node->setRect(QRectF(0, 0, pixels.width() / dpr, pixels.height() / dpr));
+        node->setRect(QRectF(0, 0, pixels.width() / (dpr * scale), pixels.height() / (dpr * scale)));
+        if (scale < 1 && !m_scaleWatch)
+            m_scaleWatch = connect(window(), &QQuickWindow::afterAnimating, this, &PaintedPicture::checkShownScale);
     }
     if (holder) {
-        holder->setSmooth(smooth());
+        holder->setLook(smooth(), m_paintedScale);
         return holder;
     }
     node->setFiltering(smooth() ? QSGTexture::Linear : QSGTexture::Nearest);

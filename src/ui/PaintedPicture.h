@@ -11,6 +11,9 @@ class QPainter;
 // texture in main memory too) every painted pixel was held twice. Call repaint() when
 // what paint() draws changes; a new size or pixel ratio repaints by itself, and a scene
 // graph made afresh paints again what it lost. A hidden item is painted once it shows.
+// In the software renderer, a picture that something above draws smaller (a game page
+// drawn smaller to fit its window) is painted at the size it is shown, and so drawn
+// pixel for pixel instead of resampled in every frame that draws it.
 class PaintedPicture : public QQuickItem
 {
     Q_OBJECT
@@ -30,11 +33,25 @@ protected:
     void itemChange(ItemChange change, const ItemChangeData &value) override;
 
 private:
-    // The item's size in pixels in its window.
-    QSize pixels() const;
+    // The scale the picture is to be painted at: what the transforms above make of the
+    // item where that is a scale between minimumScale and 1, in the software renderer
+    // only; else 1.
+    qreal shownScale() const;
+    // The item's size in pixels in its window, painted at `scale`.
+    QSize pixels(qreal scale) const;
     // Whether the picture shown is not the one paint() would draw now.
     bool stale() const;
+    // After each frame's animations, while the picture is painted smaller than the item:
+    // a picture drawn larger than it was painted (the scale it was painted under did not
+    // last: a button pressed as it was painted, a card growing in) is painted at its own
+    // size from then on.
+    void checkShownScale();
 
-    bool m_dirty = true;   // what paint() draws has changed
-    QSize m_paintedPixels; // the size of the picture shown
+    static constexpr qreal minimumScale = 0.5;
+
+    bool m_dirty = true;        // what paint() draws has changed
+    QSize m_paintedPixels;      // the size of the picture shown
+    qreal m_paintedScale = 1;   // the scale it was painted at
+    bool m_ownSize = false;     // painted at its own size whatever the scale above
+    QMetaObject::Connection m_scaleWatch;
 };

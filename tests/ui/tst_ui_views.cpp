@@ -39,6 +39,18 @@ void collectProblems(QtMsgType type, const QMessageLogContext &context, const QS
         g_previous(type, context, message);
 }
 
+// The pixels of a row across a red outline on white, 90 pixels down, that are a blend
+// of the two: a picture of them that was resampled.
+int blendedOutline(const QImage &frame)
+{
+    int count = 0;
+    for (int x = 30; x < 260; ++x) {
+        const QColor colour = frame.pixelColor(x, 90);
+        count += colour.red() > 200 && colour.green() > 40 && colour.green() < 215;
+    }
+    return count;
+}
+
 struct Reading {
     QString text;
     QString language;
@@ -80,6 +92,7 @@ private slots:
     void aLargeShadowIsDrawnWhole();
     void aSizeThatComesBackKeepsItsPicture();
     void aPictureScaledFromAboveIsFiltered();
+    void aPictureDrawnSmallerIsPaintedAtTheSizeShown();
 
 private:
     QQuickItem *create(const QByteArray &qml);
@@ -744,22 +757,47 @@ void TestUiViews::aPictureScaledFromAboveIsFiltered()
         PaintedBox { width: 200; height: 120; color: "white"; strokeWidth: 3; strokeColor: "red" }
     })");
     QVERIFY(holder);
-    // The pixels of a row across the outlines that are a blend of the outline's red
-    // and the fill's white.
-    const auto blended = [&] {
-        const QImage frame = m_window->grabWindow();
-        int count = 0;
-        for (int x = 30; x < 260; ++x) {
-            const QColor colour = frame.pixelColor(x, 90);
-            count += colour.red() > 200 && colour.green() > 40 && colour.green() < 215;
-        }
-        return count;
-    };
+    const auto blended = [&] { return blendedOutline(m_window->grabWindow()); };
     QCOMPARE(blended(), 0);
     holder->setScale(0.7);
     QVERIFY(blended() > 0);
     holder->setScale(1);
     QCOMPARE(blended(), 0);
+}
+
+void TestUiViews::aPictureDrawnSmallerIsPaintedAtTheSizeShown()
+{
+    // Under a scale that lasts, a picture is painted at the size it is shown: as a box of
+    // that size is. Drawn larger than it was painted once the scale above grows, it is
+    // painted again at its own size, never shown blown up.
+    QQuickItem *scene = create(R"(Item {
+        Item {
+            x: 40; y: 40
+            scale: 0.75
+            transformOrigin: Item.TopLeft
+            PaintedBox { width: 200; height: 120; color: "white"; strokeWidth: 3; strokeColor: "red" }
+        }
+        PaintedBox { x: 40; y: 240; width: 150; height: 90; color: "white"; strokeWidth: 2.25; strokeColor: "red" }
+        PaintedBox { x: 40; y: 440; width: 200; height: 120; color: "white"; strokeWidth: 3; strokeColor: "red" }
+    })");
+    QVERIFY(scene);
+    // The pixels of a row across the outlines that differ from the same row of a box
+    // `below` pixels lower.
+    const auto differing = [&](int below) {
+        const QImage frame = m_window->grabWindow();
+        int count = 0;
+        for (int x = 30; x < 260; ++x) {
+            const QColor a = frame.pixelColor(x, 80), b = frame.pixelColor(x, 80 + below);
+            count += std::abs(a.green() - b.green()) > 8 || std::abs(a.red() - b.red()) > 8;
+        }
+        return count;
+    };
+    QCOMPARE(differing(200), 0);
+
+    QSignalSpy frames(m_window.get(), &QQuickWindow::frameSwapped);
+    scene->childItems().at(0)->setScale(1);
+    QVERIFY(frames.wait());
+    QCOMPARE(differing(400), 0);
 }
 
 QTEST_MAIN(TestUiViews)
