@@ -30,18 +30,30 @@ Item {
         anchors.fill: parent
         enabled: !rootState.setupVisible && !rootState.lockVisible
 
-        // The cover fades and shrinks a little as the book opens, then goes.
+        // The cover fades and shrinks a little as the book opens, then goes. It fades
+        // beneath a veil of the window's colour, which it lies on: the same pixels as
+        // the cover drawn fading, but drawn as the cover is drawn while it waits. With
+        // OpenGL a picture drawn fading is a way of drawing of its own, which the driver
+        // builds (some 0.6-1 MiB each in llvmpipe) and keeps for as long as the window
+        // lives.
         Loader {
             id: cover
             anchors.fill: parent
-            active: !rootState.hasOpenedStorybook || opacity > 0
-            opacity: rootState.hasOpenedStorybook ? 0 : 1
+            // 0 shown, 1 faded out.
+            property real fade: rootState.hasOpenedStorybook ? 1 : 0
+            active: !rootState.hasOpenedStorybook || fade < 1
             scale: rootState.hasOpenedStorybook ? 0.98 : 1
-            Behavior on opacity { NumberAnimation { duration: 540; easing.type: Easing.OutCubic } }
+            Behavior on fade { NumberAnimation { duration: 540; easing.type: Easing.OutCubic } }
             Behavior on scale { NumberAnimation { duration: 540; easing.type: Easing.OutCubic } }
             sourceComponent: FairytaleWelcomeView {
                 onOpen: rootState.openStorybook()
             }
+        }
+        Rectangle {
+            anchors.fill: parent
+            visible: cover.active && cover.fade > 0
+            color: root.Window.window ? root.Window.window.color : "transparent"
+            opacity: cover.fade
         }
 
         // The playground comes in from the trailing edge.
