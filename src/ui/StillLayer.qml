@@ -23,10 +23,16 @@ Item {
     // The picture is shown pixel for pixel: sampling the nearest pixel gives the same
     // picture as filtering, for less work each frame.
     layer.smooth: false
-    layer.effect: opaque ? copied : null
+    // Shown from a texture laid out as the window's pixels, opaque or not (see
+    // LayerPicture).
+    layer.effect: opaque ? copied : blended
 
     Component {
         id: copied
-        OpaquePicture {}
+        LayerPicture {}
+    }
+    Component {
+        id: blended
+        LayerPicture { translucent: true }
     }
 }

@@ -1,4 +1,4 @@
-#include "OpaquePicture.h"
+#include "LayerPicture.h"
 
 #include <QOpenGLContext>
 #include <QOpenGLExtraFunctions>
@@ -124,7 +124,8 @@ private:
     const QRhiTexture *m_rhiTexture = nullptr;
 };
 
-// The picture over a rectangle: copied while fully opaque, blended (as it fades) below that.
+// The picture over a rectangle: copied while fully opaque (unless it is translucent),
+// blended otherwise.
 class PictureNode : public QSGGeometryNode
 {
 public:
@@ -139,8 +140,10 @@ public:
         setFlag(UsePreprocess);
     }
 
-    void set(QSGTexture *layer, const QRectF &rect)
+    void set(QSGTexture *layer, const QRectF &rect, bool translucent)
     {
+        if (translucent != (opaqueMaterial() == nullptr))
+            setOpaqueMaterial(translucent ? nullptr : &m_copied);
         if (layer != m_layer) {
             m_layer = layer;
             m_layout = {};
@@ -196,13 +199,13 @@ private:
 
 } // namespace
 
-OpaquePicture::OpaquePicture(QQuickItem *parent)
+LayerPicture::LayerPicture(QQuickItem *parent)
     : QQuickItem(parent)
 {
     setFlag(ItemHasContents);
 }
 
-void OpaquePicture::setSource(QQuickItem *source)
+void LayerPicture::setSource(QQuickItem *source)
 {
     if (m_source == source)
         return;
@@ -211,7 +214,16 @@ void OpaquePicture::setSource(QQuickItem *source)
     emit sourceChanged();
 }
 
-QSGNode *OpaquePicture::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
+void LayerPicture::setTranslucent(bool translucent)
+{
+    if (m_translucent == translucent)
+        return;
+    m_translucent = translucent;
+    update();
+    emit translucentChanged();
+}
+
+QSGNode *LayerPicture::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
 {
     QSGTextureProvider *provider = m_source && m_source->isTextureProvider() ? m_source->textureProvider() : nullptr;
     if (provider != m_provider) {
@@ -227,6 +239,6 @@ QSGNode *OpaquePicture::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
         return nullptr;
     }
     auto *node = oldNode ? static_cast<PictureNode *>(oldNode) : new PictureNode(window());
-    node->set(texture, boundingRect());
+    node->set(texture, boundingRect(), m_translucent);
     return node;
 }
