@@ -6,6 +6,7 @@
 #include "PictureCache.h"
 #include "ProgressStore.h"
 #include "SettingsStore.h"
+#include "SpeechEngine.h"
 #include "SpeechService.h"
 #include "Storybook.h"
 #include "StorybookArtwork.h"
@@ -111,6 +112,7 @@ void PipwhistleApp::prepareAhead()
     m_preparation = std::thread([] {
         LearningContent::prepareTransliteration();
         SpeechService::prepareRemote();
+        SpeechEngine::loadAhead();
     });
 }
 

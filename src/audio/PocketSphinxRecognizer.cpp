@@ -1,5 +1,7 @@
 #include "PocketSphinxRecognizer.h"
 
+#include "RuntimeLibrary.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +13,6 @@
 #include <sphinxbase/fsg_model.h>
 #include <sphinxbase/jsgf.h>
 
-#include <dlfcn.h>
 
 using namespace Qt::StringLiterals;
 
@@ -75,37 +76,30 @@ private:
     static Sphinx load()
     {
         Sphinx api;
-        void *library = ::dlopen(PW_POCKETSPHINX_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-        if (!library)
-            return api;
-        bool found = true;
-        const auto resolve = [&](auto &function, const char *name) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(library, name));
-            found = found && function;
-        };
-        resolve(api.ps_args, "ps_args");
-        resolve(api.ps_init, "ps_init");
-        resolve(api.ps_free, "ps_free");
-        resolve(api.ps_get_config, "ps_get_config");
-        resolve(api.ps_get_logmath, "ps_get_logmath");
-        resolve(api.ps_lookup_word, "ps_lookup_word");
-        resolve(api.ps_set_fsg, "ps_set_fsg");
-        resolve(api.ps_set_search, "ps_set_search");
-        resolve(api.ps_start_utt, "ps_start_utt");
-        resolve(api.ps_process_raw, "ps_process_raw");
-        resolve(api.ps_get_in_speech, "ps_get_in_speech");
-        resolve(api.ps_get_hyp, "ps_get_hyp");
-        resolve(api.ps_end_utt, "ps_end_utt");
-        resolve(api.cmd_ln_init, "cmd_ln_init");
-        resolve(api.cmd_ln_free_r, "cmd_ln_free_r");
-        resolve(api.cmd_ln_float_r, "cmd_ln_float_r");
-        resolve(api.ckd_free, "ckd_free");
-        resolve(api.jsgf_parse_string, "jsgf_parse_string");
-        resolve(api.jsgf_get_public_rule, "jsgf_get_public_rule");
-        resolve(api.jsgf_build_fsg, "jsgf_build_fsg");
-        resolve(api.jsgf_grammar_free, "jsgf_grammar_free");
-        resolve(api.fsg_model_free, "fsg_model_free");
-        if (!found)
+        RuntimeLibrary library(PW_POCKETSPHINX_LIBRARY);
+        library.resolve(api.ps_args, "ps_args");
+        library.resolve(api.ps_init, "ps_init");
+        library.resolve(api.ps_free, "ps_free");
+        library.resolve(api.ps_get_config, "ps_get_config");
+        library.resolve(api.ps_get_logmath, "ps_get_logmath");
+        library.resolve(api.ps_lookup_word, "ps_lookup_word");
+        library.resolve(api.ps_set_fsg, "ps_set_fsg");
+        library.resolve(api.ps_set_search, "ps_set_search");
+        library.resolve(api.ps_start_utt, "ps_start_utt");
+        library.resolve(api.ps_process_raw, "ps_process_raw");
+        library.resolve(api.ps_get_in_speech, "ps_get_in_speech");
+        library.resolve(api.ps_get_hyp, "ps_get_hyp");
+        library.resolve(api.ps_end_utt, "ps_end_utt");
+        library.resolve(api.cmd_ln_init, "cmd_ln_init");
+        library.resolve(api.cmd_ln_free_r, "cmd_ln_free_r");
+        library.resolve(api.cmd_ln_float_r, "cmd_ln_float_r");
+        library.resolve(api.ckd_free, "ckd_free");
+        library.resolve(api.jsgf_parse_string, "jsgf_parse_string");
+        library.resolve(api.jsgf_get_public_rule, "jsgf_get_public_rule");
+        library.resolve(api.jsgf_build_fsg, "jsgf_build_fsg");
+        library.resolve(api.jsgf_grammar_free, "jsgf_grammar_free");
+        library.resolve(api.fsg_model_free, "fsg_model_free");
+        if (!library.complete())
             api.ps_init = nullptr;
         return api;
     }

@@ -1,5 +1,7 @@
 #include "SpeechEngine.h"
 
+#include "RuntimeLibrary.h"
+
 #include <QMutex>
 #include <QMutexLocker>
 #include <QStringList>
@@ -11,6 +13,45 @@
 
 namespace {
 
+// espeak-ng's library (with the sound libraries beneath it, which the engine never uses
+// here) is loaded when the engine first starts, or ahead when a shelf opens, instead of
+// being linked: linked, it would be mapped and relocated at start-up and held on every
+// screen, though nothing speaks before a game.
+struct Espeak
+{
+    decltype(&::espeak_Initialize) initialize = nullptr;
+    decltype(&::espeak_SetSynthCallback) setSynthCallback = nullptr;
+    decltype(&::espeak_SetVoiceByName) setVoiceByName = nullptr;
+    decltype(&::espeak_SetParameter) setParameter = nullptr;
+    decltype(&::espeak_ListVoices) listVoices = nullptr;
+    decltype(&::espeak_Synth) synth = nullptr;
+    decltype(&::espeak_TextToPhonemes) textToPhonemes = nullptr;
+
+    // The library's functions, loaded once (and kept); null when it cannot be loaded.
+    static const Espeak *get()
+    {
+        static const Espeak loaded = load();
+        return loaded.initialize ? &loaded : nullptr;
+    }
+
+private:
+    static Espeak load()
+    {
+        Espeak api;
+        RuntimeLibrary library(PW_ESPEAK_NG_LIBRARY);
+        library.resolve(api.initialize, "espeak_Initialize");
+        library.resolve(api.setSynthCallback, "espeak_SetSynthCallback");
+        library.resolve(api.setVoiceByName, "espeak_SetVoiceByName");
+        library.resolve(api.setParameter, "espeak_SetParameter");
+        library.resolve(api.listVoices, "espeak_ListVoices");
+        library.resolve(api.synth, "espeak_Synth");
+        library.resolve(api.textToPhonemes, "espeak_TextToPhonemes");
+        if (!library.complete())
+            api.initialize = nullptr;
+        return api;
+    }
+};
+
 // The engine is one global instance inside espeak-ng: every use goes through this lock.
 QMutex &engineLock()
 {
@@ -21,6 +62,7 @@ QMutex &engineLock()
 struct EngineState
 {
     bool tried = false;
+    const Espeak *espeak = nullptr; // set once the engine has started
     int sampleRate = 0; // 0: the engine could not start
     QString voice;      // the voice last set
     EngineParameters parameters;
@@ -60,10 +102,13 @@ bool ensureEngine()
     EngineState &s = state();
     if (!s.tried) {
         s.tried = true;
-        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr, espeakINITIALIZE_DONT_EXIT);
+        const Espeak *espeak = Espeak::get();
+        const int rate = espeak ? espeak->initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr, espeakINITIALIZE_DONT_EXIT)
+                                : 0;
         if (rate > 0) {
             s.sampleRate = rate;
-            espeak_SetSynthCallback(collectSamples);
+            s.espeak = espeak;
+            espeak->setSynthCallback(collectSamples);
         }
     }
     return s.sampleRate > 0;
@@ -75,7 +120,7 @@ bool selectVoice(const QString &identifier)
     const QString wanted = identifier.isEmpty() ? QStringLiteral("en") : identifier;
     if (s.voice == wanted)
         return true;
-    if (espeak_SetVoiceByName(wanted.toUtf8().constData()) != EE_OK)
+    if (s.espeak->setVoiceByName(wanted.toUtf8().constData()) != EE_OK)
         return false;
     s.voice = wanted;
     s.parametersSet = false; // a new voice starts from its own settings
@@ -88,9 +133,9 @@ void applyParameters(const EngineParameters &p)
     if (s.parametersSet && s.parameters.wordsPerMinute == p.wordsPerMinute && s.parameters.pitch == p.pitch
         && s.parameters.volume == p.volume)
         return;
-    espeak_SetParameter(espeakRATE, p.wordsPerMinute, 0);
-    espeak_SetParameter(espeakPITCH, p.pitch, 0);
-    espeak_SetParameter(espeakVOLUME, p.volume, 0);
+    s.espeak->setParameter(espeakRATE, p.wordsPerMinute, 0);
+    s.espeak->setParameter(espeakPITCH, p.pitch, 0);
+    s.espeak->setParameter(espeakVOLUME, p.volume, 0);
     s.parameters = p;
     s.parametersSet = true;
 }
@@ -120,7 +165,7 @@ QString tagFor(const QString &espeakLanguage)
 QList<SpeechVoice> listVoices()
 {
     QList<SpeechVoice> english, chinese, others;
-    const espeak_VOICE **voices = espeak_ListVoices(nullptr);
+    const espeak_VOICE **voices = state().espeak->listVoices(nullptr);
     for (int i = 0; voices && voices[i]; ++i) {
         const espeak_VOICE *v = voices[i];
         if (!v->languages || !v->identifier || !v->languages[0])
@@ -145,6 +190,11 @@ QList<SpeechVoice> listVoices()
 } // namespace
 
 namespace SpeechEngine {
+
+void loadAhead()
+{
+    Espeak::get();
+}
 
 QList<SpeechVoice> installedVoices()
 {
@@ -208,7 +258,7 @@ PcmClip synthesize(const QString &text, const QString &voiceIdentifier, const Sp
     SynthesisRun run;
     run.keepGoing = &keepGoing;
     const QByteArray utf8 = text.toUtf8();
-    const espeak_ERROR result = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+    const espeak_ERROR result = state().espeak->synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
                                              espeakCHARS_UTF8, nullptr, &run);
     if (result != EE_OK || run.abandoned)
         return {};
@@ -233,7 +283,7 @@ QString phonemes(const QString &text, const QString &voiceIdentifier)
     const void *cursor = utf8.constData();
     QStringList clauses;
     while (cursor) {
-        const char *clause = espeak_TextToPhonemes(&cursor, espeakCHARS_UTF8, 0);
+        const char *clause = state().espeak->textToPhonemes(&cursor, espeakCHARS_UTF8, 0);
         if (!clause)
             break;
         clauses << QString::fromUtf8(clause).trimmed();

@@ -47,6 +47,10 @@ struct EngineParameters
 // synthesis, so the speech service calls it from its worker thread.
 namespace SpeechEngine {
 
+// Loads the engine's library without starting the engine, so that the first utterance
+// does not wait for it; any thread may call it (a worker, ahead of the games).
+void loadAhead();
+
 // The installed voices, in the order listed to the voice choice: the playground's
 // two speech languages (American English, Mandarin) first, then every other language
 // voice as espeak-ng lists it. Voices that cannot speak their language properly are

@@ -228,12 +228,14 @@ private slots:
         QCOMPARE(f.time()->timeLabel(), u"30:00"_s);
         QTRY_COMPARE(f.chipLabel(), u"30:00"_s);
         // Nothing of the web engine (the video room's player) is loaded before the room
-        // opens, nor the word recogniser's library before a game listens.
+        // opens, nor the word recogniser's library before a game listens, nor the speech
+        // engine's before a shelf opens.
         QFile maps(u"/proc/self/maps"_s);
         QVERIFY(maps.open(QIODevice::ReadOnly));
         const QByteArray mapped = maps.readAll();
         QVERIFY(!mapped.contains("libQt6WebEngine"));
         QVERIFY(!mapped.contains("libpocketsphinx"));
+        QVERIFY(!mapped.contains("libespeak-ng"));
         // What only games need (the TLS library among it) waits for the first shelf.
         QVERIFY(!f.app->preparedAhead());
 
