@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "Fonts.h"
 #include "LearningContent.h"
+#include "LoadedData.h"
 #include "PictureCache.h"
 #include "ProgressStore.h"
 #include "SettingsStore.h"
@@ -94,6 +95,7 @@ void PipwhistleApp::releaseUnused()
     if (m_engine)
         m_engine->trimComponentCache();
     Fonts::releasePages();
+    LoadedData::releasePages();
     handBackFreePages();
 }
 

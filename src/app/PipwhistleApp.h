@@ -58,8 +58,9 @@ public:
     // Whether a release is waiting to come.
     bool releasePending() const { return m_releaseClock && m_releaseClock->isPending(m_release); }
     // Hands back what no screen shows any more: QML components no page uses, the pages
-    // of the mapped fonts (see Fonts::releasePages) and the allocator's free pages (the
-    // latter on a worker of the global thread pool).
+    // of the mapped fonts (see Fonts::releasePages) and of the read-only data of the
+    // program and its libraries (see LoadedData::releasePages), and the allocator's free
+    // pages (the latter on a worker of the global thread pool).
     void releaseUnused();
     // How long after a screen has gone the release comes (its page's pop or fade has
     // ended and frames without it have been drawn by then).

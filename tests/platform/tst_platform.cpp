@@ -1,15 +1,28 @@
 #include "Clock.h"
+#include "LoadedData.h"
 #include "Random.h"
 #include "SettingsStore.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <array>
 #include <functional>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
+// A megabyte of this program's read-only data.
+constexpr std::array<quint64, 128 * 1024> readOnlyTable = [] {
+    std::array<quint64, 128 * 1024> table{};
+    for (std::size_t i = 0; i < table.size(); ++i)
+        table[i] = i * 0x9E3779B97F4A7C15ull;
+    return table;
+}();
+// Pointers the loader writes when it loads the program.
+const char *const relocatedNames[] = {"sun", "moon"};
+
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -36,6 +49,7 @@ private slots:
     void calendarDaysFollowTheClockZone();
     void systemClockFiresAndCancels();
     void randomIsReproducibleAndUniformEnough();
+    void loadedDataPagesGoAndComeBack();
 };
 
 void TestPlatform::typedReadings()
@@ -386,6 +400,55 @@ void TestPlatform::systemClockFiresAndCancels()
     QTRY_COMPARE(once, 1);
     QTest::qWait(20);
     QCOMPARE(cancelled, 0);
+}
+
+void TestPlatform::loadedDataPagesGoAndComeBack()
+{
+    // How many of the table's whole pages are mapped in, or -1 without /proc.
+    const quintptr pageSize = quintptr(::sysconf(_SC_PAGESIZE));
+    const quintptr start = reinterpret_cast<quintptr>(readOnlyTable.data());
+    const quintptr end = start + sizeof readOnlyTable;
+    const int tablePages = int(end / pageSize - (start + pageSize - 1) / pageSize);
+    const auto residentPages = [&] {
+        QFile pagemap(QStringLiteral("/proc/self/pagemap"));
+        if (!pagemap.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            return -1;
+        int pages = 0;
+        for (quintptr page = (start + pageSize - 1) / pageSize; page < end / pageSize; ++page) {
+            quint64 entry = 0;
+            if (!pagemap.seek(qint64(page * sizeof entry))
+                || pagemap.read(reinterpret_cast<char *>(&entry), sizeof entry) != qint64(sizeof entry))
+                return -1;
+            pages += int(entry >> 63);
+        }
+        return pages;
+    };
+    const auto readTable = [] {
+        // Read through a pointer the compiler cannot see into (it knows the table's
+        // values and would not read them).
+        const quint64 *values = readOnlyTable.data();
+        asm volatile("" : "+r"(values));
+        quint64 sum = 0;
+        for (std::size_t i = 0; i < readOnlyTable.size(); ++i)
+            sum = sum * 31 + values[i];
+        return sum;
+    };
+    const quint64 expected = readTable();
+    if (residentPages() < 0)
+        QSKIP("/proc/self/pagemap is not there");
+    QCOMPARE(residentPages(), tablePages);
+
+    LoadedData::releasePages();
+    // Reading any read-only data maps its neighbours back too (some 64 KiB around it):
+    // the test's own constants near the table may have done so.
+    QVERIFY2(residentPages() < tablePages / 4, qPrintable(QString::number(residentPages())));
+    // Read again, the data is the file's, and the pages come back.
+    QCOMPARE(readTable(), expected);
+    QCOMPARE(residentPages(), tablePages);
+    // What the loader wrote into read-only pages (relocated pointers, the tables of
+    // virtual functions behind every call below) was left alone.
+    QCOMPARE(QByteArray(relocatedNames[1]), QByteArray("moon"));
+    QCOMPARE(QByteArray(metaObject()->className()), QByteArray("TestPlatform"));
 }
 
 void TestPlatform::randomIsReproducibleAndUniformEnough()
