@@ -4,9 +4,11 @@
 
 #include <QFile>
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <vector>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QTextBoundaryFinder>
 
@@ -78,6 +80,14 @@ bool addMapped(const QString &path)
     return true;
 }
 
+// The weight of the text family's face that draws each weight asked for (by hundreds,
+// 100 to 900), where the text is to be asked for with the face's own weight instead.
+std::array<int, 10> &faceWeights()
+{
+    static std::array<int, 10> weights{};
+    return weights;
+}
+
 } // namespace
 
 QString textFamily() { return QStringLiteral("Noto Sans CJK SC"); }
@@ -105,6 +115,19 @@ void install()
         QFontDatabase::addApplicationFont(QString::fromLatin1(cjkBoldPath));
     ensureFamily(emojiFamily(), {emojiPath});
     ensureFamily(SystemSymbols::fontFamily(), {symbolsPath});
+    // Qt keeps a distance-field glyph cache for every weight a font is asked for, even
+    // where two weights draw with one face (with OpenGL, beside a copy of its texture in
+    // memory): a character shown in black and in bold was drawn and held twice. A weight
+    // drawn with a face of another weight is asked for as the face's own, on the same side
+    // of bold only: from bold on, a face without a bold style of its own (the colour emoji
+    // after the text family) may be drawn emboldened.
+    for (int weight = 100; weight <= 900; weight += 100) {
+        QFont asked(textFamily());
+        asked.setWeight(QFont::Weight(weight));
+        const QFontInfo drawn(asked);
+        const int face = drawn.family() == textFamily() ? QFontDatabase::weight(textFamily(), drawn.styleName()) : -1;
+        faceWeights()[weight / 100] = face > 0 && (face >= QFont::Bold) == (weight >= QFont::Bold) ? face : 0;
+    }
     if (qGuiApp)
         QGuiApplication::setFont(text(15));
 }
@@ -124,7 +147,9 @@ QFont text(qreal pixelSize, QFont::Weight weight)
     QFont font;
     font.setFamilies({textFamily(), emojiFamily()});
     font.setPixelSize(qMax(1, qRound(pixelSize)));
-    font.setWeight(weight);
+    const bool tabled = weight >= 100 && weight <= 900 && weight % 100 == 0;
+    const int face = tabled ? faceWeights()[weight / 100] : 0;
+    font.setWeight(face > 0 ? QFont::Weight(face) : weight);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }

@@ -24,6 +24,8 @@ QString textFamily();   // "Noto Sans CJK SC"
 QString emojiFamily();  // "Noto Color Emoji"
 
 // A text font at `pixelSize` with `weight`: the CJK family first, colour emoji next.
+// Once installed, a weight the family draws with a face of another weight comes as the
+// face's own (medium as regular, black as bold; demi-bold stays), drawing the same.
 QFont text(qreal pixelSize, QFont::Weight weight = QFont::Normal);
 // A font for text that is only emoji.
 QFont emoji(qreal pixelSize);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPainterPath>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -34,6 +35,7 @@ private slots:
     void everyGlyphIsInTheIconFont();
     void colourEmojiShowInsideChineseText();
     void emojiWithSelectorsDrawAsOneGlyph();
+    void weightsOfOneFaceAreAskedForAlike();
     void textFontFilesAreMappedOnceForEveryThread();
     void releasedFontPagesAreReadAgain();
     void pictureNamesAreOnlyLookedUp();
@@ -224,6 +226,31 @@ void TestUiPlatform::emojiWithSelectorsDrawAsOneGlyph()
     }
     // In mixed text the emoji runs are drawn without selectors too.
     QVERIFY(!Fonts::emojiMarkup(QStringLiteral("答对啦❤️")).contains(QChar(0xFE0F)));
+}
+
+void TestUiPlatform::weightsOfOneFaceAreAskedForAlike()
+{
+    // Every weight draws what the family asked for at that weight draws, and the weights
+    // one face draws (on one side of bold) come as one weight, so they share a glyph cache.
+    const auto drawn = [](const QFont &font) {
+        QImage image(420, 80, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.drawText(QPointF(4, 58), QStringLiteral("永远答对9aQ🐱"));
+        return image;
+    };
+    QHash<QString, QSet<int>> given;
+    for (const QFont::Weight weight : {QFont::Normal, QFont::Medium, QFont::DemiBold, QFont::Bold, QFont::ExtraBold,
+                                       QFont::Black}) {
+        const QFont font = Fonts::text(44, weight);
+        QFont asked = font;
+        asked.setWeight(weight);
+        QVERIFY2(drawn(font) == drawn(asked), qPrintable(QString::number(weight)));
+        given[QFontInfo(asked).styleName() + (weight >= QFont::Bold ? QStringLiteral(" bold") : QString())].insert(font.weight());
+    }
+    for (auto face = given.cbegin(); face != given.cend(); ++face)
+        QVERIFY2(face.value().size() == 1, qPrintable(face.key()));
 }
 
 void TestUiPlatform::textFontFilesAreMappedOnceForEveryThread()
