@@ -31,11 +31,11 @@ Item {
         enabled: !rootState.setupVisible && !rootState.lockVisible
 
         // The cover fades and shrinks a little as the book opens, then goes. It fades
-        // beneath a veil of the window's colour, which it lies on: the same pixels as
-        // the cover drawn fading, but drawn as the cover is drawn while it waits. With
-        // OpenGL a picture drawn fading is a way of drawing of its own, which the driver
-        // builds (some 0.6-1 MiB each in llvmpipe) and keeps for as long as the window
-        // lives.
+        // as one picture beneath a veil of the window's colour, which it lies on, drawn
+        // as the cover is drawn while it waits. With OpenGL a picture drawn fading is a
+        // way of drawing of its own, which a software driver such as llvmpipe compiles
+        // on the render thread as the fade starts (some 10-40 ms each, a frame the
+        // child sees stutter).
         Loader {
             id: cover
             anchors.fill: parent

@@ -10,8 +10,8 @@ class QSGTextureProvider;
 // bounds. With OpenGL the layer paints into a texture laid out as the window's pixels
 // are, which a software OpenGL driver copies onto the window row by row, and which it
 // draws, and paints into, in the same ways as the window: each way of drawing that
-// differs only in the layout is a program of its own there (some 0.6-1 MiB each in
-// llvmpipe), kept for as long as the window lives. A picture that covers everything
+// differs only in the layout is a program of its own there, which llvmpipe compiles on
+// the render thread when first drawn (some 10-40 ms each). A picture that covers everything
 // beneath it is copied over the window without blending while it is fully opaque: the
 // scene graph blends every layer's picture otherwise (a layer may be transparent
 // anywhere), and such a driver then reads back and mixes every pixel beneath, frame
