@@ -66,42 +66,32 @@ struct Sphinx
     decltype(&::fsg_model_free) fsg_model_free = nullptr;
 
     // The library's functions, loaded once (and kept); null when it cannot be loaded.
-    static const Sphinx *get()
-    {
-        static const Sphinx loaded = load();
-        return loaded.ps_init ? &loaded : nullptr;
-    }
+    static const Sphinx *get() { return RuntimeLibrary::loadOnce<Sphinx>(PW_POCKETSPHINX_LIBRARY); }
 
-private:
-    static Sphinx load()
+    void resolve(RuntimeLibrary &library)
     {
-        Sphinx api;
-        RuntimeLibrary library(PW_POCKETSPHINX_LIBRARY);
-        library.resolve(api.ps_args, "ps_args");
-        library.resolve(api.ps_init, "ps_init");
-        library.resolve(api.ps_free, "ps_free");
-        library.resolve(api.ps_get_config, "ps_get_config");
-        library.resolve(api.ps_get_logmath, "ps_get_logmath");
-        library.resolve(api.ps_lookup_word, "ps_lookup_word");
-        library.resolve(api.ps_set_fsg, "ps_set_fsg");
-        library.resolve(api.ps_set_search, "ps_set_search");
-        library.resolve(api.ps_start_utt, "ps_start_utt");
-        library.resolve(api.ps_process_raw, "ps_process_raw");
-        library.resolve(api.ps_get_in_speech, "ps_get_in_speech");
-        library.resolve(api.ps_get_hyp, "ps_get_hyp");
-        library.resolve(api.ps_end_utt, "ps_end_utt");
-        library.resolve(api.cmd_ln_init, "cmd_ln_init");
-        library.resolve(api.cmd_ln_free_r, "cmd_ln_free_r");
-        library.resolve(api.cmd_ln_float_r, "cmd_ln_float_r");
-        library.resolve(api.ckd_free, "ckd_free");
-        library.resolve(api.jsgf_parse_string, "jsgf_parse_string");
-        library.resolve(api.jsgf_get_public_rule, "jsgf_get_public_rule");
-        library.resolve(api.jsgf_build_fsg, "jsgf_build_fsg");
-        library.resolve(api.jsgf_grammar_free, "jsgf_grammar_free");
-        library.resolve(api.fsg_model_free, "fsg_model_free");
-        if (!library.complete())
-            api.ps_init = nullptr;
-        return api;
+        library.resolve(ps_args, "ps_args");
+        library.resolve(ps_init, "ps_init");
+        library.resolve(ps_free, "ps_free");
+        library.resolve(ps_get_config, "ps_get_config");
+        library.resolve(ps_get_logmath, "ps_get_logmath");
+        library.resolve(ps_lookup_word, "ps_lookup_word");
+        library.resolve(ps_set_fsg, "ps_set_fsg");
+        library.resolve(ps_set_search, "ps_set_search");
+        library.resolve(ps_start_utt, "ps_start_utt");
+        library.resolve(ps_process_raw, "ps_process_raw");
+        library.resolve(ps_get_in_speech, "ps_get_in_speech");
+        library.resolve(ps_get_hyp, "ps_get_hyp");
+        library.resolve(ps_end_utt, "ps_end_utt");
+        library.resolve(cmd_ln_init, "cmd_ln_init");
+        library.resolve(cmd_ln_free_r, "cmd_ln_free_r");
+        library.resolve(cmd_ln_float_r, "cmd_ln_float_r");
+        library.resolve(ckd_free, "ckd_free");
+        library.resolve(jsgf_parse_string, "jsgf_parse_string");
+        library.resolve(jsgf_get_public_rule, "jsgf_get_public_rule");
+        library.resolve(jsgf_build_fsg, "jsgf_build_fsg");
+        library.resolve(jsgf_grammar_free, "jsgf_grammar_free");
+        library.resolve(fsg_model_free, "fsg_model_free");
     }
 };
 

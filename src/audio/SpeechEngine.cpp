@@ -28,27 +28,17 @@ struct Espeak
     decltype(&::espeak_TextToPhonemes) textToPhonemes = nullptr;
 
     // The library's functions, loaded once (and kept); null when it cannot be loaded.
-    static const Espeak *get()
-    {
-        static const Espeak loaded = load();
-        return loaded.initialize ? &loaded : nullptr;
-    }
+    static const Espeak *get() { return RuntimeLibrary::loadOnce<Espeak>(PW_ESPEAK_NG_LIBRARY); }
 
-private:
-    static Espeak load()
+    void resolve(RuntimeLibrary &library)
     {
-        Espeak api;
-        RuntimeLibrary library(PW_ESPEAK_NG_LIBRARY);
-        library.resolve(api.initialize, "espeak_Initialize");
-        library.resolve(api.setSynthCallback, "espeak_SetSynthCallback");
-        library.resolve(api.setVoiceByName, "espeak_SetVoiceByName");
-        library.resolve(api.setParameter, "espeak_SetParameter");
-        library.resolve(api.listVoices, "espeak_ListVoices");
-        library.resolve(api.synth, "espeak_Synth");
-        library.resolve(api.textToPhonemes, "espeak_TextToPhonemes");
-        if (!library.complete())
-            api.initialize = nullptr;
-        return api;
+        library.resolve(initialize, "espeak_Initialize");
+        library.resolve(setSynthCallback, "espeak_SetSynthCallback");
+        library.resolve(setVoiceByName, "espeak_SetVoiceByName");
+        library.resolve(setParameter, "espeak_SetParameter");
+        library.resolve(listVoices, "espeak_ListVoices");
+        library.resolve(synth, "espeak_Synth");
+        library.resolve(textToPhonemes, "espeak_TextToPhonemes");
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <optional>
+
 // A library loaded by its run-time name when first needed instead of being linked (a
 // linked library is mapped and relocated at start-up and held on every screen), and
 // kept for as long as the program runs, with its functions looked up by name.
@@ -23,6 +25,21 @@ public:
 
     // Whether the library was loaded and every function asked for was found.
     bool complete() const { return m_handle && m_complete; }
+
+    // The functions of the library `name` gathered in an `Api` (whose
+    // `resolve(RuntimeLibrary &)` asks for each), loaded on first use and kept; null when
+    // the library or one of the functions is missing.
+    template <typename Api>
+    static const Api *loadOnce(const char *name)
+    {
+        static const std::optional<Api> loaded = [name]() -> std::optional<Api> {
+            RuntimeLibrary library(name);
+            Api api;
+            api.resolve(library);
+            return library.complete() ? std::optional<Api>(api) : std::nullopt;
+        }();
+        return loaded ? &*loaded : nullptr;
+    }
 
 private:
     void *m_handle;
