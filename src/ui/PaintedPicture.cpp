@@ -46,39 +46,38 @@ public:
     }
 
 private:
-    // Whether the transforms above scale the picture by the scale it was painted at,
-    // and neither turn it nor make it projective: the product of their linear parts is
-    // that scale.
-    bool drawnAsPainted() const
-    {
-        qreal a = 1, b = 0, c = 0, d = 1; // x' = a x + b y, y' = c x + d y
-        for (const QSGNode *node = parent(); node; node = node->parent()) {
-            if (node->type() != QSGNode::TransformNodeType)
-                continue;
-            const QMatrix4x4 &m = static_cast<const QSGTransformNode *>(node)->matrix();
-            if (m(3, 0) != 0 || m(3, 1) != 0 || m(3, 3) != 1 || m(2, 0) != 0 || m(2, 1) != 0)
-                return false;
-            const qreal na = m(0, 0) * a + m(0, 1) * c, nb = m(0, 0) * b + m(0, 1) * d;
-            const qreal nc = m(1, 0) * a + m(1, 1) * c, nd = m(1, 0) * b + m(1, 1) * d;
-            a = na, b = nb, c = nc, d = nd;
-        }
-        // The matrices hold single-precision numbers.
-        constexpr qreal tolerance = 1e-5;
-        return std::abs(a / m_paintedScale - 1) < tolerance && std::abs(d / m_paintedScale - 1) < tolerance
-               && std::abs(b) < tolerance && std::abs(c) < tolerance;
-    }
+    bool drawnAsPainted() const { return PaintedPicture::drawnAtScale(this, m_paintedScale); }
 
     QSGImageNode *m_picture;
     bool m_smooth = true;
     qreal m_paintedScale = 1;
 };
 
-bool softwareRendered(const QQuickWindow *window)
+} // namespace
+
+bool PaintedPicture::softwareRendered(const QQuickWindow *window)
 {
     return window && window->rendererInterface()->graphicsApi() == QSGRendererInterface::Software;
 }
 
-} // namespace
+bool PaintedPicture::drawnAtScale(const QSGNode *node, qreal scale)
+{
+    qreal a = 1, b = 0, c = 0, d = 1; // x' = a x + b y, y' = c x + d y
+    for (const QSGNode *above = node->parent(); above; above = above->parent()) {
+        if (above->type() != QSGNode::TransformNodeType)
+            continue;
+        const QMatrix4x4 &m = static_cast<const QSGTransformNode *>(above)->matrix();
+        if (m(3, 0) != 0 || m(3, 1) != 0 || m(3, 3) != 1 || m(2, 0) != 0 || m(2, 1) != 0)
+            return false;
+        const qreal na = m(0, 0) * a + m(0, 1) * c, nb = m(0, 0) * b + m(0, 1) * d;
+        const qreal nc = m(1, 0) * a + m(1, 1) * c, nd = m(1, 0) * b + m(1, 1) * d;
+        a = na, b = nb, c = nc, d = nd;
+    }
+    // The matrices hold single-precision numbers.
+    constexpr qreal tolerance = 1e-5;
+    return std::abs(a / scale - 1) < tolerance && std::abs(d / scale - 1) < tolerance && std::abs(b) < tolerance
+           && std::abs(c) < tolerance;
+}
 
 PaintedPicture::PaintedPicture(QQuickItem *parent)
     : QQuickItem(parent)

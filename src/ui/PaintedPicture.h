@@ -4,6 +4,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class QPainter;
+class QSGNode;
 
 // An item drawn with a painter once per size or look, as a QQuickPaintedItem is, whose
 // picture goes straight into its texture. A QQuickPaintedItem keeps its own image beside
@@ -26,6 +27,12 @@ public:
     virtual void paint(QPainter *painter) = 0;
     // Paints the picture again for the next frame.
     void repaint();
+
+    // Whether `window` draws with Qt Quick's software renderer.
+    static bool softwareRendered(const QQuickWindow *window);
+    // Whether the transforms above `node` scale what it draws by `scale`, and neither
+    // turn it nor make it projective: the product of their linear parts is that scale.
+    static bool drawnAtScale(const QSGNode *node, qreal scale);
 
 protected:
     QSGNode *updatePaintNode(QSGNode *node, UpdatePaintNodeData *) override;

@@ -3,6 +3,7 @@
 #include "AppTheme.h"
 #include "Assign.h"
 #include "PaintedBox.h"
+#include "PaintedPicture.h"
 #include "PictureCache.h"
 #include "StorybookArtwork.h"
 
@@ -11,8 +12,109 @@
 #include <QPainterPath>
 #include <QQuickWindow>
 #include <QSGImageNode>
+#include <QSGTransformNode>
 
 #include <cmath>
+#include <memory>
+
+namespace {
+
+// A picture sampled at its nearest pixel in the software renderer, drawn as bands of
+// rows. The renderer clips each node to the part of the frame that changed; where that
+// part is not one rectangle, Qt's raster engine draws a picture through its general
+// path, which splits a draw of more than 96 rows (a row for each rectangle the row
+// crosses) over its thread pool and waits for the pieces, and a frame then also waits
+// for those threads to be scheduled: a backdrop behind every frame of a game did so in
+// most frames. A band of `bandRows` rows stays below that unless a changed row crosses
+// more than three rectangles. Where the picture lands pixel for pixel, the bands take
+// exactly the pixels of the whole picture; where something above scales or turns it,
+// each band's edges would be rounded on their own, and one node draws it whole. Asked
+// again before every frame, as what lies above changes without the item being told.
+class BandedPictureNode : public QSGTransformNode
+{
+public:
+    static constexpr int bandRows = 30;
+
+    explicit BandedPictureNode(QQuickWindow *window)
+        : m_window(window)
+    {
+        setFlag(UsePreprocess);
+    }
+    ~BandedPictureNode() override
+    {
+        // The bands show the texture: they go before it.
+        setBands(0);
+    }
+
+    // Shows `texture` (taken) over `rect`, whose pixels it holds row for row when
+    // `rowForRow`: banded only then.
+    void setPicture(QSGTexture *texture)
+    {
+        for (QSGNode *band = firstChild(); band; band = band->nextSibling())
+            static_cast<QSGImageNode *>(band)->setTexture(texture);
+        m_texture.reset(texture);
+        m_placed = false;
+    }
+    void setRect(const QRectF &rect, bool rowForRow)
+    {
+        if (rect != m_rect || rowForRow != m_rowForRow)
+            m_placed = false;
+        m_rect = rect;
+        m_rowForRow = rowForRow;
+        preprocess();
+    }
+
+    void preprocess() override
+    {
+        if (!m_texture)
+            return;
+        const QSize pixels = m_texture->textureSize();
+        const int bands = m_rowForRow && PaintedPicture::drawnAtScale(this, 1) ? (pixels.height() + bandRows - 1) / bandRows : 1;
+        if (m_placed && bands == childCount())
+            return;
+        m_placed = true;
+        setBands(bands);
+        if (bands == 1) {
+            auto *whole = static_cast<QSGImageNode *>(firstChild());
+            whole->setSourceRect(QRectF(QPointF(), pixels));
+            whole->setRect(m_rect);
+            return;
+        }
+        const qreal rowHeight = m_rect.height() / pixels.height();
+        int row = 0;
+        for (QSGNode *node = firstChild(); node; node = node->nextSibling()) {
+            auto *band = static_cast<QSGImageNode *>(node);
+            const int rows = qMin(bandRows, pixels.height() - row);
+            band->setSourceRect(QRectF(0, row, pixels.width(), rows));
+            band->setRect(QRectF(m_rect.x(), m_rect.y() + row * rowHeight, m_rect.width(), rows * rowHeight));
+            row += rows;
+        }
+    }
+
+private:
+    void setBands(int count)
+    {
+        while (childCount() > count) {
+            QSGNode *band = lastChild();
+            removeChildNode(band);
+            delete band;
+        }
+        while (childCount() < count) {
+            QSGImageNode *band = m_window->createImageNode();
+            band->setFiltering(QSGTexture::Nearest);
+            band->setTexture(m_texture.get());
+            appendChildNode(band);
+        }
+    }
+
+    QQuickWindow *m_window;
+    std::unique_ptr<QSGTexture> m_texture;
+    QRectF m_rect;
+    bool m_rowForRow = false;
+    bool m_placed = false;
+};
+
+} // namespace
 
 StorybookPicture::StorybookPicture(QQuickItem *parent)
     : QQuickItem(parent)
@@ -171,14 +273,19 @@ void StorybookPicture::forgetPrepared()
 
 QSGNode *StorybookPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
 {
-    auto *node = static_cast<QSGImageNode *>(old);
     const qreal dpr = window()->effectiveDevicePixelRatio();
     const QSize pixels = pixelsOf(size(), dpr);
-    if (pixels.isEmpty()) {
-        delete node;
-        return nullptr;
+    // Sampled at its nearest pixel, the software renderer draws the picture in bands.
+    const bool banded = !smooth() && PaintedPicture::softwareRendered(window());
+    if (pixels.isEmpty() || (old && (old->type() == QSGNode::TransformNodeType) != banded)) {
+        delete old;
+        old = nullptr;
+        m_dirty = true;
+        if (pixels.isEmpty())
+            return nullptr;
     }
-    if (m_dirty || !node) {
+    const QRectF rect(0, 0, width(), height());
+    if (m_dirty || !old) {
         m_dirty = false;
         // Decoded ahead where the page was prepared; kept for the next page that shows it.
         const QImage shown = PictureCache::shared().picture(m_path, pixels, m_radius * dpr, m_stretch);
@@ -188,16 +295,30 @@ QSGNode *StorybookPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
             m_prepared = {};
         else
             forgetPrepared();
-        if (!node) {
-            node = window()->createImageNode();
-            node->setOwnsTexture(true);
-        }
-        // The texture takes the pixels; no other copy is kept.
-        node->setTexture(window()->createTextureFromImage(shown));
         m_shownPixels = pixels;
+        // The texture takes the pixels; no other copy is kept.
+        QSGTexture *texture = window()->createTextureFromImage(shown);
+        if (banded) {
+            auto *node = old ? static_cast<BandedPictureNode *>(old) : new BandedPictureNode(window());
+            node->setPicture(texture);
+            old = node;
+        } else {
+            auto *node = static_cast<QSGImageNode *>(old);
+            if (!node) {
+                node = window()->createImageNode();
+                node->setOwnsTexture(true);
+            }
+            node->setTexture(texture);
+            old = node;
+        }
     }
+    if (banded) {
+        static_cast<BandedPictureNode *>(old)->setRect(rect, QSizeF(pixels) == rect.size() * dpr);
+        return old;
+    }
+    auto *node = static_cast<QSGImageNode *>(old);
     node->setFiltering(smooth() ? QSGTexture::Linear : QSGTexture::Nearest);
-    node->setRect(QRectF(0, 0, width(), height()));
+    node->setRect(rect);
     return node;
 }
 

@@ -88,6 +88,7 @@ private slots:
     void missingPictureShowsTheWash();
     void pictureFillsItsFrame();
     void pictureIsDecodedAtTheSizeShown();
+    void aCopiedPictureLandsWhereAWholeOneDoes();
     void equalShadowsArePaintedOnce();
     void aLargeShadowIsDrawnWhole();
     void aSizeThatComesBackKeepsItsPicture();
@@ -660,6 +661,44 @@ void TestUiViews::pictureIsDecodedAtTheSizeShown()
     // A missing picture is the wash, at the same size.
     QCOMPARE(StorybookPicture::shownPicture(QString(), QSize(50, 40), 0, false).size(), QSize(50, 40));
     QFile::remove(file);
+}
+
+void TestUiViews::aCopiedPictureLandsWhereAWholeOneDoes()
+{
+    // A picture sampled at its nearest pixel is drawn in bands of rows: each row of the
+    // picture lands where it does when the picture is drawn whole (an Image beside it),
+    // at whole and half pixels and in between.
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
+    const bool made = !QDir(folder).exists();
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = folder + QStringLiteral("/tst_views_rows.png");
+    QImage picture(120, 200, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixelColor(x, y, QColor(y, (x * 2) % 256, (y * 7) % 256));
+    QVERIFY(picture.save(file));
+
+    QQuickItem *scene = create(QByteArray(R"(Item {
+        StorybookArtImage { x: 20.5; y: 10.5; width: 120; height: 200; name: "tst_views_rows"; smooth: false }
+        Image { x: 220.5; y: 10.5; width: 120; height: 200; smooth: false; source: ")")
+                               + QUrl::fromLocalFile(file).toEncoded() + R"(" }
+    })");
+    QVERIFY(scene);
+    const auto differing = [&] {
+        const QImage frame = m_window->grabWindow();
+        int count = 0;
+        for (int y = 0; y < 230; ++y)
+            for (int x = 0; x < 200; ++x)
+                count += frame.pixel(x, y) != frame.pixel(x + 200, y);
+        return count;
+    };
+    for (const QPointF at : {QPointF(0, 0), QPointF(0.3, 0.7), QPointF(0.7, 0.2), QPointF(1, 0)}) {
+        scene->setPosition(at);
+        QCOMPARE(differing(), 0);
+    }
+    QFile::remove(file);
+    if (made)
+        QDir(folder).removeRecursively();
 }
 
 void TestUiViews::equalShadowsArePaintedOnce()
