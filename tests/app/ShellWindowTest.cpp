@@ -158,6 +158,10 @@ ShellFixture::ShellFixture()
     if (app->start()) {
         window()->resize(1180, 820);
         QVERIFY(QTest::qWaitForWindowExposed(window()));
+        // Keys and shortcuts go to the active window: on a display without a window
+        // manager nothing activates it but the program asking.
+        window()->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(window()));
     }
 }
 
