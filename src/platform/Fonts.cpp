@@ -9,8 +9,16 @@
 #include <vector>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QGuiApplication>
+#include <QMutex>
+#include <QPainter>
+#include <QRawFont>
 #include <QTextBoundaryFinder>
+#include <QTextLayout>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -86,6 +94,91 @@ std::array<int, 10> &faceWeights()
 {
     static std::array<int, 10> weights{};
     return weights;
+}
+
+// The colour-emoji font opened with FreeType on the program's mapping of it, at its
+// largest picture size, for drawing emoji past Qt's glyph caches; used under its lock.
+// Opened once the mapping is there and kept, as the mapping is.
+struct EmojiFace
+{
+    QMutex lock;
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    qreal pictureHeight = 0; // the height of the font's pictures, the size they are drawn for
+};
+
+EmojiFace *emojiFace()
+{
+    static QMutex opening;
+    static EmojiFace *opened = nullptr;
+    const QMutexLocker locker(&opening);
+    if (opened)
+        return opened;
+    const auto mapping = std::find_if(mappings().begin(), mappings().end(), [](const Mapping &m) {
+        return m.file->fileName() == QLatin1String(emojiPath);
+    });
+    if (mapping == mappings().end())
+        return nullptr;
+    auto face = std::make_unique<EmojiFace>();
+    if (FT_Init_FreeType(&face->library) != 0)
+        return nullptr;
+    int largest = -1;
+    if (FT_New_Memory_Face(face->library, mapping->data, FT_Long(mapping->size), 0, &face->face) == 0
+        && FT_HAS_COLOR(face->face)) {
+        for (int i = 0; i < face->face->num_fixed_sizes; ++i) {
+            if (largest < 0 || face->face->available_sizes[i].height > face->face->available_sizes[largest].height)
+                largest = i;
+        }
+    }
+    if (largest < 0 || FT_Select_Size(face->face, largest) != 0) {
+        FT_Done_FreeType(face->library); // with the face
+        return nullptr;
+    }
+    face->pictureHeight = face->face->available_sizes[largest].height;
+    opened = face.release();
+    return opened;
+}
+
+// The lines of `glyphs` laid out as a Text item in emoji(pixelSize) lays them out.
+void layOut(QTextLayout &layout, const QString &glyphs, qreal pixelSize)
+{
+    layout.setText(glyphs);
+    layout.setFont(emoji(pixelSize));
+    QTextOption option;
+    option.setUseDesignMetrics(true);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+}
+
+// Draws one glyph of the emoji font, its pen at `pen` in the painter's device pixels,
+// scaled by `scale` from the font's picture. Whether the font had a picture for it.
+bool drawEmojiGlyph(QPainter *painter, EmojiFace &face, quint32 index, QPointF pen, qreal scale)
+{
+    QImage scaled;
+    QPoint offset;
+    {
+        const QMutexLocker locker(&face.lock);
+        if (FT_Load_Glyph(face.face, index, FT_LOAD_COLOR) != 0)
+            return false;
+        const FT_GlyphSlot slot = face.face->glyph;
+        if (slot->bitmap.pixel_mode != FT_PIXEL_MODE_BGRA)
+            return false;
+        if (slot->bitmap.width == 0 || slot->bitmap.rows == 0)
+            return true; // nothing to draw (a joiner, a space)
+        const QImage picture(slot->bitmap.buffer, int(slot->bitmap.width), int(slot->bitmap.rows),
+                             slot->bitmap.pitch, QImage::Format_ARGB32_Premultiplied);
+        scaled = picture.transformed(QTransform::fromScale(scale, scale), Qt::SmoothTransformation);
+        offset = QPoint(qRound(slot->bitmap_left * scale), -qRound(slot->bitmap_top * scale));
+    }
+    painter->drawImage(QPoint(qRound(pen.x()), qRound(pen.y())) + offset, scaled);
+    return true;
 }
 
 } // namespace
@@ -206,6 +299,64 @@ QString emojiMarkup(const QString &text)
     if (inEmoji)
         result += QStringLiteral("</font>");
     return result;
+}
+
+QSizeF emojiTextSize(const QString &glyphs, qreal pixelSize)
+{
+    QTextLayout layout;
+    layOut(layout, glyphs, pixelSize);
+    qreal width = 0, height = 0;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        width = qMax(width, layout.lineAt(i).naturalTextWidth());
+        height += layout.lineAt(i).height();
+    }
+    return QSizeF(width, height);
+}
+
+void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, const QString &glyphs,
+               qreal pixelSize)
+{
+    if (glyphs.isEmpty())
+        return;
+    QTextLayout layout;
+    layOut(layout, glyphs, pixelSize);
+    // Each line placed in `rect` as a Text item places it.
+    const qreal height = layout.lineCount() > 0 ? layout.lineAt(layout.lineCount() - 1).rect().bottom() : 0;
+    const qreal top = rect.top()
+                      + (alignment & Qt::AlignBottom    ? rect.height() - height
+                         : alignment & Qt::AlignVCenter ? (rect.height() - height) / 2
+                                                        : 0);
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        QTextLine line = layout.lineAt(i);
+        const qreal spare = rect.width() - line.naturalTextWidth();
+        const qreal left = alignment & Qt::AlignRight ? spare : alignment & Qt::AlignHCenter ? spare / 2 : 0;
+        line.setPosition(QPointF(rect.left() + left, top + line.position().y()));
+    }
+    // The emoji are drawn in the painter's device pixels, at their size there, wherever the
+    // painter only scales and moves; else (turned, skewed) scaled by the painter.
+    const QTransform toDevice = painter->worldTransform();
+    const bool plainScale = toDevice.type() <= QTransform::TxScale && toDevice.m11() == toDevice.m22()
+                            && toDevice.m11() > 0;
+    const qreal deviceScale = plainScale ? toDevice.m11() : 1;
+    EmojiFace *face = emojiFace();
+    const int size = emoji(pixelSize).pixelSize();
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        if (!face || run.rawFont().familyName() != emojiFamily()) {
+            painter->drawGlyphRun(QPointF(0, 0), run);
+            continue;
+        }
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        painter->save();
+        if (plainScale)
+            painter->resetTransform();
+        else
+            painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        const qreal scale = size * deviceScale / face->pictureHeight;
+        for (qsizetype i = 0; i < indexes.size(); ++i)
+            drawEmojiGlyph(painter, *face, indexes[i], plainScale ? toDevice.map(positions[i]) : positions[i], scale);
+        painter->restore();
+    }
 }
 
 QFont emoji(qreal pixelSize)

@@ -34,14 +34,13 @@ QImage EmojiHalo::render(const QString &emoji, qreal pixelSize, QSizeF size, qre
     const QSize pixels(int(std::ceil(size.width() * dpr)), int(std::ceil(size.height() * dpr)));
     if (pixels.isEmpty() || emoji.isEmpty() || pixelSize <= 0)
         return {};
-    // The glyph drawn as the raster engine draws colour emoji, then only its coverage kept.
+    // The emoji drawn as EmojiText draws it, then only its coverage kept.
     QImage glyph(pixels, QImage::Format_ARGB32_Premultiplied);
     glyph.fill(Qt::transparent);
     {
         QPainter p(&glyph);
         p.scale(dpr, dpr);
-        p.setFont(Fonts::emoji(pixelSize));
-        p.drawText(QRectF(QPointF(0, 0), size), Qt::AlignCenter, Fonts::emojiGlyphs(emoji));
+        Fonts::drawEmoji(&p, QRectF(QPointF(0, 0), size), Qt::AlignCenter, Fonts::emojiGlyphs(emoji), pixelSize);
     }
     QImage halo = ImageBlur::shadow(glyph.convertToFormat(QImage::Format_Alpha8), blur / 2 * dpr, color);
     halo.setDevicePixelRatio(dpr);

@@ -35,6 +35,7 @@ private slots:
     void everyGlyphIsInTheIconFont();
     void colourEmojiShowInsideChineseText();
     void emojiWithSelectorsDrawAsOneGlyph();
+    void emojiAreDrawnAsThePainterDrawsThem();
     void weightsOfOneFaceAreAskedForAlike();
     void textFontFilesAreMappedOnceForEveryThread();
     void releasedFontPagesAreReadAgain();
@@ -226,6 +227,71 @@ void TestUiPlatform::emojiWithSelectorsDrawAsOneGlyph()
     }
     // In mixed text the emoji runs are drawn without selectors too.
     QVERIFY(!Fonts::emojiMarkup(QStringLiteral("答对啦❤️")).contains(QChar(0xFE0F)));
+}
+
+void TestUiPlatform::emojiAreDrawnAsThePainterDrawsThem()
+{
+    const auto drawn = [](const QString &emoji, int pixelSize, bool own) {
+        QImage image(200, 140, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        const QRectF box(7.3, 5.6, 180, 120);
+        if (own) {
+            Fonts::drawEmoji(&painter, box, Qt::AlignCenter, Fonts::emojiGlyphs(emoji), pixelSize);
+        } else {
+            painter.setFont(Fonts::emoji(pixelSize));
+            painter.drawText(box, Qt::AlignCenter, Fonts::emojiGlyphs(emoji));
+        }
+        return image;
+    };
+    const auto opaque = [](const QImage &image) {
+        QRect found;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) > 0)
+                    found |= QRect(x, y, 1, 1);
+            }
+        }
+        return found;
+    };
+    for (const QString &emoji : {QStringLiteral("🦊"), QStringLiteral("👨‍👩‍👧"), QStringLiteral("1️⃣"),
+                                 QStringLiteral("🇨🇳"), QStringLiteral("🍎🍌")}) {
+        // In colour, in the same place and at the same size; one picture pixel for pixel
+        // where the painter scales the font's pictures alike (a painter spaces several
+        // without the design metrics a Text item and drawEmoji() lay them out with).
+        const bool onePicture = emoji != u"🍎🍌"_qs;
+        for (const int size : {30, 58}) {
+            const QImage own = drawn(emoji, size, true);
+            QVERIFY2(!onePicture || own == drawn(emoji, size, false), qPrintable(emoji + u" at "_qs + QString::number(size)));
+        }
+        for (const int size : {58, 95}) {
+            if (!onePicture)
+                break;
+            const QRect own = opaque(drawn(emoji, size, true)), painted = opaque(drawn(emoji, size, false));
+            QVERIFY2(!own.isEmpty() && qAbs(own.left() - painted.left()) <= 1 && qAbs(own.top() - painted.top()) <= 1
+                         && qAbs(own.right() - painted.right()) <= 1 && qAbs(own.bottom() - painted.bottom()) <= 1,
+                     qPrintable(emoji + u" at "_qs + QString::number(size)));
+        }
+        // A painter scaled to the device draws the emoji at its size there (placed to the
+        // pixel), not a smaller picture stretched.
+        const auto scaledBy = [&](int size, qreal painterScale, qreal boxScale) {
+            QImage image(400, 280, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            painter.scale(painterScale, painterScale);
+            const QRectF box(7.3 * boxScale, 5.6 * boxScale, 180 * boxScale, 120 * boxScale);
+            Fonts::drawEmoji(&painter, box, Qt::AlignCenter, Fonts::emojiGlyphs(emoji), size);
+            return image;
+        };
+        const QImage scaled = scaledBy(30, 2, 1), large = scaledBy(60, 1, 2);
+        const QRect at = opaque(scaled), atLarge = opaque(large);
+        QVERIFY2(at.size() == atLarge.size() && (at.topLeft() - atLarge.topLeft()).manhattanLength() <= 2
+                     && scaled.copy(at) == large.copy(atLarge),
+                 qPrintable(emoji));
+    }
+    const QImage fox = drawn(QStringLiteral("🦊"), 58, true);
+    const QRgb middle = fox.pixel(opaque(fox).center());
+    QVERIFY(qRed(middle) > qBlue(middle) + 60); // an orange fox, not a black silhouette
 }
 
 void TestUiPlatform::weightsOfOneFaceAreAskedForAlike()

@@ -78,6 +78,7 @@ private slots:
     void starRowFillsTheFirstStars();
     void mascotThinksOnlyWhenThinking();
     void answerTileKeepsItsMinimumHeight();
+    void emojiTextTakesTheRoomOfItsText();
     void promptHoldsItsReaderButton();
     void symbolWithACutInGlyph();
     void emojiInMixedTextAreInColour();
@@ -165,7 +166,7 @@ QQuickItem *TestUiViews::create(const QByteArray &qml)
 
 QQuickItem *TestUiViews::findText(QQuickItem *root, const QString &text)
 {
-    if (root->property("text").toString() == text && root->inherits("QQuickText"))
+    if (root->property("text").toString() == text && (root->inherits("QQuickText") || root->inherits("EmojiText")))
         return root;
     for (QQuickItem *child : root->childItems()) {
         if (QQuickItem *found = findText(child, text))
@@ -411,6 +412,24 @@ void TestUiViews::mascotThinksOnlyWhenThinking()
         QVERIFY(bubble);
         QCOMPARE(bubble->isVisible(), QByteArray(mood) == "thinking");
         QCOMPARE(mascot->implicitWidth(), 100.0);
+    }
+}
+
+void TestUiViews::emojiTextTakesTheRoomOfItsText()
+{
+    // An emoji picture lays out as the text in the emoji font would: the views around it
+    // keep their places.
+    for (const QByteArray emoji : {"", "🦊", "🏙️", "1️⃣", "👨‍👩‍👧", "🍎🍌", "★"}) {
+        for (const QByteArray size : {"30", "46.6", "114"}) {
+            QQuickItem *picture = create("EmojiText { emoji: \"" + emoji + "\"; pixelSize: " + size + " }");
+            QQuickItem *text = create("Text { text: AppTheme.emojiGlyphs(\"" + emoji + "\"); font: AppTheme.emojiFont("
+                                      + size + ") }");
+            QVERIFY(picture && text);
+            QVERIFY2(picture->implicitWidth() == text->implicitWidth()
+                         && picture->implicitHeight() == text->implicitHeight(),
+                     emoji + " at " + size);
+            QCOMPARE(picture->property("text"), text->property("text"));
+        }
     }
 }
 

@@ -81,11 +81,10 @@ GameView {
                             anchors.horizontalCenter: parent.horizontalCenter
                             width: pet.width
                             height: pet.height
-                            // The two settings are shown as stored: plain text.
+                            // The two settings are shown as stored (EmojiText draws plain text).
                             EmojiText {
                                 id: pet
                                 objectName: "pet"
-                                textFormat: Text.PlainText
                                 emoji: view.game.pet
                                 pixelSize: 114
                             }
@@ -95,7 +94,6 @@ GameView {
                                 anchors.verticalCenter: parent.verticalCenter
                                 anchors.verticalCenterOffset: -105
                                 visible: view.game.petAccessory !== ""
-                                textFormat: Text.PlainText
                                 emoji: view.game.petAccessory
                                 pixelSize: 44
                             }
