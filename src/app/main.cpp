@@ -22,13 +22,15 @@ namespace {
 // gets pages of its own to that of every such block freed (a window's worth of pixels,
 // a glyph cache's texture), up to 32 MiB, and the size of free space at the end of an
 // arena it keeps to twice that: the free end of the second arena, which malloc_trim()
-// leaves alone, then held some 3-10 MiB after a screen had gone, and opening a shelf
+// leaves alone, then held some 3-16 MiB after a screen had gone, and opening a shelf
 // passed some 30 MiB more through the arenas. Blocks of 4 MiB and more now get pages of
-// their own, and the free end of an arena goes back once it passes 128 KiB. (From 1 MiB
-// or less, most pictures would get pages of their own: no less is held, and each shelf
-// tap is some 20-30 ms slower with the page faults.)
+// their own, and the free end of an arena goes back once it passes 4 MiB. (From 1 MiB or
+// less, most pictures would get pages of their own: no less is held, and each shelf tap
+// is some 20-30 ms slower with the page faults. A free end handed back from 128 KiB made
+// each shelf tap in the software renderer some 15 ms slower: its pages were taken again
+// at once.)
 constexpr int ownPagesFrom = 4 * 1024 * 1024;
-constexpr int keptFreeEnd = 128 * 1024;
+constexpr int keptFreeEnd = 4 * 1024 * 1024;
 
 void prepareAllocator()
 {
