@@ -26,9 +26,10 @@ namespace {
 // crosses) over its thread pool and waits for the pieces, and a frame then also waits
 // for those threads to be scheduled: a backdrop behind every frame of a game did so in
 // most frames. A band of `bandRows` rows stays below that unless a changed row crosses
-// more than three rectangles. Where the picture lands pixel for pixel, the bands take
-// exactly the pixels of the whole picture; where something above scales or turns it,
-// each band's edges would be rounded on their own, and one node draws it whole. Asked
+// more than three rectangles. Where the picture lands pixel for pixel on whole rows, the
+// bands take exactly the pixels of the whole picture; where something above scales or
+// turns it, or moves it by a fraction of a row, each band's edges would be rounded on
+// their own, and one node draws it whole. Asked
 // again before every frame, as what lies above changes without the item being told.
 class BandedPictureNode : public QSGTransformNode
 {
@@ -69,7 +70,7 @@ public:
         if (!m_texture)
             return;
         const QSize pixels = m_texture->textureSize();
-        const int bands = m_rowForRow && PaintedPicture::drawnAtScale(this, 1) ? (pixels.height() + bandRows - 1) / bandRows : 1;
+        const int bands = m_rowForRow && onWholeRows() ? (pixels.height() + bandRows - 1) / bandRows : 1;
         if (m_placed && bands == childCount())
             return;
         m_placed = true;
@@ -92,6 +93,21 @@ public:
     }
 
 private:
+    // Whether the transforms above only move the picture, by a whole number of rows:
+    // at a fraction of a row the renderer rounds each band's edges on its own.
+    bool onWholeRows() const
+    {
+        if (!PaintedPicture::drawnAtScale(this, 1))
+            return false;
+        // Where the picture's top left corner lands, through each matrix above in turn.
+        QPointF corner = m_rect.topLeft();
+        for (const QSGNode *node = parent(); node; node = node->parent()) {
+            if (node->type() == QSGNode::TransformNodeType)
+                corner = static_cast<const QSGTransformNode *>(node)->matrix().map(corner);
+        }
+        return std::abs(corner.y() - std::round(corner.y())) < 1e-4;
+    }
+
     void setBands(int count)
     {
         while (childCount() > count) {

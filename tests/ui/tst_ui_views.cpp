@@ -686,7 +686,7 @@ void TestUiViews::aCopiedPictureLandsWhereAWholeOneDoes()
 {
     // A picture sampled at its nearest pixel is drawn in bands of rows: each row of the
     // picture lands where it does when the picture is drawn whole (an Image beside it),
-    // at whole and half pixels and in between.
+    // at whole and half pixels and in between, over an opaque backdrop.
     const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
     const bool made = !QDir(folder).exists();
     QVERIFY(QDir().mkpath(folder));
@@ -697,7 +697,8 @@ void TestUiViews::aCopiedPictureLandsWhereAWholeOneDoes()
             picture.setPixelColor(x, y, QColor(y, (x * 2) % 256, (y * 7) % 256));
     QVERIFY(picture.save(file));
 
-    QQuickItem *scene = create(QByteArray(R"(Item {
+    QQuickItem *scene = create(QByteArray(R"(Rectangle {
+        width: 400; height: 240; color: "white"
         StorybookArtImage { x: 20.5; y: 10.5; width: 120; height: 200; name: "tst_views_rows"; smooth: false }
         Image { x: 220.5; y: 10.5; width: 120; height: 200; smooth: false; source: ")")
                                + QUrl::fromLocalFile(file).toEncoded() + R"(" }
