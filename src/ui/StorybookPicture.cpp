@@ -29,8 +29,8 @@ namespace {
 // more than three rectangles. Where the picture lands pixel for pixel on whole rows, the
 // bands take exactly the pixels of the whole picture; where something above scales or
 // turns it, or moves it by a fraction of a row, each band's edges would be rounded on
-// their own, and one node draws it whole. Asked
-// again before every frame, as what lies above changes without the item being told.
+// their own, and one node draws it whole. Asked again before every frame, as what lies
+// above changes without the item being told.
 class BandedPictureNode : public QSGTransformNode
 {
 public:
@@ -47,8 +47,7 @@ public:
         setBands(0);
     }
 
-    // Shows `texture` (taken) over `rect`, whose pixels it holds row for row when
-    // `rowForRow`: banded only then.
+    // Shows `texture`, which it takes.
     void setPicture(QSGTexture *texture)
     {
         for (QSGNode *band = firstChild(); band; band = band->nextSibling())
@@ -56,6 +55,8 @@ public:
         m_texture.reset(texture);
         m_placed = false;
     }
+    // Places the picture over `rect`; `rowForRow` when the texture holds its pixels row
+    // for row there: banded only then.
     void setRect(const QRectF &rect, bool rowForRow)
     {
         if (rect != m_rect || rowForRow != m_rowForRow)
