@@ -100,7 +100,8 @@ private:
 // processor time of the interface thread (`cpu`: the time other programs held the
 // processor left out; whole frames only where that thread also renders, as with the
 // software renderer); a frame is also counted among the `changed` ones when
-// `changedSince()` was true as it started. With `keepDrawing`, a new frame is asked for
+// `changedSince()` was true as it started, and when each began (`at`, ms since the timer
+// was made). With `keepDrawing`, a new frame is asked for
 // as soon as one is on screen, so that idle frames are timed too.
 class FrameTimer
 {
@@ -116,6 +117,7 @@ public:
         QObject::connect(&window, &QQuickWindow::afterRendering, &window, [this] {
             const double ms = (m_clock.nsecsElapsed() - m_frameStart) / 1e6;
             all.push_back(ms);
+            at.push_back(m_frameStart / 1e6);
             cpu.push_back(threadCpuMs() - m_frameCpuStart);
             if (m_drawsChange)
                 changed.push_back(ms);
@@ -130,12 +132,14 @@ public:
     {
         all.clear();
         cpu.clear();
+        at.clear();
         changed.clear();
     }
 
     std::vector<double> all;
     std::vector<double> cpu;
     std::vector<double> changed;
+    std::vector<double> at;
 
 private:
     QElapsedTimer m_clock;

@@ -10,16 +10,22 @@
 // less from run to run, which suits comparing two builds of one change. The games that
 // the answer area does not play (a start button first, a book's page buttons, a shop's
 // flavours and toppings) have their taps go to their controls, by name, in turn.
-// Run: build/tools/bench/bench_play [--games id,id] [--taps N] [--runs N] [--size WxH]
+// With --over MS it lists, after each play, its frames and stalls longer than MS with
+// what came before them: the last tap, the last feedback, question or speech.
+// Run: build/tools/bench/bench_play [--games id,id] [--taps N] [--runs N] [--size WxH] [--over MS]
 #include "BenchFigures.h"
 #include "BenchPage.h"
+#include "GameHostController.h"
 #include "LearningContent.h"
 #include "Random.h"
+#include "RoundQuizGame.h"
 #include "ShellWindowTest.h"
+#include "SpeechService.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMetaEnum>
 #include <QSignalSpy>
 #include <QThread>
 #include <QTimer>
@@ -32,6 +38,8 @@
 Q_IMPORT_QML_PLUGIN(Pipwhistle_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Pipwhistle_AudioPlugin)
 Q_IMPORT_QML_PLUGIN(Pipwhistle_AppPlugin)
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -81,6 +89,36 @@ QPoint tapPoint(const BenchPage &page, const QString &gameId, int tap, const QLi
     return answerArea[tap % answerArea.size()];
 }
 
+// What happened in a play, in ms since its start: the taps, feedback, questions and
+// speech asked for (`notes`), and the events the interface thread spent longer on
+// than a threshold (`stalls`).
+struct PlayLog
+{
+    struct Entry
+    {
+        double at;
+        QString what;
+        double ms = 0, cpu = 0;
+    };
+    std::vector<Entry> notes, stalls;
+    qint64 startNs = 0;
+    double startMonotonic = 0; // s, the system's monotonic clock (perf record -k CLOCK_MONOTONIC)
+};
+
+// What an event was and whom it went to: "Timer to QTimer (RoundQuizGame)"; the
+// receiver is gone (null) when the event deleted it.
+QString describe(QEvent::Type type, const char *className, const QObject *receiver)
+{
+    const char *name = QMetaEnum::fromType<QEvent::Type>().valueToKey(type);
+    QString text = (name ? QString::fromLatin1(name) : QString::number(int(type))) + u" to "_s
+                   + QString::fromLatin1(className);
+    if (receiver && !receiver->objectName().isEmpty())
+        text += u" \""_s + receiver->objectName() + u'"';
+    if (const QObject *parent = receiver ? receiver->parent() : nullptr)
+        text += u" ("_s + QString::fromLatin1(parent->metaObject()->className()) + u')';
+    return text;
+}
+
 // The application, timing the interface thread's longest stall: the longest it spent
 // on one event (a frame, a timer, a tap) before it could take the next one, on the wall
 // clock and in its processor time. Timed around the events themselves, since with GLib's
@@ -104,15 +142,34 @@ public:
         ++m_depth;
         const qint64 start = m_clock.nsecsElapsed();
         const double startCpu = threadCpuMs();
+        const QEvent::Type type = event->type();
+        const char *className = receiver->metaObject()->className();
+        const QPointer<QObject> guard = log && overMs > 0 ? receiver : nullptr;
         const bool handled = QGuiApplication::notify(receiver, event);
-        longestStall = std::max(longestStall, double(m_clock.nsecsElapsed() - start) / 1e6);
-        longestStallCpu = std::max(longestStallCpu, threadCpuMs() - startCpu);
+        const double ms = double(m_clock.nsecsElapsed() - start) / 1e6, cpu = threadCpuMs() - startCpu;
+        longestStall = std::max(longestStall, ms);
+        longestStallCpu = std::max(longestStallCpu, cpu);
+        if (log && overMs > 0 && ms > overMs)
+            log->stalls.push_back({double(start - log->startNs) / 1e6, describe(type, className, guard), ms, cpu});
         --m_depth;
         return handled;
     }
 
     double longestStall = 0;    // ms, wall clock
     double longestStallCpu = 0; // ms, processor time
+    double overMs = 0;          // the stalls longer than this go into `log`
+    PlayLog *log = nullptr;
+
+    // Starts a new log of a play, now.
+    void startLog(PlayLog &playLog)
+    {
+        log = &playLog;
+        log->startNs = m_clock.nsecsElapsed();
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        log->startMonotonic = double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+    }
+    double sinceStart() const { return log ? double(m_clock.nsecsElapsed() - log->startNs) / 1e6 : 0; }
 
 private:
     QElapsedTimer m_clock;
@@ -135,9 +192,60 @@ double percentile(std::vector<double> values, double p)
     return values[std::min(values.size() - 1, size_t(double(values.size()) * p))];
 }
 
+// Notes in `log` what the game on `page` and the speech service do from now on.
+void listen(PlayLog &log, const BenchApplication &app, const BenchPage &page, QObject *context)
+{
+    const auto note = [&log, &app](const QString &what) { log.notes.push_back({app.sinceStart(), what}); };
+    if (auto *game = page.game<GameBase>()) {
+        QObject::connect(&game->line(), &FeedbackLine::changed, context, [note, game] {
+            note(u"feedback \""_s + game->line().text() + u'"');
+        });
+        if (auto *quiz = qobject_cast<RoundQuizGame *>(game))
+            QObject::connect(quiz, &RoundQuizGame::questionChanged, context, [note, quiz] {
+                note(u"question "_s + QString::number(quiz->round() + 1));
+            });
+    }
+    if (auto *host = qobject_cast<GameHostController *>(page.host()))
+        QObject::connect(host, &GameHostController::resultChanged, context, [note, host] {
+            note(host->hasResult() ? u"result shown"_s : u"result gone"_s);
+        });
+    SpeechService &speech = SpeechService::shared();
+    QObject::connect(&speech, &SpeechService::localUtterance, context,
+                     [note](const QString &text) { note(u"speech \""_s + text + u'"'); });
+    QObject::connect(&speech, &SpeechService::remoteRequestStarted, context,
+                     [note](const QUrl &url) { note(u"pronunciation asked "_s + url.path()); });
+    QObject::connect(&speech, &SpeechService::remoteClipStarted, context,
+                     [note](const QString &text) { note(u"pronunciation clip \""_s + text + u'"'); });
+}
+
+// Prints the frames and stalls of a play longer than `overMs`, each after the last tap
+// and the last other note before it began.
+void printLong(const QString &id, int run, const PlayLog &log, const FrameTimer &timer, double overMs)
+{
+    std::vector<PlayLog::Entry> entries = log.stalls;
+    for (size_t i = 0; i < timer.all.size(); ++i)
+        if (timer.all[i] > overMs)
+            entries.push_back({timer.at[i], u"frame"_s, timer.all[i], timer.cpu[i]});
+    std::sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) { return a.at < b.at; });
+    std::printf("%s, run %d (from %.3f s on the monotonic clock): %zu frames and stalls over %.1f ms\n", qPrintable(id),
+                run, log.startMonotonic, entries.size(), overMs);
+    for (const PlayLog::Entry &entry : entries) {
+        QString before;
+        for (bool tap : {true, false}) {
+            const auto last = std::find_if(log.notes.rbegin(), log.notes.rend(), [&](const PlayLog::Entry &note) {
+                return note.at <= entry.at && note.what.startsWith(u"tap"_s) == tap;
+            });
+            if (last != log.notes.rend())
+                before += QStringLiteral("; %1 ms after %2").arg(entry.at - last->at, 0, 'f', 0).arg(last->what);
+        }
+        std::printf("  %7.0f ms  %5.1f ms (cpu %5.1f)  %s%s\n", entry.at, entry.ms, entry.cpu, qPrintable(entry.what),
+                    qPrintable(before));
+    }
+}
+
 struct Figures
 {
-    std::vector<double> p50, p99, max, cpu99, cpuSum, stall, stallCpu, frames, finishMax, finishCpuMax;
+    std::vector<double> p50, p99, max, cpu99, cpuSum, stall, stallCpu, frames, finishMax, finishCpuMax, finishCpuSum;
 };
 
 } // namespace
@@ -153,11 +261,14 @@ int main(int argc, char **argv)
     QCommandLineOption tapsOption(QStringLiteral("taps"), QStringLiteral("Taps per play."), QStringLiteral("n"), QStringLiteral("40"));
     QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Plays of each game."), QStringLiteral("n"), QStringLiteral("3"));
     const QCommandLineOption sizeOption = windowSizeOption(QStringLiteral("1180x820"));
-    parser.addOptions({gamesOption, tapsOption, runsOption, sizeOption});
+    QCommandLineOption overOption(QStringLiteral("over"), QStringLiteral("List the frames and stalls longer than this."),
+                                  QStringLiteral("ms"), QStringLiteral("0"));
+    parser.addOptions({gamesOption, tapsOption, runsOption, sizeOption, overOption});
     parser.process(app);
     const QStringList games = parser.value(gamesOption).split(QLatin1Char(','));
     const QSize size = windowSize(parser, sizeOption);
     const QList<QPoint> taps = playTaps();
+    app.overMs = parser.value(overOption).toDouble();
     // As the program does at start, off the timed plays.
     LearningContent::prepareTransliteration();
 
@@ -177,12 +288,22 @@ int main(int argc, char **argv)
             QSignalSpy laidOut(&page.window, &QQuickWindow::afterRendering);
             page.layOutAgain();
             laidOut.wait(1000);
+            PlayLog log;
+            QObject listener;
+            if (app.overMs > 0)
+                listen(log, app, page, &listener);
             FrameTimer timer(page.window, false);
+            app.startLog(log);
             app.longestStall = app.longestStallCpu = 0;
             for (int i = 0; i < parser.value(tapsOption).toInt(); ++i) {
-                QTest::mouseClick(&page.window, Qt::LeftButton, {}, tapPoint(page, id, i, taps));
+                const QPoint point = tapPoint(page, id, i, taps);
+                log.notes.push_back({app.sinceStart(), QStringLiteral("tap %1 (%2, %3)").arg(i).arg(point.x()).arg(point.y())});
+                QTest::mouseClick(&page.window, Qt::LeftButton, {}, point);
                 wait(300);
             }
+            app.log = nullptr;
+            if (app.overMs > 0)
+                printLong(id, run, log, timer, app.overMs);
             Figures &f = figures[id];
             f.p50.push_back(percentile(timer.all, 0.5));
             f.p99.push_back(percentile(timer.all, 0.99));
@@ -204,6 +325,7 @@ int main(int argc, char **argv)
             wait(800);
             f.finishMax.push_back(percentile(timer.all, 1));
             f.finishCpuMax.push_back(percentile(timer.cpu, 1));
+            f.finishCpuSum.push_back(std::accumulate(timer.cpu.begin(), timer.cpu.end(), 0.0));
         }
     }
     const auto line = [](const std::vector<double> &v) {
@@ -214,11 +336,11 @@ int main(int argc, char **argv)
     for (const QString &id : games) {
         const Figures &f = figures[id];
         std::printf("%-16s p50 %s  p99 %s  max %s  cpu p99 %s  cpu sum %s  longest stall %s  cpu %s  frames %s"
-                    "  finish max %s  cpu %s\n",
+                    "  finish max %s  cpu %s  cpu sum %s\n",
                     qPrintable(id), qPrintable(line(f.p50)), qPrintable(line(f.p99)), qPrintable(line(f.max)),
                     qPrintable(line(f.cpu99)), qPrintable(line(f.cpuSum)), qPrintable(line(f.stall)),
                     qPrintable(line(f.stallCpu)), qPrintable(line(f.frames)), qPrintable(line(f.finishMax)),
-                    qPrintable(line(f.finishCpuMax)));
+                    qPrintable(line(f.finishCpuMax)), qPrintable(line(f.finishCpuSum)));
     }
     return 0;
 }
