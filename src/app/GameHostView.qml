@@ -132,11 +132,10 @@ FocusScope {
                     height: gameArea.height / fit
                     scale: fit
                     transformOrigin: Item.TopLeft
-                    // The sharp game gives way to its blurred still. It is not drawn into a
-                    // layer for the fade: the software renderer showed the game's new layer
-                    // empty in its first frame, so the game vanished for a frame as the
-                    // card came.
-                    opacity: frost.visible ? 1 - frost.opacity : 1
+                    // The sharp game gives way to its stills: a sharp still of it that fades
+                    // into the blurred one (each glyph of the game faded on its own was drawn
+                    // the slow way in the software renderer).
+                    opacity: frost.visible ? 0 : 1
 
                     // Builds the view of the current play (the "正在建造" card when the game
                     // has none) and hands the play's completion callback to its game.
@@ -165,9 +164,8 @@ FocusScope {
                     source: gameLoader
                     radius: 7
                     visible: host.hasResult && ready
-                    opacity: 0
                     onReadyChanged: if (ready) frostIn.restart()
-                    NumberAnimation on opacity {
+                    NumberAnimation on progress {
                         id: frostIn
                         running: false
                         from: 0
@@ -194,7 +192,7 @@ FocusScope {
                 } else {
                     finishing.stop()
                     frostIn.stop()
-                    frost.opacity = 0
+                    frost.progress = 0
                     frost.clear()
                 }
             }

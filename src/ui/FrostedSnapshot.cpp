@@ -1,10 +1,13 @@
 #include "FrostedSnapshot.h"
 
+#include "BandedPictureNode.h"
 #include "ImageBlur.h"
+#include "PaintedPicture.h"
 
 #include <QQuickItemGrabResult>
 #include <QQuickWindow>
 #include <QSGImageNode>
+#include <QSGOpacityNode>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -71,6 +74,7 @@ void FrostedSnapshot::capture()
 {
     ++m_generation;
     m_grab.reset();
+    m_sharpGrab.reset();
     // A source not laid out yet is taken as soon as it has a size.
     m_waitingForSource = !m_source || !m_source->window() || m_source->width() <= 0 || m_source->height() <= 0;
     if (m_waitingForSource)
@@ -79,12 +83,25 @@ void FrostedSnapshot::capture()
     const QSize size(qMax(1, qRound(m_source->width() * dpr * kGrabScale)),
                      qMax(1, qRound(m_source->height() * dpr * kGrabScale)));
     m_grab = m_source->grabToImage(size);
-    if (!m_grab)
+    m_sharpGrab = m_source->grabToImage(pixels());
+    if (!m_grab || !m_sharpGrab)
         return;
     const quint64 generation = m_generation;
     connect(m_grab.data(), &QQuickItemGrabResult::ready, this, [this, generation] {
         if (generation == m_generation)
             grabbed();
+    });
+    connect(m_sharpGrab.data(), &QQuickItemGrabResult::ready, this, [this, generation] {
+        if (generation != m_generation || !m_sharpGrab)
+            return;
+        const bool wasReady = isReady();
+        m_sharp = m_sharpGrab->image();
+        m_sharpGrab.reset();
+        m_sharpTaken = !m_sharp.isNull();
+        m_pictureChanged = true;
+        update();
+        if (wasReady != isReady())
+            emit readyChanged();
     });
 }
 
@@ -110,15 +127,38 @@ QSize FrostedSnapshot::pixels() const
     return QSize(qRound(width() * dpr), qRound(height() * dpr));
 }
 
+void FrostedSnapshot::setProgress(qreal progress)
+{
+    progress = qBound<qreal>(0, progress, 1);
+    if (qFuzzyCompare(m_progress, progress))
+        return;
+    m_progress = progress;
+    // Fully covered, the sharp still is no longer wanted.
+    if (m_progress >= 1 && !m_sharp.isNull()) {
+        m_sharp = QImage();
+        m_pictureChanged = true;
+    }
+    update();
+    emit progressChanged();
+}
+
 void FrostedSnapshot::clear()
 {
     ++m_generation;
     m_waitingForSource = false;
     m_grab.reset();
+    m_sharpGrab.reset();
     if (m_blurring.isRunning())
         m_blurring.cancel();
     m_blurring.setFuture(QFuture<QImage>());
-    setPicture({});
+    const bool wasReady = isReady();
+    m_sharp = QImage();
+    m_sharpTaken = false;
+    m_picture = QImage();
+    m_pictureChanged = true;
+    update();
+    if (wasReady)
+        emit readyChanged();
 }
 
 void FrostedSnapshot::setPicture(const QImage &picture)
@@ -131,24 +171,50 @@ void FrostedSnapshot::setPicture(const QImage &picture)
         emit readyChanged();
 }
 
-QSGNode *FrostedSnapshot::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
+QSGNode *FrostedSnapshot::pictureNode(const QImage &image) const
 {
-    auto *node = static_cast<QSGImageNode *>(oldNode);
-    if (m_picture.isNull() || width() <= 0 || height() <= 0) {
-        delete node;
-        return nullptr;
+    QSGTexture *texture = window()->createTextureFromImage(image);
+    // At its own pixels in the software renderer, a still is drawn in bands: drawn whole
+    // with the opacity of its fade, it was split over Qt's thread pool in every frame of
+    // the fade. Filtered only where the item's size has changed since the capture.
+    const bool rowForRow = image.size() == pixels();
+    if (rowForRow && PaintedPicture::softwareRendered(window())) {
+        auto *node = new BandedPictureNode(window());
+        node->setPicture(texture);
+        node->setRect(boundingRect(), true);
+        return node;
     }
-    if (!node) {
-        node = window()->createImageNode();
-        node->setOwnsTexture(true);
-        m_pictureChanged = true;
-    }
-    if (m_pictureChanged) {
-        node->setTexture(window()->createTextureFromImage(m_picture));
-        m_pictureChanged = false;
-    }
-    // Filtered only where the item's size has changed since the capture.
-    node->setFiltering(m_picture.size() == pixels() ? QSGTexture::Nearest : QSGTexture::Linear);
+    QSGImageNode *node = window()->createImageNode();
+    node->setOwnsTexture(true);
+    node->setTexture(texture);
+    node->setFiltering(rowForRow ? QSGTexture::Nearest : QSGTexture::Linear);
     node->setRect(boundingRect());
     return node;
+}
+
+QSGNode *FrostedSnapshot::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
+{
+    // The sharp still under the blurred one, each under its opacity. Built afresh when a
+    // still or the size changes, which happens a few times a play.
+    if (m_picture.isNull() || width() <= 0 || height() <= 0) {
+        delete oldNode;
+        return nullptr;
+    }
+    if (!oldNode || m_pictureChanged || m_shownRect != boundingRect()) {
+        delete oldNode;
+        m_pictureChanged = false;
+        m_shownRect = boundingRect();
+        // Under a transform node: the software renderer draws children added to a plain
+        // node later at the window's corner.
+        oldNode = new QSGTransformNode;
+        for (const QImage *still : {&m_sharp, &m_picture}) {
+            auto *opacity = new QSGOpacityNode;
+            if (!still->isNull())
+                opacity->appendChildNode(pictureNode(*still));
+            oldNode->appendChildNode(opacity);
+        }
+    }
+    static_cast<QSGOpacityNode *>(oldNode->firstChild())->setOpacity(1 - m_progress);
+    static_cast<QSGOpacityNode *>(oldNode->lastChild())->setOpacity(m_progress);
+    return oldNode;
 }

@@ -12,8 +12,13 @@ class QQuickItemGrabResult;
 // A softly blurred still of another item, for a screen that lies inert under a card.
 // `capture()` takes a picture of `source` at half its size, blurs it off the interface
 // thread, scales it there to this item's own pixels and shows it over this item's
-// bounds (lay it over the source);
-// `ready` turns true once the blurred picture is in place, so a fade can start then.
+// bounds (lay it over the source); it takes a sharp still of the source at its own size
+// as well. `ready` turns true once both are in place: hide the source then, as this item
+// shows the sharp still beneath the blurred one, `progress` (0 to 1) being how far the
+// blurred still has come in over the sharp one. One still fades into the other: the
+// source's items, each faded on its own, would make the software renderer draw every
+// glyph through Qt's general path, split over its thread pool, in every frame of the
+// fade. The sharp still goes once the blurred one has fully come in.
 // The same pixels are drawn by the OpenGL and the software renderer alike: no shader.
 class FrostedSnapshot : public QQuickItem
 {
@@ -22,6 +27,7 @@ class FrostedSnapshot : public QQuickItem
     Q_PROPERTY(QQuickItem *source READ source WRITE setSource NOTIFY sourceChanged FINAL)
     Q_PROPERTY(qreal radius READ radius WRITE setRadius NOTIFY radiusChanged FINAL)
     Q_PROPERTY(bool ready READ isReady NOTIFY readyChanged FINAL)
+    Q_PROPERTY(qreal progress READ progress WRITE setProgress NOTIFY progressChanged FINAL)
 
 public:
     explicit FrostedSnapshot(QQuickItem *parent = nullptr);
@@ -32,7 +38,9 @@ public:
     // The blur's standard deviation, in points of the source.
     qreal radius() const { return m_radius; }
     void setRadius(qreal radius);
-    bool isReady() const { return !m_picture.isNull(); }
+    bool isReady() const { return !m_picture.isNull() && m_sharpTaken; }
+    qreal progress() const { return m_progress; }
+    void setProgress(qreal progress);
 
     // Takes a fresh picture of the source (once it is laid out, if it is not yet); the
     // one shown so far stays until the new one is blurred.
@@ -47,6 +55,7 @@ signals:
     void sourceChanged();
     void radiusChanged();
     void readyChanged();
+    void progressChanged();
 
 protected:
     QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
@@ -54,15 +63,24 @@ protected:
 private:
     void grabbed();
     void setPicture(const QImage &picture);
+    // A node drawing `image` over this item's bounds.
+    QSGNode *pictureNode(const QImage &image) const;
     // This item's size in device pixels.
     QSize pixels() const;
 
     QPointer<QQuickItem> m_source;
     qreal m_radius = 8;
     QSharedPointer<QQuickItemGrabResult> m_grab;
+    QSharedPointer<QQuickItemGrabResult> m_sharpGrab;
     QFutureWatcher<QImage> m_blurring;
     quint64 m_generation = 0;
     bool m_waitingForSource = false;
     QImage m_picture;
+    // The sharp still, until the blurred one has fully come in; `m_sharpTaken` from its
+    // capture on, until the stills are let go.
+    QImage m_sharp;
+    bool m_sharpTaken = false;
+    qreal m_progress = 0;
     bool m_pictureChanged = false;
+    QRectF m_shownRect;
 };

@@ -2,6 +2,7 @@
 
 #include "AppTheme.h"
 #include "Assign.h"
+#include "BandedPictureNode.h"
 #include "PaintedBox.h"
 #include "PaintedPicture.h"
 #include "PictureCache.h"
@@ -12,126 +13,8 @@
 #include <QPainterPath>
 #include <QQuickWindow>
 #include <QSGImageNode>
-#include <QSGTransformNode>
 
 #include <cmath>
-#include <memory>
-
-namespace {
-
-// A picture sampled at its nearest pixel in the software renderer, drawn as bands of
-// rows. The renderer clips each node to the part of the frame that changed; where that
-// part is not one rectangle, Qt's raster engine draws a picture through its general
-// path, which splits a draw of more than 96 rows (a row for each rectangle the row
-// crosses) over its thread pool and waits for the pieces, and a frame then also waits
-// for those threads to be scheduled: a backdrop behind every frame of a game did so in
-// most frames. A band of `bandRows` rows stays below that unless a changed row crosses
-// more than three rectangles. Where the picture lands pixel for pixel on whole rows, the
-// bands take exactly the pixels of the whole picture; where something above scales or
-// turns it, or moves it by a fraction of a row, each band's edges would be rounded on
-// their own, and one node draws it whole. Asked again before every frame, as what lies
-// above changes without the item being told.
-class BandedPictureNode : public QSGTransformNode
-{
-public:
-    static constexpr int bandRows = 30;
-
-    explicit BandedPictureNode(QQuickWindow *window)
-        : m_window(window)
-    {
-        setFlag(UsePreprocess);
-    }
-    ~BandedPictureNode() override
-    {
-        // The bands show the texture: they go before it.
-        setBands(0);
-    }
-
-    // Shows `texture`, which it takes.
-    void setPicture(QSGTexture *texture)
-    {
-        for (QSGNode *band = firstChild(); band; band = band->nextSibling())
-            static_cast<QSGImageNode *>(band)->setTexture(texture);
-        m_texture.reset(texture);
-        m_placed = false;
-    }
-    // Places the picture over `rect`; `rowForRow` when the texture holds its pixels row
-    // for row there: banded only then.
-    void setRect(const QRectF &rect, bool rowForRow)
-    {
-        if (rect != m_rect || rowForRow != m_rowForRow)
-            m_placed = false;
-        m_rect = rect;
-        m_rowForRow = rowForRow;
-        preprocess();
-    }
-
-    void preprocess() override
-    {
-        if (!m_texture)
-            return;
-        const QSize pixels = m_texture->textureSize();
-        const int bands = m_rowForRow && onWholeRows() ? (pixels.height() + bandRows - 1) / bandRows : 1;
-        if (m_placed && bands == childCount())
-            return;
-        m_placed = true;
-        setBands(bands);
-        if (bands == 1) {
-            auto *whole = static_cast<QSGImageNode *>(firstChild());
-            whole->setSourceRect(QRectF(QPointF(), pixels));
-            whole->setRect(m_rect);
-            return;
-        }
-        const qreal rowHeight = m_rect.height() / pixels.height();
-        int row = 0;
-        for (QSGNode *node = firstChild(); node; node = node->nextSibling()) {
-            auto *band = static_cast<QSGImageNode *>(node);
-            const int rows = qMin(bandRows, pixels.height() - row);
-            band->setSourceRect(QRectF(0, row, pixels.width(), rows));
-            band->setRect(QRectF(m_rect.x(), m_rect.y() + row * rowHeight, m_rect.width(), rows * rowHeight));
-            row += rows;
-        }
-    }
-
-private:
-    // Whether the transforms above only move the picture, by a whole number of rows:
-    // at a fraction of a row the renderer rounds each band's edges on its own.
-    bool onWholeRows() const
-    {
-        if (!PaintedPicture::drawnAtScale(this, 1))
-            return false;
-        // Where the picture's top left corner lands, through each matrix above in turn.
-        QPointF corner = m_rect.topLeft();
-        for (const QSGNode *node = parent(); node; node = node->parent()) {
-            if (node->type() == QSGNode::TransformNodeType)
-                corner = static_cast<const QSGTransformNode *>(node)->matrix().map(corner);
-        }
-        return std::abs(corner.y() - std::round(corner.y())) < 1e-4;
-    }
-
-    void setBands(int count)
-    {
-        while (childCount() > count) {
-            QSGNode *band = lastChild();
-            removeChildNode(band);
-            delete band;
-        }
-        while (childCount() < count) {
-            QSGImageNode *band = m_window->createImageNode();
-            band->setFiltering(QSGTexture::Nearest);
-            band->setTexture(m_texture.get());
-            appendChildNode(band);
-        }
-    }
-
-    QQuickWindow *m_window;
-    std::unique_ptr<QSGTexture> m_texture;
-    QRectF m_rect;
-    bool m_rowForRow = false;
-    bool m_placed = false;
-};
-
-} // namespace
 
 StorybookPicture::StorybookPicture(QQuickItem *parent)
     : QQuickItem(parent)

@@ -92,6 +92,7 @@ private slots:
     void aCopiedPictureLandsWhereAWholeOneDoes();
     void equalShadowsArePaintedOnce();
     void aLargeShadowIsDrawnWhole();
+    void aFrostedStillComesInOverASharpOne();
     void aSizeThatComesBackKeepsItsPicture();
     void aPictureScaledFromAboveIsFiltered();
     void aPictureDrawnSmallerIsPaintedAtTheSizeShown();
@@ -100,6 +101,8 @@ private:
     QQuickItem *create(const QByteArray &qml);
     static QQuickItem *findText(QQuickItem *root, const QString &text);
     static QList<QQuickItem *> findAll(QQuickItem *root, const char *className);
+    // How many pixels of the window's `area` differ from those `shift` to the right.
+    int differingBeside(const QRect &area, int shift) const;
 
     std::unique_ptr<QQmlEngine> m_engine;
     std::unique_ptr<QQuickWindow> m_window;
@@ -173,6 +176,16 @@ QQuickItem *TestUiViews::findText(QQuickItem *root, const QString &text)
             return found;
     }
     return nullptr;
+}
+
+int TestUiViews::differingBeside(const QRect &area, int shift) const
+{
+    const QImage frame = m_window->grabWindow();
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += frame.pixel(x, y) != frame.pixel(x + shift, y);
+    return count;
 }
 
 QList<QQuickItem *> TestUiViews::findAll(QQuickItem *root, const char *className)
@@ -704,17 +717,9 @@ void TestUiViews::aCopiedPictureLandsWhereAWholeOneDoes()
                                + QUrl::fromLocalFile(file).toEncoded() + R"(" }
     })");
     QVERIFY(scene);
-    const auto differing = [&] {
-        const QImage frame = m_window->grabWindow();
-        int count = 0;
-        for (int y = 0; y < 230; ++y)
-            for (int x = 0; x < 200; ++x)
-                count += frame.pixel(x, y) != frame.pixel(x + 200, y);
-        return count;
-    };
     for (const QPointF at : {QPointF(0, 0), QPointF(0.3, 0.7), QPointF(0.7, 0.2), QPointF(1, 0)}) {
         scene->setPosition(at);
-        QCOMPARE(differing(), 0);
+        QCOMPARE(differingBeside(QRect(0, 0, 200, 230), 200), 0);
     }
     QFile::remove(file);
     if (made)
@@ -777,6 +782,32 @@ void TestUiViews::aLargeShadowIsDrawnWhole()
     QCOMPARE(differing, 0);
 }
 
+
+void TestUiViews::aFrostedStillComesInOverASharpOne()
+{
+    // Beside its source here (over it on a page): once ready, it first shows a sharp
+    // still of the source, pixel for pixel, and at the end of its fade the blurred one.
+    QQuickItem *scene = create(R"(Rectangle {
+        width: 600; height: 300; color: "white"
+        Column {
+            id: game
+            x: 20; y: 20
+            Repeater {
+                model: 24
+                Rectangle { width: 240; height: 10; color: Qt.rgba(index / 24, (index % 3) / 2, 0.5, 1) }
+            }
+        }
+        FrostedSnapshot { x: 320; y: 20; width: 240; height: 240; source: game; radius: 6 }
+    })");
+    QVERIFY(scene);
+    QQuickItem *frost = scene->childItems().at(1);
+    QMetaObject::invokeMethod(frost, "capture");
+    QTRY_VERIFY(frost->property("ready").toBool());
+    const QRect source(20, 20, 240, 240);
+    QCOMPARE(differingBeside(source, 300), 0);
+    frost->setProperty("progress", 1);
+    QVERIFY(differingBeside(source, 300) > 240 * 20);
+}
 
 void TestUiViews::aSizeThatComesBackKeepsItsPicture()
 {
