@@ -211,15 +211,16 @@ void install()
     // Qt keeps a distance-field glyph cache for every weight a font is asked for, even
     // where two weights draw with one face (with OpenGL, beside a copy of its texture in
     // memory): a character shown in black and in bold was drawn and held twice. A weight
-    // drawn with a face of another weight is asked for as the face's own, on the same side
-    // of bold only: from bold on, a face without a bold style of its own (the colour emoji
-    // after the text family) may be drawn emboldened.
+    // drawn with a face of another weight is asked for as the face's own. A regular face
+    // asked for from bold on is drawn emboldened, so there the weight stays; a bold face
+    // takes the weights below bold too (demi-bold as bold): it is never emboldened, and
+    // neither are the colour emoji after it (pictures, which Qt never emboldens).
     for (int weight = 100; weight <= 900; weight += 100) {
         QFont asked(textFamily());
         asked.setWeight(QFont::Weight(weight));
         const QFontInfo drawn(asked);
         const int face = drawn.family() == textFamily() ? QFontDatabase::weight(textFamily(), drawn.styleName()) : -1;
-        faceWeights()[weight / 100] = face > 0 && (face >= QFont::Bold) == (weight >= QFont::Bold) ? face : 0;
+        faceWeights()[weight / 100] = face > 0 && (face >= QFont::Bold || weight < QFont::Bold) ? face : 0;
     }
     if (qGuiApp)
         QGuiApplication::setFont(text(15));

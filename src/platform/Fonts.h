@@ -28,7 +28,7 @@ QString emojiFamily();  // "Noto Color Emoji"
 
 // A text font at `pixelSize` with `weight`: the CJK family first, colour emoji next.
 // Once installed, a weight the family draws with a face of another weight comes as the
-// face's own (medium as regular, black as bold; demi-bold stays), drawing the same.
+// face's own (medium as regular, demi-bold and black as bold), drawing the same.
 QFont text(qreal pixelSize, QFont::Weight weight = QFont::Normal);
 // A font for text that is only emoji.
 QFont emoji(qreal pixelSize);
