@@ -12,7 +12,7 @@
 
 namespace {
 
-// The still is taken at half the item's size: the blur leaves nothing that needs more.
+// The blur works at half the item's size: it leaves nothing that needs more.
 constexpr qreal kGrabScale = 0.5;
 
 } // namespace
@@ -74,49 +74,43 @@ void FrostedSnapshot::capture()
 {
     ++m_generation;
     m_grab.reset();
-    m_sharpGrab.reset();
     // A source not laid out yet is taken as soon as it has a size.
     m_waitingForSource = !m_source || !m_source->window() || m_source->width() <= 0 || m_source->height() <= 0;
     if (m_waitingForSource)
         return;
-    const qreal dpr = m_source->window()->effectiveDevicePixelRatio();
-    const QSize size(qMax(1, qRound(m_source->width() * dpr * kGrabScale)),
-                     qMax(1, qRound(m_source->height() * dpr * kGrabScale)));
-    m_grab = m_source->grabToImage(size);
-    m_sharpGrab = m_source->grabToImage(pixels());
-    if (!m_grab || !m_sharpGrab)
+    // One grab, the sharp still: the blurred one is made from it on the worker. A second
+    // grab at the blur's size drew the whole source again in the frame the play ended.
+    m_grab = m_source->grabToImage(pixels());
+    if (!m_grab)
         return;
     const quint64 generation = m_generation;
     connect(m_grab.data(), &QQuickItemGrabResult::ready, this, [this, generation] {
         if (generation == m_generation)
             grabbed();
     });
-    connect(m_sharpGrab.data(), &QQuickItemGrabResult::ready, this, [this, generation] {
-        if (generation != m_generation || !m_sharpGrab)
-            return;
-        const bool wasReady = isReady();
-        m_sharp = m_sharpGrab->image();
-        m_sharpGrab.reset();
-        m_sharpTaken = !m_sharp.isNull();
-        m_pictureChanged = true;
-        update();
-        if (wasReady != isReady())
-            emit readyChanged();
-    });
 }
 
 void FrostedSnapshot::grabbed()
 {
-    const QImage grab = m_grab ? m_grab->image() : QImage();
+    const bool wasReady = isReady();
+    m_sharp = m_grab ? m_grab->image() : QImage();
     m_grab.reset();
-    if (grab.isNull() || !m_source)
+    m_sharpTaken = !m_sharp.isNull();
+    m_pictureChanged = true;
+    update();
+    if (wasReady != isReady())
+        emit readyChanged();
+    if (m_sharp.isNull() || !m_source)
         return;
-    const qreal scale = grab.width() / qMax<qreal>(1, m_source->width());
+    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    const QSize small(qMax(1, qRound(m_source->width() * dpr * kGrabScale)),
+                      qMax(1, qRound(m_source->height() * dpr * kGrabScale)));
+    const qreal scale = small.width() / qMax<qreal>(1, m_source->width());
     // Brought to the pixels it covers on the worker as well: drawn at its own size, each
     // frame of the fade copies the picture instead of scaling it up.
     const QSize shown = pixels();
-    m_blurring.setFuture(QtConcurrent::run([grab, radius = m_radius, scale, shown] {
-        const QImage picture = blurred(grab, radius, scale);
+    m_blurring.setFuture(QtConcurrent::run([sharp = m_sharp, small, radius = m_radius, scale, shown] {
+        const QImage picture = blurred(sharp.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), radius, scale);
         return shown.isEmpty() ? picture : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }));
 }
@@ -147,7 +141,6 @@ void FrostedSnapshot::clear()
     ++m_generation;
     m_waitingForSource = false;
     m_grab.reset();
-    m_sharpGrab.reset();
     if (m_blurring.isRunning())
         m_blurring.cancel();
     m_blurring.setFuture(QFuture<QImage>());

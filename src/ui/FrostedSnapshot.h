@@ -10,12 +10,12 @@
 class QQuickItemGrabResult;
 
 // A softly blurred still of another item, for a screen that lies inert under a card.
-// `capture()` takes a picture of `source` at half its size, blurs it off the interface
-// thread, scales it there to this item's own pixels and shows it over this item's
-// bounds (lay it over the source); it takes a sharp still of the source at its own size
-// as well. `ready` turns true once both are in place: hide the source then, as this item
-// shows the sharp still beneath the blurred one, `progress` (0 to 1) being how far the
-// blurred still has come in over the sharp one. One still fades into the other: the
+// `capture()` takes a sharp still of `source` at this item's own size; off the interface
+// thread it halves that still, blurs it and scales it back to this item's pixels, and
+// shows both over this item's bounds (lay it over the source). `ready` turns true once
+// both are in place: hide the source then, as this item shows the sharp still beneath
+// the blurred one, `progress` (0 to 1) being how far the blurred still has come in over
+// the sharp one. One still fades into the other: the
 // source's items, each faded on its own, would make the software renderer draw every
 // glyph through Qt's general path, split over its thread pool, in every frame of the
 // fade. The sharp still goes once the blurred one has fully come in.
@@ -71,7 +71,6 @@ private:
     QPointer<QQuickItem> m_source;
     qreal m_radius = 8;
     QSharedPointer<QQuickItemGrabResult> m_grab;
-    QSharedPointer<QQuickItemGrabResult> m_sharpGrab;
     QFutureWatcher<QImage> m_blurring;
     quint64 m_generation = 0;
     bool m_waitingForSource = false;
