@@ -92,14 +92,10 @@ void FrostedSnapshot::capture()
 
 void FrostedSnapshot::grabbed()
 {
-    const bool wasReady = isReady();
     m_sharp = m_grab ? m_grab->image() : QImage();
     m_grab.reset();
-    m_sharpTaken = !m_sharp.isNull();
     m_pictureChanged = true;
     update();
-    if (wasReady != isReady())
-        emit readyChanged();
     if (m_sharp.isNull() || !m_source)
         return;
     const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
@@ -146,7 +142,6 @@ void FrostedSnapshot::clear()
     m_blurring.setFuture(QFuture<QImage>());
     const bool wasReady = isReady();
     m_sharp = QImage();
-    m_sharpTaken = false;
     m_picture = QImage();
     m_pictureChanged = true;
     update();

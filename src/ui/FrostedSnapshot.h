@@ -15,10 +15,9 @@ class QQuickItemGrabResult;
 // shows both over this item's bounds (lay it over the source). `ready` turns true once
 // both are in place: hide the source then, as this item shows the sharp still beneath
 // the blurred one, `progress` (0 to 1) being how far the blurred still has come in over
-// the sharp one. One still fades into the other: the
-// source's items, each faded on its own, would make the software renderer draw every
-// glyph through Qt's general path, split over its thread pool, in every frame of the
-// fade. The sharp still goes once the blurred one has fully come in.
+// the sharp one. One still fades into the other: the source's items, each faded on its
+// own, would make the software renderer draw every glyph through Qt's general path,
+// split over its thread pool, in every frame of the fade. The sharp still goes once the blurred one has fully come in.
 // The same pixels are drawn by the OpenGL and the software renderer alike: no shader.
 class FrostedSnapshot : public QQuickItem
 {
@@ -38,7 +37,8 @@ public:
     // The blur's standard deviation, in points of the source.
     qreal radius() const { return m_radius; }
     void setRadius(qreal radius);
-    bool isReady() const { return !m_picture.isNull() && m_sharpTaken; }
+    // The blurred still is made from the sharp one: once it is in, so is the sharp.
+    bool isReady() const { return !m_picture.isNull(); }
     qreal progress() const { return m_progress; }
     void setProgress(qreal progress);
 
@@ -75,10 +75,8 @@ private:
     quint64 m_generation = 0;
     bool m_waitingForSource = false;
     QImage m_picture;
-    // The sharp still, until the blurred one has fully come in; `m_sharpTaken` from its
-    // capture on, until the stills are let go.
+    // The sharp still, until the blurred one has fully come in.
     QImage m_sharp;
-    bool m_sharpTaken = false;
     qreal m_progress = 0;
     bool m_pictureChanged = false;
     QRectF m_shownRect;
