@@ -14,10 +14,9 @@ QList<ListeningQuestion> ListeningQuestion::generate(const QList<BasicEnglishWor
     return rows;
 }
 
-const QList<ListeningQuestion> &ListeningQuestion::all()
+QList<ListeningQuestion> ListeningQuestion::all()
 {
-    static const QList<ListeningQuestion> bank = generate(LearningContent::basicEnglish());
-    return bank;
+    return generate(LearningContent::basicEnglish());
 }
 
 EnglishListeningGame::EnglishListeningGame(QObject *parent)

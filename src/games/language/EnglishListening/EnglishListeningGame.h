@@ -13,8 +13,9 @@ struct ListeningQuestion
 
     // One row per vocabulary word (offsets 0, 5, 11, 17, rotated by the word's position).
     static QList<ListeningQuestion> generate(const QList<BasicEnglishWord> &words);
-    // The bank over the shared vocabulary, built once.
-    static const QList<ListeningQuestion> &all();
+    // The bank over the shared vocabulary, built on each call: a game keeps its own while
+    // it is open, and the bank goes with it.
+    static QList<ListeningQuestion> all();
 };
 
 // "english-listen": hear "Find the …" and tap that word's tile among four. Eight rounds.

@@ -72,10 +72,9 @@ QList<PhonicsTrainQuestion> PhonicsTrainQuestion::generate(const QList<BasicEngl
     return rows;
 }
 
-const QList<PhonicsTrainQuestion> &PhonicsTrainQuestion::generated()
+QList<PhonicsTrainQuestion> PhonicsTrainQuestion::generated()
 {
-    static const QList<PhonicsTrainQuestion> rows = generate(LearningContent::basicEnglish());
-    return rows;
+    return generate(LearningContent::basicEnglish());
 }
 
 PhonicsTrainGame::PhonicsTrainGame(QObject *parent)

@@ -22,8 +22,9 @@ struct PhonicsTrainQuestion
     // One row per vocabulary word that starts with a Latin letter a to z (either case):
     // that letter, then the letters 7 and 15 places further round the alphabet.
     static QList<PhonicsTrainQuestion> generate(const QList<BasicEnglishWord> &words);
-    // The rows of the shared vocabulary; built once.
-    static const QList<PhonicsTrainQuestion> &generated();
+    // The rows of the shared vocabulary, built on each call: a game keeps its own while
+    // it is open, and the rows go with it.
+    static QList<PhonicsTrainQuestion> generated();
 };
 
 // "phonics-train": a word rides the train car; tap the letter of its first sound.

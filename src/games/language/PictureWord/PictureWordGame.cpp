@@ -53,10 +53,9 @@ QList<PictureWordQuestion> PictureWordQuestion::generate(const Vocabulary &vocab
     return rows;
 }
 
-const QList<PictureWordQuestion> &PictureWordQuestion::generated()
+QList<PictureWordQuestion> PictureWordQuestion::generated()
 {
-    static const QList<PictureWordQuestion> rows = generate(LearningContent::shared());
-    return rows;
+    return generate(LearningContent::shared());
 }
 
 PictureWordGame::PictureWordGame(QObject *parent)

@@ -20,8 +20,9 @@ struct PictureWordQuestion
     // One row per character of the vocabulary: its emoji, the character, and its four
     // answer candidates less the last that is not the answer.
     static QList<PictureWordQuestion> generate(const Vocabulary &vocabulary);
-    // The rows of the shared vocabulary; built once.
-    static const QList<PictureWordQuestion> &generated();
+    // The rows of the shared vocabulary, built on each call: a game keeps its own while
+    // it is open, and the rows go with it.
+    static QList<PictureWordQuestion> generated();
 };
 
 // "idiom-pictures": a large picture; tap the word it stands for among three. Five

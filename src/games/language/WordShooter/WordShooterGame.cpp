@@ -37,10 +37,9 @@ QList<WordShotQuestion> WordShotQuestion::generate(const QList<BasicEnglishWord>
     return rows;
 }
 
-const QList<WordShotQuestion> &WordShotQuestion::all()
+QList<WordShotQuestion> WordShotQuestion::all()
 {
-    static const QList<WordShotQuestion> bank = featured() + generate(LearningContent::basicEnglish());
-    return bank;
+    return featured() + generate(LearningContent::basicEnglish());
 }
 
 WordShooterGame::WordShooterGame(QObject *parent)

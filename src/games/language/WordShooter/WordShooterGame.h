@@ -17,8 +17,9 @@ struct WordShotQuestion
     // One row per vocabulary word (offsets 0, 53, 191, 347, 613, 809, rotated by the
     // word's position).
     static QList<WordShotQuestion> generate(const QList<BasicEnglishWord> &words);
-    // The featured rows, then the rows of the shared vocabulary; built once.
-    static const QList<WordShotQuestion> &all();
+    // The featured rows, then the rows of the shared vocabulary; built on each call: a
+    // game keeps its own while it is open, and the bank goes with it.
+    static QList<WordShotQuestion> all();
 };
 
 // "word-shooter": hear "Shoot the …" and shoot that target among six. Five waves.
