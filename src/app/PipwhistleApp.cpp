@@ -2,7 +2,6 @@
 
 #include "Clock.h"
 #include "Fonts.h"
-#include "LearningContent.h"
 #include "LoadedData.h"
 #include "PictureCache.h"
 #include "ProgressStore.h"
@@ -112,7 +111,6 @@ void PipwhistleApp::prepareAhead()
     if (m_preparation.joinable())
         return;
     m_preparation = std::thread([] {
-        LearningContent::prepareTransliteration();
         SpeechService::prepareRemote();
         SpeechEngine::loadAhead();
     });

@@ -89,9 +89,9 @@ private:
     // Hands the allocator's free pages back to the system, on a worker.
     static void handBackFreePages();
     // Work done off the interface thread before the first game, so that nothing slow
-    // happens there later (the first Latin transliteration, the first remote
-    // pronunciation). Only games need it, and it stays in memory once done (the TLS
-    // library alone some 4 MiB): the cover and the playground do without it.
+    // happens there later (the first remote pronunciation, loading the speech engine).
+    // Only games need it, and it stays in memory once done (the TLS library alone some
+    // 4 MiB): the cover and the playground do without it.
     void prepareAhead();
     // Waits for that preparation, then lets the window and the engine go; no release
     // comes after it.

@@ -10,6 +10,7 @@
 #include <unicode/translit.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -197,10 +198,14 @@ QString pronunciationText(const QString &text)
 
 namespace {
 
-// Building the transform loads ICU's rule data, so it is made once, ahead of time or on
-// the first character the vocabulary does not know. ICU transliterators are not
-// documented as safe for concurrent use, so every use is serialised. Both live for the
-// whole run (never destroyed), so a late user never meets a freed one.
+const PresetReading kPresetReadings[] = {
+#include "HanReadings.inc"
+};
+
+// Building the transform loads ICU's rule data, so it is made once, on the first
+// character no preset reading gives. ICU transliterators are not documented as safe for
+// concurrent use, so every use is serialised. Both live for the whole run (never
+// destroyed), so a late user never meets a freed one.
 struct Transliteration
 {
     QMutex mutex;
@@ -229,19 +234,31 @@ Transliteration &transliteration()
 
 } // namespace
 
-void prepareTransliteration()
+std::span<const PresetReading> presetReadings()
 {
-    Transliteration &t = transliteration();
-    QMutexLocker lock(&t.mutex);
-    // The transform builds the rules of each script on its first text in that script
-    // (Chinese characters' take about a tenth of a second): one character builds them.
-    if (icu::Transliterator *transform = t.get()) {
-        icu::UnicodeString han(u"汉");
-        transform->transliterate(han);
-    }
+    return kPresetReadings;
+}
+
+std::optional<QString> presetReading(const QString &text)
+{
+    const QList<uint> codePoints = text.toUcs4();
+    if (codePoints.size() != 1)
+        return std::nullopt;
+    const auto found = std::lower_bound(std::begin(kPresetReadings), std::end(kPresetReadings), codePoints.first(),
+                                        [](const PresetReading &entry, uint c) { return entry.character < c; });
+    if (found == std::end(kPresetReadings) || found->character != codePoints.first())
+        return std::nullopt;
+    return QString::fromUtf16(found->reading);
 }
 
 std::optional<QString> transliterate(const QString &text)
+{
+    if (auto reading = presetReading(text))
+        return reading;
+    return transliterateByRules(text);
+}
+
+std::optional<QString> transliterateByRules(const QString &text)
 {
     Transliteration &t = transliteration();
     QMutexLocker lock(&t.mutex);

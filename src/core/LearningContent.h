@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <span>
 
 // One English word of the shared vocabulary; identified by `word`. `chinese` is empty:
 // the vocabulary carries no translations.
@@ -70,7 +71,7 @@ public:
 
     // The pinyin of every user-perceived character of `text`, joined by single spaces:
     // the vocabulary's pinyin (first listing wins), else the Latin transliteration in
-    // lower case; white space is dropped.
+    // lower case (see LearningContent::transliterate()); white space is dropped.
     QString pinyin(const QString &text) const;
     // Four answer choices for question `index`: the right answer is the character of
     // entry index mod count, with the entries 37, 113 and 211 further on, rotated left
@@ -96,12 +97,24 @@ QString pinyin(const QString &text);
 QString pronunciationText(const QString &text);
 QStringList literacyChoices(int index);
 
-// Latin transliteration of `text` in lower case ("Any-Latin"); nullopt if it fails.
+// One character's Latin transliteration, made ahead from the rules.
+struct PresetReading
+{
+    char32_t character;
+    const char16_t *reading;
+};
+// Every Chinese character written in the radical and sentence games' banks with its
+// reading, in code-point order (tools/data/make_han_readings.py makes the table).
+std::span<const PresetReading> presetReadings();
+// The preset reading of `text` if it is one character of that table.
+std::optional<QString> presetReading(const QString &text);
+
+// Latin transliteration of `text` in lower case ("Any-Latin"); nullopt if it fails. A
+// single character of the preset readings is read from them; anything else builds
+// ICU's rules on its first use (a tenth of a second or more, some 2 MiB kept for the
+// whole run). Thread-safe.
 std::optional<QString> transliterate(const QString &text);
-// Builds the transliteration ahead of its first use, the rules of Chinese characters
-// included (it loads ICU's rule data, a tenth of a second or more): call it off the
-// interface thread; the first transliterate() then waits at most for the rest of it.
-// Thread-safe; later calls cost next to nothing.
-void prepareTransliteration();
+// The same by the rules alone, never from the preset readings.
+std::optional<QString> transliterateByRules(const QString &text);
 
 } // namespace LearningContent

@@ -59,6 +59,7 @@ private slots:
     void emojiCycleByPosition();
     void choiceRows();
     void pinyinOfTexts();
+    void presetReadingsAreTheRules();
     void pronunciationPhrases();
     void shippedVocabularyLoads();
     void shippedVocabularyPicturesAndSounds();
@@ -195,6 +196,20 @@ void TestLearningContent::pinyinOfTexts()
     // A user-perceived character built of several code points stays one part.
     const QString family = QString::fromUtf8("\U0001F468\u200D\U0001F469\u200D\U0001F467");
     QCOMPARE(vocabulary.pinyin(family + "猫").split(' ').size(), 2);
+}
+
+void TestLearningContent::presetReadingsAreTheRules()
+{
+    // Each reading is what the rules give its character alone, and the look-up finds it.
+    const auto readings = LearningContent::presetReadings();
+    QVERIFY(readings.size() > 100);
+    for (const LearningContent::PresetReading &entry : readings) {
+        const QString character = QString::fromUcs4(&entry.character, 1);
+        const QString reading = QString::fromUtf16(entry.reading);
+        QCOMPARE(LearningContent::transliterateByRules(character).value_or(u"(none)"_s), reading);
+        QCOMPARE(LearningContent::presetReading(character).value_or(u"(none)"_s), reading);
+    }
+    QVERIFY(!LearningContent::presetReading(u"林林"_s));
 }
 
 void TestLearningContent::pronunciationPhrases()

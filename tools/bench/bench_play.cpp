@@ -16,7 +16,6 @@
 #include "BenchFigures.h"
 #include "BenchPage.h"
 #include "GameHostController.h"
-#include "LearningContent.h"
 #include "Random.h"
 #include "RoundQuizGame.h"
 #include "ShellWindowTest.h"
@@ -269,8 +268,6 @@ int main(int argc, char **argv)
     const QSize size = windowSize(parser, sizeOption);
     const QList<QPoint> taps = playTaps();
     app.overMs = parser.value(overOption).toDouble();
-    // As the program does at start, off the timed plays.
-    LearningContent::prepareTransliteration();
 
     std::map<QString, Figures> figures;
     for (int run = 0; run < parser.value(runsOption).toInt(); ++run) {

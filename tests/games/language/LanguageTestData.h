@@ -22,6 +22,21 @@ inline Vocabulary testVocabulary(int english, int chinese)
     return Vocabulary(payload);
 }
 
+// The characters of `words` that no preset reading gives: their pinyin would build the
+// transliteration rules, on the interface thread.
+inline QString withoutPresetReading(const QStringList &words)
+{
+    QString missing;
+    for (const QString &word : words) {
+        for (const char32_t c : word.toUcs4()) {
+            const QString character = QString::fromUcs4(&c, 1);
+            if (!LearningContent::presetReading(character))
+                missing += character;
+        }
+    }
+    return missing;
+}
+
 inline QString hanzi(int i)
 {
     return QString(QChar(char16_t(0x4E00 + i)));

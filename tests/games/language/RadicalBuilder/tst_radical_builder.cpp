@@ -2,6 +2,7 @@
 // a play with mistakes, leaving during the last pause.
 
 #include "GameTestSupport.h"
+#include "LanguageTestData.h"
 #include "RadicalBuilderGame.h"
 
 #include <QtTest>
@@ -35,6 +36,7 @@ void TestRadicalBuilder::radicalTableRows()
     QSet<QString> parts;
     for (int i = 0; i < all.size(); ++i) {
         QCOMPARE(all[i].choices.size(), 4);
+        QCOMPARE(withoutPresetReading(all[i].choices), QString());
         QCOMPARE(all[i].choices.count(all[i].answer), 1);
         QVERIFY(all[i].choices.indexOf(all[i].answer) < 3);
         QVERIFY(all[i].meaning.contains(all[i].answer));

@@ -35,6 +35,7 @@ void TestSentenceMaker::sentenceBank()
     const QList<SentencePuzzle> &puzzles = game.puzzles();
     QCOMPARE(puzzles.size(), 123);
     for (const SentencePuzzle &p : puzzles) {
+        QCOMPARE(withoutPresetReading(p.choices), QString());
         QCOMPARE(p.answer.size(), 3);
         QStringList a = p.answer, c = p.choices;
         a.sort();
