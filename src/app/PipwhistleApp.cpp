@@ -6,6 +6,7 @@
 #include "PictureCache.h"
 #include "ProgressStore.h"
 #include "SettingsStore.h"
+#include "SoftShadow.h"
 #include "SpeechEngine.h"
 #include "SpeechService.h"
 #include "Storybook.h"
@@ -93,6 +94,7 @@ void PipwhistleApp::releaseUnused()
 {
     if (m_engine)
         m_engine->trimComponentCache();
+    SoftShadow::releaseUnused();
     Fonts::releasePages();
     LoadedData::releasePages();
     handBackFreePages();

@@ -57,7 +57,8 @@ public:
     void screenLeft();
     // Whether a release is waiting to come.
     bool releasePending() const { return m_releaseClock && m_releaseClock->isPending(m_release); }
-    // Hands back what no screen shows any more: QML components no page uses, the pages
+    // Hands back what no screen shows any more: QML components no page uses, the
+    // shadow pictures no shadow shows (see SoftShadow::releaseUnused), the pages
     // of the mapped fonts (see Fonts::releasePages) and of the read-only data of the
     // program and its libraries (see LoadedData::releasePages), and the allocator's free
     // pages (the latter on a worker of the global thread pool).

@@ -3,6 +3,7 @@
 #include "Assign.h"
 #include "ImageBlur.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QSet>
 #include <QThreadPool>
@@ -25,10 +26,13 @@ namespace {
 
 // The shadow pictures painted so far, by their arguments, the most recently used
 // first. Pictures that shadows on screen hold stay shared through QImage's own sharing
-// even when they leave the list; the list keeps recent ones for the next screen.
+// even when they leave the list; the list keeps recent ones for the next screen, until
+// the screens that showed them have gone (releaseUnused).
 class ShadowCache
 {
 public:
+    ShadowCache() { m_clock.start(); }
+
     static QString keyOf(QSizeF size, qreal radius, qreal blur, const QColor &color, qreal dpr)
     {
         return QStringLiteral("%1x%2 r%3 b%4 c%5 d%6")
@@ -47,9 +51,10 @@ public:
         while (m_painting.contains(key))
             m_done.wait(&m_mutex);
         for (auto it = m_recent.begin(); it != m_recent.end(); ++it) {
-            if (it->first == key) {
+            if (it->key == key) {
+                it->used = m_clock.elapsed();
                 m_recent.splice(m_recent.begin(), m_recent, it);
-                return it->second;
+                return it->picture;
             }
         }
         // Not painted yet (or a worker has not started on it): painted here.
@@ -69,7 +74,7 @@ public:
         {
             QMutexLocker lock(&m_mutex);
             if (m_queued.contains(key) || m_painting.contains(key)
-                || std::any_of(m_recent.begin(), m_recent.end(), [&](const auto &entry) { return entry.first == key; }))
+                || std::any_of(m_recent.begin(), m_recent.end(), [&](const Entry &entry) { return entry.key == key; }))
                 return;
             m_queued.insert(key);
         }
@@ -92,27 +97,53 @@ public:
         return m_painted;
     }
 
+    // Lets go of the pictures no shadow shows: a page's shadows are painted again, on
+    // workers, the next time it is built. What was painted or asked for in the last
+    // moment stays (a page being built now takes its prepared shadows at its first frame).
+    void releaseUnused()
+    {
+        constexpr qint64 justUsedMs = 1000;
+        QMutexLocker lock(&m_mutex);
+        const qint64 now = m_clock.elapsed();
+        for (auto it = m_recent.begin(); it != m_recent.end();) {
+            if (it->picture.isDetached() && now - it->used >= justUsedMs) {
+                m_bytes -= it->picture.sizeInBytes();
+                it = m_recent.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+
 private:
     // Keeps a picture just painted (the mutex held) and lets its waiters have it.
     void keep(const QString &key, const QImage &picture)
     {
         m_painting.remove(key);
         ++m_painted;
-        m_recent.emplace_front(key, picture);
+        m_recent.push_front({key, picture, m_clock.elapsed()});
         m_bytes += picture.sizeInBytes();
         while (m_bytes > maxBytes && m_recent.size() > 1) {
-            m_bytes -= m_recent.back().second.sizeInBytes();
+            m_bytes -= m_recent.back().picture.sizeInBytes();
             m_recent.pop_back();
         }
         m_done.wakeAll();
     }
 
+    struct Entry
+    {
+        QString key;
+        QImage picture;
+        qint64 used; // on m_clock, when last painted or asked for
+    };
+
     static constexpr qsizetype maxBytes = 2 * 1024 * 1024;
+    QElapsedTimer m_clock;
     QMutex m_mutex;
     QWaitCondition m_done;
     QSet<QString> m_queued;   // to be painted by a worker
     QSet<QString> m_painting; // being painted
-    std::list<std::pair<QString, QImage>> m_recent;
+    std::list<Entry> m_recent;
     qsizetype m_bytes = 0;
     int m_painted = 0;
 };
@@ -218,6 +249,11 @@ QImage SoftShadow::shared(QSizeF size, qreal radius, qreal blur, const QColor &c
 int SoftShadow::paintedCount()
 {
     return cache().painted();
+}
+
+void SoftShadow::releaseUnused()
+{
+    cache().releaseUnused();
 }
 
 int SoftShadow::margin(qreal blur)

@@ -57,6 +57,9 @@ public:
     static QImage shared(QSizeF size, qreal radius, qreal blur, const QColor &color, qreal devicePixelRatio);
     // How many pictures shared() has painted so far.
     static int paintedCount();
+    // Lets go of the shared pictures that no shadow shows and that were not painted or
+    // asked for in the last second (called once a screen has gone).
+    static void releaseUnused();
 
 signals:
     void styleChanged();
