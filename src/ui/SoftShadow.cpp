@@ -138,6 +138,8 @@ private:
     };
 
     static constexpr qsizetype maxBytes = 2 * 1024 * 1024;
+    // A plain monotonic timer, read under the mutex: workers stamp the pictures they
+    // paint, and the program's Clock is read on the interface thread only.
     QElapsedTimer m_clock;
     QMutex m_mutex;
     QWaitCondition m_done;
