@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -63,6 +64,7 @@ private slots:
     void pronunciationPhrases();
     void shippedVocabularyLoads();
     void shippedVocabularyPicturesAndSounds();
+    void shippedCharactersForYoungChildren();
 };
 
 void TestLearningContent::rejectsMalformedDocuments_data()
@@ -272,6 +274,38 @@ void TestLearningContent::shippedVocabularyPicturesAndSounds()
         for (const QString &c : choices)
             readings.insert(LearningContent::pinyin(c));
         QVERIFY2(readings.size() == choices.size(), qPrintable(QString::number(i) + u' ' + choices.join(u' ')));
+    }
+}
+
+void TestLearningContent::shippedCharactersForYoungChildren()
+{
+    // Counting comes first, then what a child can point at; the small words of a
+    // sentence wait until after them.
+    const auto &chinese = LearningContent::chineseLiteracy();
+    QString first;
+    for (int i = 0; i < 10; ++i)
+        first += chinese.at(i).character;
+    QCOMPARE(first, u"一二三四五六七八九十"_s);
+    const auto position = [&](const QString &c) {
+        return std::find_if(chinese.begin(), chinese.end(), [&](const ChineseLiteracyItem &e) { return e.character == c; }) -
+               chinese.begin();
+    };
+    const qsizetype pronoun = position(u"我"_s);
+    QVERIFY(pronoun < chinese.size());
+    for (const QString &c : {u"妈"_s, u"手"_s, u"水"_s, u"猫"_s, u"苹"_s, u"红"_s, u"门"_s, u"跑"_s, u"大"_s})
+        QVERIFY2(position(c) < pronoun, qPrintable(c));
+
+    // The game asks for a character by its reading: every one has a tone to hear.
+    static const QRegularExpression toned(u"[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ]"_s);
+    for (const ChineseLiteracyItem &e : chinese)
+        QVERIFY2(toned.match(e.pinyin).hasMatch(), qPrintable(e.character + u' ' + e.pinyin));
+
+    // Every character the radical and sentence games write is shown with a reading,
+    // whether the vocabulary lists it or not.
+    static const QRegularExpression pinyinOnly(u"^[a-zāáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜü]+$"_s);
+    for (const LearningContent::PresetReading &entry : LearningContent::presetReadings()) {
+        const QString character = QString::fromUcs4(&entry.character, 1);
+        QVERIFY2(pinyinOnly.match(LearningContent::pinyin(character)).hasMatch(), qPrintable(character));
     }
 }
 

@@ -9,7 +9,7 @@ at least 1000 words and 500 characters), and the content rules:
   no word whose first letter is not its first sound, and every word at
   position i belongs to the theme whose picture the program gives position i
   (english_themes.py), in the order of that theme's list.
-- Chinese: single simplified CJK characters, no duplicates, tone-marked pinyin,
+- Chinese: single simplified CJK characters, no duplicates, pinyin with its tone mark,
   and no answer row of the character games (the characters at i and at the
   program's choice offsets after i, round the end of the list) offers two
   characters with the same toned pinyin.
@@ -28,6 +28,7 @@ from english_themes import THEMES  # noqa: E402
 
 ROOT = Path(__file__).resolve().parents[2]
 PINYIN = re.compile(r"[a-zāáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜüńňǹḿ]+")
+TONED = re.compile(r"[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜńňǹḿ]")
 MINIMUM_ENGLISH = 1000
 MINIMUM_CHINESE = 500
 
@@ -139,6 +140,8 @@ def chinese_problems(chinese, offsets):
             errors.append(f"not one CJK character: {c!r}")
         if not PINYIN.fullmatch(p):
             errors.append(f"bad pinyin {p!r} for {c}")
+        elif not TONED.search(p):
+            errors.append(f"{c} {p}: the game asks for a character by a toned reading")
     if errors:
         return errors
     chars = [e["character"] for e in chinese]

@@ -7,14 +7,12 @@ Reads these Debian packages (install them first; they are build-time tools only)
   wordnet-base  /usr/share/wordnet/index.{noun,verb,adj}
                 (the nouns, verbs and adjectives of English)
   unicode-data  /usr/share/unicode/Unihan_Readings.txt.bz2
-                (kHanyuPinlu: readings with counts from the frequency
-                dictionary of modern Chinese; kTGHZ2013: the standard
-                table of simplified characters with their readings;
-                kMandarin: customary reading)
-  python3-jieba /usr/lib/python3/dist-packages/jieba/dict.txt
-                (word frequencies, only to break ties between characters)
+                (kTGHZ2013: the standard table of simplified characters with
+                their readings; kHanyuPinlu: readings with counts from the
+                frequency dictionary of modern Chinese; kMandarin: customary
+                reading)
 
-  apt-get install scowl wordnet-base unicode-data python3-jieba
+  apt-get install scowl wordnet-base unicode-data
   python3 tools/data/make_learning_content.py [output path]
 
 The output is deterministic: running the script again reproduces the file
@@ -28,14 +26,16 @@ program gives word i the picture of theme i mod 13, so the words are dealt out
 round-robin, the most familiar of each theme first; every word must be in the
 SCOWL lists and be a WordNet noun, verb or adjective.
 
-Chinese: the characters of the standard simplified table, most frequent first
-(by the frequency dictionary counts), each with the pinyin of its most common
-reading. A neutral-tone reading is only taken when it clearly dominates (as for
-的, 了, 着); otherwise the most frequent toned reading is used (地 dì, 子 zǐ).
-The character games offer the characters at i and at a few fixed offsets after
-it as the choices of question i; where two of those would sound the same (她/它
-tā), the later one waits for the next place where it clashes with nothing, so
-the list stays in frequency order but for a few steps.
+Chinese: the reviewed table of early_characters.py, the characters a young
+child meets first, picturable ones first, each with the pinyin of its most
+common reading in the standard table (by the frequency dictionary counts where
+it has them). A neutral-tone reading is only taken when it clearly dominates;
+otherwise the most frequent toned reading is used (地 dì, 子 zǐ). The character
+games draw their questions from the whole list and offer the characters at i
+and at a few fixed offsets after it as the choices of question i; where two of
+those would sound the same (她/它 tā), the later one waits for the next place
+where it clashes with nothing, so the list keeps the table's order but for a
+few steps.
 
 The finished document is checked with check_learning_content.py before it is
 written.
@@ -45,20 +45,18 @@ import collections
 import json
 import re
 import sys
-import unicodedata
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import check_learning_content as check  # noqa: E402
+from early_characters import characters as early_characters  # noqa: E402
 from english_themes import THEMES  # noqa: E402
 
 SCOWL = Path("/usr/share/dict/scowl")
 WORDNET = Path("/usr/share/wordnet")
 UNIHAN_READINGS = Path("/usr/share/unicode/Unihan_Readings.txt.bz2")
-JIEBA_DICT = Path("/usr/lib/python3/dist-packages/jieba/dict.txt")
 
 ENGLISH_COUNT = 1092
-CHINESE_COUNT = 2000
 
 # ---------------------------------------------------------------------------
 # English
@@ -131,10 +129,6 @@ TONE_MARKS = set("āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ")
 NEUTRAL_SHARE = 0.8
 
 
-def toneless(reading):
-    return unicodedata.normalize("NFD", reading).encode("ascii", "ignore").decode()
-
-
 def has_tone(reading):
     return any(ch in TONE_MARKS for ch in reading)
 
@@ -150,17 +144,6 @@ def unihan_readings():
             if prop in wanted:
                 props[chr(int(cp[2:], 16))][prop] = value
     return props
-
-
-def jieba_char_counts():
-    counts = collections.Counter()
-    for line in JIEBA_DICT.read_text(encoding="utf-8").splitlines():
-        parts = line.split()
-        if len(parts) < 2:
-            continue
-        for ch in parts[0]:
-            counts[ch] += int(parts[1])
-    return counts
 
 
 def main_reading(ch, p):
@@ -185,27 +168,25 @@ def main_reading(ch, p):
 
 
 def chinese_entries():
+    """The authored characters in their order, each with its reading."""
     props = unihan_readings()
-    ties = jieba_char_counts()
-    freq = {}
-    for ch, p in props.items():
-        if "kTGHZ2013" not in p or "kHanyuPinlu" not in p:
-            continue  # not a standard simplified character, or no frequency
-        if not "\u4e00" <= ch <= "\u9fff":
-            continue
-        # Count only the uses under a reading this character has in the
-        # standard table (tone aside, so the suffix zi of 子 counts): a form
-        # like 著 also carries the counts of its use for 着 (zhe).
-        standard = {toneless(r.split(":", 1)[1]) for r in p["kTGHZ2013"].split()}
-        freq[ch] = sum(int(m.group(2)) for m in
-                       re.finditer(r"(\S+?)\((\d+)\)", p["kHanyuPinlu"])
-                       if toneless(m.group(1)) in standard)
-    ranked = sorted(freq, key=lambda c: (-freq[c], -ties[c], ord(c)))[:CHINESE_COUNT]
-    return [{"character": ch, "pinyin": main_reading(ch, props[ch])} for ch in ranked]
+    try:
+        chars = early_characters()
+    except ValueError as e:
+        sys.exit(str(e))
+    entries = []
+    for ch in chars:
+        if "kTGHZ2013" not in props.get(ch, {}):
+            sys.exit(f"{ch} is not in the standard table of simplified characters")
+        reading = main_reading(ch, props[ch])
+        if not has_tone(reading):
+            sys.exit(f"{ch} is read only in the neutral tone ({reading})")
+        entries.append({"character": ch, "pinyin": reading})
+    return entries
 
 
 def without_same_sounding_choices(entries, offsets):
-    """The entries in frequency order, but each placed at the first free
+    """The entries in their order, but each placed at the first free
     position where no character it would share a choice row with (the
     distances between two offsets, both ways round the end) has its pinyin."""
     n = len(entries)
@@ -227,8 +208,8 @@ def main():
     out = Path(sys.argv[1]) if len(sys.argv) > 1 else \
         Path(__file__).resolve().parents[2] / "resources" / "learning_content.json"
     _symbols, offsets = check.program_tables()
-    ranked = chinese_entries()
-    chinese = without_same_sounding_choices(ranked, offsets)
+    authored = chinese_entries()
+    chinese = without_same_sounding_choices(authored, offsets)
     doc = {"english": english_words(), "chinese": chinese}
     errors = check.problems(doc)
     if errors:
@@ -236,9 +217,9 @@ def main():
     text = json.dumps(doc, ensure_ascii=False, indent=2) + "\n"
     out.write_text(text, encoding="utf-8")
     print(f"{out}: {len(doc['english'])} English words, {len(doc['chinese'])} Chinese characters")
-    rank = {e["character"]: i for i, e in enumerate(ranked)}
+    rank = {e["character"]: i for i, e in enumerate(authored)}
     moved = [(e["character"], rank[e["character"]], i) for i, e in enumerate(chinese) if rank[e["character"]] != i]
-    print(f"  {len(moved)} characters moved from their frequency rank: "
+    print(f"  {len(moved)} characters moved from their place in the table: "
           + ", ".join(f"{c} {a}→{b}" for c, a, b in moved))
 
 
