@@ -1,7 +1,9 @@
 // The game covers: portrait cards, 560 × 720. The card lays its title panel over the
 // lower part and its icon tile over the top-left corner, so each subject sits in the
-// middle of the upper half (about y 110 to 430) and well inside the side edges, which
-// narrow cards crop away.
+// upper half (about y 110 to 450), clear of that corner (kTileCorner: the generator
+// fails on a cover whose subject reaches into it) and well inside the side edges, which
+// narrow cards crop away. A subject drawn for the whole upper half is scaled down
+// towards its ground line and moved by its cover's Fit.
 
 #include "ArtKit.h"
 #include "Pictures.h"
@@ -15,6 +17,16 @@ constexpr qreal W = 560;
 constexpr qreal H = 720;
 constexpr qreal CX = W / 2;
 constexpr qreal CY = 260; // centre of the subject
+
+// What the icon tile hides. The card crops the cover to its own shape about the middle
+// and lays a 66-point tile 20 points in from its top-left corner (the playground's
+// portals, which show a shelf's first cover, a 62-point badge 19 points in). The shelves'
+// cards are 277 x 420 points at a 1180 x 820 window, 205 x 360 at 800 x 600 and 310 x 420
+// at 1366 x 1024 (the portals 271 x 390, 184 x 336, 290 x 390), which puts the tile on
+// x 77-190, y 34-147 of the cover, on x 115-247, y 40-172 and on x 49-162, y 34-147 (the
+// portals' badge on x 65-179, y 35-150; x 124-257, y 41-174; x 47-162, y 35-150). This
+// box holds them all, with a few pixels to spare.
+constexpr QRectF kTileCorner(44, 30, 218, 148);
 
 QString e(const char *utf8) { return QString::fromUtf8(utf8); }
 
@@ -299,8 +311,8 @@ void storyChain(QPainter &p)
     auto [l, r] = openBook(p, QPointF(CX, 300), 400, 240, Pal::coral);
     emoji(p, e("🐼"), l.center() + QPointF(0, 5), 120);
     pageText(p, r, QStringLiteral("故事"), true);
-    emoji(p, e("🏮"), QPointF(120, 120), 90, -8);
-    emoji(p, e("🏮"), QPointF(440, 120), 90, 8);
+    emoji(p, e("🏮"), QPointF(350, 110), 80, -8);
+    emoji(p, e("🏮"), QPointF(450, 125), 90, 8);
 }
 
 void radicalBuilder(QPainter &p)
@@ -372,9 +384,10 @@ void makeTen(QPainter &p)
     sparkle(p, QPointF(450, 330), 24, Pal::white);
 }
 
-void supermarket(QPainter &p)
+// The shop's awning along the top: the page of the supermarket cover, not its subject.
+void shopAwning(QPainter &p)
 {
-    // An awning over the shop.
+    p.setPen(Qt::NoPen);
     for (int i = 0; i < 8; ++i) {
         p.setBrush(i % 2 ? Pal::white : Pal::coral);
         QPainterPath s;
@@ -385,6 +398,10 @@ void supermarket(QPainter &p)
         s.closeSubpath();
         p.drawPath(s);
     }
+}
+
+void supermarket(QPainter &p)
+{
     emoji(p, e("🛒"), QPointF(CX - 10, 300), 250);
     emoji(p, e("🍎"), QPointF(230, 215), 70, -10);
     emoji(p, e("🥕"), QPointF(300, 200), 80, 20);
@@ -572,7 +589,7 @@ void magicBakery(QPainter &p)
     emoji(p, e("🍓"), QPointF(420, 180), 80, 15);
     emoji(p, e("🧁"), QPointF(420, 350), 110);
     for (int i = 0; i < 3; ++i)
-        sparkle(p, QPointF(120 + i * 40, 130 - i * 20), 14 + i * 4, Pal::white);
+        sparkle(p, QPointF(330 + i * 40, 140 - i * 20), 14 + i * 4, Pal::white);
 }
 
 // ---------------------------------------------------------------- Logic shelf
@@ -972,7 +989,7 @@ void reaction(QPainter &p)
 void fruitCatcher(QPainter &p)
 {
     const char *fruit[] = {"🍎", "🍌", "🍇", "🍓", "🍊"};
-    const QPointF at[] = {{150, 130}, {270, 90}, {400, 150}, {210, 240}, {360, 270}};
+    const QPointF at[] = {{200, 270}, {320, 110}, {440, 160}, {300, 225}, {420, 280}};
     for (int i = 0; i < 5; ++i) {
         p.setPen(QPen(alpha(Pal::white, 0.6), 5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(at[i] + QPointF(0, -40), at[i] + QPointF(0, -80));
@@ -1187,62 +1204,74 @@ void instrumentEars(QPainter &p)
     musicNote(p, QPointF(290, 260), 50, Pal::mango);
 }
 
+// How a cover's subject is drawn smaller and moved so that it leaves the tile's corner
+// free: scaled about the middle of its ground line, then shifted.
+struct Fit
+{
+    qreal scale = 1;
+    qreal dx = 0;
+    qreal dy = 0;
+};
+constexpr QPointF kGround(CX, 440);
+
 struct Cover
 {
     const char *id;
     const char *shelf;
     void (*paint)(QPainter &);
+    Fit fit = {};
+    void (*scenery)(QPainter &) = nullptr; // drawn with the page, may pass under the tile
 };
 
 const Cover kCovers[] = {
-    {"english-listen", "english", englishListen},
-    {"word-shooter", "english", wordShooter},
-    {"phonics-train", "english", phonicsTrain},
-    {"simon-directions", "english", simonDirections},
-    {"picture-book", "english", pictureBook},
-    {"word-builder", "english", wordBuilder},
-    {"chinese-match", "chinese", chineseMatch},
-    {"idiom-pictures", "chinese", idiomPictures},
+    {"english-listen", "english", englishListen, {0.94, 0, 0}},
+    {"word-shooter", "english", wordShooter, {0.8, 40, 0}},
+    {"phonics-train", "english", phonicsTrain, {0.82, 0, 35}},
+    {"simon-directions", "english", simonDirections, {0.76, 0, 30}},
+    {"picture-book", "english", pictureBook, {0.74, 0, -5}},
+    {"word-builder", "english", wordBuilder, {0.88, 0, 25}},
+    {"chinese-match", "chinese", chineseMatch, {0.9, 10, -5}},
+    {"idiom-pictures", "chinese", idiomPictures, {0.76, 0, 5}},
     {"story-chain", "chinese", storyChain},
-    {"radical-builder", "chinese", radicalBuilder},
-    {"sentence-maker", "chinese", sentenceMaker},
-    {"math-battle", "math", mathBattle},
-    {"make-ten", "math", makeTen},
-    {"supermarket", "math", supermarket},
-    {"clock-master", "math", clockMaster},
-    {"little-lab", "math", littleLab},
-    {"number-slider", "math", numberSlider},
-    {"magic-closet", "dress-up", magicCloset},
-    {"pet-care", "dress-up", petCare},
-    {"magic-builder", "dress-up", magicBuilder},
+    {"radical-builder", "chinese", radicalBuilder, {0.8, 0, 0}},
+    {"sentence-maker", "chinese", sentenceMaker, {0.86, 0, 20}},
+    {"math-battle", "math", mathBattle, {0.82, 0, 0}},
+    {"make-ten", "math", makeTen, {0.72, 0, -5}},
+    {"supermarket", "math", supermarket, {1, 0, 5}, shopAwning},
+    {"clock-master", "math", clockMaster, {0.74, 0, -5}},
+    {"little-lab", "math", littleLab, {0.82, 40, 0}},
+    {"number-slider", "math", numberSlider, {0.78, 0, 0}},
+    {"magic-closet", "dress-up", magicCloset, {0.8, 0, 0}},
+    {"pet-care", "dress-up", petCare, {0.86, 0, -5}},
+    {"magic-builder", "dress-up", magicBuilder, {0.82, 0, 5}},
     {"magic-bakery", "dress-up", magicBakery},
-    {"silly-scene", "logic-thinking", sillyScene},
-    {"hidden-objects", "logic-thinking", hiddenObjects},
-    {"pattern", "logic-thinking", pattern},
-    {"spot-difference", "logic-thinking", spotDifference},
-    {"jigsaw", "logic-thinking", jigsaw},
-    {"little-detective", "logic-thinking", littleDetective},
-    {"color-trap", "logic-thinking", colorTrap},
-    {"tangram", "logic-thinking", tangram},
-    {"kid-sudoku", "logic-thinking", kidSudoku},
-    {"rotating-blocks", "logic-thinking", rotatingBlocks},
-    {"one-line", "logic-thinking", oneLine},
-    {"maze", "logic-thinking", maze},
-    {"draw-guess", "coordination-memory", drawGuess},
-    {"free-canvas", "coordination-memory", freeCanvas},
+    {"silly-scene", "logic-thinking", sillyScene, {0.8, 0, -5}},
+    {"hidden-objects", "logic-thinking", hiddenObjects, {0.94, 0, 0}},
+    {"pattern", "logic-thinking", pattern, {0.86, 0, 0}},
+    {"spot-difference", "logic-thinking", spotDifference, {0.84, 35, 0}},
+    {"jigsaw", "logic-thinking", jigsaw, {1, 0, 40}},
+    {"little-detective", "logic-thinking", littleDetective, {0.74, 0, 0}},
+    {"color-trap", "logic-thinking", colorTrap, {0.74, 33, -5}},
+    {"tangram", "logic-thinking", tangram, {0.86, 0, 15}},
+    {"kid-sudoku", "logic-thinking", kidSudoku, {0.78, 0, 0}},
+    {"rotating-blocks", "logic-thinking", rotatingBlocks, {0.8, 30, 0}},
+    {"one-line", "logic-thinking", oneLine, {1, 30, 0}},
+    {"maze", "logic-thinking", maze, {0.78, 0, -5}},
+    {"draw-guess", "coordination-memory", drawGuess, {0.8, 38, 0}},
+    {"free-canvas", "coordination-memory", freeCanvas, {0.8, 0, 5}},
     {"reaction", "coordination-memory", reaction},
     {"fruit-catcher", "coordination-memory", fruitCatcher},
-    {"red-light", "coordination-memory", redLight},
-    {"rhythm-tap", "coordination-memory", rhythmTap},
-    {"memory-match", "coordination-memory", memoryMatch},
-    {"whats-missing", "coordination-memory", whatsMissing},
-    {"tracking-balls", "coordination-memory", trackingBalls},
-    {"sequence-memory", "coordination-memory", sequenceMemory},
-    {"route-memory", "coordination-memory", routeMemory},
-    {"schulte-grid", "coordination-memory", schulteGrid},
-    {"space-trip", "video-science", spaceTrip},
-    {"animal-sounds", "video-science", animalSounds},
-    {"instrument-ears", "video-science", instrumentEars},
+    {"red-light", "coordination-memory", redLight, {0.78, 40, 0}},
+    {"rhythm-tap", "coordination-memory", rhythmTap, {0.78, 0, 0}},
+    {"memory-match", "coordination-memory", memoryMatch, {0.72, 0, -5}},
+    {"whats-missing", "coordination-memory", whatsMissing, {0.86, 25, 0}},
+    {"tracking-balls", "coordination-memory", trackingBalls, {0.9, 0, 20}},
+    {"sequence-memory", "coordination-memory", sequenceMemory, {0.92, 30, 35}},
+    {"route-memory", "coordination-memory", routeMemory, {0.72, 0, 0}},
+    {"schulte-grid", "coordination-memory", schulteGrid, {0.8, 0, 5}},
+    {"space-trip", "video-science", spaceTrip, {0.76, 0, 0}},
+    {"animal-sounds", "video-science", animalSounds, {0.74, 0, 5}},
+    {"instrument-ears", "video-science", instrumentEars, {0.82, 5, 0}},
 };
 
 } // namespace
@@ -1260,13 +1289,25 @@ QList<Picture> covers()
     QList<Picture> out;
     for (const Cover &c : kCovers) {
         const QString shelf = QString::fromLatin1(c.shelf);
-        const auto paint = c.paint;
-        out.append({QStringLiteral("game_cover_") + QString::fromLatin1(c.id).replace(u'-', u'_'),
-                    QSize(int(W), int(H)), [shelf, paint](QPainter &p) {
-                        backdrop(p, shelf);
+        const auto page = [shelf, scenery = c.scenery](QPainter &p) {
+            backdrop(p, shelf);
+            if (scenery)
+                scenery(p);
+        };
+        out.append({.name = QStringLiteral("game_cover_") + QString::fromLatin1(c.id).replace(u'-', u'_'),
+                    .size = QSize(int(W), int(H)),
+                    .paint = [page, paint = c.paint, fit = c.fit](QPainter &p) {
+                        page(p);
+                        p.save();
+                        p.translate(kGround + QPointF(fit.dx, fit.dy));
+                        p.scale(fit.scale, fit.scale);
+                        p.translate(-kGround);
                         p.setPen(Qt::NoPen);
                         paint(p);
-                    }});
+                        p.restore();
+                    },
+                    .page = page,
+                    .hidden = kTileCorner});
     }
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPainter>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
@@ -17,6 +18,10 @@ struct Picture
     QSize size;
     std::function<void(QPainter &)> paint;
     bool transparent = false; // kept with its alpha channel (figures stand on any page)
+    // For a cover: its page without the subject, and the part of the picture that the
+    // card lays its icon tile over. The generator fails when the subject reaches into it.
+    std::function<void(QPainter &)> page = {};
+    QRectF hidden = {};
 };
 
 // The full-page storybook scenes: the welcome cover, the playground world, the game
