@@ -6,10 +6,10 @@ see, point at or act out comes first (numbers, family, the body, nature,
 animals, food, colours, everyday things, actions, sizes, places in town), then
 the common characters of the first readers that no picture shows (pronouns,
 the small words of a sentence, time, feelings, measure words). Characters
-read only in the neutral tone (的 了 着 吗 呢 吧 们 么) are left out: the game
-asks for a character by its toned reading, and so are characters whose
-everyday reading for a child is not their most common one (脏 zāng, 划 huá,
-倒 dǎo), which the prompt would show with a reading it does not speak.
+read only in the neutral tone (的 了 着 吗 呢 吧 们 么) are left out, as the game
+asks for a character by its toned reading; so are characters whose everyday
+reading for a child is not their most common one (脏 zāng, 划 huá, 倒 dǎo): the
+prompt would show a reading other than the one it speaks.
 
 make_learning_content.py keeps this order, but for the few steps it needs so
 that no answer row offers two characters with the same toned reading, and takes
