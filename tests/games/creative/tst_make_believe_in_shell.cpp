@@ -61,12 +61,19 @@ private slots:
         QFETCH(QSize, windowSize);
         ShellFixture f;
         f.settings.setString(QLatin1String(PetCareGame::petKey), u"<i>🐰</i>"_s);
+        f.settings.setString(QLatin1String(PetCareGame::accessoryKey), u"🎀"_s);
         const auto [view, game] = openPlay<PetCareGame>(f, u"pet-care"_s, windowSize);
         QVERIFY(view && game);
         // The stored pet is shown as it is stored, markup and all.
         QQuickItem *pet = named(view, u"pet"_s);
         QCOMPARE(pet->property("textFormat").toInt(), int(Qt::PlainText));
         QVERIFY(pet->property("text").toString().contains(u"<i>"_s));
+        // The accessory keeps its place under the pet and is drawn 105 points higher.
+        QQuickItem *accessory = named(view, u"petAccessory"_s);
+        const QRectF petAt = pet->mapRectToScene(pet->boundingRect());
+        const QRectF accessoryAt = accessory->mapRectToScene(accessory->boundingRect());
+        const qreal scale = petAt.height() / pet->height();
+        QVERIFY(qAbs(accessoryAt.top() - (petAt.bottom() + (7 - 105) * scale)) < 1);
         for (int task : {3, 0, 2}) {
             QVERIFY(f.clickInWindow(view, u"task%1"_s.arg(task)));
         }
