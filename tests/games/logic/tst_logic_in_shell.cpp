@@ -137,9 +137,8 @@ void TestLogicInShell::playedThrough()
     } else if (auto *game = qobject_cast<SequenceMemoryGame *>(object)) {
         // The reader button follows the instruction 8 points after its last word.
         const auto readerFollows = [&] {
-            QQuickItem *text = ShellTest::findNamed(view, u"instruction"_s);
-            QQuickItem *reader = ShellTest::findNamed(view, u"reader"_s);
-            return text && reader && qAbs(reader->x() - (text->x() + text->implicitWidth()) - 8) < 1;
+            return ShellTest::followsText(ShellTest::findNamed(view, u"instruction"_s),
+                                          ShellTest::findNamed(view, u"reader"_s), 8);
         };
         QVERIFY(readerFollows());
         for (int r = 0; r < 4; ++r) {
