@@ -53,7 +53,7 @@ GameView {
                         font: AppTheme.sizedFont(25, Font.Black)
                         color: "white"
                         style: Text.Outline
-                        styleColor: Qt.rgba(0.16, 0.1, 0.2, 0.5)
+                        styleColor: AppTheme.alpha(AppTheme.ink, 0.5)
                     }
                     Text {
                         objectName: "headerLine"
@@ -61,7 +61,7 @@ GameView {
                         font: AppTheme.font(AppTheme.Subheadline, Font.Bold)
                         color: AppTheme.alpha("white", 0.94)
                         style: Text.Outline
-                        styleColor: Qt.rgba(0.16, 0.1, 0.2, 0.5)
+                        styleColor: AppTheme.alpha(AppTheme.ink, 0.5)
                     }
                 }
                 Item { Layout.fillWidth: true }
