@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QTextBoundaryFinder>
+#include <QTextCharFormat>
 #include <QTextLayout>
 
 #include <ft2build.h>
@@ -139,22 +140,60 @@ EmojiFace *emojiFace()
     return opened;
 }
 
-// The lines of `glyphs` laid out as a Text item in emoji(pixelSize) lays them out.
-void layOut(QTextLayout &layout, const QString &glyphs, qreal pixelSize)
+// Lays out the lines of `glyphs` one under the other, in emoji(pixelSize) but for the
+// spaces in `spaces`; returns their height.
+qreal layOutLines(QTextLayout &layout, const QString &glyphs, qreal pixelSize,
+                  const QList<QTextLayout::FormatRange> &spaces = {})
 {
     layout.setText(glyphs);
     layout.setFont(emoji(pixelSize));
+    layout.setFormats(spaces);
     QTextOption option;
     option.setUseDesignMetrics(true);
     option.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(option);
     layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    // A line knows its height once the layout has ended.
     qreal y = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        QTextLine line = layout.lineAt(i);
         line.setPosition(QPointF(0, y));
         y += line.height();
     }
-    layout.endLayout();
+    return y;
+}
+
+// The lines of `glyphs` laid out as a Text item in emoji(pixelSize) lays them out, but
+// for the spaces, which take the text font's width: the emoji font's space is as wide
+// as an emoji (two spaces between two emoji left a gap of more than two emoji). The
+// lines keep the emoji font's height and baselines. Returns the height of the lines.
+qreal layOut(QTextLayout &layout, const QString &glyphs, qreal pixelSize)
+{
+    QTextCharFormat spaceFormat;
+    spaceFormat.setFont(text(pixelSize));
+    QList<QTextLayout::FormatRange> spaces;
+    for (int i = 0; i < glyphs.size(); ++i) {
+        if (glyphs.at(i) != u' ')
+            continue;
+        if (!spaces.isEmpty() && spaces.last().start + spaces.last().length == i)
+            ++spaces.last().length;
+        else
+            spaces.append({i, 1, spaceFormat});
+    }
+    const qreal height = layOutLines(layout, glyphs, pixelSize, spaces);
+    if (spaces.isEmpty())
+        return height;
+    QTextLayout emojiOnly;
+    const qreal emojiHeight = layOutLines(emojiOnly, glyphs, pixelSize);
+    for (int i = 0; i < layout.lineCount() && i < emojiOnly.lineCount(); ++i) {
+        const QTextLine kept = emojiOnly.lineAt(i);
+        QTextLine line = layout.lineAt(i);
+        line.setPosition(QPointF(0, kept.y() + kept.ascent() - line.ascent()));
+    }
+    return emojiHeight;
 }
 
 // Draws one glyph of the emoji font, its pen at `pen` in the painter's device pixels,
@@ -305,12 +344,10 @@ QString emojiMarkup(const QString &text)
 QSizeF emojiTextSize(const QString &glyphs, qreal pixelSize)
 {
     QTextLayout layout;
-    layOut(layout, glyphs, pixelSize);
-    qreal width = 0, height = 0;
-    for (int i = 0; i < layout.lineCount(); ++i) {
+    const qreal height = layOut(layout, glyphs, pixelSize);
+    qreal width = 0;
+    for (int i = 0; i < layout.lineCount(); ++i)
         width = qMax(width, layout.lineAt(i).naturalTextWidth());
-        height += layout.lineAt(i).height();
-    }
     return QSizeF(width, height);
 }
 
@@ -320,9 +357,8 @@ void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, c
     if (glyphs.isEmpty())
         return;
     QTextLayout layout;
-    layOut(layout, glyphs, pixelSize);
+    const qreal height = layOut(layout, glyphs, pixelSize);
     // Each line placed in `rect` as a Text item places it.
-    const qreal height = layout.lineCount() > 0 ? layout.lineAt(layout.lineCount() - 1).rect().bottom() : 0;
     const qreal top = rect.top()
                       + (alignment & Qt::AlignBottom    ? rect.height() - height
                          : alignment & Qt::AlignVCenter ? (rect.height() - height) / 2
@@ -343,7 +379,11 @@ void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, c
     const int size = emoji(pixelSize).pixelSize();
     for (const QGlyphRun &run : layout.glyphRuns()) {
         if (!face || run.rawFont().familyName() != emojiFamily()) {
-            painter->drawGlyphRun(QPointF(0, 0), run);
+            // Spaces leave nothing to draw (and nothing for the painter to keep).
+            const QList<quint32> space = run.rawFont().glyphIndexesForString(QStringLiteral(" "));
+            const QList<quint32> indexes = run.glyphIndexes();
+            if (space.size() != 1 || std::any_of(indexes.begin(), indexes.end(), [&](quint32 i) { return i != space[0]; }))
+                painter->drawGlyphRun(QPointF(0, 0), run);
             continue;
         }
         const QList<quint32> indexes = run.glyphIndexes();

@@ -48,14 +48,16 @@ QString emojiGlyphs(const QString &text);
 bool isEmojiCluster(QStringView cluster);
 
 // Draws `glyphs` (text as emojiGlyphs() gives it) in emoji(pixelSize), its lines laid out
-// as a Text item lays them out, aligned in `rect` by `alignment`. Each emoji is scaled
+// as a Text item lays them out, aligned in `rect` by `alignment`; its spaces are as wide
+// as the text font's (the emoji font's are as wide as an emoji), the lines as high. Each emoji is scaled
 // from the font's own picture straight onto the painter, and nothing of it is kept once
 // drawn: a painter or a Text item drawing the text keeps every emoji it ever drew, for
 // every pixel size, in glyph caches that last as long as the program (with OpenGL, a
 // texture and a copy of it), which grew with every new picture and size shown.
 void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, const QString &glyphs,
                qreal pixelSize);
-// The size drawEmoji() draws `glyphs` at, as a Text item in emoji(pixelSize) measures it.
+// The size drawEmoji() draws `glyphs` at, as a Text item in emoji(pixelSize) measures it
+// but for the spaces.
 QSizeF emojiTextSize(const QString &glyphs, qreal pixelSize);
 
 // Whether each of the three families is known to the font database.

@@ -6,8 +6,9 @@
 
 // Emoji drawn in the colour-emoji font at a pixel size: a picture on a tile, the mascot,
 // a portal's badge. Give it `emoji` (the text as the tables hold it, selectors and
-// joiners included) and `pixelSize`; it takes the size a Text item in that font would and
-// draws the text as it is, markup and all, centred unless aligned otherwise. A picture
+// joiners included) and `pixelSize`; it takes the size a Text item in that font would
+// (but for its spaces, as wide as the text font's) and draws the text as it is, markup
+// and all, centred unless aligned otherwise. A picture
 // that goes with the item: nothing of it outlives the screen that showed it.
 class EmojiText : public PaintedPicture
 {

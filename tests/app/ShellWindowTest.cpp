@@ -81,6 +81,15 @@ QPoint centre(QQuickItem *item)
     return item ? item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint() : QPoint(-1, -1);
 }
 
+bool followsText(QQuickItem *text, QQuickItem *next, qreal gap)
+{
+    if (!text || !next || !text->parentItem())
+        return false;
+    const QRectF after = text->parentItem()->mapRectFromItem(next, next->boundingRect());
+    return text->width() <= text->property("contentWidth").toReal() + 1
+           && qAbs(after.left() - (text->x() + text->width()) - gap) < 1;
+}
+
 bool isShown(QQuickItem *item)
 {
     // Inside the window (not sliding in or out of it).

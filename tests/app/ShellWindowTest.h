@@ -48,6 +48,9 @@ QQuickItem *findNamed(QQuickItem *root, const QString &objectName);
 // ancestors are visible and opaque enough.
 bool isShown(QQuickItem *item);
 QPoint centre(QQuickItem *item);
+// Whether `next` stands `gap` points after the text item `text`, which is no wider than
+// its words (a text stretched over its row would leave the gap at the row's far end).
+bool followsText(QQuickItem *text, QQuickItem *next, qreal gap);
 // A left click at the centre of `item`, through the window.
 void click(QQuickWindow *window, QQuickItem *item);
 

@@ -1,6 +1,7 @@
 // The shared views in a real engine and window: every file of the module loads and
 // draws without a QML warning, and the views behave as the games expect.
 #include "Clock.h"
+#include "Fonts.h"
 #include "GameCatalog.h"
 #include "PaintedPicture.h"
 #include "QuestionReading.h"
@@ -10,6 +11,7 @@
 #include "UiSetup.h"
 
 #include <QDir>
+#include <QFontMetricsF>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -445,6 +447,14 @@ void TestUiViews::emojiTextTakesTheRoomOfItsText()
             QCOMPARE(picture->property("text"), text->property("text"));
         }
     }
+    // But for the spaces, which are as wide as the text font's: the emoji font's space is
+    // as wide as an emoji. The line keeps its height.
+    QQuickItem *spaced = create(R"(EmojiText { emoji: "👂  🎶"; pixelSize: 82 })");
+    QQuickItem *close = create(R"(EmojiText { emoji: "👂🎶"; pixelSize: 82 })");
+    const qreal space = QFontMetricsF(Fonts::text(82)).horizontalAdvance(u' ');
+    QVERIFY2(qAbs(spaced->implicitWidth() - close->implicitWidth() - 2 * space) < 0.5,
+             qPrintable(QString::number(spaced->implicitWidth() - close->implicitWidth())));
+    QCOMPARE(spaced->implicitHeight(), close->implicitHeight());
 }
 
 void TestUiViews::answerTileKeepsItsMinimumHeight()

@@ -87,6 +87,11 @@ bool playRedLight(ShellFixture &f, QQuickItem *view)
 bool playReaction(ShellFixture &f, QQuickItem *view)
 {
     auto *game = view->property("game").value<ReactionGame *>();
+    // The start button shows its symbol before its label.
+    QQuickItem *symbol = ShellTest::findNamed(view, u"startSymbol"_s);
+    QQuickItem *label = ShellTest::findNamed(view, u"startLabel"_s);
+    if (!symbol || !label || symbol->mapToScene({symbol->width(), 0}).x() >= label->mapToScene({0, 0}).x())
+        return false;
     if (!game || !f.clickInWindow(view, u"start"_s))
         return false;
     advance(f, 13 * ReactionGame::stepMs);

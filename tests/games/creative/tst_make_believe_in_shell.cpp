@@ -61,12 +61,19 @@ private slots:
         QFETCH(QSize, windowSize);
         ShellFixture f;
         f.settings.setString(QLatin1String(PetCareGame::petKey), u"<i>🐰</i>"_s);
+        f.settings.setString(QLatin1String(PetCareGame::accessoryKey), u"🎀"_s);
         const auto [view, game] = openPlay<PetCareGame>(f, u"pet-care"_s, windowSize);
         QVERIFY(view && game);
         // The stored pet is shown as it is stored, markup and all.
         QQuickItem *pet = named(view, u"pet"_s);
         QCOMPARE(pet->property("textFormat").toInt(), int(Qt::PlainText));
         QVERIFY(pet->property("text").toString().contains(u"<i>"_s));
+        // The accessory keeps its place under the pet and is drawn 105 points higher.
+        QQuickItem *accessory = named(view, u"petAccessory"_s);
+        const QRectF petAt = pet->mapRectToScene(pet->boundingRect());
+        const QRectF accessoryAt = accessory->mapRectToScene(accessory->boundingRect());
+        const qreal scale = petAt.height() / pet->height();
+        QVERIFY(qAbs(accessoryAt.top() - (petAt.bottom() + (7 - 105) * scale)) < 1);
         for (int task : {3, 0, 2}) {
             QVERIFY(f.clickInWindow(view, u"task%1"_s.arg(task)));
         }
@@ -97,6 +104,33 @@ private slots:
         grab(f.window(), u"magic-builder"_s);
         QVERIFY(f.clickInWindow(view, u"finish"_s));
         finishes(f, u"magic-builder"_s, 100, 3);
+    }
+
+    // The milk-tea shop's side panels take their shares of the game's width at every size,
+    // whatever size the window had before, and the shopkeeper stands whole in hers.
+    void milkTeaPanelsFollowTheWidth_data() { sizes(); }
+    void milkTeaPanelsFollowTheWidth()
+    {
+        QFETCH(QSize, windowSize);
+        ShellFixture f;
+        QQuickItem *view = openPlay<MagicBakeryGame>(f, u"magic-bakery"_s, windowSize).first;
+        QVERIFY(view);
+        for (const QSize size : {windowSize, QSize(900, 640), QSize(1366, 1024), QSize(900, 640)}) {
+            f.window()->resize(size);
+            QTest::qWait(50);
+            QQuickItem *barista = named(view, u"baristaPanel"_s);
+            QQuickItem *stage = named(view, u"stagePanel"_s);
+            QQuickItem *controls = named(view, u"controlsPanel"_s);
+            QQuickItem *row = barista->parentItem();
+            const QString at = u"%1x%2 after %3x%4"_s.arg(size.width()).arg(size.height()).arg(windowSize.width()).arg(windowSize.height());
+            const qreal area = view->width() - 16; // the shop's frame inside the game area
+            QVERIFY2(qAbs(barista->width() - qMin(0.24 * area, 235.0)) < 0.5, qPrintable(at));
+            QVERIFY2(qAbs(controls->width() - qMin(0.33 * area, 315.0)) < 0.5, qPrintable(at));
+            QVERIFY2(qAbs(barista->width() + stage->width() + controls->width() + 20 - row->width()) < 1, qPrintable(at));
+            QQuickItem *figure = named(view, u"barista"_s);
+            const QRectF drawn = barista->mapRectFromItem(figure, figure->boundingRect());
+            QVERIFY2(drawn.top() >= 0 && drawn.bottom() <= barista->height() - 40, qPrintable(at));
+        }
     }
 
     void makesMilkTea_data() { sizes(); }

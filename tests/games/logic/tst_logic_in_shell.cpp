@@ -135,9 +135,16 @@ void TestLogicInShell::playedThrough()
             settle(SimonDirectionsGame::pauseMs);
         }
     } else if (auto *game = qobject_cast<SequenceMemoryGame *>(object)) {
+        // The reader button follows the instruction 8 points after its last word.
+        const auto readerFollows = [&] {
+            return ShellTest::followsText(ShellTest::findNamed(view, u"instruction"_s),
+                                          ShellTest::findNamed(view, u"reader"_s), 8);
+        };
+        QVERIFY(readerFollows());
         for (int r = 0; r < 4; ++r) {
             settle(SequenceMemoryGame::leadMs + int(game->current().size()) * 700);
             QVERIFY(game->acceptingInput());
+            QVERIFY(QTest::qWaitFor(readerFollows));
             for (const QString &light : game->current())
                 game->tap(light);
             settle(SequenceMemoryGame::pauseMs);

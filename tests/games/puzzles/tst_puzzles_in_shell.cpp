@@ -65,6 +65,9 @@ void TestPuzzlesInShell::clickedThrough()
 
     if (auto *blaster = view->property("game").value<BubbleBlasterGame *>()) {
         QVERIFY(f.waitShown(u"寻找隐藏物"_s));
+        // The reader button follows the instruction 8 points after its last word.
+        QVERIFY(ShellTest::followsText(ShellTest::findNamed(view, u"instruction"_s),
+                                       ShellTest::findNamed(view, u"reader"_s), 8));
         for (int r = 0; r < 5; ++r) {
             QCOMPARE(blaster->round(), r);
             const qsizetype right = blaster->targets().indexOf(blaster->current().answer);

@@ -45,17 +45,23 @@ GameView {
                 Layout.fillWidth: true
                 ColumnLayout {
                     spacing: 2
+                    // White on the pale stage: a dark rim keeps the header readable.
                     Text {
+                        objectName: "title"
                         text: AppTheme.emojiText("🧋 梦幻奶茶屋")
                         textFormat: Text.RichText
                         font: AppTheme.sizedFont(25, Font.Black)
                         color: "white"
+                        style: Text.Outline
+                        styleColor: AppTheme.alpha(AppTheme.ink, 0.5)
                     }
                     Text {
                         objectName: "headerLine"
                         text: view.game.headerLine
                         font: AppTheme.font(AppTheme.Subheadline, Font.Bold)
                         color: AppTheme.alpha("white", 0.94)
+                        style: Text.Outline
+                        styleColor: AppTheme.alpha(AppTheme.ink, 0.5)
                     }
                 }
                 Item { Layout.fillWidth: true }
@@ -79,29 +85,43 @@ GameView {
                 }
             }
 
-            RowLayout {
+            // The three panels, placed by hand: the side panels' widths follow the game
+            // area's width alone (a row layout would also take each panel's width of the
+            // moment as its wish), the stage takes what they leave.
+            Item {
+                id: panels
+                readonly property real spacing: 10
+                readonly property real baristaWidth: Math.min(0.24 * area.width, 235)
+                readonly property real controlsWidth: Math.min(0.33 * area.width, 315)
                 Layout.fillWidth: true
                 Layout.fillHeight: true
-                spacing: 10
 
                 // The barista.
                 Item {
-                    Layout.preferredWidth: Math.min(0.24 * area.width, 235)
-                    Layout.fillHeight: true
+                    objectName: "baristaPanel"
+                    width: panels.baristaWidth
+                    height: parent.height
                     clip: true
                     DarkPanel { anchors.fill: parent; shade: 0.28 }
                     StorybookArtImage {
                         // The picture is 2 : 3; fitted to the panel, then scaled 2.05
-                        // about its bottom edge. The scaled frame is laid out directly,
-                        // so the picture is painted at the size it is shown.
+                        // about its bottom edge. The figure fills its canvas, so where
+                        // that would reach past the panel's top or into the caption it
+                        // is drawn smaller, standing on the caption: she is always seen
+                        // whole. The frame is laid out directly, so the picture is
+                        // painted at the size it is shown.
+                        objectName: "barista"
                         readonly property real fitted: Math.min(parent.width, parent.height * 2 / 3)
-                        width: fitted * 2.05
-                        height: fitted * 3 / 2 * 2.05
+                        readonly property real room: baristaCaptionBox.y - 8
+                        readonly property real foot: Math.min((parent.height + fitted * 3 / 2) / 2, baristaCaptionBox.y)
+                        height: Math.max(0, Math.min(fitted * 3 / 2 * 2.05, room))
+                        width: height * 2 / 3
                         x: (parent.width - width) / 2
-                        y: (parent.height + fitted * 3 / 2) / 2 - height
+                        y: Math.max(8, foot - height)
                         name: "doll_3d_barista"
                     }
                     Item {
+                        id: baristaCaptionBox
                         anchors.horizontalCenter: parent.horizontalCenter
                         anchors.bottom: parent.bottom
                         anchors.bottomMargin: 12
@@ -126,8 +146,9 @@ GameView {
                 Item {
                     id: stagePanel
                     objectName: "stagePanel"
-                    Layout.fillWidth: true
-                    Layout.fillHeight: true
+                    x: panels.baristaWidth + panels.spacing
+                    width: Math.max(0, panels.width - panels.baristaWidth - panels.controlsWidth - 2 * panels.spacing)
+                    height: parent.height
                     DarkPanel { anchors.fill: parent; shade: 0.22 }
                     Item {
                         id: stage
@@ -226,9 +247,10 @@ GameView {
 
                 // The controls.
                 Item {
-                    Layout.preferredWidth: Math.min(0.33 * area.width, 315)
-                    Layout.fillHeight: true
-                    implicitHeight: controls.implicitHeight + 26
+                    objectName: "controlsPanel"
+                    x: panels.width - width
+                    width: panels.controlsWidth
+                    height: parent.height
                     DarkPanel { anchors.fill: parent; shade: 0.42 }
                     ColumnLayout {
                         id: controls

@@ -77,26 +77,22 @@ GameView {
                             emoji: view.game.moodMark
                             pixelSize: AppTheme.font(AppTheme.Title).pixelSize
                         }
-                        Item {
+                        // The two settings are shown as stored (EmojiText draws plain text).
+                        EmojiText {
+                            objectName: "pet"
                             anchors.horizontalCenter: parent.horizontalCenter
-                            width: pet.width
-                            height: pet.height
-                            // The two settings are shown as stored (EmojiText draws plain text).
-                            EmojiText {
-                                id: pet
-                                objectName: "pet"
-                                emoji: view.game.pet
-                                pixelSize: 114
-                            }
-                            EmojiText {
-                                objectName: "petAccessory"
-                                anchors.horizontalCenter: parent.horizontalCenter
-                                anchors.verticalCenter: parent.verticalCenter
-                                anchors.verticalCenterOffset: -105
-                                visible: view.game.petAccessory !== ""
-                                emoji: view.game.petAccessory
-                                pixelSize: 44
-                            }
+                            emoji: view.game.pet
+                            pixelSize: 114
+                        }
+                        // The accessory keeps its place in the column, under the pet, and is
+                        // drawn 105 points higher: over the pet's upper half.
+                        EmojiText {
+                            objectName: "petAccessory"
+                            anchors.horizontalCenter: parent.horizontalCenter
+                            visible: view.game.petAccessory !== ""
+                            emoji: view.game.petAccessory
+                            pixelSize: 44
+                            transform: Translate { y: -105 }
                         }
                         Text {
                             objectName: "status"

@@ -96,16 +96,18 @@ GamePage {
                         id: startLabel
                         anchors.centerIn: parent
                         spacing: 8
-                        Text {
-                            anchors.verticalCenter: parent.verticalCenter
-                            text: "开始"
-                            font: AppTheme.font(AppTheme.Title3, Font.Bold)
-                            color: "white"
-                        }
                         SymbolIcon {
+                            objectName: "startSymbol"
                             anchors.verticalCenter: parent.verticalCenter
                             name: "play.fill"
                             size: 20
+                            color: "white"
+                        }
+                        Text {
+                            objectName: "startLabel"
+                            anchors.verticalCenter: parent.verticalCenter
+                            text: "开始"
+                            font: AppTheme.font(AppTheme.Title3, Font.Bold)
                             color: "white"
                         }
                     }

@@ -28,10 +28,14 @@ GamePage {
     RowLayout {
         id: instruction
         Layout.alignment: Qt.AlignHCenter
+        Layout.fillWidth: false // a row layout would take the column's width
         Layout.maximumWidth: view.column.width
         spacing: 8
+        // The instruction as wide as its words (wrapped where the column is too narrow),
+        // the reader button right after it.
         Text {
-            Layout.fillWidth: true
+            objectName: "instruction"
+            Layout.maximumWidth: view.column.width - reader.implicitWidth - instruction.spacing
             text: view.game.instruction
             font: AppTheme.font(AppTheme.Title3, Font.Bold)
             color: AppTheme.ink
@@ -39,6 +43,8 @@ GamePage {
             wrapMode: Text.WordWrap
         }
         QuestionReaderButton {
+            id: reader
+            objectName: "reader"
             text: view.game.readerText
             language: "zh-CN"
         }

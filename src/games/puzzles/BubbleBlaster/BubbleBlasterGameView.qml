@@ -55,14 +55,17 @@ GamePage {
         }
     }
 
+    // The instruction as wide as its words (wrapped where the column is too narrow), the
+    // reader button right after it.
     RowLayout {
         id: instruction
         Layout.alignment: Qt.AlignHCenter
+        Layout.fillWidth: false // a row layout would take the column's width
         Layout.maximumWidth: view.column.width
         spacing: 8
         Text {
             objectName: "instruction"
-            Layout.fillWidth: true
+            Layout.maximumWidth: view.column.width - reader.implicitWidth - instruction.spacing
             Layout.alignment: Qt.AlignBaseline
             text: view.game.prompt
             font: AppTheme.font(AppTheme.Title3, Font.Bold)
@@ -71,6 +74,8 @@ GamePage {
             horizontalAlignment: Text.AlignHCenter
         }
         QuestionReaderButton {
+            id: reader
+            objectName: "reader"
             Layout.alignment: Qt.AlignBaseline
             text: view.game.prompt
             language: "zh-CN"
