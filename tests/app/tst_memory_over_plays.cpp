@@ -19,6 +19,16 @@
 
 using namespace Qt::StringLiterals;
 
+// GCC says it builds with AddressSanitizer through __SANITIZE_ADDRESS__, clang through
+// __has_feature(address_sanitizer).
+#if defined(__SANITIZE_ADDRESS__)
+#define PW_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PW_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 namespace {
 
 const QStringList games{u"english-listen"_s, u"word-shooter"_s,  u"phonics-train"_s, u"chinese-match"_s,
@@ -48,7 +58,7 @@ private slots:
 
     void memoryStaysFlatAfterTheFirstRound()
     {
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef PW_ADDRESS_SANITIZER
         // AddressSanitizer keeps freed memory in quarantine and adds shadow memory and
         // redzones to every allocation, so resident memory says nothing about what a play
         // holds on to.
@@ -125,7 +135,7 @@ private slots:
         // The last 28 plays may not add more than a few pictures' worth: about half a
         // megabyte a play kept is caught. With the allocator's free pages handed back
         // after each play, rounds differ by a few megabytes (without that, by ten or more).
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef PW_ADDRESS_SANITIZER
         const double bound = 60; // AddressSanitizer holds freed memory in its quarantine
 #else
         const double bound = 15;

@@ -33,7 +33,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int recordRate = 16000;
-constexpr int windowFrames = recordRate / 50; // 20 ms
 constexpr const char *sinkName = "pw_test_sink";
 
 // A PulseAudio server of this process alone, with one null sink, on a private

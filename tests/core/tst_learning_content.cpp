@@ -257,7 +257,8 @@ void TestLearningContent::shippedVocabularyPicturesAndSounds()
     };
     const auto &english = LearningContent::basicEnglish();
     for (const auto &[word, emoji] : themed) {
-        const auto found = std::find_if(english.begin(), english.end(), [&](const BasicEnglishWord &w) { return w.word == word; });
+        const QString &wanted = word;
+        const auto found = std::find_if(english.begin(), english.end(), [&](const BasicEnglishWord &w) { return w.word == wanted; });
         QVERIFY2(found != english.end(), qPrintable(word));
         QCOMPARE(found->emoji, emoji);
     }

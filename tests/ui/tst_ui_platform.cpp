@@ -333,8 +333,10 @@ void TestUiPlatform::textFontFilesAreMappedOnceForEveryThread()
             return -1;
         return int(maps.readAll().count(QFile::encodeName(path) + '\n'));
     };
-    for (const auto &[path, weight] : {std::pair{QStringLiteral("/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc"), QFont::Normal},
-                                       std::pair{QStringLiteral("/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"), QFont::Bold}}) {
+    for (const auto &face : {std::pair{QStringLiteral("/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc"), QFont::Normal},
+                             std::pair{QStringLiteral("/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"), QFont::Bold}}) {
+        const QString &path = face.first;
+        const QFont::Weight weight = face.second;
         if (!QFile::exists(path) || mappingsOf(path) < 0)
             QSKIP("the Debian fonts or /proc are not there");
         const QRawFont font = QRawFont::fromFont(Fonts::text(24, weight));
