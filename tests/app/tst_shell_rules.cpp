@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <functional>
 #include <limits>
 #include <map>
 #include <memory>
@@ -318,10 +319,11 @@ private slots:
         QCOMPARE(hidden->properties.value(u"launcher"_s).toString(), u"🏹"_s);
     }
 
-    // What a game's page shows from its first frame: whatever appearing changes in a
-    // game (its session, its first question, every list drawn from them) is announced,
-    // so no view keeps what it read before. The questions are made to start elsewhere
-    // than at the first row, which is what a game shows before it has its session.
+    // What a game's page shows from its first frame on: whatever appearing, and the
+    // timed steps that follow it, change in a game (its session, its first question,
+    // every list drawn from them) is announced, so no view keeps what it read before.
+    // The questions are made to start elsewhere than at the first row, which is what a
+    // game shows before it has its session.
     void appearingAnnouncesEveryChange()
     {
         QQmlEngine engine;
@@ -348,30 +350,34 @@ private slots:
                 if (auto *part = property.isConstant() ? property.read(game.get()).value<QObject *>() : nullptr)
                     objects.append(part);
             }
-            QList<QVariant> before;
-            std::map<std::pair<QObject *, int>, std::unique_ptr<QSignalSpy>> spies; // by the notifying signal
-            for (QObject *object : objects) {
-                for (int i = 0; i < object->metaObject()->propertyCount(); ++i) {
-                    const QMetaProperty property = object->metaObject()->property(i);
-                    before.append(property.read(object));
-                    auto &spy = spies[{object, property.notifySignalIndex()}];
-                    if (property.hasNotifySignal() && !spy)
-                        spy = std::make_unique<QSignalSpy>(object, property.notifySignal());
+            const auto watch = [&](const QString &step, const std::function<void()> &run) {
+                QList<QVariant> before;
+                std::map<std::pair<QObject *, int>, std::unique_ptr<QSignalSpy>> spies; // by the notifying signal
+                for (QObject *object : objects) {
+                    for (int i = 0; i < object->metaObject()->propertyCount(); ++i) {
+                        const QMetaProperty property = object->metaObject()->property(i);
+                        before.append(property.read(object));
+                        auto &spy = spies[{object, property.notifySignalIndex()}];
+                        if (property.hasNotifySignal() && !spy)
+                            spy = std::make_unique<QSignalSpy>(object, property.notifySignal());
+                    }
                 }
-            }
-            QMetaObject::invokeMethod(game.get(), "appear");
-            qsizetype k = 0;
-            for (QObject *object : objects) {
-                for (int i = 0; i < object->metaObject()->propertyCount(); ++i, ++k) {
-                    const QMetaProperty property = object->metaObject()->property(i);
-                    if (property.read(object) == before[k])
-                        continue;
-                    const auto &spy = spies[{object, property.notifySignalIndex()}];
-                    if (!spy || spy->isEmpty())
-                        unannounced << row.id + u": "_s + QLatin1String(object->metaObject()->className()) + u'.'
-                                           + QLatin1String(property.name());
+                run();
+                qsizetype k = 0;
+                for (QObject *object : objects) {
+                    for (int i = 0; i < object->metaObject()->propertyCount(); ++i, ++k) {
+                        const QMetaProperty property = object->metaObject()->property(i);
+                        const auto &spy = spies[{object, property.notifySignalIndex()}];
+                        if (property.read(object) != before[k] && (!spy || spy->isEmpty()))
+                            unannounced << u"%1 (%2): %3.%4"_s.arg(row.id, step,
+                                                                   QLatin1String(object->metaObject()->className()),
+                                                                   QLatin1String(property.name()));
+                    }
                 }
-            }
+            };
+            watch(u"appearing"_s, [&] { QMetaObject::invokeMethod(game.get(), "appear"); });
+            for (int ms = 250; ms <= 5000; ms += 250)
+                watch(u"after %1 ms"_s.arg(ms), [&] { clock->advance(250); });
         }
         QVERIFY2(unannounced.isEmpty(), qPrintable(unannounced.join(u", "_s)));
     }
