@@ -123,26 +123,28 @@ qreal AppTheme::fittedPixelSizeInLines(const QString &text, qreal pixelSize, int
     const qreal start = fittedPixelSize(text, pixelSize, weight, width, minimumScale);
     if (width <= 0 || text.isEmpty())
         return start;
-    const auto lineCount = [&](qreal size) {
-        QTextLayout layout(text, Fonts::text(size, QFont::Weight(weight)));
-        QTextOption option;
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        int count = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            ++count;
-        }
-        layout.endLayout();
-        return count;
-    };
     const qreal smallest = std::ceil(pixelSize * minimumScale - 1e-9);
     for (qreal size = start; size > smallest; --size) {
-        if (lineCount(size) <= lines)
+        if (lineCount(text, size, weight, width) <= lines)
             return size;
     }
     return smallest;
+}
+
+int AppTheme::lineCount(const QString &text, qreal pixelSize, int weight, qreal width)
+{
+    QTextLayout layout(text, Fonts::text(pixelSize, QFont::Weight(weight)));
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    int count = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        ++count;
+    }
+    layout.endLayout();
+    return count;
 }
 
 QFont AppTheme::emojiFont(qreal pixelSize) const

@@ -95,6 +95,8 @@ public:
     // as a Text item wraps it, takes at most `lines` lines.
     Q_INVOKABLE static qreal fittedPixelSizeInLines(const QString &text, qreal pixelSize, int weight, qreal width,
                                                     int lines, qreal minimumScale);
+    // The lines `text` takes, wrapped to `width` as a Text item wraps it.
+    Q_INVOKABLE static int lineCount(const QString &text, qreal pixelSize, int weight, qreal width);
     // A font for text that is only emoji (draw it with EmojiText, or pass the text
     // through emojiGlyphs()).
     Q_INVOKABLE QFont emojiFont(qreal pixelSize) const;

@@ -99,18 +99,24 @@ Item {
                 anchors.rightMargin: 13
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 3
-                // A title is never cut: on a narrow card it takes two lines, and a
-                // smaller size where two lines are not enough.
+                // A title stands on one line, drawn down to 0.7 of its size where it must
+                // be. Only one that still does not fit wraps, at its own size where two
+                // lines hold it: that is more than one character beyond a full line, so
+                // no character stands alone on the second. It is never cut.
                 Text {
                     id: titleText
                     objectName: "cardTitle"
                     readonly property string plain: card.game ? card.game.title : ""
+                    readonly property real lineSize: AppTheme.fittedPixelSizeInLines(plain, card.titleFont.pixelSize,
+                                                                                      Font.Bold, width, 1, 0.7)
+                    readonly property bool wraps: AppTheme.lineCount(plain, lineSize, Font.Bold, width) > 1
                     // The "开始" chip stands beside the title; the subtitle has the full width.
                     width: parent.width - (chip.visible ? chip.width + 10 : 0)
                     text: AppTheme.emojiText(plain)
                     textFormat: Text.StyledText
-                    font: AppTheme.sizedFont(AppTheme.fittedPixelSizeInLines(plain, card.titleFont.pixelSize, Font.Bold,
-                                                                             width, 2, 0.55), Font.Bold)
+                    font: AppTheme.sizedFont(wraps ? AppTheme.fittedPixelSizeInLines(plain, card.titleFont.pixelSize, Font.Bold,
+                                                                                      width, 2, 0.55)
+                                                   : lineSize, Font.Bold)
                     color: "white"
                     wrapMode: Text.Wrap
                     maximumLineCount: 2

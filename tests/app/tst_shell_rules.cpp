@@ -7,18 +7,26 @@
 #include "GameDispatch.h"
 #include "GameHostController.h"
 #include "GameView.h"
+#include "LevelRotation.h"
 #include "PipwhistleApp.h"
 #include "ProgressStore.h"
 #include "SettingsStore.h"
 #include "ShellCatalog.h"
 #include "WebViewSetup.h"
 
+#include <QMetaProperty>
 #include <QOpenGLContext>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 
+#include <functional>
 #include <limits>
+#include <map>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -309,6 +317,69 @@ private slots:
         const auto hidden = std::find_if(rows.begin(), rows.end(), [](const auto &r) { return r.id == u"hidden-objects"_s; });
         QCOMPARE(hidden->properties.value(u"gameID"_s).toString(), u"hidden-objects"_s);
         QCOMPARE(hidden->properties.value(u"launcher"_s).toString(), u"🏹"_s);
+    }
+
+    // What a game's page shows from its first frame on: whatever appearing, and the
+    // timed steps that follow it, change in a game (its session, its first question,
+    // every list drawn from them) is announced, so no view keeps what it read before.
+    // The questions are made to start elsewhere than at the first row, which is what a
+    // game shows before it has its session.
+    void appearingAnnouncesEveryChange()
+    {
+        QQmlEngine engine;
+        engine.addImportPath(u"qrc:/qt/qml"_s);
+        QStringList unannounced;
+        for (const GameDispatch::Row &row : GameDispatch::rows()) {
+            if (row.url.isEmpty())
+                continue;
+            settings.setInteger(LevelRotation::settingsKey(row.id), 0);
+            const QString module = row.url.section(u'/', 3, 5).replace(u'/', u'.');
+            QQmlComponent component(&engine);
+            component.setData(u"import %1\n%2 {}\n"_s.arg(module, row.viewType).toUtf8(), QUrl());
+            std::unique_ptr<QObject> game(component.create());
+            QVERIFY2(game, qPrintable(component.errorString()));
+            for (auto it = row.properties.begin(); it != row.properties.end(); ++it) {
+                if (game->metaObject()->indexOfProperty(it.key().toUtf8()) >= 0)
+                    game->setProperty(it.key().toUtf8(), it.value());
+            }
+
+            // The game, and the parts it holds for good (its feedback line, its playback).
+            QList<QObject *> objects{game.get()};
+            for (int i = 0; i < game->metaObject()->propertyCount(); ++i) {
+                const QMetaProperty property = game->metaObject()->property(i);
+                if (auto *part = property.isConstant() ? property.read(game.get()).value<QObject *>() : nullptr)
+                    objects.append(part);
+            }
+            const auto watch = [&](const QString &step, const std::function<void()> &run) {
+                QList<QVariant> before;
+                std::map<std::pair<QObject *, int>, std::unique_ptr<QSignalSpy>> spies; // by the notifying signal
+                for (QObject *object : objects) {
+                    for (int i = 0; i < object->metaObject()->propertyCount(); ++i) {
+                        const QMetaProperty property = object->metaObject()->property(i);
+                        before.append(property.read(object));
+                        auto &spy = spies[{object, property.notifySignalIndex()}];
+                        if (property.hasNotifySignal() && !spy)
+                            spy = std::make_unique<QSignalSpy>(object, property.notifySignal());
+                    }
+                }
+                run();
+                qsizetype k = 0;
+                for (QObject *object : objects) {
+                    for (int i = 0; i < object->metaObject()->propertyCount(); ++i, ++k) {
+                        const QMetaProperty property = object->metaObject()->property(i);
+                        const auto &spy = spies[{object, property.notifySignalIndex()}];
+                        if (property.read(object) != before[k] && (!spy || spy->isEmpty()))
+                            unannounced << u"%1 (%2): %3.%4"_s.arg(row.id, step,
+                                                                   QLatin1String(object->metaObject()->className()),
+                                                                   QLatin1String(property.name()));
+                    }
+                }
+            };
+            watch(u"appearing"_s, [&] { QMetaObject::invokeMethod(game.get(), "appear"); });
+            for (int ms = 250; ms <= 5000; ms += 250)
+                watch(u"after %1 ms"_s.arg(ms), [&] { clock->advance(250); });
+        }
+        QVERIFY2(unannounced.isEmpty(), qPrintable(unannounced.join(u", "_s)));
     }
 
     // A game can be started from its shelf exactly when it is built: the others are

@@ -16,6 +16,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTextLayout>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtTest>
 
@@ -538,10 +539,12 @@ void TestUiViews::feedbackBubbleKeepsItsRoom()
 }
 
 // Every catalogue title and subtitle stands whole on a card, from the narrowest card of
-// the smallest window (205 points) to the widest.
+// the smallest window (205 points, the shelf of 800 × 600) to the widest (the shelf of
+// 1180 × 820 gives 277.3). A title stands on one line wherever a short one fits; one that
+// takes two lines leaves no character alone on the second.
 void TestUiViews::cardTitlesAreNeverCut()
 {
-    for (const int width : {205, 240, 310}) {
+    for (const qreal width : {205.0, 240.0, 277.3, 310.0}) {
         for (const GameDefinition &game : GameCatalog::all()) {
             QQuickItem *card = create(QStringLiteral("GameCard { width: %1; height: %2; game: ({ id: \"%3\", title: "
                                                      "\"%4\", subtitle: \"%5\", icon: \"%6\", available: %7 }) }")
@@ -554,13 +557,32 @@ void TestUiViews::cardTitlesAreNeverCut()
             for (const char *name : {"cardTitle", "cardSubtitle"}) {
                 auto *text = card->findChild<QQuickItem *>(QLatin1String(name));
                 QVERIFY(text);
-                QVERIFY2(!text->property("truncated").toBool() && text->property("lineCount").toInt() <= 2,
-                         qPrintable(u"%1 at %2: %3 (%4 px wide, %5 lines at %6 px)"_s.arg(name)
-                                       .arg(width)
-                                       .arg(text->property("plain").toString())
-                                       .arg(text->width())
-                                       .arg(text->property("lineCount").toInt())
-                                       .arg(text->property("font").value<QFont>().pixelSize())));
+                const QString plain = text->property("plain").toString();
+                const QFont font = text->property("font").value<QFont>();
+                const int lines = text->property("lineCount").toInt();
+                const QString seen = u"%1 at %2: %3 (%4 px wide, %5 lines at %6 px)"_s.arg(name)
+                                         .arg(width)
+                                         .arg(plain)
+                                         .arg(text->width())
+                                         .arg(lines)
+                                         .arg(font.pixelSize());
+                QVERIFY2(!text->property("truncated").toBool() && lines <= 2, qPrintable(seen));
+                if (qstrcmp(name, "cardTitle") != 0)
+                    continue;
+                QVERIFY2(lines == 1 || (width < 277 && plain.size() > 4), qPrintable(seen));
+                QTextLayout layout(plain, font);
+                QTextOption option;
+                option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+                layout.setTextOption(option);
+                layout.beginLayout();
+                QTextLine last;
+                for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                    line.setLineWidth(text->width());
+                    last = line;
+                }
+                layout.endLayout();
+                QVERIFY2(layout.lineCount() == lines && (lines == 1 || plain.mid(last.textStart()).trimmed().size() >= 2),
+                         qPrintable(seen));
             }
             delete card;
             m_created.removeOne(card);

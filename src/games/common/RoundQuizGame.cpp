@@ -38,6 +38,7 @@ void RoundQuizGame::appear()
     m_session = LevelRotation::indices(m_rules.gameID, bankCount(), m_rules.take);
     m_didChooseSession = true;
     emit questionChanged();
+    emit changed();
     sessionChosen();
 }
 

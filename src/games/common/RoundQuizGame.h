@@ -18,7 +18,9 @@
 // answer action. What describes the question on screen (its tiles, its picture) notifies
 // through `questionChanged()`, only when another question comes, so the views keep
 // their tiles while the child answers; the answer state notifies through `changed()`,
-// and `wrongAttempt` through its own signal, which drives the shake.
+// and `wrongAttempt` through its own signal, which drives the shake. A new question (the
+// first one too) announces both, so what the answer state draws from the question
+// follows it.
 //
 // How a new round game is put together: docs/HACKING.md, "Adding a game".
 class RoundQuizGame : public GameBase

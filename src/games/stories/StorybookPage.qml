@@ -39,9 +39,11 @@ StorybookCard {
             anchors.bottom: parent.bottom
             width: parent.width - badgeBox.width - 14 - 8
             text: page.text
-            font: AppTheme.sizedFont(page.textSize, Font.Black)
-            minimumPixelSize: Math.round(page.textSize * 0.72)
-            lineHeight: page.textSize * 1.2 + 5
+            // A text longer than three lines is drawn smaller, down to 0.72 of its size,
+            // before its end is cut.
+            font: AppTheme.sizedFont(AppTheme.fittedPixelSizeInLines(page.text, page.textSize, Font.Black, width, 3, 0.72),
+                                     Font.Black)
+            lineHeight: font.pixelSize * 1.2 + 5
             lineHeightMode: Text.FixedHeight
             wrapMode: Text.Wrap
             maximumLineCount: 3

@@ -6,6 +6,8 @@
 #include "AnimalSoundsGame.h"
 #include "ColorTrapGame.h"
 #include "GameHostController.h"
+#include "GameTestSupport.h"
+#include "LevelRotation.h"
 #include "Random.h"
 #include "RotatingBlocksGame.h"
 #include "ShellCatalog.h"
@@ -108,6 +110,30 @@ private slots:
         // This machine may have no sound server: that note is not the game's.
         const QStringList warnings = ShellTest::warnings().filter(QRegularExpression(u"^(?!PulseAudioService:)"_s));
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
+    }
+
+    // The outline row shows the play's first outline from the first frame, with its own
+    // hole, also when the play does not start with the first outline of the bank.
+    void tangramOutlineStandsFromTheFirstFrame()
+    {
+        GameTestWorld world;
+        world.settings.setInteger(LevelRotation::settingsKey(u"tangram"_s), 0);
+        ViewWindow w;
+        QVERIFY(w.open(u"Puzzles"_s, u"TangramGameView"_s, QSize(1180, 820)));
+        auto *game = w.game<TangramGame>();
+        QVERIFY(game);
+        const TangramPuzzle &puzzle = game->current();
+        QVERIFY(game->questionIndex() != 0);
+        for (int i = 0; i < puzzle.pieces.size(); ++i) {
+            QQuickItem *slot = ShellTest::findNamed(w.item, u"slot%1"_s.arg(i));
+            QVERIFY(slot);
+            const bool hole = i == puzzle.missingIndex;
+            const QString piece = puzzle.pieces[i];
+            for (const QString &text : {hole ? u"?"_s : TangramGame::glyph(piece), hole ? u"缺一块"_s : piece}) {
+                QVERIFY2(ShellTest::findText(slot, text),
+                         qPrintable(u"slot %1 of %2 lacks %3"_s.arg(i).arg(puzzle.name, text)));
+            }
+        }
     }
 
     // The other puzzle games opened from their shelves, their game objects driven to the

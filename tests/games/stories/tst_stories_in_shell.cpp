@@ -7,6 +7,7 @@
 #include "GameHostController.h"
 #include "InstrumentEarsGame.h"
 #include "OfflineWebView.h"
+#include "GameTestSupport.h"
 #include "PictureBookGame.h"
 #include "Random.h"
 #include "ShellWindowTest.h"
@@ -29,6 +30,7 @@ private slots:
     }
     void played_data();
     void played();
+    void longPageTextShrinksBeforeItIsCut();
 
 private:
     void readBook(ShellFixture &f, QQuickItem *view, StorybookReader *reader);
@@ -150,6 +152,42 @@ void TestStoriesInShell::played()
     } else {
         QFAIL("not a stories game");
     }
+}
+
+// A page text longer than three lines is drawn smaller, to 0.72 of its size at the
+// least, before its end is cut; a short one keeps its size.
+void TestStoriesInShell::longPageTextShrinksBeforeItIsCut()
+{
+    GameTestWorld world;
+    ViewWindow w;
+    QVERIFY(w.open(u"Stories"_s, u"StoryChainGameView"_s, QSize(800, 600)));
+    auto *reader = w.game<StorybookReader>();
+    QVERIFY(reader);
+    reader->turn(1);
+    QQuickItem *text = nullptr;
+    QTRY_VERIFY((text = ShellTest::findNamed(w.item, u"storyText"_s)));
+    QQuickItem *page = text; // the page view, which has the text and the badge
+    while (page && page->metaObject()->indexOfProperty("badge") < 0)
+        page = page->parentItem();
+    QVERIFY(page);
+    const auto pixelSize = [&] { return text->property("font").value<QFont>().pixelSize(); };
+    const QString sentence = u"小熊把种子埋进土里，每天早上都给它浇一点水。"_s;
+
+    page->setProperty("text", sentence);
+    QCOMPARE(pixelSize(), 29);
+    QVERIFY(!text->property("truncated").toBool());
+
+    // Four lines at full size fit in three at a smaller one.
+    const QString longer = sentence + sentence + sentence;
+    page->setProperty("text", longer);
+    QVERIFY2(pixelSize() < 29 && pixelSize() >= 21, qPrintable(u"%1 px, %2 wide, %3 lines"_s.arg(pixelSize()).arg(text->width()).arg(text->property("lineCount").toInt())));
+    QVERIFY(!text->property("truncated").toBool());
+    QVERIFY(text->property("lineCount").toInt() <= 3);
+
+    // What three lines cannot hold even at the smallest size is cut there.
+    page->setProperty("text", longer + longer);
+    QCOMPARE(pixelSize(), 21);
+    QVERIFY(text->property("truncated").toBool());
 }
 
 PW_WEB_VIEW_TEST_MAIN(TestStoriesInShell)
