@@ -10,7 +10,8 @@ playground with xdotool as a child would. It measures:
   first     launch to the first frame on the screen, playground and bare window in turn;
   screens   resident memory, idle CPU (share of one core) and frames a second on each
             waiting screen: cover, time-limit setup, playground, the setup opened from
-            the time chip, every shelf, a finished character match;
+            the time chip, every shelf, a finished character match, a game of every
+            family waiting for an answer;
   games     each of the 14 language and mathematics games played by taps for a while
             (software renderer unless --renderers says otherwise): frame-time
             percentiles and the longest busy stretch of the interface thread;
@@ -67,6 +68,9 @@ GAMES = [("english-listen", 0, 0), ("word-shooter", 0, 1), ("phonics-train", 0, 
 # Where a child taps while playing: the answer area of the games, taken in turn.
 PLAY_TAPS = [(x, y) for y in (440, 570, 380, 500, 640) for x in (325, 855, 590, 200, 980)]
 CHARACTER_TILES = [(325, 440), (855, 440), (325, 570), (855, 570)]
+# A game of every family waiting for its first answer: (identifier, shelf index, card index).
+WAITING_GAMES = [("math-battle", 2, 0), ("chinese-match", 1, 0), ("story-chain", 1, 2), ("tangram", 4, 7),
+                 ("memory-match", 5, 6), ("magic-closet", 3, 0)]
 # Memory is read this long after a screen has gone, as it stands once what the screen
 # held has been let go (the program does that a moment after).
 SETTLE = 2.0
@@ -442,6 +446,12 @@ def phase_screens(args, display, software):
         note("character match playing", app.idle(seconds=3))
         play(app, 48, CHARACTER_TILES)
         note("character match finished", app.idle())
+        app.click(NEXT_LEVEL, 0.5)
+        leave_game(app)
+        for game, shelf, card in WAITING_GAMES:
+            open_game(app, shelf, card)
+            note(game + " waiting", app.idle(seconds=3))
+            leave_game(app)
         app.close()
     r = renderer_name(software)
     for name, values in rows.items():
