@@ -7,7 +7,8 @@ screen of 1366x1024, with a fresh home for every start, in the OpenGL renderer (
 llvmpipe) and in Qt Quick's software renderer, and clicks its way through the
 playground with xdotool as a child would. It measures:
 
-  first     launch to the first frame on the screen, playground and bare window in turn;
+  first     launch to the first frame on the screen, playground and bare window in turn,
+            and the interface thread's processor time by then;
   screens   resident memory, idle CPU (share of one core) and frames a second on each
             waiting screen: cover, time-limit setup, playground, the setup opened from
             the time chip, every shelf, a finished character match, a game of every
@@ -136,6 +137,10 @@ class App:
             # nothing, yet reports a frame; under load it takes a few milliseconds.
             env["QT_LOGGING_RULES"] += ";qt.scenegraph.renderloop.debug=true"
         self.frames = []  # (seconds since process start, frame ms, something was drawn)
+        # Processor time (ms) of the interface thread and of the whole process when the
+        # first frame with content was reported: less swayed by a busy machine than the
+        # wall clock.
+        self.first_cpu = None
         self.lock = threading.Lock()
         self.started = time.monotonic()
         self.process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
@@ -160,6 +165,11 @@ class App:
                 # threaded loop's first frame is empty (0 ms, or said to be skipped).
                 drawn = "'software' renderloop" in line or (int(match.group(1)) >= 1 and not skipped)
                 skipped = False
+                if drawn and self.first_cpu is None:
+                    try:
+                        self.first_cpu = (self.main_thread_ns() / 1e6, self.cpu_seconds() * 1000)
+                    except OSError:
+                        pass
                 with self.lock:
                     self.frames.append((stamp, int(match.group(1)), drawn))
 
@@ -395,23 +405,31 @@ def renderer_name(software):
 
 def phase_first(args, display, software):
     figures = {"playground": [], "bare": [], "ratio": []}
+    cpu = {"playground": [], "bare": [], "ratio": []}
     for _ in range(args.runs):
-        pair = {}
+        pair, cpu_pair = {}, {}
         for kind in ("playground", "bare"):
             app = App([EXECUTABLE or os.path.join(args.build, "src/app/pipwhistle")] if kind == "playground"
                       else [os.path.join(args.build, "tools/bench/bench_bare_window")], display, software,
                       skipped_frames=True)
             pair[kind] = app.first_frame_ms()
+            cpu_pair[kind] = app.first_cpu
             time.sleep(0.5)
             app.close()
         if pair["playground"] and pair["bare"]:
             figures["playground"].append(pair["playground"])
             figures["bare"].append(pair["bare"])
             figures["ratio"].append(pair["playground"] / pair["bare"])
+        if cpu_pair["playground"] and cpu_pair["bare"]:
+            cpu["playground"].append(cpu_pair["playground"][0])
+            cpu["bare"].append(cpu_pair["bare"][0])
+            cpu["ratio"].append(cpu_pair["playground"][0] / cpu_pair["bare"][0])
     r = renderer_name(software)
     print("first frame %-8s playground ms  %s" % (r, median_range(figures["playground"], "{:.0f}")))
     print("first frame %-8s bare window ms %s" % (r, median_range(figures["bare"], "{:.0f}")))
     print("first frame %-8s ratio          %s" % (r, median_range(figures["ratio"])))
+    print("first frame %-8s interface thread processor ms: playground %s  bare window %s  ratio %s" % (
+        r, median_range(cpu["playground"], "{:.0f}"), median_range(cpu["bare"], "{:.0f}"), median_range(cpu["ratio"])))
 
 
 def phase_screens(args, display, software):
