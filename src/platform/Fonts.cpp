@@ -5,6 +5,7 @@
 #include <QFile>
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -202,11 +203,36 @@ bool addMapped(const QString &path, const QString &family)
 }
 
 // The weight of the text family's face that draws each weight asked for (by hundreds,
-// 100 to 900), where the text is to be asked for with the face's own weight instead.
-std::array<int, 10> &faceWeights()
+// 100 to 900), where the text is to be asked for with the face's own weight instead (0:
+// asked for as it is; -1: not looked up yet). Looked up as a weight is first asked for,
+// on whichever thread asks: the lookup loads a font engine, some 0.25 ms each, and the
+// first screen asks for a few weights only.
+std::array<std::atomic<int>, 10> &faceWeights()
 {
-    static std::array<int, 10> weights{};
+    static std::array<std::atomic<int>, 10> weights{};
     return weights;
+}
+
+int faceWeight(int weight)
+{
+    std::atomic<int> &known = faceWeights()[weight / 100];
+    int face = known.load(std::memory_order_acquire);
+    if (face >= 0)
+        return face;
+    // Qt keeps a distance-field glyph cache for every weight a font is asked for, even
+    // where two weights draw with one face (with OpenGL, beside a copy of its texture in
+    // memory): a character shown in black and in bold was drawn and held twice. A weight
+    // drawn with a face of another weight is asked for as the face's own. A regular face
+    // asked for from bold on is drawn emboldened, so there the weight stays; a bold face
+    // takes the weights below bold too (demi-bold as bold): it is never emboldened, and
+    // neither are the colour emoji after it (pictures, which Qt never emboldens).
+    QFont asked(textFamily());
+    asked.setWeight(QFont::Weight(weight));
+    const QFontInfo drawn(asked);
+    const int drawing = drawn.family() == textFamily() ? QFontDatabase::weight(textFamily(), drawn.styleName()) : -1;
+    face = drawing > 0 && (drawing >= QFont::Bold || weight < QFont::Bold) ? drawing : 0;
+    known.store(face, std::memory_order_release);
+    return face;
 }
 
 // The colour-emoji font opened with FreeType on the program's mapping of it, at its
@@ -322,20 +348,9 @@ void install()
         QFontDatabase::addApplicationFont(QString::fromLatin1(cjkBoldPath));
     ensureFamily(emojiFamily(), {emojiPath});
     ensureFamily(SystemSymbols::fontFamily(), {symbolsPath});
-    // Qt keeps a distance-field glyph cache for every weight a font is asked for, even
-    // where two weights draw with one face (with OpenGL, beside a copy of its texture in
-    // memory): a character shown in black and in bold was drawn and held twice. A weight
-    // drawn with a face of another weight is asked for as the face's own. A regular face
-    // asked for from bold on is drawn emboldened, so there the weight stays; a bold face
-    // takes the weights below bold too (demi-bold as bold): it is never emboldened, and
-    // neither are the colour emoji after it (pictures, which Qt never emboldens).
-    for (int weight = 100; weight <= 900; weight += 100) {
-        QFont asked(textFamily());
-        asked.setWeight(QFont::Weight(weight));
-        const QFontInfo drawn(asked);
-        const int face = drawn.family() == textFamily() ? QFontDatabase::weight(textFamily(), drawn.styleName()) : -1;
-        faceWeights()[weight / 100] = face > 0 && (face >= QFont::Bold || weight < QFont::Bold) ? face : 0;
-    }
+    // Which face draws each weight is looked up again with the families now known.
+    for (std::atomic<int> &face : faceWeights())
+        face.store(-1, std::memory_order_release);
     if (qGuiApp)
         QGuiApplication::setFont(text(15));
 }
@@ -358,7 +373,7 @@ QFont text(qreal pixelSize, QFont::Weight weight)
     font.setFamilies({textFamily(), emojiFamily()});
     font.setPixelSize(qMax(1, qRound(pixelSize)));
     const bool tabled = weight >= 100 && weight <= 900 && weight % 100 == 0;
-    const int face = tabled ? faceWeights()[weight / 100] : 0;
+    const int face = tabled ? faceWeight(weight) : 0;
     font.setWeight(face > 0 ? QFont::Weight(face) : weight);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
