@@ -35,13 +35,19 @@ FocusScope {
     // The play starts as the page comes into view, not when its push has finished.
     StackView.onActivating: host.pageAppeared()
 
-    // A finished play waits under its card: everything of the page but the ticking
-    // time chip (the blurred still, the dimming and the card too) is then kept as one
-    // picture, once the blurred still has faded in.
+    // A play waiting for an answer, and a finished play under its card: everything of
+    // the page but the ticking time chip (the game, or the blurred still, the dimming
+    // and the card) is then kept as one picture. A game waits once the window has come
+    // to rest, whatever the game, and stops waiting as soon as something in it moves; a
+    // finished play waits once the blurred still has faded in.
+    QuietWatch {
+        id: rest
+    }
     StillLayer {
         anchors.fill: parent
         opaque: true
-        active: page.StackView.status === StackView.Active && frost.visible && !frostIn.running
+        active: page.StackView.status === StackView.Active
+                && (rest.quiet || (frost.visible && !frostIn.running))
 
         FairytaleGamePageBackground {
             anchors.fill: parent

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <cstring>
 #include <memory>
 #include <vector>
 #include <QFontDatabase>
@@ -56,6 +58,9 @@ struct Mapping
     std::unique_ptr<QFile> file;
     const uchar *data = nullptr;
     qint64 size = 0;
+    // Whether its first page is the program's own copy (a collection's header listing
+    // only the faces registered), which must never be let go.
+    bool ownFirstPage = false;
 };
 
 // The font database reads from the mappings for as long as the program runs: their
@@ -66,6 +71,104 @@ std::vector<Mapping> &mappings()
     return *kept;
 }
 
+// The big-endian 32-bit number at `at`.
+quint32 readU32(const uchar *at)
+{
+    return quint32(at[0]) << 24 | quint32(at[1]) << 16 | quint32(at[2]) << 8 | quint32(at[3]);
+}
+
+void writeU32(uchar *at, quint32 value)
+{
+    at[0] = uchar(value >> 24);
+    at[1] = uchar(value >> 16);
+    at[2] = uchar(value >> 8);
+    at[3] = uchar(value);
+}
+
+quint16 readU16(const uchar *at)
+{
+    return quint16(at[0] << 8 | at[1]);
+}
+
+// Whether the face whose table directory starts at `face` in `data` (`size` bytes) is
+// named `family` in English in its naming table (as its family, or its typographic
+// family where it has one): read from the table itself, as opening the face with
+// FreeType reads much more of it.
+bool namesFamily(const uchar *data, qint64 size, quint32 face, const QString &family)
+{
+    const auto inside = [size](qint64 at, qint64 length) { return at >= 0 && length >= 0 && at + length <= size; };
+    if (!inside(face, 12))
+        return false;
+    const quint16 tables = readU16(data + face + 4);
+    if (!inside(face + 12, 16 * qint64(tables)))
+        return false;
+    for (quint16 t = 0; t < tables; ++t) {
+        const uchar *record = data + face + 12 + 16 * t;
+        if (std::memcmp(record, "name", 4) != 0)
+            continue;
+        const qint64 table = readU32(record + 8);
+        if (!inside(table, 6))
+            return false;
+        const quint16 count = readU16(data + table + 2);
+        const qint64 strings = table + readU16(data + table + 4);
+        if (!inside(table + 6, 12 * qint64(count)))
+            return false;
+        for (quint16 n = 0; n < count; ++n) {
+            const uchar *name = data + table + 6 + 12 * n;
+            // Windows platform, Unicode, US English; family (1) or typographic family (16).
+            const quint16 id = readU16(name + 6);
+            if (readU16(name) != 3 || readU16(name + 2) != 1 || readU16(name + 4) != 0x409 || (id != 1 && id != 16))
+                continue;
+            const qint64 length = readU16(name + 8);
+            const qint64 at = strings + readU16(name + 10);
+            if (!inside(at, length))
+                continue;
+            QString text(length / 2, Qt::Uninitialized);
+            for (qint64 c = 0; c < length / 2; ++c)
+                text[c] = QChar(readU16(data + at + 2 * c));
+            if (text == family)
+                return true;
+        }
+        return false;
+    }
+    return false;
+}
+
+enum class Header { Whole, Listed, Lost };
+
+// Where `data` (a mapping of `size` bytes) is a font collection holding faces of other
+// families beside `family`: puts a copy of its first page in the place of the mapped
+// one, its header listing only the faces of `family` (Listed). Lost where the page could
+// not be put there: the mapping is then unusable.
+Header listOnlyFaces(uchar *data, qint64 size, const QString &family)
+{
+    static const qint64 pageSize = ::sysconf(_SC_PAGESIZE);
+    // The header: tag, version, number of faces, then where each face's table
+    // directory starts in the file.
+    if (size < pageSize || std::memcmp(data, "ttcf", 4) != 0)
+        return Header::Whole;
+    const quint32 faces = readU32(data + 8);
+    if (faces < 2 || 12 + 4 * qint64(faces) > pageSize)
+        return Header::Whole;
+    std::vector<quint32> kept;
+    for (quint32 i = 0; i < faces; ++i) {
+        const quint32 face = readU32(data + 12 + 4 * i);
+        if (namesFamily(data, size, face, family))
+            kept.push_back(face);
+    }
+    if (kept.empty() || kept.size() == faces)
+        return Header::Whole;
+    const std::vector<uchar> first(data, data + pageSize);
+    if (::mmap(data, size_t(pageSize), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) != data)
+        return Header::Lost;
+    std::memcpy(data, first.data(), first.size());
+    writeU32(data + 8, quint32(kept.size()));
+    for (size_t i = 0; i < kept.size(); ++i)
+        writeU32(data + 12 + 4 * i, kept[i]);
+    ::mprotect(data, size_t(pageSize), PROT_READ);
+    return Header::Listed;
+}
+
 // Registers a font file from one read-only mapping of it that the program keeps, in
 // place of the font configuration's entry for the same faces. A face opened from the
 // file's path maps the whole file anew in every thread that draws with it (FreeType
@@ -73,28 +176,64 @@ std::vector<Mapping> &mappings()
 // distance-field glyph cache draws every glyph again), and each mapping keeps resident
 // the pages its thread touched: a CJK font's outlines were held twice, growing with
 // every new character shown. Faces opened from memory all read the one mapping.
-bool addMapped(const QString &path)
+//
+// Registering a face makes the font configuration read every character the face
+// draws (some 65,000 in a CJK face), and a CJK collection holds ten faces (five
+// regions, plain and monospaced) of which the program draws one: from a collection,
+// only the faces of `family` are registered, through a copy of the file's first page
+// whose header lists those faces alone (the faces themselves are found at the same
+// places in the file). The other faces stay known from the system's font
+// configuration, as before.
+bool addMapped(const QString &path, const QString &family)
 {
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly) || file->size() <= 0)
         return false;
-    const uchar *data = file->map(0, file->size());
+    const qint64 size = file->size();
+    uchar *data = file->map(0, size);
     if (!data)
         return false;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), file->size());
+    const Header header = listOnlyFaces(data, size, family);
+    if (header == Header::Lost)
+        return false; // the faces are still known from the system's font folders
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), size);
     if (QFontDatabase::addApplicationFontFromData(bytes) < 0)
         return false;
-    const qint64 size = file->size();
-    mappings().push_back({std::move(file), data, size});
+    mappings().push_back({std::move(file), data, size, header == Header::Listed});
     return true;
 }
 
 // The weight of the text family's face that draws each weight asked for (by hundreds,
-// 100 to 900), where the text is to be asked for with the face's own weight instead.
-std::array<int, 10> &faceWeights()
+// 100 to 900), where the text is to be asked for with the face's own weight instead (0:
+// asked for as it is; -1: not looked up yet). Looked up as a weight is first asked for,
+// on whichever thread asks: the lookup loads a font engine, some 0.25 ms each, and the
+// first screen asks for a few weights only.
+std::array<std::atomic<int>, 10> &faceWeights()
 {
-    static std::array<int, 10> weights{};
+    static std::array<std::atomic<int>, 10> weights{};
     return weights;
+}
+
+int faceWeight(int weight)
+{
+    std::atomic<int> &known = faceWeights()[weight / 100];
+    int face = known.load(std::memory_order_acquire);
+    if (face >= 0)
+        return face;
+    // Qt keeps a distance-field glyph cache for every weight a font is asked for, even
+    // where two weights draw with one face (with OpenGL, beside a copy of its texture in
+    // memory): a character shown in black and in bold was drawn and held twice. A weight
+    // drawn with a face of another weight is asked for as the face's own. A regular face
+    // asked for from bold on is drawn emboldened, so there the weight stays; a bold face
+    // takes the weights below bold too (demi-bold as bold): it is never emboldened, and
+    // neither are the colour emoji after it (pictures, which Qt never emboldens).
+    QFont asked(textFamily());
+    asked.setWeight(QFont::Weight(weight));
+    const QFontInfo drawn(asked);
+    const int drawing = drawn.family() == textFamily() ? QFontDatabase::weight(textFamily(), drawn.styleName()) : -1;
+    face = drawing > 0 && (drawing >= QFont::Bold || weight < QFont::Bold) ? drawing : 0;
+    known.store(face, std::memory_order_release);
+    return face;
 }
 
 // The colour-emoji font opened with FreeType on the program's mapping of it, at its
@@ -237,8 +376,9 @@ void install()
         // The system's fonts are listed first: a face listed later takes the place of an
         // earlier one of the same family and style.
         QFontDatabase::families();
-        for (const char *path : {cjkRegularPath, cjkBoldPath, emojiPath})
-            addMapped(QString::fromLatin1(path));
+        for (const char *path : {cjkRegularPath, cjkBoldPath})
+            addMapped(QString::fromLatin1(path), textFamily());
+        addMapped(QString::fromLatin1(emojiPath), emojiFamily());
         return true;
     }();
     Q_UNUSED(mapped);
@@ -247,20 +387,9 @@ void install()
         QFontDatabase::addApplicationFont(QString::fromLatin1(cjkBoldPath));
     ensureFamily(emojiFamily(), {emojiPath});
     ensureFamily(SystemSymbols::fontFamily(), {symbolsPath});
-    // Qt keeps a distance-field glyph cache for every weight a font is asked for, even
-    // where two weights draw with one face (with OpenGL, beside a copy of its texture in
-    // memory): a character shown in black and in bold was drawn and held twice. A weight
-    // drawn with a face of another weight is asked for as the face's own. A regular face
-    // asked for from bold on is drawn emboldened, so there the weight stays; a bold face
-    // takes the weights below bold too (demi-bold as bold): it is never emboldened, and
-    // neither are the colour emoji after it (pictures, which Qt never emboldens).
-    for (int weight = 100; weight <= 900; weight += 100) {
-        QFont asked(textFamily());
-        asked.setWeight(QFont::Weight(weight));
-        const QFontInfo drawn(asked);
-        const int face = drawn.family() == textFamily() ? QFontDatabase::weight(textFamily(), drawn.styleName()) : -1;
-        faceWeights()[weight / 100] = face > 0 && (face >= QFont::Bold || weight < QFont::Bold) ? face : 0;
-    }
+    // Which face draws each weight is looked up again with the families now known.
+    for (std::atomic<int> &face : faceWeights())
+        face.store(-1, std::memory_order_release);
     if (qGuiApp)
         QGuiApplication::setFont(text(15));
 }
@@ -269,7 +398,9 @@ void releasePages()
 {
     static const quintptr pageSize = quintptr(::sysconf(_SC_PAGESIZE));
     for (const Mapping &mapping : mappings()) {
-        const quintptr start = reinterpret_cast<quintptr>(mapping.data) & ~(pageSize - 1);
+        // A copied first page is the only copy: it stays.
+        const quintptr start = (reinterpret_cast<quintptr>(mapping.data) & ~(pageSize - 1))
+                               + (mapping.ownFirstPage ? pageSize : 0);
         const quintptr end = reinterpret_cast<quintptr>(mapping.data) + quintptr(mapping.size);
         ::madvise(reinterpret_cast<void *>(start), end - start, MADV_DONTNEED);
     }
@@ -281,7 +412,7 @@ QFont text(qreal pixelSize, QFont::Weight weight)
     font.setFamilies({textFamily(), emojiFamily()});
     font.setPixelSize(qMax(1, qRound(pixelSize)));
     const bool tabled = weight >= 100 && weight <= 900 && weight % 100 == 0;
-    const int face = tabled ? faceWeights()[weight / 100] : 0;
+    const int face = tabled ? faceWeight(weight) : 0;
     font.setWeight(face > 0 ? QFont::Weight(face) : weight);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;

@@ -397,7 +397,8 @@ private slots:
     }
 
     // Nothing animates on a screen that waits: the cover, the playground, the setup
-    // opened from the chip, a shelf, the coming-soon sheet and a finished play.
+    // opened from the chip, a shelf, the coming-soon sheet, a game waiting for an
+    // answer and a finished play.
     void waitingScreensStayStill()
     {
         ShellFixture f;
@@ -427,6 +428,11 @@ private slots:
 
         QVERIFY(slidesOutAsStillPicture(f, f.text(GameCatalog::find(u"chinese-match"_s)->title)));
         QVERIFY(waitStackIdle(f, 3));
+        // A game waiting for an answer is drawn from the page's picture from the chip's
+        // first tick on.
+        QVERIFY(comesToRest(f));
+        framesOver(f, 1000, true);
+        QVERIFY_STILL(f, "game waiting");
         QVERIFY(f.clickText(u"交卷 87"_s));
         QVERIFY(f.waitShown(u"游戏完成！"_s));
         QVERIFY_STILL(f, "finished play");

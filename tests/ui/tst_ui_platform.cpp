@@ -395,6 +395,17 @@ void TestUiPlatform::releasedFontPagesAreReadAgain()
     QCOMPARE(QRawFont::fromFont(Fonts::text(40)).alphaMapForGlyph(font.glyphIndexesForString(QStringLiteral("森")).value(0),
                                                                   QRawFont::PixelAntialiasing),
              before);
+    // A thread that opens the faces afresh after the release finds the same faces.
+    QImage elsewhere;
+    QString family;
+    std::thread([&] {
+        const QRawFont fresh = QRawFont::fromFont(Fonts::text(40, QFont::Bold));
+        family = fresh.familyName();
+        elsewhere = fresh.alphaMapForGlyph(fresh.glyphIndexesForString(QStringLiteral("森")).value(0),
+                                           QRawFont::PixelAntialiasing);
+    }).join();
+    QCOMPARE(family, Fonts::textFamily());
+    QVERIFY(!elsewhere.isNull());
 }
 
 void TestUiPlatform::pictureNamesAreOnlyLookedUp()

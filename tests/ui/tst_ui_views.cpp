@@ -100,6 +100,7 @@ private slots:
     void aSizeThatComesBackKeepsItsPicture();
     void aPictureScaledFromAboveIsFiltered();
     void aPictureDrawnSmallerIsPaintedAtTheSizeShown();
+    void windowIsQuietBetweenRunsOfFrames();
 
 private:
     QQuickItem *create(const QByteArray &qml);
@@ -953,6 +954,34 @@ void TestUiViews::aPictureDrawnSmallerIsPaintedAtTheSizeShown()
     scene->childItems().at(0)->setScale(1);
     QVERIFY(frames.wait());
     QCOMPARE(differing(400), 0);
+}
+
+// Quiet from the first frame after a pause, busy again once frames come in a run, and
+// a lone frame in between (a tap's answer, a tick) changes nothing.
+void TestUiViews::windowIsQuietBetweenRunsOfFrames()
+{
+    QQuickItem *watch = create(R"(QuietWatch {
+        Rectangle { id: box; width: 50; height: 50; color: "orange"
+            NumberAnimation on x { id: moving; objectName: "moving"; from: 0; to: 400; duration: 100000 } } })");
+    QVERIFY(watch);
+    QQuickItem *box = watch->childItems().value(0);
+    QObject *moving = watch->findChild<QObject *>(QStringLiteral("moving"));
+    QVERIFY(box && moving);
+    QTest::qWait(600);
+    QVERIFY(!watch->property("quiet").toBool());
+
+    moving->setProperty("running", false);
+    QTest::qWait(600);
+    QVERIFY(!watch->property("quiet").toBool()); // no frame yet
+    box->setProperty("color", QColor(Qt::blue));
+    QTRY_VERIFY(watch->property("quiet").toBool());
+    QTest::qWait(150);
+    box->setProperty("color", QColor(Qt::green));
+    QTest::qWait(150);
+    QVERIFY(watch->property("quiet").toBool());
+
+    moving->setProperty("running", true);
+    QTRY_VERIFY_WITH_TIMEOUT(!watch->property("quiet").toBool(), 1000);
 }
 
 QTEST_MAIN(TestUiViews)

@@ -7,10 +7,12 @@ screen of 1366x1024, with a fresh home for every start, in the OpenGL renderer (
 llvmpipe) and in Qt Quick's software renderer, and clicks its way through the
 playground with xdotool as a child would. It measures:
 
-  first     launch to the first frame on the screen, playground and bare window in turn;
+  first     launch to the first frame on the screen, playground and bare window in turn,
+            and the interface thread's processor time by then;
   screens   resident memory, idle CPU (share of one core) and frames a second on each
             waiting screen: cover, time-limit setup, playground, the setup opened from
-            the time chip, every shelf, a finished character match;
+            the time chip, every shelf, a finished character match, a game of every
+            family waiting for an answer;
   games     each of the 14 language and mathematics games played by taps for a while
             (software renderer unless --renderers says otherwise): frame-time
             percentiles and the longest busy stretch of the interface thread;
@@ -67,6 +69,9 @@ GAMES = [("english-listen", 0, 0), ("word-shooter", 0, 1), ("phonics-train", 0, 
 # Where a child taps while playing: the answer area of the games, taken in turn.
 PLAY_TAPS = [(x, y) for y in (440, 570, 380, 500, 640) for x in (325, 855, 590, 200, 980)]
 CHARACTER_TILES = [(325, 440), (855, 440), (325, 570), (855, 570)]
+# A game of every family waiting for its first answer: (identifier, shelf index, card index).
+WAITING_GAMES = [("math-battle", 2, 0), ("chinese-match", 1, 0), ("story-chain", 1, 2), ("tangram", 4, 7),
+                 ("memory-match", 5, 6), ("magic-closet", 3, 0)]
 # Memory is read this long after a screen has gone, as it stands once what the screen
 # held has been let go (the program does that a moment after).
 SETTLE = 2.0
@@ -132,6 +137,10 @@ class App:
             # nothing, yet reports a frame; under load it takes a few milliseconds.
             env["QT_LOGGING_RULES"] += ";qt.scenegraph.renderloop.debug=true"
         self.frames = []  # (seconds since process start, frame ms, something was drawn)
+        # Processor time (ms) of the interface thread and of the whole process when the
+        # first frame with content was reported: less swayed by a busy machine than the
+        # wall clock.
+        self.first_cpu = None
         self.lock = threading.Lock()
         self.started = time.monotonic()
         self.process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
@@ -156,6 +165,11 @@ class App:
                 # threaded loop's first frame is empty (0 ms, or said to be skipped).
                 drawn = "'software' renderloop" in line or (int(match.group(1)) >= 1 and not skipped)
                 skipped = False
+                if drawn and self.first_cpu is None:
+                    try:
+                        self.first_cpu = (self.main_thread_ns() / 1e6, self.cpu_seconds() * 1000)
+                    except OSError:
+                        pass
                 with self.lock:
                     self.frames.append((stamp, int(match.group(1)), drawn))
 
@@ -391,23 +405,31 @@ def renderer_name(software):
 
 def phase_first(args, display, software):
     figures = {"playground": [], "bare": [], "ratio": []}
+    cpu = {"playground": [], "bare": [], "ratio": []}
     for _ in range(args.runs):
-        pair = {}
+        pair, cpu_pair = {}, {}
         for kind in ("playground", "bare"):
             app = App([EXECUTABLE or os.path.join(args.build, "src/app/pipwhistle")] if kind == "playground"
                       else [os.path.join(args.build, "tools/bench/bench_bare_window")], display, software,
                       skipped_frames=True)
             pair[kind] = app.first_frame_ms()
+            cpu_pair[kind] = app.first_cpu
             time.sleep(0.5)
             app.close()
         if pair["playground"] and pair["bare"]:
             figures["playground"].append(pair["playground"])
             figures["bare"].append(pair["bare"])
             figures["ratio"].append(pair["playground"] / pair["bare"])
+        if cpu_pair["playground"] and cpu_pair["bare"]:
+            cpu["playground"].append(cpu_pair["playground"][0])
+            cpu["bare"].append(cpu_pair["bare"][0])
+            cpu["ratio"].append(cpu_pair["playground"][0] / cpu_pair["bare"][0])
     r = renderer_name(software)
     print("first frame %-8s playground ms  %s" % (r, median_range(figures["playground"], "{:.0f}")))
     print("first frame %-8s bare window ms %s" % (r, median_range(figures["bare"], "{:.0f}")))
     print("first frame %-8s ratio          %s" % (r, median_range(figures["ratio"])))
+    print("first frame %-8s interface thread processor ms: playground %s  bare window %s  ratio %s" % (
+        r, median_range(cpu["playground"], "{:.0f}"), median_range(cpu["bare"], "{:.0f}"), median_range(cpu["ratio"])))
 
 
 def phase_screens(args, display, software):
@@ -442,6 +464,12 @@ def phase_screens(args, display, software):
         note("character match playing", app.idle(seconds=3))
         play(app, 48, CHARACTER_TILES)
         note("character match finished", app.idle())
+        app.click(NEXT_LEVEL, 0.5)
+        leave_game(app)
+        for game, shelf, card in WAITING_GAMES:
+            open_game(app, shelf, card)
+            note(game + " waiting", app.idle(seconds=3))
+            leave_game(app)
         app.close()
     r = renderer_name(software)
     for name, values in rows.items():
