@@ -25,7 +25,8 @@ GameHostController::GameHostController(ProgressStore &store, QObject *parent)
 GameHostController::~GameHostController()
 {
     // What is left of the page runs on (a report due goes out).
-    setTimeController(nullptr);
+    m_timeController = nullptr;
+    followLock();
     PipwhistleApp::current().screenLeft();
 }
 

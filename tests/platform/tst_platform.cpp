@@ -461,7 +461,6 @@ void TestPlatform::heldWaitsStandStillAndRunOn()
     clock.advance(160);
     QCOMPARE(log, (QStringList{"tick@100", "other@400", "tick@20200", "late@20200", "pause@20250", "tick@20300",
                                "report@20300"}));
-    QCOMPARE(clock.heldMs(ticks), 20'000);
 
     // A report outlives its game: held with it, it runs on once the game has gone.
     clock.afterHeldBy(100, game, [&] { log << "second report"; });
