@@ -1,12 +1,15 @@
 #include "GameHostController.h"
 
 #include "Clock.h"
+#include "EntertainmentTimeController.h"
 #include "GameBase.h"
 #include "GameDispatch.h"
 #include "GameView.h"
 #include "PipwhistleApp.h"
 #include "ProgressStore.h"
 #include "WebViewSetup.h"
+
+#include <utility>
 
 GameHostController::GameHostController(QObject *parent)
     : GameHostController(PipwhistleApp::current().progress(), parent)
@@ -21,7 +24,54 @@ GameHostController::GameHostController(ProgressStore &store, QObject *parent)
 
 GameHostController::~GameHostController()
 {
+    // What is left of the page runs on (a report due goes out).
+    m_timeController = nullptr;
+    followLock();
     PipwhistleApp::current().screenLeft();
+}
+
+void GameHostController::setTimeController(EntertainmentTimeController *controller)
+{
+    if (m_timeController == controller)
+        return;
+    if (m_timeController)
+        disconnect(m_timeController, nullptr, this, nullptr);
+    m_timeController = controller;
+    if (controller)
+        connect(controller, &EntertainmentTimeController::isLockedChanged, this, &GameHostController::followLock);
+    followLock();
+    emit timeControllerChanged();
+}
+
+void GameHostController::followLock()
+{
+    const bool locked = m_timeController && m_timeController->isLocked();
+    if (locked && !m_holdClock) {
+        m_holdClock = &Clock::current();
+        m_heldSinceMs = m_holdClock->elapsedMs();
+        holdView();
+    } else if (!locked && m_holdClock) {
+        const qint64 heldMs = m_holdClock->elapsedMs() - m_heldSinceMs;
+        for (const QPointer<const QObject> &scope : std::exchange(m_held, {})) {
+            if (scope)
+                m_holdClock->release(scope);
+        }
+        m_holdClock = nullptr;
+        // The play goes on from where it stood.
+        if (m_play)
+            m_play->startedAt = m_play->startedAt.addMSecs(heldMs);
+    }
+}
+
+void GameHostController::holdView()
+{
+    // The game lies beneath its view; a game made apart from it is held on its own.
+    for (QObject *scope : {m_view.data(), m_gameObject.data()}) {
+        if (scope && !m_holdClock->isHeld(scope)) {
+            m_holdClock->hold(scope);
+            m_held.append(scope);
+        }
+    }
 }
 
 void GameHostController::setGameId(const QString &id)
@@ -101,8 +151,12 @@ void GameHostController::attachView(QObject *viewItem)
                  qPrintable(m_play->game.id));
         return;
     }
+    m_view = view;
+    m_gameObject = view->game();
     if (GameBase *game = view->game())
         game->setOnComplete(completionForCurrentPlay());
+    if (m_holdClock)
+        holdView();
 }
 
 void GameHostController::report(const std::shared_ptr<GamePlay> &play, const QPointer<ProgressStore> &store,

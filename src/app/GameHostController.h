@@ -10,9 +10,11 @@
 
 #include <memory>
 
+#include "EntertainmentTimeController.h"
 #include "GameCatalog.h"
 #include "ProgressStore.h"
 
+class Clock;
 class GameHostController;
 
 // One play of a game on the host page. The game's completion callback holds this
@@ -29,7 +31,9 @@ struct GamePlay
 };
 
 // The game host page's state: which game view to build, the current play, its result,
-// and the completion card's texts.
+// and the completion card's texts. While the play-time controller is locked, the game
+// stands still: its view and game are held on the clock (their ticks, pauses and the
+// report due stop and run on once unlocked), and the time held is not part of the play.
 class GameHostController : public QObject
 {
     Q_OBJECT
@@ -46,6 +50,8 @@ class GameHostController : public QObject
     Q_PROPERTY(QString resultEmoji READ resultEmoji NOTIFY resultChanged)
     Q_PROPERTY(QString resultHeadline READ resultHeadline NOTIFY resultChanged)
     Q_PROPERTY(QString resultScoreLine READ resultScoreLine NOTIFY resultChanged)
+    Q_PROPERTY(EntertainmentTimeController *timeController READ timeController WRITE setTimeController NOTIFY
+                   timeControllerChanged)
 
 public:
     explicit GameHostController(QObject *parent = nullptr);
@@ -71,6 +77,11 @@ public:
     QString resultHeadline() const;
     QString resultScoreLine() const;
 
+    EntertainmentTimeController *timeController() const { return m_timeController; }
+    void setTimeController(EntertainmentTimeController *controller);
+    // Whether the game on the page stands still under the lock.
+    bool isHolding() const { return m_holdClock != nullptr; }
+
     // The page came into view: the current play starts now.
     Q_INVOKABLE void pageAppeared();
     // A game view was built for the current play: hands its game object the play's
@@ -89,8 +100,12 @@ signals:
     void gameChanged();
     void playIdChanged();
     void resultChanged();
+    void timeControllerChanged();
 
 private:
+    // Holds or releases the game as the controller is locked or not.
+    void followLock();
+    void holdView();
     static void report(const std::shared_ptr<GamePlay> &play, const QPointer<ProgressStore> &store, qint64 score,
                        qint64 stars);
     void startPlay();
@@ -105,4 +120,12 @@ private:
     qint64 m_score = 0;
     qint64 m_stars = 0;
     qint64 m_coins = 0;
+    QPointer<EntertainmentTimeController> m_timeController;
+    // The view and the game attached last, and while holding, the clock they are held
+    // on and what is held there.
+    QPointer<QObject> m_view;
+    QPointer<QObject> m_gameObject;
+    QPointer<Clock> m_holdClock;
+    QList<QPointer<const QObject>> m_held;
+    qint64 m_heldSinceMs = 0;
 };

@@ -28,6 +28,8 @@ FocusScope {
 
     GameHostController {
         id: host
+        // Under the lock the game stands still.
+        timeController: page.timeController
         // A play's view is built once the page has its size (see build()).
         onPlayIdChanged: if (page.built) gameLoader.build()
     }

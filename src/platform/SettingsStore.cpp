@@ -4,9 +4,12 @@
 
 #include <QDataStream>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -181,6 +184,40 @@ bool writeTyped(QIODevice &device, const QSettings::SettingsMap &map)
     return out.status() == QDataStream::Ok;
 }
 
+// A save is made under the lock "<file>.lock" into a temporary copy "<file>.XXXXXX"
+// that then takes the file's place. A save cut short (the program killed during it)
+// can leave both behind: the copy, which nothing else would ever remove, and the lock,
+// empty when the kill came before its owner was written into it. An empty lock says
+// nothing of its owner, so it would count as stale only at 30 s of age, and the next
+// save, made on the interface thread, would wait for that. At the start these are
+// cleared: a lock whose owner is gone is taken over at once (a live owner keeps its
+// lock held at the system's level, which a takeover cannot break), and the copies are
+// removed while the lock is held, so no save of another run is writing one.
+void clearCutShortSave(const QString &path)
+{
+    const QFileInfo file(path);
+    static const QRegularExpression copyName(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    QStringList copies;
+    const QString prefix = file.fileName();
+    for (const QString &name : file.dir().entryList({prefix + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)) {
+        const QString rest = name.mid(prefix.size());
+        if (copyName.match(rest).hasMatch() && rest != QLatin1String(".rmlock"))
+            copies << name;
+    }
+    const QString lockPath = path + QStringLiteral(".lock");
+    if (copies.isEmpty() && !QFileInfo::exists(lockPath))
+        return;
+    QLockFile lock(lockPath);
+    // A lock being made by a live save has its owner written within moments.
+    lock.setStaleLockTime(250);
+    if (!lock.tryLock(1000))
+        return;
+    for (const QString &name : std::as_const(copies)) {
+        if (file.dir().remove(name))
+            qWarning("Settings: removed %s, left by a save that was cut short", qPrintable(name));
+    }
+}
+
 QSettings::Format typedFormat()
 {
     static const QSettings::Format format =
@@ -279,6 +316,7 @@ PersistentSettingsStore::PersistentSettingsStore(const QString &filePath)
     : m_path(filePath)
     , m_settings(std::make_unique<QSettings>(filePath, typedFormat()))
 {
+    clearCutShortSave(filePath);
     m_unreadableFile = m_settings->status() == QSettings::FormatError;
 }
 

@@ -2,6 +2,8 @@
 // playground's shelves and rail sizes.
 #include "Clock.h"
 #include "ComingSoonSheetState.h"
+#include "EntertainmentTimeController.h"
+#include "FruitCatcherGame.h"
 #include "GameBase.h"
 #include "GameCatalog.h"
 #include "GameDispatch.h"
@@ -10,6 +12,8 @@
 #include "LevelRotation.h"
 #include "PipwhistleApp.h"
 #include "ProgressStore.h"
+#include "RootState.h"
+#include "RoundQuizGame.h"
 #include "SettingsStore.h"
 #include "ShellCatalog.h"
 #include "WebViewSetup.h"
@@ -40,26 +44,43 @@ public:
     void reportLater(int ms, qint64 score, qint64 stars) { completeAfter(ms, score, stars); }
 };
 
+
+// Three rounds, each answered by its row number.
+class ThreeRoundQuiz : public RoundQuizGame
+{
+public:
+    explicit ThreeRoundQuiz(QObject *parent)
+        : RoundQuizGame({.gameID = u"counting"_s, .take = 3, .pauseMs = 800}, parent)
+    {
+    }
+    void answerRightly() { answerRight(u"对啦"_s); }
+
+protected:
+    int bankCount() const override { return 3; }
+};
+
 // What the host reads of a game view: the game its GameView holds.
+template <class G = ScriptedGame>
 struct FakeView
 {
     GameView item;
-    ScriptedGame *game = new ScriptedGame(&item);
+    G *game = new G(&item);
     FakeView() { item.setGame(game); }
 };
 
 // A host page with a game of `id` on it.
+template <class G = ScriptedGame>
 struct HostedGame
 {
     GameHostController host;
-    FakeView view;
+    FakeView<G> view;
     HostedGame(ProgressStore &store, const QString &id)
         : host(store)
     {
         host.setGameId(id);
         host.attachView(&view.item);
     }
-    ScriptedGame &game() { return *view.game; }
+    G &game() { return *view.game; }
 };
 } // namespace
 
@@ -154,6 +175,71 @@ private slots:
         QCOMPARE(store->records().first().seconds, 7);
     }
 
+    // The play-time lock comes while a game runs by itself, then while a round game waits
+    // to report: nothing moves, ends or is recorded under it, and the play goes on and is
+    // recorded once (without the time locked) after the parent unlocks.
+    void gameStandsStillUnderTheLock()
+    {
+        EntertainmentTimeController time(settings);
+        QVERIFY(!time.beginSession(10, u"2468"_s));
+        clock->every(RootState::refreshIntervalMs, &time, [&] { time.refresh(); });
+        // Ten minutes under the lock, then the parent unlocks and starts a new session.
+        const auto underTheLock = [&](GameHostController &host, const std::function<void()> &check) {
+            QVERIFY(time.isLocked() && host.isHolding());
+            clock->advance(10 * 60'000);
+            check();
+            QVERIFY(time.verifyUnlock(u"2468"_s));
+            QVERIFY(!time.beginSession(10, u"2468"_s));
+            QVERIFY(!host.isHolding() && !host.hasResult());
+        };
+
+        // The fruit catcher (26.5 s a play), started 25 s before the session ends.
+        clock->advance(10 * 60'000 - 25'000);
+        HostedGame<FruitCatcherGame> fruitPage(*store, u"fruit-catcher"_s);
+        fruitPage.host.setTimeController(&time);
+        FruitCatcherGame *fruit = &fruitPage.game();
+        fruit->start();
+        clock->advance(25'000);
+        const int drops = fruit->drops(), row = fruit->fruitRow();
+        QVERIFY(fruit->running() && drops > 0);
+        underTheLock(fruitPage.host, [&] {
+            QCOMPARE(fruit->drops(), drops);
+            QCOMPARE(fruit->fruitRow(), row);
+            QVERIFY(store->records().isEmpty());
+        });
+        if (QTest::currentTestFailed())
+            return;
+        clock->advance(FruitCatcherGame::tickMs);
+        QVERIFY(fruit->drops() > drops || fruit->fruitRow() != row);
+        clock->advance(60'000);
+        QCOMPARE(fruit->drops(), 10);
+        QCOMPARE(store->records().size(), 1);
+        // Ten fruits of five ticks each, and the report's half second.
+        QCOMPARE(store->records().first().seconds,
+                 (10 * FruitCatcherGame::rowCount * FruitCatcherGame::tickMs + FruitCatcherGame::reportMs) / 1000);
+
+        // A round game whose last answer comes 0.4 s before the session ends.
+        clock->advance(clock->now().msecsTo(*time.deadline()) - 2'000);
+        HostedGame<ThreeRoundQuiz> quizPage(*store, u"memory-match"_s);
+        GameHostController &quizHost = quizPage.host;
+        quizHost.setTimeController(&time);
+        quizPage.game().appear();
+        for (int round = 0; round < 3; ++round) {
+            quizPage.game().answerRightly();
+            clock->advance(round < 2 ? 800 : 400);
+        }
+        underTheLock(quizHost, [&] { QCOMPARE(store->records().size(), 1); });
+        if (QTest::currentTestFailed())
+            return;
+        clock->advance(399);
+        QVERIFY(!quizHost.hasResult());
+        clock->advance(1);
+        QVERIFY(quizHost.hasResult());
+        QCOMPARE(store->records().size(), 2);
+        QCOMPARE(store->records().first().score, 100);
+        QCOMPARE(store->records().first().seconds, 2);
+    }
+
     void comingSoonSheetClosesOnALongDragDown()
     {
         ComingSoonSheetState sheet;
@@ -239,7 +325,7 @@ private slots:
     {
         auto host = std::make_unique<GameHostController>(*store);
         host->setGameId(u"memory-match"_s);
-        auto view = std::make_unique<FakeView>();
+        auto view = std::make_unique<FakeView<>>();
         host->attachView(&view->item);
         clock->advance(20'000);
         view->game->reportLater(1'000, 95, 3);

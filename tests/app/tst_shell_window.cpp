@@ -4,6 +4,7 @@
 #include "EntertainmentTimeController.h"
 #include "GameDispatch.h"
 #include "GameHostController.h"
+#include "GameView.h"
 #include "PictureCache.h"
 #include "ShellCatalog.h"
 #include "Storybook.h"
@@ -538,11 +539,14 @@ private slots:
         QVERIFY(f.time()->isLocked());
         QTest::qWait(400);
 
-        // Nothing beneath can be reached.
+        // Nothing beneath can be reached, and the game stands still.
         ShellTest::click(f.window(), f.timeChip());
         ShellTest::click(f.window(), f.text(u"交卷 87"_s));
         QVERIFY(!f.time()->isShowingSetup());
         QCOMPARE(f.app->progress().records().size(), 0);
+        auto *host = stackTop(f)->property("host").value<GameHostController *>();
+        auto *gameView = qobject_cast<GameView *>(stackTop(f)->property("gameView").value<QQuickItem *>());
+        QVERIFY(host->isHolding() && gameView && f.clock.isHeld(gameView->game()));
 
         f.typeInto(u"unlockPin"_s, u"1111"_s);
         QVERIFY(f.clickText(u"家长解锁"_s));
@@ -554,6 +558,7 @@ private slots:
         f.typeInto(u"unlockPin"_s, u"2468"_s);
         QVERIFY(f.clickText(u"家长解锁"_s));
         QVERIFY(f.waitGone(u"本次娱乐时间到了"_s));
+        QVERIFY(!host->isHolding() && !f.clock.isHeld(gameView->game()));
 
         // A new session must be confirmed; the setup has no close button now.
         QVERIFY(f.waitShown(u"设置娱乐时间"_s));

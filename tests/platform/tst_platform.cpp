@@ -43,6 +43,7 @@ private slots:
     void persistentStoreSurvivesABrokenFile_data();
     void persistentStoreSurvivesABrokenFile();
     void persistentStoreSurvivesAnUnreadablePath();
+    void saveCutShortLeavesNothingInTheWay();
     void craftedSettingsFilesReadAsAbsentQuickly_data();
     void craftedSettingsFilesReadAsAbsentQuickly();
     void standardStoreCanBeReplaced();
@@ -51,6 +52,8 @@ private slots:
     void repeatingWaitsAndCancel();
     void calendarDaysFollowTheClockZone();
     void systemClockFiresAndCancels();
+    void heldWaitsStandStillAndRunOn();
+    void systemClockHoldsWaits();
     void randomIsReproducibleAndUniformEnough();
     void loadedDataPagesGoAndComeBack();
 };
@@ -316,6 +319,31 @@ void TestPlatform::persistentStoreSurvivesAnUnreadablePath()
     QVERIFY(QFileInfo(file).isDir());
 }
 
+// The program killed inside a save leaves the settings' lock, empty, and a temporary
+// copy of the file beside it.
+void TestPlatform::saveCutShortLeavesNothingInTheWay()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.bin");
+    PersistentSettingsStore(path).setString("name", "小铃");
+    QVERIFY(writeFile(path + ".lock", {}));
+    QVERIFY(writeFile(path + ".qWbkRt", QByteArray(48 * 1024, 'x')));
+    QVERIFY(writeFile(path + ".undecodable-20260302-090000", "kept aside"));
+
+    QElapsedTimer save;
+    save.start();
+    {
+        PersistentSettingsStore store(path);
+        store.setInteger("coins", 85);
+        QVERIFY2(save.elapsed() < 1000, qPrintable(QString::number(save.elapsed())));
+    }
+    PersistentSettingsStore store(path);
+    QCOMPARE(store.string("name"), QString("小铃"));
+    QCOMPARE(store.integer("coins"), 85);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"settings.bin", "settings.bin.undecodable-20260302-090000"}));
+}
+
 void TestPlatform::standardStoreCanBeReplaced()
 {
     MemorySettingsStore memory;
@@ -403,6 +431,58 @@ void TestPlatform::systemClockFiresAndCancels()
     QTRY_COMPARE(once, 1);
     QTest::qWait(20);
     QCOMPARE(cancelled, 0);
+}
+
+void TestPlatform::heldWaitsStandStillAndRunOn()
+{
+    ManualClock clock;
+    QObject page;
+    auto *game = new QObject(&page);
+    auto *ticks = new QObject(game);
+    QObject elsewhere;
+    QStringList log;
+    clock.every(100, ticks, [&] { log << QString("tick@%1").arg(clock.elapsedMs()); });
+    clock.after(250, game, [&] { log << QString("pause@%1").arg(clock.elapsedMs()); });
+    clock.afterHeldBy(300, game, [&] { log << QString("report@%1").arg(clock.elapsedMs()); });
+    clock.after(400, &elsewhere, [&] { log << QString("other@%1").arg(clock.elapsedMs()); });
+    clock.advance(150);
+    clock.hold(&page);
+    clock.hold(&page); // holds count
+    QVERIFY(clock.isHeld(ticks) && !clock.isHeld(&elsewhere));
+    clock.after(50, game, [&] { log << QString("late@%1").arg(clock.elapsedMs()); });
+    clock.advance(10'000);
+    QCOMPARE(log, (QStringList{"tick@100", "other@400"}));
+    clock.release(&page);
+    clock.advance(10'000);
+    QCOMPARE(log.size(), 2);
+    QCOMPARE(clock.heldMs(ticks), 20'000);
+    clock.release(&page);
+    // Each runs on with the time it had left.
+    clock.advance(160);
+    QCOMPARE(log, (QStringList{"tick@100", "other@400", "tick@20200", "late@20200", "pause@20250", "tick@20300",
+                               "report@20300"}));
+
+    // A report outlives its game: held with it, it runs on once the game has gone.
+    clock.afterHeldBy(100, game, [&] { log << "second report"; });
+    clock.hold(&page);
+    delete game;
+    clock.advance(100);
+    QCOMPARE(log.last(), QStringLiteral("second report"));
+}
+
+void TestPlatform::systemClockHoldsWaits()
+{
+    SystemClock clock;
+    QObject page;
+    int once = 0, repeats = 0;
+    clock.after(40, &page, [&] { ++once; });
+    clock.every(40, &page, [&] { ++repeats; });
+    clock.hold(&page);
+    QTest::qWait(120);
+    QCOMPARE(once + repeats, 0);
+    clock.release(&page);
+    QTRY_COMPARE(once, 1);
+    QTRY_VERIFY(repeats >= 2);
 }
 
 void TestPlatform::loadedDataPagesGoAndComeBack()

@@ -20,8 +20,9 @@ void GameBase::complete(qint64 score, qint64 stars)
 
 void GameBase::completeAfter(int ms, qint64 score, qint64 stars)
 {
-    // The wait captures a copy of the callback, not this object.
-    Clock::current().after(ms, nullptr, [report = m_onComplete, score, stars] {
+    // The wait captures a copy of the callback, not this object; while this object
+    // exists it holds the wait with the rest of its play.
+    Clock::current().afterHeldBy(ms, this, [report = m_onComplete, score, stars] {
         if (report)
             report(score, stars);
     });

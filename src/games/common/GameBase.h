@@ -44,7 +44,8 @@ protected:
     // Reports the end of the play at once.
     void complete(qint64 score, qint64 stars);
     // Reports the end of the play after `ms` milliseconds on the clock, whether or not
-    // this object still exists by then.
+    // this object still exists by then; while it exists, the wait stands still whenever
+    // the game is held (Clock::hold).
     void completeAfter(int ms, qint64 score, qint64 stars);
     // The finish control of a game without rounds: reports at once, the first time only.
     // `reported` is set before the report goes out; a second press does nothing and

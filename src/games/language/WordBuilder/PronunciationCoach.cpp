@@ -195,10 +195,15 @@ void PronunciationCoach::beginRecording(const QString &target)
     setStatus(listeningText(target));
     words->begin(m_listening, target);
     const quint64 listening = m_listening;
-    m_limit = Clock::current().after(listeningLimitMs, this, [this, listening] {
-        m_limit = 0;
-        if (listening == m_listening)
-            stop(); // like a recognition error: the status stays
+    // The limit closes the microphone also while the game stands still (under the
+    // play-time lock): it guards the device, not the play, so it is not held with the
+    // coach, only dropped with it.
+    m_limit = Clock::current().after(listeningLimitMs, nullptr, [self = QPointer(this), listening] {
+        if (!self)
+            return;
+        self->m_limit = 0;
+        if (listening == self->m_listening)
+            self->stop(); // like a recognition error: the status stays
     });
 }
 

@@ -37,6 +37,7 @@ QString SchulteGridGame::counter() const
 void SchulteGridGame::appear()
 {
     m_startedAt = Clock::current().now();
+    m_heldAtStartMs = Clock::current().heldMs(this);
 }
 
 void SchulteGridGame::tap(int number)
@@ -56,7 +57,9 @@ void SchulteGridGame::tap(int number)
     }
     // 16: the counter keeps 找 16 and the tile its number until the report.
     m_locked = true;
-    const qint64 seconds = m_startedAt.msecsTo(Clock::current().now()) / 1000; // whole seconds, toward zero
+    // Whole seconds, toward zero; time the game stood still is not counted.
+    const qint64 heldMs = Clock::current().heldMs(this) - m_heldAtStartMs;
+    const qint64 seconds = (m_startedAt.msecsTo(Clock::current().now()) - heldMs) / 1000;
     const Result result = resultFor(m_mistakes, seconds);
     line().praise(u"全部数字都找到了！"_s);
     emit changed();

@@ -55,5 +55,6 @@ private:
     int m_expected = 1;
     int m_mistakes = 0;
     QDateTime m_startedAt;
+    qint64 m_heldAtStartMs = 0; // Clock::heldMs() at the start
     bool m_locked = false;
 };

@@ -218,14 +218,17 @@ void TestPronunciationCoach::listeningAndItsEnds()
     QCOMPARE(s.coach.status(), u"请说：cat"_s);
     QVERIFY(s.coach.didMatch());
 
-    // Twelve seconds without a final result end the listening like an error.
+    // Twelve seconds without a final result end the listening like an error, also while
+    // the game stands still (under the play-time lock).
     s.coach.start(u"dog"_s);
     s.grantBoth();
+    world.clock.hold(&s.coach);
     world.clock.advance(11999);
     QVERIFY(s.coach.isRecording());
     world.clock.advance(1);
     QVERIFY(!s.coach.isRecording());
     QVERIFY(!s.capture.open);
+    world.clock.release(&s.coach);
     QCOMPARE(s.coach.status(), u"请说：dog"_s);
     QCOMPARE(s.recognizer.cancelled.last(), s.recognizer.lastListening());
     // A listening stopped early leaves no limit behind to stop the next one.

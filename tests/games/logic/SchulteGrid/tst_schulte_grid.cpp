@@ -53,9 +53,11 @@ void TestSchulteGrid::wholePlay_data()
     QTest::addColumn<int>("ms");
     QTest::addColumn<int>("score");
     QTest::addColumn<int>("stars");
-    QTest::newRow("22.9 s") << 0 << 22900 << 100 << 3;
-    QTest::newRow("30.9 s") << 0 << 30900 << 92 << 3;
-    QTest::newRow("two mistakes, 25.5 s") << 2 << 25500 << 87 << 2;
+    QTest::addColumn<int>("heldMs");
+    QTest::newRow("22.9 s") << 0 << 22900 << 100 << 3 << 0;
+    QTest::newRow("30.9 s") << 0 << 30900 << 92 << 3 << 0;
+    QTest::newRow("two mistakes, 25.5 s") << 2 << 25500 << 87 << 2 << 0;
+    QTest::newRow("22.9 s, held for 10 min") << 0 << 22900 << 100 << 3 << 600000;
 }
 
 void TestSchulteGrid::wholePlay()
@@ -64,6 +66,7 @@ void TestSchulteGrid::wholePlay()
     QFETCH(int, ms);
     QFETCH(int, score);
     QFETCH(int, stars);
+    QFETCH(int, heldMs);
     GameTestWorld world;
     SchulteGridGame game;
     ReportLog log;
@@ -93,6 +96,10 @@ void TestSchulteGrid::wholePlay()
         QVERIFY(game.line().good());
     }
     QCOMPARE(game.line().shakes(), mistakes); // right taps do not shake
+    // Time the game stands still (under the play-time lock) does not count either.
+    world.clock.hold(&game);
+    world.clock.advance(heldMs);
+    world.clock.release(&game);
     world.clock.advance(ms);
     game.tap(16);
     QVERIFY(game.locked());
