@@ -190,10 +190,9 @@ void PronunciationCoach::beginRecording(const QString &target)
         setStatus(microphoneFailedText());
         return;
     }
-    m_listening = ++m_serial;
+    m_listening = words->begin(target);
     setRecording(true);
     setStatus(listeningText(target));
-    words->begin(m_listening, target);
     const quint64 listening = m_listening;
     m_limit = Clock::current().after(listeningLimitMs, this, [this, listening] {
         m_limit = 0;
