@@ -24,6 +24,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -294,6 +295,16 @@ private slots:
         const double delay = outputDelay(heard, m_sounded.first(), 0.02);
         QVERIFY2(delay >= 0 && delay < 1.0, qPrintable(QString::number(delay)));
         QVERIFY(heardShare(heard, m_sounded.first(), delay) >= 0.75);
+
+        // Bytes the decoder cannot read give way to the local voice.
+        ClipService noise(QByteArray(2000, 'a'));
+        SpeechService::setRemoteEndpoint(QUrl(u"http://127.0.0.1:%1"_s.arg(noise.serverPort())));
+        QSignalSpy local(&SpeechService::shared(), &SpeechService::localUtterance);
+        QSignalSpy spoken(&SpeechService::shared().channel(), &SoundChannel::started);
+        SpeechService::shared().speakChinesePronunciation(u"香蕉"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(spoken.size(), 1, 5000);
+        QCOMPARE(local.first().first().toString(), u"香蕉"_s);
+        SpeechService::shared().channel().stop();
     }
 };
 
