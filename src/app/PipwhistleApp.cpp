@@ -7,7 +7,6 @@
 #include "ProgressStore.h"
 #include "SettingsStore.h"
 #include "SoftShadow.h"
-#include "SpeechEngine.h"
 #include "SpeechService.h"
 #include "Storybook.h"
 #include "StorybookArtwork.h"
@@ -112,10 +111,7 @@ void PipwhistleApp::prepareAhead()
 {
     if (m_preparation.joinable())
         return;
-    m_preparation = std::thread([] {
-        SpeechService::prepareRemote();
-        SpeechEngine::loadAhead();
-    });
+    m_preparation = std::thread([] { SpeechService::prepareAhead(); });
 }
 
 PipwhistleApp &PipwhistleApp::current()

@@ -363,7 +363,7 @@ bool PocketSphinxRecognizer::isAvailable() const
     return QFileInfo::exists(m_model.acousticModel + u"/mdef"_s) && QFileInfo::exists(m_model.dictionary);
 }
 
-void PocketSphinxRecognizer::begin(quint64 listening, const QString &target)
+void PocketSphinxRecognizer::startListening(quint64 listening, const QString &target)
 {
     QMetaObject::invokeMethod(m_context, [d = m_decoder.get(), listening, target] { d->begin(listening, target); },
                               Qt::QueuedConnection);

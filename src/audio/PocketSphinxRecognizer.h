@@ -43,7 +43,6 @@ public:
     ~PocketSphinxRecognizer() override;
 
     bool isAvailable() const override;
-    void begin(quint64 listening, const QString &target) override;
     void feed(quint64 listening, const QByteArray &pcm) override;
     void cancel(quint64 listening) override;
 
@@ -55,6 +54,9 @@ signals:
     // The model finished loading (on the recogniser's thread) in this many milliseconds;
     // `loaded` is false when it could not be loaded.
     void modelLoaded(bool loaded, double milliseconds);
+
+protected:
+    void startListening(quint64 listening, const QString &target) override;
 
 private:
     class Decoder;

@@ -5,6 +5,7 @@
 #include <QMediaDevices>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -132,4 +133,12 @@ void GrantedSpeechPermissions::askSpeech(QObject *context, std::function<void(bo
 void GrantedSpeechPermissions::askMicrophone(QObject *context, std::function<void(bool)> answer)
 {
     QMetaObject::invokeMethod(context, [answer = std::move(answer)] { answer(true); }, Qt::QueuedConnection);
+}
+
+quint64 WordRecognizer::begin(const QString &target)
+{
+    static std::atomic<quint64> last{0};
+    const quint64 listening = ++last;
+    startListening(listening, target);
+    return listening;
 }

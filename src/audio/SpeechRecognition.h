@@ -90,9 +90,11 @@ public:
     void askMicrophone(QObject *context, std::function<void(bool granted)> answer) override;
 };
 
-// Turns spoken sound into English words. A listening is numbered by its owner; what the
-// recogniser reports carries that number, so the owner can drop what belongs to an
-// earlier listening. Signals arrive on the recogniser's own (the owner's) thread.
+// Turns spoken sound into English words. begin() hands out the listening's number, taken
+// from one sequence for the whole process: no two listenings share one, whichever owner
+// (or page) started them, so what the recogniser reports for a listening can never be
+// taken for another's. Signals arrive on the recogniser's own (the owner's) thread, never
+// from inside begin().
 class WordRecognizer : public QObject
 {
     Q_OBJECT
@@ -101,8 +103,9 @@ public:
 
     // False when no recogniser can run here (no model installed); cheap to ask.
     virtual bool isAvailable() const = 0;
-    // Starts listening number `listening` for `target`; sound follows through feed().
-    virtual void begin(quint64 listening, const QString &target) = 0;
+    // Starts a new listening for `target` and returns its number (never 0); sound follows
+    // through feed() with that number.
+    quint64 begin(const QString &target);
     virtual void feed(quint64 listening, const QByteArray &pcm) = 0;
     // Ends the listening without a result.
     virtual void cancel(quint64 listening) = 0;
@@ -114,4 +117,8 @@ signals:
     // The listening ended without a result: the target cannot be listened for, or the
     // decoder failed.
     void failed(quint64 listening, bool unavailable);
+
+protected:
+    // Starts listening number `listening` (fresh from the process's sequence) for `target`.
+    virtual void startListening(quint64 listening, const QString &target) = 0;
 };

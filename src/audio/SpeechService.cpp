@@ -1,9 +1,11 @@
 #include "SpeechService.h"
 
-#include <QAudioOutput>
-#include <QCoreApplication>
+#include "Clock.h"
+
+#include <QAudioBuffer>
+#include <QAudioDecoder>
 #include <QBuffer>
-#include <QMediaPlayer>
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QSslSocket>
 #include <QNetworkReply>
@@ -15,60 +17,99 @@ ClipPlayer::~ClipPlayer() = default;
 
 namespace {
 
-// Plays clip bytes from memory through the platform's media player.
-class MediaClipPlayer final : public ClipPlayer
+// Plays clip bytes from memory: the platform's decoder turns them into samples, which
+// sound on a channel of the player's own. A fresh output stream starts within a few
+// milliseconds, where a media player builds a whole playback pipeline for every clip
+// (some 150 ms before the first sample is heard, half a second the first time).
+class DecodedClipPlayer final : public ClipPlayer
 {
 public:
+    ~DecodedClipPlayer() override { release(); }
+
     void play(const QByteArray &bytes, double volume, std::function<void()> undecodable) override
     {
         stop();
         if (!SoundChannel::hasOutputDevice())
             return; // nothing could be heard
-        if (!m_player) {
-            m_player = std::make_unique<QMediaPlayer>();
-            m_output = std::make_unique<QAudioOutput>();
-            m_player->setAudioOutput(m_output.get());
-            QObject::connect(m_player.get(), &QMediaPlayer::errorOccurred, m_player.get(),
-                             [this](QMediaPlayer::Error error, const QString &) {
-                                 if (error != QMediaPlayer::NoError)
-                                     failed();
-                             });
-            QObject::connect(m_player.get(), &QMediaPlayer::mediaStatusChanged, m_player.get(),
-                             [this](QMediaPlayer::MediaStatus status) {
-                                 if (status == QMediaPlayer::InvalidMedia)
-                                     failed();
-                             });
-        }
         m_undecodable = std::move(undecodable);
-        m_buffer = std::make_unique<QBuffer>();
-        m_buffer->setData(bytes);
-        m_buffer->open(QIODevice::ReadOnly);
-        m_output->setVolume(float(volume));
-        // The media backend reads a device only when it also has a name for it.
-        m_player->setSourceDevice(m_buffer.get(), QUrl(QStringLiteral("pronunciation")));
-        m_player->play();
+        m_volume = volume;
+        m_clip = {};
+        auto *buffer = new QBuffer;
+        buffer->setData(bytes);
+        buffer->open(QIODevice::ReadOnly);
+        m_decoder = new QAudioDecoder;
+        buffer->setParent(m_decoder);
+        QAudioDecoder *decoder = m_decoder;
+        QObject::connect(decoder, &QAudioDecoder::bufferReady, decoder, [this, decoder] { append(decoder->read()); });
+        QObject::connect(decoder, &QAudioDecoder::finished, decoder, [this] { decoded(); });
+        QObject::connect(decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), decoder,
+                         [this](QAudioDecoder::Error) { failed(); });
+        decoder->setSourceDevice(buffer);
+        decoder->start();
     }
 
     void stop() override
     {
         m_undecodable = nullptr;
-        if (m_player) {
-            m_player->stop();
-            m_player->setSourceDevice(nullptr);
-        }
-        m_buffer.reset();
+        release();
+        m_clip = {};
+        m_channel.stop();
     }
 
 private:
+    // Mono float samples at the clip's own rate, the channels averaged.
+    void append(const QAudioBuffer &buffer)
+    {
+        const QAudioFormat format = buffer.format();
+        const int channels = format.channelCount();
+        if (!buffer.isValid() || channels < 1 || format.sampleFormat() == QAudioFormat::Unknown)
+            return;
+        if (m_clip.samples.isEmpty())
+            m_clip.sampleRate = format.sampleRate();
+        const char *data = buffer.constData<char>();
+        const int frameBytes = format.bytesPerFrame();
+        const int sampleBytes = format.bytesPerSample();
+        for (qsizetype frame = 0; frame < buffer.frameCount(); ++frame) {
+            float sum = 0.0f;
+            for (int c = 0; c < channels; ++c)
+                sum += format.normalizedSampleValue(data + frame * frameBytes + c * sampleBytes);
+            m_clip.samples.append(sum / float(channels));
+        }
+    }
+
+    void decoded()
+    {
+        release();
+        if (m_clip.isEmpty()) {
+            failed();
+            return;
+        }
+        m_undecodable = nullptr;
+        m_channel.play(std::exchange(m_clip, {}), m_volume);
+    }
+
     void failed()
     {
+        release();
+        m_clip = {};
         if (auto callback = std::exchange(m_undecodable, nullptr))
             callback();
     }
 
-    std::unique_ptr<QMediaPlayer> m_player;
-    std::unique_ptr<QAudioOutput> m_output;
-    std::unique_ptr<QBuffer> m_buffer;
+    // The decoder goes after the signal that may be running now.
+    void release()
+    {
+        if (QAudioDecoder *decoder = std::exchange(m_decoder, nullptr)) {
+            QObject::disconnect(decoder, nullptr, nullptr, nullptr);
+            decoder->stop();
+            decoder->deleteLater();
+        }
+    }
+
+    SoundChannel m_channel;
+    QAudioDecoder *m_decoder = nullptr;
+    PcmClip m_clip;
+    double m_volume = 1.0;
     std::function<void()> m_undecodable;
 };
 
@@ -249,9 +290,10 @@ void SpeechService::speakLocally(const QString &text, const QString &language, f
     });
 }
 
-void SpeechService::prepareRemote()
+void SpeechService::prepareAhead()
 {
     QSslSocket::supportsSsl();
+    SpeechEngine::loadAhead();
 }
 
 void SpeechService::speakChinesePronunciation(const QString &text, const std::optional<QString> &fallbackText)
@@ -285,6 +327,29 @@ void SpeechService::speakChinesePronunciation(const QString &text, const std::op
     emit remoteRequestStarted(url);
     connect(reply, &QNetworkReply::finished, this,
             [this, reply, requestID, fallback, key] { finishDownload(reply, requestID, fallback, key); });
+    limitSilence(reply, requestID, fallback);
+}
+
+void SpeechService::limitSilence(QNetworkReply *reply, QUuid requestID, const QString &fallback)
+{
+    // The wait goes with the reply; every byte that comes starts it again.
+    const auto wait = std::make_shared<Clock::WaitId>(0);
+    const auto arm = [this, reply, requestID, fallback, wait] {
+        Clock::current().cancel(*wait);
+        *wait = Clock::current().after(remoteSilenceLimitMs, reply, [this, reply, requestID, fallback] {
+            if (m_remoteTask != reply)
+                return;
+            m_remoteTask = nullptr;
+            disconnect(reply, &QNetworkReply::finished, this, nullptr);
+            reply->abort();
+            reply->deleteLater();
+            if (requestID == m_remoteRequestID)
+                speakLocally(fallback, QStringLiteral("zh-CN"), fallbackRate);
+        });
+    };
+    arm();
+    connect(reply, &QNetworkReply::metaDataChanged, this, arm);
+    connect(reply, &QNetworkReply::downloadProgress, this, arm);
 }
 
 void SpeechService::finishDownload(QNetworkReply *reply, QUuid requestID, const QString &fallback,
@@ -362,6 +427,6 @@ ClipPlayer &SpeechService::clipPlayer()
     if (m_testPlayer)
         return *m_testPlayer;
     if (!m_ownPlayer)
-        m_ownPlayer = std::make_unique<MediaClipPlayer>();
+        m_ownPlayer = std::make_unique<DecodedClipPlayer>();
     return *m_ownPlayer;
 }

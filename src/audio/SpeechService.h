@@ -57,6 +57,11 @@ public:
     static constexpr float volume = 0.92f;
     // The fallback to local speech of a Chinese pronunciation.
     static constexpr float fallbackRate = 0.32f;
+    // A download that stays silent this long (no byte, from the request on or since the
+    // last one) has failed like any other network failure: the fallback is said. Without
+    // it a server that takes the connection and never answers would leave the word
+    // unsaid for good.
+    static constexpr int remoteSilenceLimitMs = 60000;
     // The clips fetched are kept, the most recently heard first, up to these bytes (some
     // hundreds of words); an older one is fetched again when it is next asked for.
     static constexpr qsizetype pronunciationCacheBytes = 2 * 1024 * 1024;
@@ -72,9 +77,10 @@ public:
     // The request address for a trimmed text; invalid when none can be formed.
     static QUrl pronunciationUrl(const QString &trimmedText);
 
-    // Loads what the first remote pronunciation would otherwise load on the interface
-    // thread (the TLS library, several milliseconds): call it off that thread, ahead.
-    static void prepareRemote();
+    // Loads ahead, off the interface thread, what a game's first spoken prompt would
+    // otherwise wait for: the speech engine's library and the TLS library of the first
+    // remote pronunciation (several milliseconds on the interface thread).
+    static void prepareAhead();
 
     // Ends local speech for good before the program's statics go: the utterance under
     // way is abandoned and the worker is waited for; later requests are ignored. The
@@ -105,6 +111,7 @@ private:
     void silenceLocal();
     void playRemoteAudio(const QByteArray &data, const QString &fallbackText, const QString &cacheKey);
     void finishDownload(QNetworkReply *reply, QUuid requestID, const QString &fallback, const QString &cacheKey);
+    void limitSilence(QNetworkReply *reply, QUuid requestID, const QString &fallback);
     ClipPlayer &clipPlayer();
 
     std::unique_ptr<SoundChannel> m_channel;

@@ -1,6 +1,9 @@
 // Chinese pronunciation fetched from a real HTTP server on 127.0.0.1: what is asked,
 // what is accepted, what is cached, and that only the newest request is ever heard.
+#include "Clock.h"
 #include "SpeechService.h"
+
+#include <QElapsedTimer>
 
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -303,6 +306,40 @@ private slots:
         QCOMPARE(stopped.size(), 0); // the current speech goes on
         QVERIFY(m_server->targets.isEmpty());
         QVERIFY(m_local.isEmpty());
+    }
+
+    // A service that cannot be had: one that refuses is a network failure at once; one
+    // that takes the connection and never answers fails once it has been silent for the
+    // limit, unless the request was stopped or replaced meanwhile.
+    void unreachableServiceFallsBack()
+    {
+        QTcpServer refusing;
+        refusing.listen(QHostAddress::LocalHost);
+        SpeechService::setRemoteEndpoint(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(refusing.serverPort())));
+        refusing.close();
+        QElapsedTimer waited;
+        waited.start();
+        speech().speakChinesePronunciation("桃子");
+        QTRY_COMPARE(m_local, QStringList{"桃子|zh-CN|0.32"});
+        QVERIFY2(waited.elapsed() < 1000, qPrintable(QString::number(waited.elapsed())));
+
+        ManualClock clock;
+        Clock::setCurrent(&clock);
+        const auto restore = qScopeGuard([] { Clock::setCurrent(nullptr); });
+        QTcpServer silent;
+        silent.listen(QHostAddress::LocalHost);
+        SpeechService::setRemoteEndpoint(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort())));
+        speech().speakChinesePronunciation("李子");
+        QTRY_VERIFY(silent.hasPendingConnections());
+        clock.advance(SpeechService::remoteSilenceLimitMs - 1);
+        QCOMPARE(m_local.size(), 1);
+        clock.advance(1);
+        QCOMPARE(m_local.last(), QStringLiteral("李子|zh-CN|0.32"));
+
+        speech().speakChinesePronunciation("杏子");
+        speech().stopRemotePronunciation();
+        clock.advance(SpeechService::remoteSilenceLimitMs);
+        QCOMPARE(m_local.size(), 2);
     }
 
     void noAddressFallsBack()

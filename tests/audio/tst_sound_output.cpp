@@ -11,8 +11,10 @@
 #include "GameAudio.h"
 #include "SettingsStore.h"
 #include "SoundChannel.h"
+#include "SpeechEngine.h"
 #include "SpeechService.h"
 #include "TonePlayer.h"
+#include "PrivateSoundServer.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -22,6 +24,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -32,96 +35,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int recordRate = 16000;
-constexpr const char *sinkName = "pw_test_sink";
-
-// A PulseAudio server of this process alone, with one null sink, on a private
-// runtime folder. The environment points the program's sound output at it.
-class PrivateSoundServer
-{
-public:
-    bool start(QString *why)
-    {
-        const QString pulseaudio = QStandardPaths::findExecutable(u"pulseaudio"_s);
-        const QString parec = QStandardPaths::findExecutable(u"parec"_s);
-        const QString timeout = QStandardPaths::findExecutable(u"timeout"_s);
-        if (pulseaudio.isEmpty() || parec.isEmpty() || timeout.isEmpty()) {
-            *why = u"pulseaudio, parec or timeout is not installed"_s;
-            return false;
-        }
-        if (!m_dir.isValid()) {
-            *why = u"no temporary folder"_s;
-            return false;
-        }
-        m_parec = parec;
-        m_timeout = timeout;
-        m_socket = m_dir.filePath(u"pulse/native"_s);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
-        qputenv("HOME", QFile::encodeName(m_dir.path()));
-        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(m_socket));
-        qputenv("PULSE_CLIENTCONFIG", "/dev/null");
-        m_server.setProgram(timeout);
-        m_server.setArguments({u"-s"_s, u"KILL"_s, u"280"_s, pulseaudio, u"-n"_s, u"--daemonize=no"_s,
-                               u"--use-pid-file=no"_s, u"--exit-idle-time=-1"_s, u"--disable-shm=yes"_s,
-                               u"--log-target=stderr"_s,
-                               u"--load=module-native-protocol-unix auth-anonymous=1"_s,
-                               u"--load=module-null-sink sink_name=%1 rate=44100 channels=2"_s.arg(
-                                   QLatin1String(sinkName)),
-                               u"--load=module-always-sink"_s});
-        m_server.setProcessChannelMode(QProcess::MergedChannels);
-        m_server.start();
-        if (!m_server.waitForStarted(3000)) {
-            *why = u"pulseaudio did not start"_s;
-            return false;
-        }
-        const QDeadlineTimer deadline(5000);
-        while (!QFileInfo::exists(m_socket)) {
-            if (deadline.hasExpired() || m_server.waitForFinished(50)) {
-                *why = u"pulseaudio did not come up: "_s + QString::fromLocal8Bit(m_server.readAll()).trimmed();
-                stop();
-                return false;
-            }
-        }
-        return true;
-    }
-
-    void stop() { end(m_server); }
-
-    // Ends a process started under `timeout`: the terminate signal is passed on to
-    // the program it runs; killing `timeout` itself would leave the program behind.
-    static void end(QProcess &process)
-    {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        process.terminate();
-        if (!process.waitForFinished(3000)) {
-            process.kill();
-            process.waitForFinished(3000);
-        }
-    }
-
-    ~PrivateSoundServer() { stop(); }
-
-    // Starts recording the sink's monitor as 16 kHz mono 16-bit samples.
-    std::unique_ptr<QProcess> record() const
-    {
-        auto recorder = std::make_unique<QProcess>();
-        recorder->setProgram(m_timeout);
-        recorder->setArguments({u"-s"_s, u"KILL"_s, u"240"_s, m_parec, u"--server=unix:"_s + m_socket,
-                                u"--device=%1.monitor"_s.arg(QLatin1String(sinkName)), u"--raw"_s,
-                                u"--format=s16le"_s, u"--channels=1"_s, u"--rate=%1"_s.arg(recordRate),
-                                u"--latency-msec=20"_s});
-        recorder->start();
-        return recorder;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_server;
-    QString m_parec;
-    QString m_timeout;
-    QString m_socket;
-};
+using namespace PrivateSound;
 
 PrivateSoundServer *server = nullptr;
 QString serverProblem;
@@ -356,6 +270,41 @@ private slots:
         QVERIFY(to - from > 20);
         for (qsizetype w = from; w < to; ++w)
             QVERIFY2(heard[w] < 0.01, qPrintable(u"sound at %1 s after the short tone"_s.arg((w - from) * 0.02)));
+    }
+
+    // A pronunciation from the remote service, decoded from its document, is heard in full.
+    void aRemoteClipIsHeard()
+    {
+        const SpeechVoice mandarin = SpeechEngine::voiceForLanguage(u"zh-CN"_s);
+        const PcmClip word = SpeechEngine::synthesize(u"苹果"_s, mandarin.identifier, SpeechStyle{});
+        QVERIFY(!word.isEmpty());
+        ClipService service(wavDocument(word));
+        SpeechService::setRemoteEndpoint(QUrl(u"http://127.0.0.1:%1"_s.arg(service.serverPort())));
+        startRecording();
+        QObject guard;
+        connect(&SpeechService::shared(), &SpeechService::remoteClipStarted, &guard,
+                [&] { m_sounded << Sounded{u"clip"_s, word, 1.0, m_since.nsecsElapsed() / 1e9}; });
+        SpeechService::shared().speakChinesePronunciation(u"苹果"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sounded.size(), 1, 5000);
+        const QDeadlineTimer done(qint64((word.seconds() + 0.5) * 1000));
+        while (!done.hasExpired()) {
+            QTest::qWait(5);
+            m_recorded += m_recorder->readAllStandardOutput();
+        }
+        const QVector<double> heard = windowLevels(stopRecording(), recordRate);
+        const double delay = outputDelay(heard, m_sounded.first(), 0.02);
+        QVERIFY2(delay >= 0 && delay < 1.0, qPrintable(QString::number(delay)));
+        QVERIFY(heardShare(heard, m_sounded.first(), delay) >= 0.75);
+
+        // Bytes the decoder cannot read give way to the local voice.
+        ClipService noise(QByteArray(2000, 'a'));
+        SpeechService::setRemoteEndpoint(QUrl(u"http://127.0.0.1:%1"_s.arg(noise.serverPort())));
+        QSignalSpy local(&SpeechService::shared(), &SpeechService::localUtterance);
+        QSignalSpy spoken(&SpeechService::shared().channel(), &SoundChannel::started);
+        SpeechService::shared().speakChinesePronunciation(u"香蕉"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(spoken.size(), 1, 5000);
+        QCOMPARE(local.first().first().toString(), u"香蕉"_s);
+        SpeechService::shared().channel().stop();
     }
 };
 

@@ -190,10 +190,9 @@ void PronunciationCoach::beginRecording(const QString &target)
         setStatus(microphoneFailedText());
         return;
     }
-    m_listening = ++m_serial;
+    m_listening = words->begin(target);
     setRecording(true);
     setStatus(listeningText(target));
-    words->begin(m_listening, target);
     const quint64 listening = m_listening;
     // The limit closes the microphone also while the game stands still (under the
     // play-time lock): it guards the device, not the play, so it is not held with the

@@ -23,9 +23,11 @@ class WordRecognizer;
 // recognition error, 12 seconds without a result, or stop(). Every refusal or failure
 // becomes a short status text; the game goes on without speech.
 //
-// Each ask and each listening has its own number: a permission answer, a result or an
-// error that belongs to an earlier one (the recogniser's thread may still deliver it
-// after stop() or after a newer start()) is dropped.
+// Each ask has its own number, and each listening the number the recogniser gave it
+// (unique in the process, so a listening of an earlier page's coach never matches this
+// coach's): a permission answer, a result or an error that belongs to an earlier one (the
+// recogniser's thread may still deliver it after stop() or after a newer start()) is
+// dropped.
 class PronunciationCoach : public QObject
 {
     Q_OBJECT
@@ -91,8 +93,8 @@ private:
     SpeechPermissions *m_permissions = nullptr;
     bool m_ownsCapture = false;
 
-    quint64 m_serial = 0;    // the last number handed out to an ask or a listening
+    quint64 m_serial = 0;    // the last number handed out to an ask
     quint64 m_asking = 0;    // the ask waiting for its answers; 0: none
-    quint64 m_listening = 0; // the running listening; 0: none
+    quint64 m_listening = 0; // the running listening, as the recogniser numbered it; 0: none
     Clock::WaitId m_limit = 0;
 };

@@ -49,12 +49,14 @@ struct ScriptedRecognizer : WordRecognizer
     qsizetype fedBytes = 0;
 
     bool isAvailable() const override { return available; }
-    void begin(quint64 listening, const QString &target) override { begun.append({listening, target}); }
     void feed(quint64, const QByteArray &pcm) override { fedBytes += pcm.size(); }
     void cancel(quint64 listening) override { cancelled.append(listening); }
 
     quint64 lastListening() const { return begun.isEmpty() ? 0 : begun.last().first; }
     void say(const QString &text, bool final = false) { emit heard(lastListening(), text, final); }
+
+protected:
+    void startListening(quint64 listening, const QString &target) override { begun.append({listening, target}); }
 };
 
 // Permissions granted inside the ask, so a test can start listenings back to back without

@@ -292,6 +292,30 @@ void TestPronunciationCoach::earlierListeningsAreDropped()
         s.recognizer.say(u"dog"_s, true);
         QCOMPARE(s.coach.transcript(), u"do"_s);
     }
+    {
+        // One recogniser serves every page. The first page's coach listened and its page
+        // went; the result of that listening comes while the next page's coach listens,
+        // and belongs to the first page alone.
+        ScriptedRecognizer recognizer;
+        ScriptedCapture capture;
+        ImmediatePermissions permissions;
+        quint64 first = 0;
+        {
+            PronunciationCoach page;
+            page.setServices(&recognizer, &capture, &permissions);
+            page.start(u"cat"_s);
+            first = recognizer.lastListening();
+        }
+        PronunciationCoach next;
+        next.setServices(&recognizer, &capture, &permissions);
+        next.start(u"lemon"_s);
+        emit recognizer.heard(first, u"cat"_s, false);
+        emit recognizer.heard(first, u"cat"_s, true);
+        QVERIFY(next.isRecording());
+        QVERIFY(next.transcript().isEmpty());
+        recognizer.say(u"lemon"_s, true);
+        QCOMPARE(next.transcript(), u"lemon"_s);
+    }
 }
 
 // The real decoder on real speech: words of the vocabulary spoken by espeak-ng, fed
