@@ -137,6 +137,7 @@ GamePage {
                     objectName: "offlineFrame"
                     anchors.fill: parent
                     visible: view.room.player.offline
+                    radius: 30
                     color: AppTheme.cream
                     Column {
                         anchors.centerIn: parent
