@@ -244,9 +244,9 @@ class App:
                 found.append(pid)
         return len(found), sum(rss[pid] for pid in found)
 
-    def still_after(self, since, quiet=1.0, timeout=30):
+    def still_after(self, since, quiet=0.6, timeout=30):
         """Seconds from `since` (monotonic) to the last frame before `quiet` seconds
-        without one."""
+        without one (the time chip draws once a second)."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             with self.lock:

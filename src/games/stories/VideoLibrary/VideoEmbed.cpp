@@ -200,6 +200,9 @@ void VideoEmbedCoordinator::pageTitled(const QString &title)
     if (!reached || m_offline == !*reached)
         return;
     m_offline = !*reached;
+    // The web view hides: it does not fill the window either.
+    if (m_offline)
+        fullScreenRequested(false);
     emit offlineChanged();
 }
 

@@ -226,12 +226,15 @@ void TestVideoLibrary::coveredAndOffline()
         return found.hasMatch() ? found.captured(1) + (reached ? u":online"_s : u":offline"_s) : QString();
     };
 
-    // The service out of reach: offline until a probe of a later load reaches it; an
-    // answer for an earlier page and any other title change nothing.
+    // The service out of reach: offline (and out of full window) until a probe of a
+    // later load reaches it; an answer for an earlier page and any other title change
+    // nothing.
     QVERIFY(player.pageLoaded().contains(embed));
     const QString staleOnline = answer(true);
+    player.fullScreenRequested(true);
     player.pageTitled(answer(false));
     QVERIFY(player.offline());
+    QVERIFY(!player.fullWindow()); // the hidden web view does not fill the window
     player.pageTitled(u"动物真奇妙"_s);
     args.playbackToken = 1;
     player.setArguments(args);
