@@ -4,7 +4,8 @@ import Pipwhistle.App
 
 // The root of the window: the storybook cover until the child opens the book, then
 // the playground; the parent's setup overlay above the playground and the lock overlay
-// above everything. Whatever an overlay covers takes no input.
+// above everything. Whatever an overlay covers takes no input, and nothing plays under
+// the lock.
 Item {
     id: root
 
@@ -25,10 +26,16 @@ Item {
         cardRect: root.setupDimmedBeneath ? setupSlot.item.cardRect : Qt.rect(0, 0, 0, 0)
     }
 
-    Item {
+    // The pages, and what a page fills the whole window with (a player in full-window
+    // mode): all of it beneath the overlays, and taking no input while one covers it.
+    FullWindowLayer {
         id: content
         anchors.fill: parent
         enabled: !rootState.setupVisible && !rootState.lockVisible
+        // A parent's setup opened from the time chip leaves a programme playing beneath
+        // it; the lock, and the setup it leads to, stop it.
+        covered: rootState.lockVisible
+                 || (rootState.setupVisible && !rootState.timeController.setupCanBeCancelled)
 
         // The cover fades and shrinks a little as the book opens, then goes. It fades
         // as one picture beneath a veil of the window's colour, which it lies on, drawn

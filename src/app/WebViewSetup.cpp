@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
@@ -48,12 +49,51 @@ void install(QOpenGLContext *context)
     qInstallMessageHandler(previous);
 }
 
+// Qt's web engine module, as it registers its QML types, notes three of them that are not
+// meant to be made in QML (its loading information, certificate error and full-screen
+// request), and the engine notes that its sandbox is off when the program runs as root.
+// They are notes about Qt's own module and about a choice made above: dropped, and every
+// other message passes on.
+void dropEngineNotes()
+{
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &where, const QString &message) {
+        if (message.startsWith(QLatin1String("QWebEngine")) && message.contains(QLatin1String(" is neither a QObject")))
+            return;
+        if (message == QLatin1String("Sandboxing disabled by user."))
+            return;
+        if (previous)
+            previous(type, where, message);
+    });
+}
+
+// Flags for the engine's core, after any the environment already gives it.
+void addEngineFlags(const QByteArray &flags)
+{
+    QByteArray all = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", all.isEmpty() ? flags : all + ' ' + flags);
+}
+
 } // namespace
 
 void prepare(SharedContext made)
 {
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", QByteArray("1"));
+    // The engine's core logs only what ends it, and the engine keeps its start-up report
+    // (graphics, switches) to itself.
+    addEngineFlags("--log-level=3");
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    dropEngineNotes();
+    // The engine's helper processes end with the video room. Its sound runs in the
+    // program, not in a helper of its own that would stay once the first video played.
+    // Without the sandbox nothing needs the zygotes, the helpers every page's process is
+    // forked from, which would stay for the whole run: each page's process is then
+    // started on its own and ends with the last page it shows. With the sandbox the
+    // zygotes are how its processes are confined, and they stay.
+    addEngineFlags("--disable-features=AudioServiceOutOfProcess");
+    if (qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        addEngineFlags("--no-zygote");
     // What QtWebEngineQuick::initialize() sets up, without loading the engine: the
     // application makes the shared context when it is created (made ahead, or with the
     // software renderer when the web view comes, it is installed as the application's).

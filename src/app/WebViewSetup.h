@@ -13,7 +13,9 @@ namespace WebViewSetup {
 enum class SharedContext { WithTheApplication, Ahead };
 
 // Call first thing in main(). The engine's sandbox cannot run as root: it is turned off
-// when (and only when) the program runs as root.
+// when (and only when) the program runs as root. Also keeps the engine's own start-up
+// notes off the terminal, and, without the sandbox, lets its helper processes end with
+// the last page they show.
 void prepare(SharedContext made = SharedContext::WithTheApplication);
 // With OpenGL and SharedContext::Ahead: call right after the application object is made.
 // The first OpenGL context loads the driver (Mesa's llvmpipe and LLVM, some 50-80 ms),

@@ -81,6 +81,7 @@ constexpr Entry kTable[] = {
     {"location.fill", 0xe569},                     // near_me
     {"map.fill", 0xe55b},                          // map
     {"globe.asia.australia.fill", 0xe80b},         // public
+    {"wifi.slash", 0xe648},                        // wifi_off
     // hands and people
     {"hand.tap.fill", 0xe913},                     // touch_app
     {"hand.draw.fill", 0xe746},                    // draw

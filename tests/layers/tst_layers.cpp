@@ -4,7 +4,9 @@
 // games/, the families stand on common and never on each other, and a game's folder
 // takes nothing from another game's folder (what two games share goes to the family
 // folder). Headers are included by their bare names, so a header name may stand in
-// only one place.
+// only one place. Below the shell, no view reaches past the shell's full-window layer
+// (the window's own content item, or the popups' overlay above it), where it would
+// stand over the shell's overlays.
 
 #include <QDirIterator>
 #include <QFile>
@@ -124,6 +126,12 @@ QStringList layoutFaults(const QString &src)
             if (!why.isEmpty())
                 faults.append(path + u": "_s + used + u" ("_s + why + u")"_s);
         }
+        static const QRegularExpression aboveTheShell(
+            u"\\bWindow\\.contentItem\\b|\\bOverlay\\.overlay\\b|^\\s*(Popup|Dialog|Drawer|Menu|ToolTip)\\s*\\{"_s,
+            QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch above = aboveTheShell.match(text);
+        if (qml && from.floor != int(kFloors.indexOf(u"app"_s)) && above.hasMatch())
+            faults.append(path + u": "_s + above.captured(0).trimmed() + u" (stands above the shell's overlays)"_s);
     }
     return faults;
 }
@@ -168,6 +176,9 @@ private slots:
                                         << u"games/math/Clock/Bad.cpp: TenGame.h (uses another game's folder)"_s;
         QTest::newRow("same name twice") << u"core/Clock.h"_s << QByteArray("#pragma once\n")
                                          << u"platform/Clock.h: Clock.h (also core/Clock.h)"_s;
+        QTest::newRow("game over the shell") << u"games/stories/Reel/ReelView.qml"_s
+                                             << QByteArray("import QtQuick\nItem {\n    parent: Window.contentItem\n}\n")
+                                             << u"games/stories/Reel/ReelView.qml: Window.contentItem (stands above the shell's overlays)"_s;
         QTest::newRow("unknown module") << u"app/Bad.qml"_s << QByteArray("import Pipwhistle.Nowhere\n")
                                         << u"app/Bad.qml: Pipwhistle.Nowhere (an unknown folder)"_s;
     }

@@ -18,6 +18,9 @@ playground with xdotool as a child would. It measures:
             percentiles and the longest busy stretch of the interface thread;
   plays     resident memory after every play of N (the 14 games in turn, every other
             play finished by answering, the others left by the back button).
+  video     the video room opened twice: resident memory of the program and its web
+            engine helpers on the playground, in the room and after leaving it, the
+            helpers left, and the time from the card's tap until the window is still.
 
 Frame times come from Qt's own render-loop log (qt.scenegraph.time.renderloop), CPU
 and memory from /proc, stalls from the interface thread's scheduler run time sampled
@@ -25,6 +28,7 @@ every 2 ms. Needs Xvfb and xdotool (Debian: xvfb, xdotool).
 
   tools/bench/playground_bench.py [--build build] [--runs 5] [--only first,screens,games,plays]
                                   [--renderers gl,software] [--plays 50] [--games id,id]
+                                  [--only video]
 """
 
 import argparse
@@ -230,6 +234,41 @@ class App:
             elif fields[0] == "Rss:":
                 parts[kind] += int(fields[1]) / 1024
         return parts
+
+    def helpers(self):
+        """The web engine's helper processes below the program: (count, resident MiB)."""
+        parents, rss, commands = {}, {}, {}
+        for entry in os.listdir("/proc"):
+            if not entry.isdigit():
+                continue
+            try:
+                with open("/proc/%s/stat" % entry) as f:
+                    fields = f.read().rsplit(")", 1)[1].split()
+                parents[int(entry)] = int(fields[1])
+                rss[int(entry)] = int(fields[21]) * os.sysconf("SC_PAGE_SIZE") / 2 ** 20
+                with open("/proc/%s/cmdline" % entry, "rb") as f:
+                    commands[int(entry)] = f.read()
+            except (OSError, IndexError):
+                pass
+        found = []
+        for pid, parent in parents.items():
+            while parent > 1 and parent != self.process.pid:
+                parent = parents.get(parent, 0)
+            if parent == self.process.pid and b"QtWebEngineProcess" in commands.get(pid, b""):
+                found.append(pid)
+        return len(found), sum(rss[pid] for pid in found)
+
+    def still_after(self, since, quiet=0.6, timeout=30):
+        """Seconds from `since` (monotonic) to the last frame before `quiet` seconds
+        without one (the time chip draws once a second)."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            with self.lock:
+                last = self.frames[-1][0] + self.started if self.frames else since
+            if time.monotonic() - max(last, since) >= quiet:
+                return max(last, since) - since
+            time.sleep(0.05)
+        return None
 
     def main_thread_ns(self):
         return int(open("/proc/%d/task/%d/schedstat" % (self.process.pid, self.process.pid)).read().split()[0])
@@ -544,6 +583,46 @@ def phase_plays(args, display, software):
             "%s %s" % (kind, median_range([row[kind] for row in rows], "{:.0f}").split(" (")[0]) for kind in rows[0])))
 
 
+def phase_video(args, display, software):
+    """The video room (last shelf, first card) opened and left twice."""
+    rows = {}
+
+    def note(name, value):
+        rows.setdefault(name, []).append(value)
+
+    for _ in range(args.runs):
+        app = start("playground", args.build, display, software)
+        open_playground(app)
+        time.sleep(SETTLE)
+        count, helpers = app.helpers()
+        note("rss MiB on the playground (main + helpers)", app.rss_mib() + helpers)
+        for visit in ("first", "second"):
+            open_shelf(app, 6)
+            app.rail_to(0, CARD_PITCH)
+            tapped = time.monotonic()
+            app.click((590, RAIL_Y + 50), 0)
+            note("s from the tap to a still room, %s visit" % visit, app.still_after(tapped))
+            time.sleep(4)
+            count, helpers = app.helpers()
+            note("rss MiB in the room, %s visit" % visit, app.rss_mib() + helpers)
+            note("helpers in the room, %s visit" % visit, count)
+            note("helper rss MiB in the room, %s visit" % visit, helpers)
+            left = time.monotonic()
+            leave_game(app)
+            while app.helpers()[0] and time.monotonic() - left < 10:
+                time.sleep(0.1)
+            note("s from leaving until no helper is left, %s visit" % visit, time.monotonic() - left)
+            time.sleep(SETTLE)
+            count, helpers = app.helpers()
+            note("rss MiB after leaving, %s visit (main + helpers)" % visit, app.rss_mib() + helpers)
+            note("helpers after leaving, %s visit" % visit, count)
+        app.close()
+    r = renderer_name(software)
+    for name, values in rows.items():
+        print("video %-8s %-52s %s" % (r, name, median_range([v for v in values if v is not None])))
+    print("video %-8s load average                                          %.1f" % (r, os.getloadavg()[0]))
+
+
 def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # the screen and programs are closed
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
@@ -573,6 +652,8 @@ def main():
                 phase_screens(args, display.display, software)
             if "plays" in phases:
                 phase_plays(args, display.display, software)
+            if "video" in phases:
+                phase_video(args, display.display, software)
         if "games" in phases:
             for renderer in args.game_renderers.split(","):
                 phase_games(args, display.display, renderer == "software")

@@ -2,7 +2,9 @@
 // played to the completion card with the play saved, at the usual size and in a small
 // window. The books are read by real input: a drag across the page, the buttons and
 // the arrow keys; the round games by clicks on their cells and names; the video room by
-// a card, the route picker and its done button (its web view offline).
+// a card, the route picker and its done button (its web view offline). The video room's
+// player also meets the lock while it fills the window, and its helper processes end
+// with the room.
 
 #include "GameHostController.h"
 #include "InstrumentEarsGame.h"
@@ -16,7 +18,10 @@
 #include "TrackingBallsGame.h"
 #include "VideoLibraryGame.h"
 
+#include <QDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -31,6 +36,8 @@ private slots:
     void played_data();
     void played();
     void longPageTextShrinksBeforeItIsCut();
+    void lockCoversTheFullWindowPlayer();
+    void roomLetsItsHelpersGo();
 
 private:
     void readBook(ShellFixture &f, QQuickItem *view, StorybookReader *reader);
@@ -188,6 +195,133 @@ void TestStoriesInShell::longPageTextShrinksBeforeItIsCut()
     page->setProperty("text", longer + longer);
     QCOMPARE(pixelSize(), 21);
     QVERIFY(text->property("truncated").toBool());
+}
+
+namespace {
+constexpr int webTimeoutMs = 30000;
+
+// The web view of the video room in `view`, once its page has loaded.
+QObject *loadedPlayer(QQuickItem *view)
+{
+    QObject *web = nullptr;
+    const bool loaded = QTest::qWaitFor([&] {
+        web = view->findChild<QObject *>(u"videoWebView"_s);
+        return web && !web->property("loading").toBool() && web->property("url").toUrl().isValid();
+    }, webTimeoutMs);
+    return loaded ? web : nullptr;
+}
+
+// What `expression` gives in the page on screen, through the page's title.
+QString ask(QObject *web, const QString &expression)
+{
+    static int asked = 0;
+    const QString tag = u"asked%1:"_s.arg(++asked);
+    QMetaObject::invokeMethod(web, "runJavaScript", Q_ARG(QString, u"document.title = '%1' + String(%2)"_s.arg(tag, expression)));
+    QTest::qWaitFor([&] { return web->property("title").toString().startsWith(tag); }, webTimeoutMs);
+    return web->property("title").toString().mid(tag.size());
+}
+
+// The web engine's helper processes below this one.
+int engineHelpers()
+{
+    QMap<qint64, qint64> parents;
+    QMap<qint64, QByteArray> commands;
+    for (const QString &entry : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        bool number = false;
+        const qint64 pid = entry.toLongLong(&number);
+        QFile stat(u"/proc/%1/stat"_s.arg(pid));
+        if (!number || !stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        parents[pid] = line.mid(line.lastIndexOf(')') + 2).split(' ').value(1).toLongLong();
+        QFile command(u"/proc/%1/cmdline"_s.arg(pid));
+        if (command.open(QIODevice::ReadOnly))
+            commands[pid] = command.readAll();
+    }
+    int helpers = 0;
+    for (auto it = parents.cbegin(); it != parents.cend(); ++it) {
+        qint64 above = it.value();
+        while (above > 1 && above != ::getpid())
+            above = parents.value(above, 0);
+        if (above == ::getpid() && commands.value(it.key()).contains("QtWebEngineProcess"))
+            ++helpers;
+    }
+    return helpers;
+}
+} // namespace
+
+void TestStoriesInShell::lockCoversTheFullWindowPlayer()
+{
+    ShellFixture f;
+    QQuickItem *view = f.openFromShelf(u"space-trip"_s, QSize(1180, 820));
+    QVERIFY(view);
+    auto *room = view->property("game").value<VideoLibraryGame *>();
+    QVERIFY(room);
+    QObject *web = loadedPlayer(view);
+    QVERIFY(web);
+    auto *webItem = qobject_cast<QQuickItem *>(web);
+    // Offline, the room shows its own frame; here the service is taken to have answered,
+    // and the page plays a tone and asks for full screen at a tap.
+    QVERIFY(QTest::qWaitFor([&] { return room->player()->offline(); }, webTimeoutMs));
+    QMetaObject::invokeMethod(web, "runJavaScript",
+                              Q_ARG(QString, u"document.title = document.title.replace(':offline', ':online')"_s));
+    QVERIFY(QTest::qWaitFor([&] { return !room->player()->offline() && webItem->isVisible(); }, webTimeoutMs));
+    QCOMPARE(ask(web, uR"((() => {
+        document.querySelector('iframe').style.pointerEvents = 'none';
+        document.addEventListener('click', () => document.documentElement.requestFullscreen());
+        const rate = 8000, header = 44, samples = new Uint8Array(header + rate);
+        const view = new DataView(samples.buffer);
+        [[0, 0x46464952], [8, 0x45564157], [12, 0x20746d66], [36, 0x61746164]].forEach(([at, word]) => view.setUint32(at, word, true));
+        [[4, 36 + rate], [16, 16], [24, rate], [28, rate], [40, rate]].forEach(([at, value]) => view.setUint32(at, value, true));
+        [[20, 1], [22, 1], [32, 1], [34, 8]].forEach(([at, value]) => view.setUint16(at, value, true));
+        for (let i = 0; i < rate; ++i) samples[header + i] = 128 + 60 * Math.sin(i / 3);
+        window.tone = new Audio(URL.createObjectURL(new Blob([samples], {type: 'audio/wav'})));
+        tone.loop = true;
+        tone.play();
+        return 'ready';
+    })())"_s), u"ready"_s);
+    QVERIFY(QTest::qWaitFor([&] { return ask(web, u"!tone.paused && tone.currentTime > 0"_s) == u"true"_s; }, webTimeoutMs));
+
+    ShellTest::click(f.window(), webItem);
+    QVERIFY(QTest::qWaitFor([&] { return room->player()->fullWindow(); }, webTimeoutMs));
+    QTRY_COMPARE(webItem->size(), QSizeF(f.window()->size()));
+
+    // The time is up: the lock lies over all of the window, the player has left full
+    // window and plays nothing.
+    f.clock.advance(30 * 60 * 1000);
+    QVERIFY(f.waitShown(u"本次娱乐时间到了"_s));
+    QTest::qWait(500); // the lock has faded in
+    QVERIFY(!room->player()->fullWindow());
+    QVERIFY(webItem->size() != QSizeF(f.window()->size()));
+    QVERIFY(QTest::qWaitFor([&] { return ask(web, u"!!window.tone && !tone.paused"_s) == u"false"_s; }, webTimeoutMs));
+    const QImage shot = f.window()->grabWindow();
+    for (const QPoint at : {QPoint(20, 20), QPoint(shot.width() / 2, shot.height() - 20), QPoint(shot.width() - 20, 200)}) {
+        const QColor seen = shot.pixelColor(at * shot.devicePixelRatio());
+        QVERIFY2(seen.red() < 60 && seen.green() < 60 && seen.blue() < 80, qPrintable(seen.name()));
+    }
+    // A tap where the player was reaches the lock, not the player.
+    for (const QPoint at : {QPoint(20, 20), QPoint(f.window()->width() / 2, f.window()->height() - 20)}) {
+        QTest::mousePress(f.window(), Qt::LeftButton, {}, at);
+        QQuickItem *grabber = f.window()->mouseGrabberItem();
+        QTest::mouseRelease(f.window(), Qt::LeftButton, {}, at);
+        QVERIFY(grabber);
+        QVERIFY(grabber != webItem && !webItem->isAncestorOf(grabber));
+    }
+    QVERIFY(f.time()->isLocked());
+}
+
+void TestStoriesInShell::roomLetsItsHelpersGo()
+{
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        QSKIP("with the engine's sandbox its zygote processes stay for the whole run");
+    ShellFixture f;
+    QQuickItem *view = f.openFromShelf(u"space-trip"_s, QSize(1180, 820));
+    QVERIFY(view);
+    QVERIFY(loadedPlayer(view));
+    QVERIFY(QTest::qWaitFor([] { return engineHelpers() > 0; }, webTimeoutMs));
+    QVERIFY(f.clickText(u"返回书架"_s));
+    QVERIFY(QTest::qWaitFor([&] { return !f.host(); }));
+    QVERIFY(QTest::qWaitFor([] { return engineHelpers() == 0; }, 5000));
 }
 
 PW_WEB_VIEW_TEST_MAIN(TestStoriesInShell)

@@ -1,5 +1,8 @@
 #include "VideoEmbed.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -9,6 +12,7 @@ namespace VideoEmbed {
 namespace {
 constexpr auto mainlandHost = "player.bilibili.com";
 constexpr auto overseasHost = "www.youtube-nocookie.com";
+constexpr auto probeMark = "pipwhistle-probe:";
 
 bool isWordCharacter(QChar c, bool allowPunctuation)
 {
@@ -101,6 +105,28 @@ bool navigationAllowed(const QUrl &url, bool isMainFrame, const QString &ownPage
     return !target.isEmpty() && (target == QLatin1String(mainlandHost) || target == QLatin1String(overseasHost));
 }
 
+QString reachabilityProbe(const QString &embedURL, int load)
+{
+    const QByteArray quoted = QJsonDocument(QJsonArray{embedURL}).toJson(QJsonDocument::Compact);
+    const QString tag = QLatin1String(probeMark) + QString::number(load);
+    // A request that may not read the answer still fails when the host cannot be
+    // reached, and only then.
+    return u"fetch("_s + QString::fromUtf8(quoted.sliced(1, quoted.size() - 2))
+           + u", {mode: 'no-cors', cache: 'no-store', credentials: 'omit'}).then("_s
+           + u"() => { document.title = '"_s + tag + u":online'; }, "_s
+           + u"() => { document.title = '"_s + tag + u":offline'; })"_s;
+}
+
+std::optional<bool> probeAnswer(const QString &title, int load)
+{
+    const QString tag = QLatin1String(probeMark) + QString::number(load);
+    if (title == tag + u":online"_s)
+        return true;
+    if (title == tag + u":offline"_s)
+        return false;
+    return std::nullopt;
+}
+
 } // namespace VideoEmbed
 
 VideoEmbedCoordinator::VideoEmbedCoordinator(QObject *parent)
@@ -125,14 +151,59 @@ void VideoEmbedCoordinator::setArguments(const VideoEmbedArguments &arguments)
 
 void VideoEmbedCoordinator::update()
 {
+    if (m_covered)
+        return;
     const QString url = VideoEmbed::embedURL(m_arguments.route, m_arguments.youtubeID, m_arguments.bilibiliBVID);
     const QString key = VideoEmbed::loadKey(m_arguments.route, url, m_arguments.playbackToken);
     if (key == m_loadedKey)
         return;
     // Stored before the load: a page that fails is not retried by later updates.
     m_loadedKey = key;
-    m_loadedPage = VideoEmbed::pageText(VideoEmbed::escapeTitle(m_arguments.title), url);
+    load(url);
+}
+
+void VideoEmbedCoordinator::load(const QString &embedURL)
+{
+    m_loadedURL = embedURL;
+    ++m_loads;
+    m_loadedPage = VideoEmbed::pageText(VideoEmbed::escapeTitle(m_arguments.title), embedURL);
     emit loadPage(m_loadedPage, QUrl(VideoEmbed::origin(m_arguments.route)));
+}
+
+void VideoEmbedCoordinator::setCovered(bool covered)
+{
+    if (m_covered == covered)
+        return;
+    m_covered = covered;
+    emit coveredChanged();
+    if (covered) {
+        fullScreenRequested(false);
+        // The page without a programme stops whatever played; the key is forgotten, so
+        // the programme loads again once the window is uncovered.
+        if (m_attached && !m_loadedKey.isEmpty()) {
+            m_loadedKey.clear();
+            load(QString());
+        }
+    } else if (m_attached) {
+        update();
+    }
+}
+
+QString VideoEmbedCoordinator::pageLoaded() const
+{
+    return m_loadedURL.isEmpty() ? QString() : VideoEmbed::reachabilityProbe(m_loadedURL, m_loads);
+}
+
+void VideoEmbedCoordinator::pageTitled(const QString &title)
+{
+    const std::optional<bool> reached = VideoEmbed::probeAnswer(title, m_loads);
+    if (!reached || m_offline == !*reached)
+        return;
+    m_offline = !*reached;
+    // The web view hides: it does not fill the window either.
+    if (m_offline)
+        fullScreenRequested(false);
+    emit offlineChanged();
 }
 
 bool VideoEmbedCoordinator::allowsNavigation(const QUrl &url, bool isMainFrame) const
@@ -142,7 +213,8 @@ bool VideoEmbedCoordinator::allowsNavigation(const QUrl &url, bool isMainFrame) 
 
 void VideoEmbedCoordinator::fullScreenRequested(bool on)
 {
-    if (m_fullWindow == on)
+    // Nothing fills a covered window.
+    if (m_fullWindow == on || (on && m_covered))
         return;
     m_fullWindow = on;
     emit fullWindowChanged();

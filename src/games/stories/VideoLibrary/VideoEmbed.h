@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
+#include <optional>
+
 // The embedded player: a one-line page of our own whose only content is an inline frame
 // on one of the two player services, and the rules that keep the web view on them.
 namespace VideoEmbed {
@@ -37,6 +39,15 @@ QString pageText(const QString &escapedTitle, const QString &embedURL);
 // cancelled, so the child never leaves the players.
 bool navigationAllowed(const QUrl &url, bool isMainFrame, const QString &ownPage);
 
+// A script for the page on screen that asks the player's address of its service (without
+// reading the answer) and writes into the page's title whether the service answered,
+// tagged with the number of the load it was made for. The page's own text stays as it is.
+QString reachabilityProbe(const QString &embedURL, int load);
+// What the probe of load `load` found, from the page's title: true when the service
+// answered, false when it could not be reached; nothing when the title is not that
+// probe's answer.
+std::optional<bool> probeAnswer(const QString &title, int load);
+
 } // namespace VideoEmbed
 
 // What the video room hands its player.
@@ -50,14 +61,19 @@ struct VideoEmbedArguments
 };
 
 // The player's side of the web view: remembers the key of the page on screen, asks the
-// web view for a new page only when the key changes, answers its navigation requests
-// and holds whether the player fills the window (full screen asked for by the page).
+// web view for a new page only when the key changes, answers its navigation requests,
+// holds whether the player fills the window (full screen asked for by the page) and
+// whether the programme's service could be reached. While the window is covered (the
+// time is up) the player leaves full window and plays nothing: its page is replaced by
+// the same page without a programme, and the programme loads again once uncovered.
 class VideoEmbedCoordinator : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The video room owns its player")
     Q_PROPERTY(bool fullWindow READ fullWindow NOTIFY fullWindowChanged)
+    Q_PROPERTY(bool covered READ covered WRITE setCovered NOTIFY coveredChanged)
+    Q_PROPERTY(bool offline READ offline NOTIFY offlineChanged)
 public:
     explicit VideoEmbedCoordinator(QObject *parent = nullptr);
 
@@ -70,22 +86,40 @@ public:
     Q_INVOKABLE bool allowsNavigation(const QUrl &url, bool isMainFrame) const;
     // The page asks to enter (or leave) full screen: the player fills the window.
     Q_INVOKABLE void fullScreenRequested(bool on);
+    void setCovered(bool covered);
+
+    // The page on screen has loaded: the script that finds out whether its programme's
+    // service can be reached (empty when it shows no programme).
+    Q_INVOKABLE QString pageLoaded() const;
+    // The page's title changed (the probe writes its answer there).
+    Q_INVOKABLE void pageTitled(const QString &title);
 
     QString loadedKey() const { return m_loadedKey; }
     QString loadedPage() const { return m_loadedPage; }
     bool fullWindow() const { return m_fullWindow; }
+    bool covered() const { return m_covered; }
+    // The last probe found the programme's service out of reach: the room shows its own
+    // frame in place of the web view until a later probe reaches it.
+    bool offline() const { return m_offline; }
 
 signals:
     // Hand `html` to the web view with `baseUrl` as its address.
     void loadPage(const QString &html, const QUrl &baseUrl);
     void fullWindowChanged();
+    void coveredChanged();
+    void offlineChanged();
 
 private:
     void update();
+    void load(const QString &embedURL);
 
     VideoEmbedArguments m_arguments;
     bool m_attached = false;
     QString m_loadedKey;
     QString m_loadedPage;
+    QString m_loadedURL;
+    int m_loads = 0;
     bool m_fullWindow = false;
+    bool m_covered = false;
+    bool m_offline = false;
 };

@@ -132,6 +132,33 @@ GamePage {
                 // The web engine takes a good while to start: the room comes on the
                 // screen at once and its player is built once that frame is shown (the
                 // page slides in on the render thread meanwhile).
+                // The room's own frame, where the player's service cannot be reached.
+                Rectangle {
+                    objectName: "offlineFrame"
+                    anchors.fill: parent
+                    visible: view.room.player.offline
+                    radius: 30
+                    color: AppTheme.cream
+                    Column {
+                        anchors.centerIn: parent
+                        width: parent.width - 40
+                        spacing: 12
+                        SymbolIcon {
+                            anchors.horizontalCenter: parent.horizontalCenter
+                            name: "wifi.slash"
+                            size: 56
+                            color: AppTheme.sky
+                        }
+                        Text {
+                            width: parent.width
+                            text: "连上网络，就能看节目啦"
+                            font: AppTheme.font(AppTheme.Title3, Font.Bold)
+                            color: AppTheme.softInk
+                            horizontalAlignment: Text.AlignHCenter
+                            wrapMode: Text.Wrap
+                        }
+                    }
+                }
                 Loader {
                     id: playerSlot
                     objectName: "playerSlot"

@@ -6,6 +6,7 @@
 #include "VideoEmbed.h"
 #include "VideoLibraryGame.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -54,6 +55,7 @@ private slots:
     void localeRule_data();
     void localeRule();
     void reloadDecisions();
+    void coveredAndOffline();
     void visitingTheRoom();
     void musicWhileTheRoomIsOpen();
 };
@@ -207,6 +209,60 @@ void TestVideoLibrary::reloadDecisions()
     QCOMPARE(loadsAfter([](auto &a) { a.youtubeID = u"../../x?y=1"_s; }), 1);
     QVERIFY(loads.at(0).at(0).toString().contains(u"src=\"\""_s));
     QCOMPARE(loadsAfter([](auto &) {}), 0);
+}
+
+void TestVideoLibrary::coveredAndOffline()
+{
+    VideoEmbedCoordinator player;
+    QSignalSpy loads(&player, &VideoEmbedCoordinator::loadPage);
+    VideoEmbedArguments args{VideoNetworkRoute::china, u"hG0-HS1cRT4"_s, u"BV1CazyYTEv2"_s, u"动物真奇妙"_s, 0};
+    player.setArguments(args);
+    player.attach();
+    const QString embed = VideoEmbed::embedURL(VideoNetworkRoute::china, {}, u"BV1CazyYTEv2"_s);
+    // The probe's answer as the page's title would carry it (its own tag, then the answer).
+    const auto answer = [&](bool reached) {
+        static const QRegularExpression tag(u"'(pipwhistle-probe:\\d+):online'"_s);
+        const QRegularExpressionMatch found = tag.match(player.pageLoaded());
+        return found.hasMatch() ? found.captured(1) + (reached ? u":online"_s : u":offline"_s) : QString();
+    };
+
+    // The service out of reach: offline (and out of full window) until a probe of a
+    // later load reaches it; an answer for an earlier page and any other title change
+    // nothing.
+    QVERIFY(player.pageLoaded().contains(embed));
+    const QString staleOnline = answer(true);
+    player.fullScreenRequested(true);
+    player.pageTitled(answer(false));
+    QVERIFY(player.offline());
+    QVERIFY(!player.fullWindow()); // the hidden web view does not fill the window
+    player.pageTitled(u"动物真奇妙"_s);
+    args.playbackToken = 1;
+    player.setArguments(args);
+    QVERIFY(player.offline());
+    player.pageTitled(staleOnline);
+    QVERIFY(player.offline());
+    player.pageTitled(answer(true));
+    QVERIFY(!player.offline());
+
+    // Covered: out of full window at once, the page without a programme replaces the
+    // programme, and nothing fills the window or loads until uncovered.
+    player.fullScreenRequested(true);
+    QVERIFY(player.fullWindow());
+    loads.clear();
+    player.setCovered(true);
+    QVERIFY(!player.fullWindow());
+    QCOMPARE(loads.count(), 1);
+    QVERIFY(loads.at(0).at(0).toString().contains(u"src=\"\""_s));
+    QVERIFY(player.pageLoaded().isEmpty());
+    player.fullScreenRequested(true);
+    QVERIFY(!player.fullWindow());
+    args.bilibiliBVID = u"BV1Nq4y1579s"_s;
+    player.setArguments(args);
+    player.attach();
+    QCOMPARE(loads.count(), 1);
+    player.setCovered(false);
+    QCOMPARE(loads.count(), 2);
+    QVERIFY(loads.at(1).at(0).toString().contains(u"bvid=BV1Nq4y1579s&"_s));
 }
 
 void TestVideoLibrary::visitingTheRoom()

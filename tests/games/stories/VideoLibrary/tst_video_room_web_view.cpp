@@ -1,7 +1,8 @@
 // The video room's player in a real web view, offline: the page's own load and its
 // inline frame are allowed, a top-frame navigation elsewhere is cancelled and leaves the
 // page as it was, a new window is refused, a card tap reloads and the done button does
-// not. Every wait is bounded.
+// not; with no network the room shows its own frame in place of the player, and the
+// engine starts without writing to the terminal. Every wait is bounded.
 
 #include "GameTestSupport.h"
 #include "OfflineWebView.h"
@@ -52,6 +53,7 @@ public slots:
     void playerLoaded() { m_watchPlayer(); }
 
 private slots:
+    void engineStartsQuietly();
     void navigationsInTheRealView();
 
 private:
@@ -70,6 +72,14 @@ private:
     QObject *m_watcher = nullptr;
     std::function<void()> m_watchPlayer;
 };
+
+void TestVideoRoomWebView::engineStartsQuietly()
+{
+    // Only what the offscreen platform says of its graphics, which a window has not.
+    static const QRegularExpression platformNotes(
+        u"^(?!QStandardPaths:|No suitable graphics backend found$|WebEngineContext used before QtWebEngineCore::initialize\\(\\) or OpenGL context creation failed\\.$)"_s);
+    QCOMPARE(WebViewTest::startNotes().filter(platformNotes), QStringList());
+}
 
 QList<Navigation> TestVideoRoomWebView::navigations() const
 {
@@ -130,6 +140,11 @@ void TestVideoRoomWebView::navigationsInTheRealView()
     QVERIFY(!seen[1].main && seen[1].accepted);
     QVERIFY(waitFor([&] { return pageAddress() == u"https://player.bilibili.com"_s; }));
     QVERIFY(waitFor([&] { return !m_web->property("loading").toBool(); }));
+    // The player's service cannot be reached: the room's own frame shows instead.
+    auto *offline = view.item->findChild<QQuickItem *>(u"offlineFrame"_s);
+    QVERIFY(offline);
+    QVERIFY(waitFor([&] { return offline->isVisible() && !qobject_cast<QQuickItem *>(m_web)->isVisible(); }));
+    QVERIFY(ShellTest::isShown(offline));
 
     // Leaving the players in the top frame, over https or plain http, is cancelled.
     const int before = int(navigations().size());
