@@ -217,7 +217,8 @@ QString ask(QObject *web, const QString &expression)
     static int asked = 0;
     const QString tag = u"asked%1:"_s.arg(++asked);
     QMetaObject::invokeMethod(web, "runJavaScript", Q_ARG(QString, u"document.title = '%1' + String(%2)"_s.arg(tag, expression)));
-    QTest::qWaitFor([&] { return web->property("title").toString().startsWith(tag); }, webTimeoutMs);
+    if (!QTest::qWaitFor([&] { return web->property("title").toString().startsWith(tag); }, webTimeoutMs))
+        return {};
     return web->property("title").toString().mid(tag.size());
 }
 
