@@ -379,6 +379,10 @@ void install()
         for (const char *path : {cjkRegularPath, cjkBoldPath})
             addMapped(QString::fromLatin1(path), textFamily());
         addMapped(QString::fromLatin1(emojiPath), emojiFamily());
+        // The font configuration may know the symbols from the package's compressed web
+        // font, which a font engine unpacks whole as it is first loaded (the cover's
+        // first frame draws a symbol): the plain TrueType file is read in place.
+        addMapped(QString::fromLatin1(symbolsPath), SystemSymbols::fontFamily());
         return true;
     }();
     Q_UNUSED(mapped);

@@ -22,6 +22,7 @@
 #include <QTextLayout>
 #include <QtTest>
 
+#include <functional>
 #include <thread>
 
 class TestUiPlatform : public QObject
@@ -38,7 +39,7 @@ private slots:
     void emojiWithSelectorsDrawAsOneGlyph();
     void emojiAreDrawnAsThePainterDrawsThem();
     void weightsOfOneFaceAreAskedForAlike();
-    void textFontFilesAreMappedOnceForEveryThread();
+    void fontFilesAreMappedOnceForEveryThread();
     void releasedFontPagesAreReadAgain();
     void pictureNamesAreOnlyLookedUp();
     void picturesAreFoundBesideTheProgram();
@@ -323,33 +324,49 @@ void TestUiPlatform::weightsOfOneFaceAreAskedForAlike()
         QVERIFY2(face.value().size() == 1, qPrintable(face.key()));
 }
 
-void TestUiPlatform::textFontFilesAreMappedOnceForEveryThread()
+void TestUiPlatform::fontFilesAreMappedOnceForEveryThread()
 {
     // A glyph drawn here and, as the render thread draws a text's glyphs, with the font
-    // looked up again on another thread: both read the one mapping of the file.
+    // looked up again on another thread: both read the one mapping of the file (for the
+    // symbols, the plain TrueType file, not a compressed web font unpacked on loading).
     const auto mappingsOf = [](const QString &path) {
         QFile maps(QStringLiteral("/proc/self/maps"));
         if (!maps.open(QIODevice::ReadOnly))
             return -1;
         return int(maps.readAll().count(QFile::encodeName(path) + '\n'));
     };
-    for (const auto &face : {std::pair{QStringLiteral("/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc"), QFont::Normal},
-                             std::pair{QStringLiteral("/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"), QFont::Bold}}) {
-        const QString &path = face.first;
-        const QFont::Weight weight = face.second;
-        if (!QFile::exists(path) || mappingsOf(path) < 0)
+    const auto symbols = [](int pixelSize) {
+        QFont font(SystemSymbols::fontFamily());
+        font.setPixelSize(pixelSize);
+        return font;
+    };
+    struct Face
+    {
+        QString path;
+        std::function<QFont(int)> font;
+        QString text;
+    };
+    const QList<Face> faces = {
+        {QStringLiteral("/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc"),
+         [](int size) { return Fonts::text(size, QFont::Normal); }, QStringLiteral("字")},
+        {QStringLiteral("/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"),
+         [](int size) { return Fonts::text(size, QFont::Bold); }, QStringLiteral("字")},
+        {QStringLiteral("/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf"), symbols,
+         SystemSymbols::glyph(QStringLiteral("sparkles"))}};
+    for (const Face &face : faces) {
+        if (!QFile::exists(face.path) || mappingsOf(face.path) < 0)
             QSKIP("the Debian fonts or /proc are not there");
-        const QRawFont font = QRawFont::fromFont(Fonts::text(24, weight));
-        const quint32 glyph = font.glyphIndexesForString(QStringLiteral("字")).value(0);
-        QVERIFY(glyph != 0);
+        const QRawFont font = QRawFont::fromFont(face.font(24));
+        const quint32 glyph = font.glyphIndexesForString(face.text).value(0);
+        QVERIFY2(glyph != 0, qPrintable(face.path));
         QVERIFY(!font.alphaMapForGlyph(glyph, QRawFont::PixelAntialiasing).isNull());
         // Counted while the other thread still has its face: its faces go when it ends.
         bool drawnThere = false;
         int mappings = 0;
         std::thread([&] {
-            const QRawFont there = QRawFont::fromFont(Fonts::text(48, weight));
+            const QRawFont there = QRawFont::fromFont(face.font(48));
             drawnThere = !there.pathForGlyph(glyph).isEmpty();
-            mappings = mappingsOf(path);
+            mappings = mappingsOf(face.path);
         }).join();
         QVERIFY(drawnThere);
         QCOMPARE(mappings, 1);

@@ -15,7 +15,10 @@ GamePage {
     topMargin: 8
     spacing: 10
     focus: true
-    Component.onCompleted: forceActiveFocus()
+    Component.onCompleted: {
+        restingPage = reader.page
+        forceActiveFocus()
+    }
 
     // The book's first show draws only the page shown; the pages beside it are built
     // once that frame is on the screen, ready for the first turn.
@@ -24,6 +27,21 @@ GamePage {
         target: view.Window.window
         enabled: !view.firstShown
         function onFrameSwapped() { view.firstShown = true }
+    }
+
+    // The page the pages last came to rest on. A turn builds the page it brings next
+    // to the one shown only once the pages rest again: building a page (its text laid
+    // out, its picture decoded and the card painted) in the turn's first frame held
+    // that frame up as the pages began to move.
+    property int restingPage: 0
+    function comeToRest() {
+        if (!slide.running)
+            restingPage = reader.page
+    }
+    Connections {
+        target: view.reader
+        // Once the turn's slide has begun (the strip follows the page first).
+        function onPageChanged() { Qt.callLater(view.comeToRest) }
     }
 
     Keys.onLeftPressed: reader.turn(reader.page - 1)
@@ -89,7 +107,12 @@ GamePage {
             x: -view.reader.page * pager.width + pager.dragX
             Behavior on x {
                 enabled: !view.reader.pageDrag.dragging
-                NumberAnimation { duration: 340; easing.type: Easing.OutCubic }
+                NumberAnimation {
+                    id: slide
+                    duration: 340
+                    easing.type: Easing.OutCubic
+                    onRunningChanged: view.comeToRest()
+                }
             }
             Repeater {
                 model: view.reader.pageCount + 1
@@ -98,8 +121,11 @@ GamePage {
                     x: index * pager.width
                     width: pager.width
                     height: pager.height
-                    // Only the pages next to the one shown are built.
-                    active: index === view.reader.page || (view.firstShown && Math.abs(index - view.reader.page) <= 1)
+                    // Only the pages next to the one shown are built, those a turn
+                    // brings next to it once the pages rest.
+                    active: index === view.reader.page
+                            || (view.firstShown && Math.abs(index - view.reader.page) <= 1
+                                && Math.abs(index - view.restingPage) <= 1)
                     sourceComponent: index === 0 ? coverPage : storyPage
                     Component {
                         id: coverPage
