@@ -43,13 +43,12 @@ struct Opening
 {
     QString game, network;
     double pushed = -1, shown = -1, settled = -1, request = -1, sounded = -1, heard = -1;
-    double buffered = -1; // what the prompt's stream holds ahead of the sink: a sound card plays it that much later
+    double sinkLatency = -1; // the prompt's stream's: a sound card's first sample comes that much later
 };
 
-// The largest buffer latency of the server's playback streams now, in ms (-1 when none
-// plays): what the streams hold ahead of the sink, which a sound card's first sample waits
-// out and a null sink's monitor does not.
-double streamBufferMs()
+// The largest sink latency of the server's playback streams now, in ms (-1 when none
+// plays): what a sound card's first sample waits out and a null sink's monitor does not.
+double sinkLatencyMs()
 {
     QProcess pactl;
     pactl.start(u"pactl"_s, {u"list"_s, u"sink-inputs"_s});
@@ -107,9 +106,9 @@ int main(int argc, char **argv)
     const int neverAnsweringMs = option(u"--never-answering-ms"_s, u"3000"_s).toInt();
     std::printf("load average at the start: %s\n", qPrintable(loadAverage()));
 
+    SystemClock clock; // the games wait as in play; outlives the shell, which uses it to the end
     ShellFixture f;
     GameDispatch::setExtraRows({}); // the real games
-    SystemClock clock; // the games wait as in play
     Clock::setCurrent(&clock);
     if (!f.window())
         return 1;
@@ -194,12 +193,12 @@ int main(int argc, char **argv)
                 }, network == u"never"_s ? neverAnsweringMs : 5000);
                 const qsizetype onset = monitor.onset(from);
                 o.heard = onset < 0 ? -1 : monitor.timeOf(onset) - at;
-                o.buffered = onset < 0 ? -1 : streamBufferMs();
+                o.sinkLatency = onset < 0 ? -1 : sinkLatencyMs();
                 if (firstOfProcess)
                     std::printf("first opening of the process (%s, %s): pushed %.0f, shown %.0f, settled %.0f, "
-                                "request %.0f, samples out %.0f, heard %.0f ms, stream buffer %.0f ms\n",
+                                "request %.0f, samples out %.0f, heard %.0f ms, sink latency %.0f ms\n",
                                 qPrintable(gameId), qPrintable(network), o.pushed, o.shown, o.settled, o.request,
-                                o.sounded, o.heard, o.buffered);
+                                o.sounded, o.heard, o.sinkLatency);
                 else
                     done.push_back(o);
                 firstOfProcess = false;
@@ -214,9 +213,9 @@ int main(int argc, char **argv)
 
     std::printf("medians over the later openings, ms from the open: the push's call, the page's first frame, the "
                 "push settled, the speech request, its samples handed to the output, its first audible sample "
-                "(min-max), and what its stream held ahead of the sink then\n");
+                "(min-max), and its stream's sink latency\n");
     std::printf("%-13s %-16s %7s %7s %8s %8s %8s %7s %11s %5s %7s\n", "network", "game", "pushed", "shown", "settled",
-                "request", "samples", "heard", "heard range", "heard", "buffer");
+                "request", "samples", "heard", "heard range", "heard", "sink");
     for (const QString &network : networkNames) {
         for (const QString &gameId : games) {
             std::vector<Opening> these;
@@ -234,7 +233,7 @@ int main(int argc, char **argv)
                         qPrintable(gameId), medianOf(these, &Opening::pushed), medianOf(these, &Opening::shown),
                         medianOf(these, &Opening::settled), medianOf(these, &Opening::request),
                         medianOf(these, &Opening::sounded), median(heard), heard.empty() ? -1.0 : *lo,
-                        heard.empty() ? -1.0 : *hi, heard.size(), these.size(), medianOf(these, &Opening::buffered));
+                        heard.empty() ? -1.0 : *hi, heard.size(), these.size(), medianOf(these, &Opening::sinkLatency));
         }
     }
     std::printf("load average at the end: %s\n", qPrintable(loadAverage()));
