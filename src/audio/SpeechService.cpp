@@ -292,9 +292,15 @@ void SpeechService::speakLocally(const QString &text, const QString &language, f
     });
 }
 
+namespace {
+// Whether prepareSoundOutput() found an output: the preparation's worker asks nothing of
+// the platform's sound output itself, whose devices are set up on the interface thread.
+std::atomic<bool> soundOutputPrepared{false};
+} // namespace
+
 void SpeechService::prepareSoundOutput()
 {
-    SoundChannel::hasOutputDevice();
+    soundOutputPrepared = SoundChannel::hasOutputDevice();
 }
 
 void SpeechService::prepareAhead()
@@ -302,8 +308,8 @@ void SpeechService::prepareAhead()
     QSslSocket::supportsSsl();
     SpeechEngine::loadAhead();
     // Decoded here and let go here: what the decoder loads stays loaded for the clips.
-    if (!SoundChannel::hasOutputDevice())
-        return; // no clip would be played either
+    if (!soundOutputPrepared)
+        return; // no clip would be played either, or the sound output is not set up
     QEventLoop loop;
     QAudioDecoder decoder;
     QBuffer silence;
