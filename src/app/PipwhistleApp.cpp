@@ -111,6 +111,7 @@ void PipwhistleApp::prepareAhead()
 {
     if (m_preparation.joinable())
         return;
+    SpeechService::prepareSoundOutput();
     m_preparation = std::thread([] { SpeechService::prepareAhead(); });
 }
 

@@ -19,6 +19,9 @@ struct PcmClip
     double seconds() const { return sampleRate > 0 ? double(samples.size()) / sampleRate : 0.0; }
 };
 
+// `clip` as a WAV document (16-bit mono), as the platform's decoder reads it.
+QByteArray wavDocument(const PcmClip &clip);
+
 // One voice of the sound output: it plays one clip at a time through the default
 // audio output, and a new clip (or stop()) cuts off the one that sounds.
 //

@@ -5,6 +5,8 @@
 #include <QAudioBuffer>
 #include <QAudioDecoder>
 #include <QBuffer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QSslSocket>
@@ -290,10 +292,38 @@ void SpeechService::speakLocally(const QString &text, const QString &language, f
     });
 }
 
+namespace {
+// Whether prepareSoundOutput() found an output: the preparation's worker asks nothing of
+// the platform's sound output itself, whose devices are set up on the interface thread.
+std::atomic<bool> soundOutputPrepared{false};
+} // namespace
+
+void SpeechService::prepareSoundOutput()
+{
+    soundOutputPrepared = SoundChannel::hasOutputDevice();
+}
+
 void SpeechService::prepareAhead()
 {
     QSslSocket::supportsSsl();
     SpeechEngine::loadAhead();
+    // Decoded here and let go here: what the decoder loads stays loaded for the clips.
+    if (!soundOutputPrepared)
+        return; // no clip would be played either, or the sound output is not set up
+    QEventLoop loop;
+    QAudioDecoder decoder;
+    QBuffer silence;
+    silence.setData(wavDocument(PcmClip{QVector<float>(441, 0.0f), 44100}));
+    silence.open(QIODevice::ReadOnly);
+    QObject::connect(&decoder, &QAudioDecoder::bufferReady, &decoder, [&decoder] { decoder.read(); });
+    QObject::connect(&decoder, &QAudioDecoder::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), &loop, &QEventLoop::quit);
+    QTimer::singleShot(3000, &loop, &QEventLoop::quit); // never held up for long
+    decoder.setSourceDevice(&silence);
+    decoder.start();
+    if (decoder.isDecoding())
+        loop.exec();
+    decoder.stop();
 }
 
 void SpeechService::speakChinesePronunciation(const QString &text, const std::optional<QString> &fallbackText)

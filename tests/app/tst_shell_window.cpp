@@ -28,6 +28,7 @@
 
 using namespace Qt::StringLiterals;
 using ShellTest::warnings;
+using ShellTest::viewWarnings;
 
 class ShellWindowTest : public QObject
 {
@@ -394,7 +395,7 @@ private slots:
         QVERIFY(f.clickText(u"返回类型"_s));
         QVERIFY(waitStackIdle(f, 1));
         QVERIFY(f.waitShown(u"✦ 选择游戏小屋 ✦"_s));
-        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+        QVERIFY2(viewWarnings().isEmpty(), qPrintable(viewWarnings().join(u'\n')));
     }
 
     // Nothing animates on a screen that waits: the cover, the playground, the setup
@@ -437,7 +438,7 @@ private slots:
         QVERIFY(f.clickText(u"交卷 87"_s));
         QVERIFY(f.waitShown(u"游戏完成！"_s));
         QVERIFY_STILL(f, "finished play");
-        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+        QVERIFY2(viewWarnings().isEmpty(), qPrintable(viewWarnings().join(u'\n')));
     }
 
     // A waiting overlay darkens the page beneath it once, the time chip as much, and the
@@ -473,7 +474,7 @@ private slots:
         QVERIFY(f.waitShown(u"知道啦"_s));
         QVERIFY(comesToRest(f));
         QVERIFY_VEILED(shelf, f.window()->grabWindow(), points(), 0.22);
-        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+        QVERIFY2(viewWarnings().isEmpty(), qPrintable(viewWarnings().join(u'\n')));
     }
 
     // The setup opened from the chip looks the same resting as under a finger (when the
@@ -503,7 +504,7 @@ private slots:
             QTest::mouseRelease(f.window(), Qt::LeftButton, {}, blank);
             QCOMPARE(resting, touched);
         }
-        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+        QVERIFY2(viewWarnings().isEmpty(), qPrintable(viewWarnings().join(u'\n')));
     }
 
     void lockAndUnlock()
@@ -574,7 +575,7 @@ private slots:
         QVERIFY(f.clickText(u"交卷 87"_s));
         QVERIFY(f.waitShown(u"游戏完成！"_s));
         QCOMPARE(f.app->progress().records().size(), 1);
-        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+        QVERIFY2(viewWarnings().isEmpty(), qPrintable(viewWarnings().join(u'\n')));
     }
 
     // The parent drags the slider, then taps choices: slider, caption and highlight
@@ -619,7 +620,7 @@ private slots:
         QVERIFY(f.waitShown(u"滑动选择：15 分钟"_s));
         QVERIFY(slider->isEnabled());
         QTRY_COMPARE(slider->property("value").toDouble(), 15.0);
-        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+        QVERIFY2(viewWarnings().isEmpty(), qPrintable(viewWarnings().join(u'\n')));
     }
 
     void lockCoversTheCover()
@@ -636,7 +637,7 @@ private slots:
         QTest::qWait(300);
         ShellTest::click(f.window(), f.text(u"进入豆铃乐园"_s));
         QVERIFY(!f.shell()->hasOpenedStorybook());
-        QVERIFY2(warnings().isEmpty(), qPrintable(warnings().join(u'\n')));
+        QVERIFY2(viewWarnings().isEmpty(), qPrintable(viewWarnings().join(u'\n')));
     }
 
     // The cover's picture, decoded while the window is being made, is the one the first

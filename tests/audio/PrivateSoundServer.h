@@ -144,24 +144,4 @@ private:
     QByteArray m_clip;
 };
 
-// A spoken word as a WAV document (16-bit mono).
-QByteArray wavDocument(const PcmClip &clip)
-{
-    QByteArray data;
-    for (const float sample : clip.samples) {
-        const auto value = qint16(std::clamp(sample, -1.0f, 1.0f) * 32767.0f);
-        data.append(reinterpret_cast<const char *>(&value), 2);
-    }
-    const auto number = [](quint32 value, int bytes) {
-        QByteArray out;
-        for (int i = 0; i < bytes; ++i)
-            out.append(char((value >> (8 * i)) & 0xff));
-        return out;
-    };
-    const quint32 rate = quint32(clip.sampleRate);
-    return "RIFF" + number(quint32(36 + data.size()), 4) + "WAVEfmt " + number(16, 4) + number(1, 2) + number(1, 2)
-           + number(rate, 4) + number(rate * 2, 4) + number(2, 2) + number(16, 2) + "data"
-           + number(quint32(data.size()), 4) + data;
-}
-
 } // namespace PrivateSound

@@ -14,6 +14,7 @@
 #include "GameHostController.h"
 #include "PipwhistleApp.h"
 #include "ShellCatalog.h"
+#include "ShellBench.h"
 #include "ShellWindowTest.h"
 #include "UiSetup.h"
 #include "WebViewSetup.h"
@@ -119,43 +120,6 @@ double medianOf(const std::vector<FrameWatch::Stretches> &taps, double FrameWatc
     for (const FrameWatch::Stretches &s : taps)
         values.push_back(s.*part);
     return summarise(values).median;
-}
-
-QQuickItem *stackOf(ShellFixture &f)
-{
-    return ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
-}
-
-int depth(QQuickItem *stack)
-{
-    return stack->property("depth").toInt();
-}
-
-bool settled(QQuickItem *stack, int wanted)
-{
-    return QTest::qWaitFor([&] { return !stack->property("busy").toBool() && depth(stack) == wanted; }, 5000);
-}
-
-// Turns the playground's rail by the wheel until the portal of `shelf` lies whole in
-// the window.
-QQuickItem *portalInView(ShellFixture &f, const QString &shelf)
-{
-    QQuickItem *rail = ShellTest::findNamed(f.root(), QStringLiteral("portalRail"));
-    for (int turn = 0; rail && turn < 60; ++turn) {
-        QQuickItem *label = f.text(shelf);
-        if (label) {
-            const QPointF c = label->mapToScene(QPointF(label->width() / 2, label->height() / 2));
-            if (c.x() > 80 && c.x() < f.window()->width() - 80)
-                return label;
-        }
-        const bool right = !label || label->mapToScene(QPointF()).x() > f.window()->width() / 2;
-        const QPointF over = rail->mapToScene(QPointF(rail->width() / 2, rail->height() / 2));
-        QWheelEvent wheel(over, f.window()->mapToGlobal(over), QPoint(), QPoint(0, right ? -120 : 120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QGuiApplication::sendEvent(f.window(), &wheel);
-        QTest::qWait(30);
-    }
-    return nullptr;
 }
 
 QObject *playOnTop(ShellFixture &f)
