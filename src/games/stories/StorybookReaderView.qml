@@ -15,10 +15,7 @@ GamePage {
     topMargin: 8
     spacing: 10
     focus: true
-    Component.onCompleted: {
-        restingPage = reader.page
-        forceActiveFocus()
-    }
+    Component.onCompleted: forceActiveFocus()
 
     // The book's first show draws only the page shown; the pages beside it are built
     // once that frame is on the screen, ready for the first turn.
@@ -34,14 +31,11 @@ GamePage {
     // out, its picture decoded and the card painted) in the turn's first frame held
     // that frame up as the pages began to move.
     property int restingPage: 0
-    function comeToRest() {
-        if (!slide.running)
-            restingPage = reader.page
-    }
-    Connections {
-        target: view.reader
-        // Once the turn's slide has begun (the strip follows the page first).
-        function onPageChanged() { Qt.callLater(view.comeToRest) }
+    Binding on restingPage {
+        when: !slide.running
+        value: view.reader.page
+        delayed: true // the turn's slide starts as the page changes
+        restoreMode: Binding.RestoreNone
     }
 
     Keys.onLeftPressed: reader.turn(reader.page - 1)
@@ -111,7 +105,6 @@ GamePage {
                     id: slide
                     duration: 340
                     easing.type: Easing.OutCubic
-                    onRunningChanged: view.comeToRest()
                 }
             }
             Repeater {
