@@ -28,6 +28,8 @@ GameHostController::~GameHostController()
     m_timeController = nullptr;
     followLock();
     PipwhistleApp::current().screenLeft();
+    if (m_holdsWebView)
+        WebViewSetup::webViewPageClosed();
 }
 
 void GameHostController::setTimeController(EntertainmentTimeController *controller)
@@ -85,14 +87,18 @@ void GameHostController::setGameId(const QString &id)
         m_game.id = id;
         m_game.title = id;
     }
-    if (const std::optional<GameDispatch::View> view = GameDispatch::viewFor(id)) {
+    const std::optional<GameDispatch::View> view = GameDispatch::viewFor(id);
+    if (view) {
         m_viewUrl = view->url;
         m_viewProperties = view->properties;
-        if (view->webView)
-            WebViewSetup::prepareSharedContext();
     } else {
         m_viewUrl.clear();
         m_viewProperties.clear();
+    }
+    const bool webView = view && view->webView;
+    if (webView != m_holdsWebView) {
+        m_holdsWebView = webView;
+        webView ? WebViewSetup::webViewPageOpened() : WebViewSetup::webViewPageClosed();
     }
     emit gameChanged();
     startPlay();

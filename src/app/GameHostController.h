@@ -117,6 +117,7 @@ private:
     QVariantMap m_viewProperties;
     std::shared_ptr<GamePlay> m_play;
     bool m_hasResult = false;
+    bool m_holdsWebView = false; // the game's view holds a web view
     qint64 m_score = 0;
     qint64 m_stars = 0;
     qint64 m_coins = 0;

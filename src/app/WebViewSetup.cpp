@@ -1,7 +1,10 @@
 #include "WebViewSetup.h"
 
+#include "Clock.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <QQuickWindow>
@@ -10,6 +13,8 @@
 
 #include <thread>
 
+#include <malloc.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 // QtGui's own hook for the context every OpenGL context of the application shares with
@@ -30,16 +35,18 @@ bool softwareRenderer()
 std::thread g_ahead;
 QOpenGLContext *g_made = nullptr;
 
-// Makes `context` the one every OpenGL context made from now on shares with, for as
-// long as the application lives.
-void install(QOpenGLContext *context)
+// Pages that hold a web view, open now, and the wait until the engine's memory is
+// handed back once none is.
+int g_openPages = 0;
+Clock::WaitId g_rest = 0;
+
+// Tells the web engine, which looks for it when it starts, that the windows share their
+// OpenGL context with it.
+void shareContextsFromNowOn()
 {
-    context->setParent(QCoreApplication::instance());
-    QObject::connect(context, &QObject::destroyed, [] { qt_gl_set_global_share_context(nullptr); });
-    qt_gl_set_global_share_context(context);
-    // Qt warns that the attribute comes after the application object: it is what the web
-    // engine looks for when it starts, later still, and nothing earlier needed it. Only
-    // that warning is dropped; any other thread's messages meanwhile pass on.
+    // Qt warns that the attribute comes after the application object: nothing earlier
+    // needed it. Only that warning is dropped; any other thread's messages meanwhile
+    // pass on.
     static QtMessageHandler previous = nullptr;
     previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &where, const QString &message) {
         if (previous && !message.contains(QLatin1String("AA_ShareOpenGLContexts")))
@@ -49,11 +56,49 @@ void install(QOpenGLContext *context)
     qInstallMessageHandler(previous);
 }
 
+// Makes `context` the one every OpenGL context made from now on shares with, for as
+// long as the application lives.
+void install(QOpenGLContext *context)
+{
+    context->setParent(QCoreApplication::instance());
+    QObject::connect(context, &QObject::destroyed, [] { qt_gl_set_global_share_context(nullptr); });
+    qt_gl_set_global_share_context(context);
+    shareContextsFromNowOn();
+}
+
+// The engine cannot be shut down within a run. What it leaves in the program once its
+// last page has gone is handed back: the pages of its library's code that ran (its
+// executable segment is never written to, so they are read again from the file, by then
+// in the system's file cache, when the room opens again) and what the allocator holds
+// of the memory the engine freed.
+void handBackEngineMemory()
+{
+#ifdef Q_OS_LINUX
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (maps.open(QIODevice::ReadOnly)) {
+        // "start-end permissions offset device inode path"
+        for (const QByteArray &line : maps.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            if (fields.size() < 6 || fields.at(1) != "r-xp" || !fields.at(5).contains("/libQt6WebEngineCore.so"))
+                continue;
+            const QList<QByteArray> range = fields.at(0).split('-');
+            bool startRead = false;
+            bool endRead = false;
+            const quintptr start = range.value(0).toULongLong(&startRead, 16);
+            const quintptr end = range.value(1).toULongLong(&endRead, 16);
+            if (startRead && endRead && end > start)
+                ::madvise(reinterpret_cast<void *>(start), end - start, MADV_DONTNEED);
+        }
+    }
+    ::malloc_trim(0);
+#endif
+}
 // Qt's web engine module, as it registers its QML types, notes three of them that are not
 // meant to be made in QML (its loading information, certificate error and full-screen
-// request), and the engine notes that its sandbox is off when the program runs as root.
-// They are notes about Qt's own module and about a choice made above: dropped, and every
-// other message passes on.
+// request); the engine notes that its sandbox is off when the program runs as root, and
+// that the platform offers no OpenGL when the software renderer draws. They are notes
+// about Qt's own module and about choices made above: dropped, and every other message
+// passes on.
 void dropEngineNotes()
 {
     static QtMessageHandler previous = nullptr;
@@ -61,6 +106,8 @@ void dropEngineNotes()
         if (message.startsWith(QLatin1String("QWebEngine")) && message.contains(QLatin1String(" is neither a QObject")))
             return;
         if (message == QLatin1String("Sandboxing disabled by user."))
+            return;
+        if (message.trimmed() == QLatin1String("No suitable graphics backend found") && softwareRenderer())
             return;
         if (previous)
             previous(type, where, message);
@@ -95,11 +142,17 @@ void prepare(SharedContext made)
     if (qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         addEngineFlags("--no-zygote");
     // What QtWebEngineQuick::initialize() sets up, without loading the engine: the
-    // application makes the shared context when it is created (made ahead, or with the
-    // software renderer when the web view comes, it is installed as the application's).
+    // application makes the shared context when it is created (or it is made ahead and
+    // installed as the application's).
     if (!softwareRenderer() && made == SharedContext::WithTheApplication)
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
+    // Drawn by the software renderer, nothing of the program uses OpenGL, and the engine
+    // then composes its pages in software too; yet it looks at the platform's OpenGL as
+    // it starts, which on X11 loads Mesa's driver and its LLVM (some 47 MB, held for the
+    // rest of the run). X11 is told to offer none.
+    if (softwareRenderer() && !qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", QByteArray("none"));
 }
 
 void makeSharedContextAhead()
@@ -126,11 +179,34 @@ void takeSharedContext()
 
 void prepareSharedContext()
 {
-    if (QOpenGLContext::globalShareContext() || !QCoreApplication::instance())
+    if (QOpenGLContext::globalShareContext() || !QCoreApplication::instance()
+        || QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts))
         return;
+    // With the software renderer the engine draws in software and shares no context.
+    if (softwareRenderer()) {
+        shareContextsFromNowOn();
+        return;
+    }
     auto *context = new QOpenGLContext;
     context->create();
     install(context);
+}
+
+void webViewPageOpened()
+{
+    ++g_openPages;
+    Clock::current().cancel(g_rest);
+    prepareSharedContext();
+}
+
+void webViewPageClosed()
+{
+    if (--g_openPages > 0)
+        return;
+    g_rest = Clock::current().after(engineRestMs, QCoreApplication::instance(), [] {
+        if (g_openPages == 0)
+            handBackEngineMemory();
+    });
 }
 
 } // namespace WebViewSetup

@@ -29,9 +29,19 @@ void makeSharedContextAhead();
 // when none is being made.
 void takeSharedContext();
 // Call before a web view is created (before its QML module is loaded). When Qt Quick
-// draws with its software renderer no window uses OpenGL, so the shared context the
-// engine still needs is made only here: made at start-up, the OpenGL driver it loads
-// (Mesa's llvmpipe, some 50 MB resident) would sit unused for as long as the room stays
-// shut. With OpenGL the application made the context at start, and this does nothing.
+// draws with its software renderer no window uses OpenGL and neither does the engine:
+// it is told here that contexts are shared, and none is made (made at start-up, the
+// OpenGL driver it loads, Mesa's llvmpipe, some 50 MB resident, would sit unused for the
+// whole run). With OpenGL the application made the context at start, and this does
+// nothing.
 void prepareSharedContext();
+
+// Call as a page that holds a web view opens (before its view is made; this prepares
+// the shared context) and as it goes. The engine cannot be shut down within a run: once
+// no such page has been open for engineRestMs, the pages of the engine's code that ran
+// are handed back to the system (read again from the library if the room opens again)
+// and the allocator returns what the engine freed.
+void webViewPageOpened();
+void webViewPageClosed();
+inline constexpr int engineRestMs = 3000;
 } // namespace WebViewSetup

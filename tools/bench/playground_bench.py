@@ -599,6 +599,9 @@ def phase_video(args, display, software):
         for visit in ("first", "second"):
             open_shelf(app, 6)
             app.rail_to(0, CARD_PITCH)
+            time.sleep(SETTLE)
+            count, helpers = app.helpers()
+            note("rss MiB on the shelf, before the tap, %s visit" % visit, app.rss_mib() + helpers)
             tapped = time.monotonic()
             app.click((590, RAIL_Y + 50), 0)
             note("s from the tap to a still room, %s visit" % visit, app.still_after(tapped))
