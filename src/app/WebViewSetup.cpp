@@ -10,6 +10,7 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QThread>
+#include <QThreadPool>
 
 #include <thread>
 
@@ -203,9 +204,10 @@ void webViewPageClosed()
 {
     if (--g_openPages > 0)
         return;
+    // On a worker: going through the allocator's arenas takes some milliseconds.
     g_rest = Clock::current().after(engineRestMs, QCoreApplication::instance(), [] {
         if (g_openPages == 0)
-            handBackEngineMemory();
+            QThreadPool::globalInstance()->start(handBackEngineMemory);
     });
 }
 

@@ -19,7 +19,8 @@ playground with xdotool as a child would. It measures:
   plays     resident memory after every play of N (the 14 games in turn, every other
             play finished by answering, the others left by the back button).
   video     the video room opened twice: resident memory of the program and its web
-            engine helpers on the playground, in the room and after leaving it, the
+            engine helpers on the playground, on the shelf before the card's tap, in the
+            room, back on the shelf after leaving it and back on the playground, the
             helpers left, and the time from the card's tap until the window is still.
 
 Frame times come from Qt's own render-loop log (qt.scenegraph.time.renderloop), CPU
@@ -611,10 +612,14 @@ def phase_video(args, display, software):
             note("helpers in the room, %s visit" % visit, count)
             note("helper rss MiB in the room, %s visit" % visit, helpers)
             left = time.monotonic()
-            leave_game(app)
+            app.click(GAME_BACK, 0)
             while app.helpers()[0] and time.monotonic() - left < 10:
                 time.sleep(0.1)
             note("s from leaving until no helper is left, %s visit" % visit, time.monotonic() - left)
+            time.sleep(max(0.0, left + 4.0 - time.monotonic()))
+            count, helpers = app.helpers()
+            note("rss MiB on the shelf 4 s after leaving, %s visit" % visit, app.rss_mib() + helpers)
+            app.click(SHELF_BACK, 0.8)
             time.sleep(SETTLE)
             count, helpers = app.helpers()
             note("rss MiB after leaving, %s visit (main + helpers)" % visit, app.rss_mib() + helpers)
