@@ -16,6 +16,8 @@
 #include <memory>
 #include <vector>
 
+#include "UiSetup.h"
+
 // Call before the application object: the offscreen platform unless another is asked
 // for, and Qt Quick's software renderer, the renderer of a machine without graphics.
 inline void useSoftwareRenderer()
@@ -33,13 +35,20 @@ inline double threadCpuMs()
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
-// The game page of `gameId` filling a shown window of `size`.
+// The game page of `gameId` filling a shown window of `size`, drawn with the program's
+// fonts (its emoji drawn past Qt's glyph caches, as in the program) and its engine's
+// image provider.
 class BenchPage
 {
 public:
     BenchPage(const QString &gameId, QSize size)
     {
-        m_engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+        static const bool fontsInstalled = [] {
+            Ui::installFonts();
+            return true;
+        }();
+        Q_UNUSED(fontsInstalled);
+        Ui::prepareEngine(m_engine);
         QQmlComponent component(&m_engine);
         component.setData(QStringLiteral(R"(
             import QtQuick
