@@ -7,6 +7,7 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 PictureCache &PictureCache::shared()
@@ -27,19 +28,29 @@ QString PictureCache::keyOf(const QString &path, QSize pixels, qreal radius, boo
 
 void PictureCache::prepare(const QString &path, QSize pixels, qreal radius, bool stretch, Keep keep)
 {
+    want(path, pixels, radius, stretch, [keep](Entry &entry) {
+        if (keep == Keep::ForNextTime)
+            entry.keep = true;
+        else
+            ++entry.awaited;
+    });
+}
+
+void PictureCache::want(const QString &path, QSize pixels, qreal radius, bool stretch,
+                        const std::function<void(Entry &)> &wanting)
+{
     if (pixels.isEmpty() || path.isEmpty())
         return;
     const QString key = keyOf(path, pixels, radius, stretch);
     {
         QMutexLocker lock(&m_mutex);
-        const auto it = m_entries.find(key);
-        if (it != m_entries.end()) {
-            it->keep = it->keep || keep == Keep::ForNextTime;
+        auto it = m_entries.find(key);
+        const bool known = it != m_entries.end();
+        if (!known)
+            it = m_entries.insert(key, Entry());
+        wanting(*it);
+        if (known)
             return;
-        }
-        Entry entry;
-        entry.keep = keep == Keep::ForNextTime;
-        m_entries.insert(key, entry);
     }
     QThreadPool::globalInstance()->start(
         [this, key, path, pixels, radius, stretch] { decodeQueued(key, path, pixels, radius, stretch); });
@@ -49,8 +60,29 @@ void PictureCache::forget(const QString &path, QSize pixels, qreal radius, bool 
 {
     QMutexLocker lock(&m_mutex);
     const QString key = keyOf(path, pixels, radius, stretch);
-    const auto it = m_entries.constFind(key);
-    if (it != m_entries.cend() && !it->keep)
+    const auto it = m_entries.find(key);
+    if (it == m_entries.end() || it->awaited == 0)
+        return;
+    --it->awaited;
+    if (it->unwanted())
+        remove(key);
+}
+
+void PictureCache::hold(const QString &path, QSize pixels, qreal radius, bool stretch)
+{
+    want(path, pixels, radius, stretch, [](Entry &entry) { ++entry.holders; });
+}
+
+void PictureCache::release(const QString &path, QSize pixels, qreal radius, bool stretch)
+{
+    QMutexLocker lock(&m_mutex);
+    const QString key = keyOf(path, pixels, radius, stretch);
+    const auto it = m_entries.find(key);
+    // Gone already where it was dropped for the budget.
+    if (it == m_entries.end() || it->holders == 0)
+        return;
+    --it->holders;
+    if (it->unwanted())
         remove(key);
 }
 
@@ -59,9 +91,12 @@ void PictureCache::forgetKept(const QString &path)
     QMutexLocker lock(&m_mutex);
     const QString prefix = path + QLatin1Char('|');
     QStringList kept;
-    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
-        if (it->keep && it.key().startsWith(prefix))
-            kept.append(it.key());
+    for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
+        if (it->keep && it.key().startsWith(prefix)) {
+            it->keep = false;
+            if (it->unwanted())
+                kept.append(it.key());
+        }
     }
     for (const QString &key : std::as_const(kept))
         remove(key);
@@ -97,10 +132,11 @@ QImage PictureCache::picture(const QString &path, QSize pixels, qreal radius, bo
         }
         if (it != m_entries.end() && it->state == State::Ready) {
             const QImage image = it->image;
-            if (it->keep)
-                touch(key);
-            else
+            it->awaited = qMax(0, it->awaited - 1);
+            if (it->unwanted())
                 remove(key);
+            else
+                touch(key);
             return image;
         }
         if (it == m_entries.end()) {
@@ -108,9 +144,10 @@ QImage PictureCache::picture(const QString &path, QSize pixels, qreal radius, bo
             lock.unlock();
             return StorybookPicture::shownPicture(path, pixels, radius, stretch);
         }
-        // Prepared but not started yet: decoded here (and kept if it was to be).
+        // Prepared but not started yet: decoded here (and kept if it is still wanted).
         it->state = State::Decoding;
-        keep = it->keep;
+        it->awaited = qMax(0, it->awaited - 1);
+        keep = !it->unwanted();
     }
     const QImage image = StorybookPicture::shownPicture(path, pixels, radius, stretch);
     if (keep) {

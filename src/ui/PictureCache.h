@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWaitCondition>
 
+#include <functional>
 #include <list>
 
 // The pictures of StorybookPicture as it draws them (a picture file at its shown size in
@@ -14,10 +15,11 @@
 // picture prepared for the next time is kept, the most recently used first, up to a
 // budget of bytes, so that every page that shows it finds it ready; one prepared only
 // until it is shown (the pictures of a page being built, decoded side by side while the
-// page is laid out) goes with its first asker. A picture asked for before its decoding
+// page is laid out) goes once every such preparation of it has been shown or forgotten. A picture asked for before its decoding
 // has finished still comes: the asker waits for the worker already decoding it, or
 // decodes it itself when no worker has started on it yet. A picture never prepared is
-// decoded for its asker and not kept.
+// decoded for its asker and not kept. A picture held (the next page of a book, which a
+// page shown beside it holds) stays, shown or not, until its last holder lets it go.
 class PictureCache
 {
 public:
@@ -29,6 +31,10 @@ public:
     void prepare(const QString &path, QSize pixels, qreal radius, bool stretch, Keep keep = Keep::ForNextTime);
     // A picture prepared until shown that will not be asked for after all.
     void forget(const QString &path, QSize pixels, qreal radius, bool stretch);
+    // Prepares the picture and keeps it, however often it is shown, until each hold()
+    // of it has been matched by a release().
+    void hold(const QString &path, QSize pixels, qreal radius, bool stretch);
+    void release(const QString &path, QSize pixels, qreal radius, bool stretch);
     // The pictures of the file at `path` prepared for the next time, at whatever size,
     // when no screen a tap away shows them any more (one still being decoded is dropped
     // when it is done; an asker waiting for it decodes it itself).
@@ -56,10 +62,16 @@ private:
     {
         State state = State::Queued;
         bool keep = false;
+        int awaited = 0; // preparations until shown not yet shown or forgotten
+        int holders = 0;
         QImage image;
+        // Whether nothing wants the picture any more.
+        bool unwanted() const { return !keep && awaited == 0 && holders == 0; }
     };
 
     static QString keyOf(const QString &path, QSize pixels, qreal radius, bool stretch);
+    // Marks the picture wanted by `wanting`, starting its decoding when it is new.
+    void want(const QString &path, QSize pixels, qreal radius, bool stretch, const std::function<void(Entry &)> &wanting);
     void decodeQueued(const QString &key, const QString &path, QSize pixels, qreal radius, bool stretch);
     // Stores a decoded picture (unless it was forgotten meanwhile) and drops the least
     // recently used ones beyond the budget.

@@ -25,6 +25,7 @@ StorybookPicture::StorybookPicture(QQuickItem *parent)
 StorybookPicture::~StorybookPicture()
 {
     forgetPrepared();
+    forgetAhead();
 }
 
 QRectF StorybookPicture::fillSource(QSizeF imageSize, QSizeF frame)
@@ -136,18 +137,24 @@ void StorybookPicture::resized()
         prepareShown();
     else
         polish();
+    // The pictures ahead wait for the frame's layout, at whatever size.
+    if (!m_ahead.isEmpty())
+        polish();
 }
 
 void StorybookPicture::componentComplete()
 {
     QQuickItem::componentComplete();
-    if (window())
+    if (window()) {
         prepareShown();
+        prepareAhead();
+    }
 }
 
 void StorybookPicture::updatePolish()
 {
     prepareShown();
+    prepareAhead();
 }
 
 void StorybookPicture::prepareShown()
@@ -162,6 +169,38 @@ void StorybookPicture::prepareShown()
     m_prepared = wanted;
     PictureCache::shared().prepare(wanted.path, wanted.pixels, wanted.radius, wanted.stretch,
                                    PictureCache::Keep::UntilShown);
+}
+
+void StorybookPicture::prepareAhead()
+{
+    if (!window() || !isComponentComplete())
+        return;
+    const qreal dpr = window()->effectiveDevicePixelRatio();
+    const QSize pixels = pixelsOf(size(), dpr);
+    QList<Prepared> wanted;
+    if (!pixels.isEmpty()) {
+        for (const QString &name : std::as_const(m_ahead)) {
+            const QString path = StorybookArtwork::filePath(name);
+            if (!path.isEmpty() && path != m_path)
+                wanted.append({path, pixels, m_radius * dpr, m_stretch});
+        }
+    }
+    for (const Prepared &before : std::as_const(m_preparedAhead)) {
+        if (!wanted.contains(before))
+            PictureCache::shared().release(before.path, before.pixels, before.radius, before.stretch);
+    }
+    for (const Prepared &next : std::as_const(wanted)) {
+        if (!m_preparedAhead.contains(next))
+            PictureCache::shared().hold(next.path, next.pixels, next.radius, next.stretch);
+    }
+    m_preparedAhead = wanted;
+}
+
+void StorybookPicture::forgetAhead()
+{
+    for (const Prepared &before : std::as_const(m_preparedAhead))
+        PictureCache::shared().release(before.path, before.pixels, before.radius, before.stretch);
+    m_preparedAhead.clear();
 }
 
 void StorybookPicture::forgetPrepared()
@@ -238,6 +277,14 @@ void StorybookPicture::setRadius(qreal radius)
         return;
     emit radiusChanged();
     repaint();
+}
+
+void StorybookPicture::setAhead(const QStringList &ahead)
+{
+    if (!assignChanged(m_ahead, ahead))
+        return;
+    emit aheadChanged();
+    prepareAhead();
 }
 
 void StorybookPicture::setStretch(bool stretch)

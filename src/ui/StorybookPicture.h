@@ -21,6 +21,11 @@ class StorybookPicture : public QQuickItem
     Q_PROPERTY(qreal radius READ radius WRITE setRadius NOTIFY radiusChanged FINAL)
     Q_PROPERTY(bool stretch READ stretch WRITE setStretch NOTIFY stretchChanged FINAL)
     Q_PROPERTY(bool found READ found NOTIFY nameChanged FINAL)
+    // The pictures shown next in an item of this size and shape (the pages beside a
+    // book's page), decoded on a worker and held while this one is shown: a page that
+    // quick turns bring, build, drop and build again finds its picture decoded, where
+    // its first frame would wait for the decoding.
+    Q_PROPERTY(QStringList ahead READ ahead WRITE setAhead NOTIFY aheadChanged FINAL)
 
 public:
     explicit StorybookPicture(QQuickItem *parent = nullptr);
@@ -33,6 +38,8 @@ public:
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
     bool found() const { return m_found; }
+    QStringList ahead() const { return m_ahead; }
+    void setAhead(const QStringList &ahead);
 
     // The part of an image of `imageSize` shown in a frame of `frame` when it is
     // scaled to fill: centred, as large as fits the frame's proportions.
@@ -62,6 +69,7 @@ signals:
     void nameChanged();
     void radiusChanged();
     void stretchChanged();
+    void aheadChanged();
 
 private:
     // A new look: painted afresh at the next frame.
@@ -70,6 +78,8 @@ private:
     void resized();
     void prepareShown();
     void forgetPrepared();
+    void prepareAhead();
+    void forgetAhead();
 
     QString m_name;
     QString m_path;
@@ -88,4 +98,6 @@ private:
         bool operator==(const Prepared &) const = default;
     };
     Prepared m_prepared;
+    QStringList m_ahead;
+    QList<Prepared> m_preparedAhead; // what prepareAhead() holds
 };

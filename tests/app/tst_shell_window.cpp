@@ -661,7 +661,7 @@ private slots:
             QVERIFY(frames.wait(5000));
             QCOMPARE(PictureCache::shared().notReadyWhenAsked(), before);
             const QSize shown = StorybookPicture::pixelsOf(app.window()->size(), app.window()->effectiveDevicePixelRatio());
-            QVERIFY(!PictureCache::shared().isReady(StorybookArtwork::filePath(QLatin1String(Storybook::welcomeCoverName)),
+            QTRY_VERIFY(!PictureCache::shared().isReady(StorybookArtwork::filePath(QLatin1String(Storybook::welcomeCoverName)),
                                                     shown, 0, false));
         }
         Clock::setCurrent(nullptr);

@@ -1,7 +1,8 @@
 // Pictures decoded ahead of their show: what an item asks for is always the picture it
 // would have decoded itself, whether the worker has finished, is still at it, or has not
 // started; what was prepared for the next time is kept within the budget, what was
-// prepared until shown goes with its asker, nothing else is kept.
+// prepared until shown goes with its last asker, what is held stays until let go,
+// nothing else is kept.
 #include "PictureCache.h"
 #include "StorybookArtwork.h"
 #include "StorybookPicture.h"
@@ -129,6 +130,53 @@ private slots:
         QThreadPool::globalInstance()->waitForDone();
         QVERIFY(!cache.isReady(lobby, QSize(640, 480), 0, false));
         QCOMPARE(cache.keptBytes(), qsizetype(300 * 200 * 4));
+    }
+
+    // A picture held stays however often it is shown, until its last holder lets go;
+    // one awaited by two pages until shown stays for the second; a page dropped and
+    // built again between two quick turns, whose picture a page beside it holds, finds
+    // it ready, even where the page that prepared it let go of it first.
+    void heldOnesStayUntilLetGo()
+    {
+        PictureCache &cache = PictureCache::shared();
+        const QString seed = art(u"storybook_scene_seed"_s);
+        const QSize pixels(443, 273);
+        const int notReady = cache.notReadyWhenAsked();
+        cache.hold(seed, pixels, 18, false);
+        cache.hold(seed, pixels, 18, false);
+        QTRY_VERIFY(cache.isReady(seed, pixels, 18, false));
+        for (int shown = 0; shown < 3; ++shown) {
+            cache.prepare(seed, pixels, 18, false, PictureCache::Keep::UntilShown);
+            cache.forget(seed, pixels, 18, false); // a page built and dropped before its frame
+            cache.prepare(seed, pixels, 18, false, PictureCache::Keep::UntilShown);
+            QCOMPARE(cache.picture(seed, pixels, 18, false), StorybookPicture::shownPicture(seed, pixels, 18, false));
+        }
+        QCOMPARE(cache.notReadyWhenAsked(), notReady);
+        cache.release(seed, pixels, 18, false);
+        QVERIFY(cache.isReady(seed, pixels, 18, false));
+        cache.release(seed, pixels, 18, false);
+        QVERIFY(!cache.isReady(seed, pixels, 18, false));
+        QCOMPARE(cache.keptBytes(), 0);
+        cache.release(seed, pixels, 18, false); // let go once too often: nothing to drop
+
+        // Awaited twice: the first show leaves it for the second.
+        cache.prepare(seed, pixels, 18, false, PictureCache::Keep::UntilShown);
+        cache.prepare(seed, pixels, 18, false, PictureCache::Keep::UntilShown);
+        QTRY_VERIFY(cache.isReady(seed, pixels, 18, false));
+        QVERIFY(!cache.picture(seed, pixels, 18, false).isNull());
+        QVERIFY(cache.isReady(seed, pixels, 18, false));
+        QVERIFY(!cache.picture(seed, pixels, 18, false).isNull());
+        QVERIFY(!cache.isReady(seed, pixels, 18, false));
+
+        // Let go by its holder as the page that shows it is built: still there for its frame.
+        cache.hold(seed, pixels, 18, false);
+        QTRY_VERIFY(cache.isReady(seed, pixels, 18, false));
+        cache.prepare(seed, pixels, 18, false, PictureCache::Keep::UntilShown);
+        cache.release(seed, pixels, 18, false);
+        QVERIFY(cache.isReady(seed, pixels, 18, false));
+        QVERIFY(!cache.picture(seed, pixels, 18, false).isNull());
+        QCOMPARE(cache.notReadyWhenAsked(), notReady);
+        QCOMPARE(cache.keptBytes(), 0);
     }
 
     void keptWithinTheBudget()

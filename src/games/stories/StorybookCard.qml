@@ -10,6 +10,7 @@ Item {
     id: card
 
     property string picture
+    property list<string> picturesAhead // shown next in a card of this size: decoded ahead
     property color backFill
     property real rimOpacity: 0.86
     property real shadowOpacity: 0.34
@@ -72,6 +73,7 @@ Item {
                     anchors.fill: parent
                     visible: card.picture.length > 0
                     name: card.picture
+                    ahead: card.picturesAhead
                     radius: 36
                 }
                 Rectangle {

@@ -136,6 +136,8 @@ GamePage {
                         StorybookPage {
                             text: view.reader.pageText(index)
                             picture: view.reader.pagePicture(index)
+                            // A quick second turn brings a page not built yet.
+                            picturesAhead: [view.reader.pagePicture(index - 1), view.reader.pagePicture(index + 1)]
                             badge: view.reader.pageBadge(index)
                             label: view.reader.pageLabel(index)
                             textSize: view.reader.pageTextSize

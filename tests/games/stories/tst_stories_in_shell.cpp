@@ -1,7 +1,7 @@
 // The stories games played in the running application: opened from their shelves and
 // played to the completion card with the play saved, at the usual size and in a small
 // window. The books are read by real input: a drag across the page, the buttons and
-// the arrow keys; the round games by clicks on their cells and names; the video room by
+// the arrow keys (two turns in quick succession among them); the round games by clicks on their cells and names; the video room by
 // a card, the route picker and its done button (its web view offline). The video room's
 // player also meets the lock while it fills the window, and its helper processes end
 // with the room.
@@ -11,11 +11,14 @@
 #include "OfflineWebView.h"
 #include "GameTestSupport.h"
 #include "PictureBookGame.h"
+#include "PictureCache.h"
 #include "Random.h"
 #include "ShellCatalog.h"
 #include "ShellWindowTest.h"
 #include "SpeechService.h"
 #include "StoryChainGame.h"
+#include "StorybookArtwork.h"
+#include "StorybookPicture.h"
 #include "TrackingBallsGame.h"
 #include "VideoLibraryGame.h"
 
@@ -90,6 +93,30 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
     QCOMPARE(reader->page(), 2);
     QVERIFY(!built(3));
     QTRY_VERIFY(built(3));
+    QTest::keyClick(f.window(), Qt::Key_Left);
+    QTRY_COMPARE(reader->page(), 1);
+    // A second turn while the pages still move brings a page not built yet: the page
+    // beside the one shown has its picture decoded ahead, and the new page's first
+    // frame finds it there.
+    QTRY_VERIFY(built(2));
+    QQuickItem *beside = ShellTest::findItem(view, [&](QQuickItem *item) {
+        return item->property("radius").isValid() && item->property("name") == reader->pagePicture(2);
+    });
+    QVERIFY(beside);
+    const qreal dpr = f.window()->effectiveDevicePixelRatio();
+    const QString third = StorybookArtwork::filePath(reader->pagePicture(3));
+    QVERIFY(!third.isEmpty());
+    QTRY_VERIFY(PictureCache::shared().isReady(third, StorybookPicture::pixelsOf(beside->size(), dpr),
+                                               beside->property("radius").toReal() * dpr, false));
+    const int notReady = PictureCache::shared().notReadyWhenAsked();
+    QTest::keyClick(f.window(), Qt::Key_Right);
+    QTest::keyClick(f.window(), Qt::Key_Right);
+    QCOMPARE(reader->page(), 3);
+    QVERIFY(built(3));
+    QSignalSpy frames(f.window(), &QQuickWindow::frameSwapped);
+    QTRY_VERIFY(frames.count() >= 2);
+    QCOMPARE(PictureCache::shared().notReadyWhenAsked(), notReady);
+    QTest::keyClick(f.window(), Qt::Key_Left);
     QTest::keyClick(f.window(), Qt::Key_Left);
     QTRY_COMPARE(reader->page(), 1);
     // Back to the cover and forward again by the buttons.
