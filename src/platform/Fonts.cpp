@@ -476,34 +476,55 @@ QString emojiMarkup(const QString &text)
     return result;
 }
 
+namespace {
+std::atomic<int> &emojiLayoutCount()
+{
+    static std::atomic<int> count{0};
+    return count;
+}
+} // namespace
+
+EmojiLines layOutEmoji(const QString &glyphs, qreal pixelSize)
+{
+    emojiLayoutCount().fetch_add(1, std::memory_order_relaxed);
+    EmojiLines laidOut;
+    QTextLayout layout; // an empty text is one empty line, as high as any
+    laidOut.size.setHeight(layOut(layout, glyphs, pixelSize));
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        laidOut.lines.append({line.naturalTextWidth(), line.glyphRuns()});
+        laidOut.size.setWidth(qMax(laidOut.size.width(), line.naturalTextWidth()));
+    }
+    return laidOut;
+}
+
+int emojiLayouts()
+{
+    return emojiLayoutCount().load(std::memory_order_relaxed);
+}
+
 QSizeF emojiTextSize(const QString &glyphs, qreal pixelSize)
 {
-    QTextLayout layout;
-    const qreal height = layOut(layout, glyphs, pixelSize);
-    qreal width = 0;
-    for (int i = 0; i < layout.lineCount(); ++i)
-        width = qMax(width, layout.lineAt(i).naturalTextWidth());
-    return QSizeF(width, height);
+    return layOutEmoji(glyphs, pixelSize).size;
 }
 
 void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, const QString &glyphs,
                qreal pixelSize)
 {
-    if (glyphs.isEmpty())
+    drawEmoji(painter, rect, alignment, layOutEmoji(glyphs, pixelSize), pixelSize);
+}
+
+void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, const EmojiLines &lines,
+               qreal pixelSize)
+{
+    if (lines.lines.isEmpty())
         return;
-    QTextLayout layout;
-    const qreal height = layOut(layout, glyphs, pixelSize);
     // Each line placed in `rect` as a Text item places it.
+    const qreal height = lines.size.height();
     const qreal top = rect.top()
                       + (alignment & Qt::AlignBottom    ? rect.height() - height
                          : alignment & Qt::AlignVCenter ? (rect.height() - height) / 2
                                                         : 0);
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        QTextLine line = layout.lineAt(i);
-        const qreal spare = rect.width() - line.naturalTextWidth();
-        const qreal left = alignment & Qt::AlignRight ? spare : alignment & Qt::AlignHCenter ? spare / 2 : 0;
-        line.setPosition(QPointF(rect.left() + left, top + line.position().y()));
-    }
     // The emoji are drawn in the painter's device pixels, at their size there, wherever the
     // painter only scales and moves; else (turned, skewed) scaled by the painter.
     const QTransform toDevice = painter->worldTransform();
@@ -512,26 +533,34 @@ void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, c
     const qreal deviceScale = plainScale ? toDevice.m11() : 1;
     EmojiFace *face = emojiFace();
     const int size = emoji(pixelSize).pixelSize();
-    for (const QGlyphRun &run : layout.glyphRuns()) {
-        if (!face || run.rawFont().familyName() != emojiFamily()) {
-            // Spaces leave nothing to draw (and nothing for the painter to keep).
-            const QList<quint32> space = run.rawFont().glyphIndexesForString(QStringLiteral(" "));
+    for (const EmojiLines::Line &line : lines.lines) {
+        const qreal spare = rect.width() - line.width;
+        const qreal left = alignment & Qt::AlignRight ? spare : alignment & Qt::AlignHCenter ? spare / 2 : 0;
+        const QPointF origin(rect.left() + left, top);
+        for (const QGlyphRun &run : line.runs) {
+            if (!face || run.rawFont().familyName() != emojiFamily()) {
+                // Spaces leave nothing to draw (and nothing for the painter to keep).
+                const QList<quint32> space = run.rawFont().glyphIndexesForString(QStringLiteral(" "));
+                const QList<quint32> indexes = run.glyphIndexes();
+                if (space.size() != 1
+                    || std::any_of(indexes.begin(), indexes.end(), [&](quint32 i) { return i != space[0]; }))
+                    painter->drawGlyphRun(origin, run);
+                continue;
+            }
             const QList<quint32> indexes = run.glyphIndexes();
-            if (space.size() != 1 || std::any_of(indexes.begin(), indexes.end(), [&](quint32 i) { return i != space[0]; }))
-                painter->drawGlyphRun(QPointF(0, 0), run);
-            continue;
+            const QList<QPointF> positions = run.positions();
+            painter->save();
+            if (plainScale)
+                painter->resetTransform();
+            else
+                painter->setRenderHint(QPainter::SmoothPixmapTransform);
+            const qreal scale = size * deviceScale / face->pictureHeight;
+            for (qsizetype i = 0; i < indexes.size(); ++i) {
+                const QPointF pen = origin + positions[i];
+                drawEmojiGlyph(painter, *face, indexes[i], plainScale ? toDevice.map(pen) : pen, scale);
+            }
+            painter->restore();
         }
-        const QList<quint32> indexes = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        painter->save();
-        if (plainScale)
-            painter->resetTransform();
-        else
-            painter->setRenderHint(QPainter::SmoothPixmapTransform);
-        const qreal scale = size * deviceScale / face->pictureHeight;
-        for (qsizetype i = 0; i < indexes.size(); ++i)
-            drawEmojiGlyph(painter, *face, indexes[i], plainScale ? toDevice.map(positions[i]) : positions[i], scale);
-        painter->restore();
     }
 }
 

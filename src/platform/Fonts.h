@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QList>
+#include <QSizeF>
 #include <QRectF>
 #include <QString>
 
@@ -46,6 +49,28 @@ QString emojiMarkup(const QString &text);
 QString emojiGlyphs(const QString &text);
 // Whether one grapheme cluster is an emoji.
 bool isEmojiCluster(QStringView cluster);
+
+// Emoji text laid out once, for its size and for every drawing of it: laying emoji out
+// unpacks each colour glyph's picture from the font (Qt measures a glyph from its
+// picture), some tenths of a millisecond each, twice per layout.
+struct EmojiLines
+{
+    struct Line
+    {
+        qreal width = 0; // the line's natural width
+        QList<QGlyphRun> runs; // placed as the line lies at the left edge
+    };
+    QList<Line> lines;
+    QSizeF size; // as emojiTextSize() gives it
+};
+// `glyphs` (text as emojiGlyphs() gives it) laid out in emoji(pixelSize) as drawEmoji()
+// draws it.
+EmojiLines layOutEmoji(const QString &glyphs, qreal pixelSize);
+// How many emoji texts layOutEmoji() has laid out so far.
+int emojiLayouts();
+// Draws `lines` in emoji(pixelSize), each aligned in `rect` by `alignment` (see below).
+void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, const EmojiLines &lines,
+               qreal pixelSize);
 
 // Draws `glyphs` (text as emojiGlyphs() gives it) in emoji(pixelSize), its lines laid out
 // as a Text item lays them out, aligned in `rect` by `alignment`; its spaces are as wide

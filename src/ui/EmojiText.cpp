@@ -6,7 +6,7 @@
 EmojiText::EmojiText(QQuickItem *parent)
     : PaintedPicture(parent)
 {
-    measure();
+    // Measured once its text and size are set (see componentComplete()).
 }
 
 void EmojiText::setEmoji(const QString &emoji)
@@ -42,15 +42,24 @@ void EmojiText::setVerticalAlignment(int alignment)
     emit alignmentChanged();
 }
 
+void EmojiText::componentComplete()
+{
+    PaintedPicture::componentComplete();
+    measure();
+}
+
 void EmojiText::measure()
 {
-    const QSizeF size = Fonts::emojiTextSize(m_text, m_pixelSize);
-    setImplicitSize(size.width(), size.height());
+    // Made in QML, the text and its size are both set before the item is complete.
+    if (!isComponentComplete())
+        return;
+    m_lines = Fonts::layOutEmoji(m_text, m_pixelSize);
+    setImplicitSize(m_lines.size.width(), m_lines.size.height());
     repaint();
 }
 
 void EmojiText::paint(QPainter *painter)
 {
-    Fonts::drawEmoji(painter, QRectF(0, 0, width(), height()), Qt::Alignment(m_horizontal | m_vertical), m_text,
+    Fonts::drawEmoji(painter, QRectF(0, 0, width(), height()), Qt::Alignment(m_horizontal | m_vertical), m_lines,
                      m_pixelSize);
 }

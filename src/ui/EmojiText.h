@@ -2,6 +2,7 @@
 
 #include <QtQml/qqmlregistration.h>
 
+#include "Fonts.h"
 #include "PaintedPicture.h"
 
 // Emoji drawn in the colour-emoji font at a pixel size: a picture on a tile, the mascot,
@@ -46,11 +47,16 @@ signals:
     void pixelSizeChanged();
     void alignmentChanged();
 
+protected:
+    void componentComplete() override;
+
 private:
+    // Lays the text out again (once the item is complete) and takes its size.
     void measure();
 
     QString m_emoji;
     QString m_text;
+    Fonts::EmojiLines m_lines; // m_text laid out at m_pixelSize
     qreal m_pixelSize = 40;
     int m_horizontal = Qt::AlignHCenter;
     int m_vertical = Qt::AlignVCenter;

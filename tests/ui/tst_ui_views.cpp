@@ -82,6 +82,7 @@ private slots:
     void mascotThinksOnlyWhenThinking();
     void answerTileKeepsItsMinimumHeight();
     void emojiTextTakesTheRoomOfItsText();
+    void emojiTextIsLaidOutOnce();
     void promptHoldsItsReaderButton();
     void symbolWithACutInGlyph();
     void emojiInMixedTextAreInColour();
@@ -457,6 +458,30 @@ void TestUiViews::emojiTextTakesTheRoomOfItsText()
     QVERIFY2(qAbs(spaced->implicitWidth() - close->implicitWidth() - 2 * space) < 0.5,
              qPrintable(QString::number(spaced->implicitWidth() - close->implicitWidth())));
     QCOMPARE(spaced->implicitHeight(), close->implicitHeight());
+}
+
+// Laying emoji out unpacks every colour glyph's picture from the font: an emoji text is
+// laid out once for its size and its drawing, and again only for a new text or size.
+void TestUiViews::emojiTextIsLaidOutOnce()
+{
+    const int before = Fonts::emojiLayouts();
+    QQuickItem *picture = create(R"(EmojiText { emoji: "🦊 🍎"; pixelSize: 60; horizontalAlignment: Text.AlignLeft })");
+    QVERIFY(picture);
+    picture->setSize(QSizeF(picture->implicitWidth() + 40, picture->implicitHeight()));
+    // Drawn: the fox at the left differs from the empty room at the right.
+    const QImage shot = m_window->grabWindow();
+    const auto at = [&](qreal x) {
+        return shot.pixelColor((picture->mapToScene(QPointF(x, picture->height() / 2)) * shot.devicePixelRatio()).toPoint());
+    };
+    QVERIFY(at(30) != at(picture->width() - 10));
+    QCOMPARE(Fonts::emojiLayouts(), before + 1);
+    picture->setProperty("horizontalAlignment", int(Qt::AlignRight));
+    QVERIFY(m_window->grabWindow().width() > 0);
+    QCOMPARE(Fonts::emojiLayouts(), before + 1);
+    picture->setProperty("emoji", u"🐻"_s);
+    picture->setProperty("pixelSize", 61);
+    QVERIFY(m_window->grabWindow().width() > 0);
+    QCOMPARE(Fonts::emojiLayouts(), before + 3);
 }
 
 void TestUiViews::answerTileKeepsItsMinimumHeight()
