@@ -503,11 +503,6 @@ int emojiLayouts()
     return emojiLayoutCount().load(std::memory_order_relaxed);
 }
 
-QSizeF emojiTextSize(const QString &glyphs, qreal pixelSize)
-{
-    return layOutEmoji(glyphs, pixelSize).size;
-}
-
 void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, const QString &glyphs,
                qreal pixelSize)
 {

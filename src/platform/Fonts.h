@@ -3,8 +3,8 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QList>
-#include <QSizeF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 class QPainter;
@@ -61,7 +61,9 @@ struct EmojiLines
         QList<QGlyphRun> runs; // placed as the line lies at the left edge
     };
     QList<Line> lines;
-    QSizeF size; // as emojiTextSize() gives it
+    // The size the lines are drawn at, as a Text item in the same font measures them but
+    // for the spaces.
+    QSizeF size;
 };
 // `glyphs` (text as emojiGlyphs() gives it) laid out in emoji(pixelSize) as drawEmoji()
 // draws it.
@@ -81,9 +83,6 @@ void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, c
 // texture and a copy of it), which grew with every new picture and size shown.
 void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, const QString &glyphs,
                qreal pixelSize);
-// The size drawEmoji() draws `glyphs` at, as a Text item in emoji(pixelSize) measures it
-// but for the spaces.
-QSizeF emojiTextSize(const QString &glyphs, qreal pixelSize);
 
 // Whether each of the three families is known to the font database.
 bool textFamilyAvailable();

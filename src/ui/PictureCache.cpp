@@ -7,7 +7,6 @@
 #include <QThreadPool>
 
 #include <algorithm>
-#include <functional>
 #include <cmath>
 
 PictureCache &PictureCache::shared()
@@ -58,14 +57,7 @@ void PictureCache::want(const QString &path, QSize pixels, qreal radius, bool st
 
 void PictureCache::forget(const QString &path, QSize pixels, qreal radius, bool stretch)
 {
-    QMutexLocker lock(&m_mutex);
-    const QString key = keyOf(path, pixels, radius, stretch);
-    const auto it = m_entries.find(key);
-    if (it == m_entries.end() || it->awaited == 0)
-        return;
-    --it->awaited;
-    if (it->unwanted())
-        remove(key);
+    unwant(keyOf(path, pixels, radius, stretch), &Entry::awaited);
 }
 
 void PictureCache::hold(const QString &path, QSize pixels, qreal radius, bool stretch)
@@ -75,13 +67,17 @@ void PictureCache::hold(const QString &path, QSize pixels, qreal radius, bool st
 
 void PictureCache::release(const QString &path, QSize pixels, qreal radius, bool stretch)
 {
+    unwant(keyOf(path, pixels, radius, stretch), &Entry::holders);
+}
+
+void PictureCache::unwant(const QString &key, int Entry::*count)
+{
     QMutexLocker lock(&m_mutex);
-    const QString key = keyOf(path, pixels, radius, stretch);
     const auto it = m_entries.find(key);
     // Gone already where it was dropped for the budget.
-    if (it == m_entries.end() || it->holders == 0)
+    if (it == m_entries.end() || (*it).*count == 0)
         return;
-    --it->holders;
+    --((*it).*count);
     if (it->unwanted())
         remove(key);
 }

@@ -15,9 +15,10 @@
 // picture prepared for the next time is kept, the most recently used first, up to a
 // budget of bytes, so that every page that shows it finds it ready; one prepared only
 // until it is shown (the pictures of a page being built, decoded side by side while the
-// page is laid out) goes once every such preparation of it has been shown or forgotten. A picture asked for before its decoding
-// has finished still comes: the asker waits for the worker already decoding it, or
-// decodes it itself when no worker has started on it yet. A picture never prepared is
+// page is laid out) goes once every such preparation of it has been shown or forgotten.
+// A picture asked for before its decoding has finished still comes: the asker waits for
+// the worker already decoding it, or decodes it itself when no worker has started on it
+// yet. A picture never prepared is
 // decoded for its asker and not kept. A picture held (the next page of a book, which a
 // page shown beside it holds) stays, shown or not, until its last holder lets it go.
 class PictureCache
@@ -72,6 +73,9 @@ private:
     static QString keyOf(const QString &path, QSize pixels, qreal radius, bool stretch);
     // Marks the picture wanted by `wanting`, starting its decoding when it is new.
     void want(const QString &path, QSize pixels, qreal radius, bool stretch, const std::function<void(Entry &)> &wanting);
+    // Takes back one want counted in `count` (a preparation until shown, or a hold), and
+    // drops the picture once nothing wants it.
+    void unwant(const QString &key, int Entry::*count);
     void decodeQueued(const QString &key, const QString &path, QSize pixels, qreal radius, bool stretch);
     // Stores a decoded picture (unless it was forgotten meanwhile) and drops the least
     // recently used ones beyond the budget.

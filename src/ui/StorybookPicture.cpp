@@ -25,7 +25,7 @@ StorybookPicture::StorybookPicture(QQuickItem *parent)
 StorybookPicture::~StorybookPicture()
 {
     forgetPrepared();
-    forgetAhead();
+    holdAhead({});
 }
 
 QRectF StorybookPicture::fillSource(QSizeF imageSize, QSizeF frame)
@@ -133,12 +133,11 @@ void StorybookPicture::resized()
     update();
     // The first size in a window starts the decoding at once; sizes that follow before a
     // frame has taken the picture (a window being resized) wait for the frame's layout.
-    if (m_prepared.path.isEmpty() && isComponentComplete() && window())
+    const bool decodeNow = m_prepared.path.isEmpty() && isComponentComplete() && window();
+    if (decodeNow)
         prepareShown();
-    else
-        polish();
     // The pictures ahead wait for the frame's layout, at whatever size.
-    if (!m_ahead.isEmpty())
+    if (!decodeNow || !m_ahead.isEmpty())
         polish();
 }
 
@@ -185,22 +184,20 @@ void StorybookPicture::prepareAhead()
                 wanted.append({path, pixels, m_radius * dpr, m_stretch});
         }
     }
+    holdAhead(wanted);
+}
+
+void StorybookPicture::holdAhead(const QList<Prepared> &wanted)
+{
     for (const Prepared &before : std::as_const(m_preparedAhead)) {
         if (!wanted.contains(before))
             PictureCache::shared().release(before.path, before.pixels, before.radius, before.stretch);
     }
-    for (const Prepared &next : std::as_const(wanted)) {
+    for (const Prepared &next : wanted) {
         if (!m_preparedAhead.contains(next))
             PictureCache::shared().hold(next.path, next.pixels, next.radius, next.stretch);
     }
     m_preparedAhead = wanted;
-}
-
-void StorybookPicture::forgetAhead()
-{
-    for (const Prepared &before : std::as_const(m_preparedAhead))
-        PictureCache::shared().release(before.path, before.pixels, before.radius, before.stretch);
-    m_preparedAhead.clear();
 }
 
 void StorybookPicture::forgetPrepared()

@@ -79,7 +79,6 @@ private:
     void prepareShown();
     void forgetPrepared();
     void prepareAhead();
-    void forgetAhead();
 
     QString m_name;
     QString m_path;
@@ -98,6 +97,8 @@ private:
         bool operator==(const Prepared &) const = default;
     };
     Prepared m_prepared;
+    // Holds the pictures of `wanted` and lets go of the others held before.
+    void holdAhead(const QList<Prepared> &wanted);
     QStringList m_ahead;
     QList<Prepared> m_preparedAhead; // what prepareAhead() holds
 };
