@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "SystemSymbols.h"
+#include "TextLines.h"
 
 #include <QFontMetricsF>
 #include <QPointF>
@@ -117,18 +118,45 @@ qreal AppTheme::fittedPixelSize(const QString &text, qreal pixelSize, int weight
     return smallest;
 }
 
-qreal AppTheme::fittedPixelSizeInLines(const QString &text, qreal pixelSize, int weight, qreal width, int lines,
-                                        qreal minimumScale)
+namespace {
+
+// The largest whole size from fittedPixelSize()'s down to `minimumScale` × `pixelSize`
+// at which `text` takes at most `lines` lines as `lineCount` counts them at a size.
+template <typename LineCount>
+qreal shrunkToLines(const QString &text, qreal pixelSize, int weight, qreal width, int lines, qreal minimumScale,
+                    LineCount lineCount)
 {
-    const qreal start = fittedPixelSize(text, pixelSize, weight, width, minimumScale);
+    const qreal start = AppTheme::fittedPixelSize(text, pixelSize, weight, width, minimumScale);
     if (width <= 0 || text.isEmpty())
         return start;
     const qreal smallest = std::ceil(pixelSize * minimumScale - 1e-9);
     for (qreal size = start; size > smallest; --size) {
-        if (lineCount(text, size, weight, width) <= lines)
+        if (lineCount(size) <= lines)
             return size;
     }
     return smallest;
+}
+
+} // namespace
+
+qreal AppTheme::fittedPixelSizeInLines(const QString &text, qreal pixelSize, int weight, qreal width, int lines,
+                                        qreal minimumScale)
+{
+    return shrunkToLines(text, pixelSize, weight, width, lines, minimumScale,
+                         [&](qreal size) { return lineCount(text, size, weight, width); });
+}
+
+QVariantMap AppTheme::fittedLines(const QString &text, qreal pixelSize, int weight, qreal width, int maxLines,
+                                  qreal oneLineScale, qreal minimumScale)
+{
+    const auto wrapped = [&](qreal size, int most) {
+        return TextLines::wrap(text, Fonts::text(size, QFont::Weight(weight)), width, most);
+    };
+    const auto count = [&](qreal size) { return int(wrapped(size, 0).size()); };
+    qreal size = shrunkToLines(text, pixelSize, weight, width, 1, oneLineScale, count);
+    if (count(size) > 1)
+        size = shrunkToLines(text, pixelSize, weight, width, maxLines, minimumScale, count);
+    return {{QStringLiteral("pixelSize"), size}, {QStringLiteral("lines"), wrapped(size, maxLines)}};
 }
 
 int AppTheme::lineCount(const QString &text, qreal pixelSize, int weight, qreal width)

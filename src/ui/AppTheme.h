@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 #include <QVariant>
+#include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
 // The look every screen shares: eight named colours, the soft background gradient, a
@@ -97,6 +98,14 @@ public:
                                                     int lines, qreal minimumScale);
     // The lines `text` takes, wrapped to `width` as a Text item wraps it.
     Q_INVOKABLE static int lineCount(const QString &text, qreal pixelSize, int weight, qreal width);
+    // `text` set in a box `width` wide, in lines broken as TextLines breaks them (no
+    // line starts with a closing mark, no character stands alone on the last line): on
+    // one line at the largest whole size from `pixelSize` down to `oneLineScale` ×
+    // `pixelSize` where one line holds it, else in at most `maxLines` lines at the
+    // largest size down to `minimumScale` × `pixelSize` (cut with an ellipsis where
+    // even those lines are too few). A map of "pixelSize" and "lines" (a list of strings).
+    Q_INVOKABLE static QVariantMap fittedLines(const QString &text, qreal pixelSize, int weight, qreal width,
+                                               int maxLines, qreal oneLineScale, qreal minimumScale);
     // A font for text that is only emoji (draw it with EmojiText, or pass the text
     // through emojiGlyphs()).
     Q_INVOKABLE QFont emojiFont(qreal pixelSize) const;

@@ -100,40 +100,34 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 3
                 // A title stands on one line, drawn down to 0.7 of its size where it must
-                // be. Only one that still does not fit wraps, at its own size where two
-                // lines hold it: that is more than one character beyond a full line, so
-                // no character stands alone on the second. It is never cut.
+                // be; only one that still does not fit takes two lines, and a smaller size
+                // where two are not enough. The subtitle takes up to two lines at the card's
+                // full width. The lines are broken in C++ (no line starts with a
+                // punctuation mark, no character stands alone on the last line) and shown
+                // as they come.
                 Text {
                     id: titleText
                     objectName: "cardTitle"
                     readonly property string plain: card.game ? card.game.title : ""
-                    readonly property real lineSize: AppTheme.fittedPixelSizeInLines(plain, card.titleFont.pixelSize,
-                                                                                      Font.Bold, width, 1, 0.7)
-                    readonly property bool wraps: AppTheme.lineCount(plain, lineSize, Font.Bold, width) > 1
+                    readonly property var fitted: AppTheme.fittedLines(plain, card.titleFont.pixelSize, Font.Bold,
+                                                                       width, 2, 0.7, 0.55)
                     // The "开始" chip stands beside the title; the subtitle has the full width.
                     width: parent.width - (chip.visible ? chip.width + 10 : 0)
-                    text: AppTheme.emojiText(plain)
+                    text: fitted.lines.map(line => AppTheme.emojiText(line)).join("<br>")
                     textFormat: Text.StyledText
-                    font: AppTheme.sizedFont(wraps ? AppTheme.fittedPixelSizeInLines(plain, card.titleFont.pixelSize, Font.Bold,
-                                                                                      width, 2, 0.55)
-                                                   : lineSize, Font.Bold)
+                    font: AppTheme.sizedFont(fitted.pixelSize, Font.Bold)
                     color: "white"
-                    wrapMode: Text.Wrap
-                    maximumLineCount: 2
-                    elide: Text.ElideRight
                 }
                 Text {
                     objectName: "cardSubtitle"
                     readonly property string plain: card.available ? (card.game ? card.game.subtitle : "") : "正在建造中"
+                    readonly property var fitted: AppTheme.fittedLines(plain, card.subtitleFont.pixelSize, Font.Medium,
+                                                                       width, 2, 1, 0.75)
                     width: parent.width
-                    text: AppTheme.emojiText(plain)
+                    text: fitted.lines.map(line => AppTheme.emojiText(line)).join("<br>")
                     textFormat: Text.StyledText
-                    font: AppTheme.sizedFont(AppTheme.fittedPixelSizeInLines(plain, card.subtitleFont.pixelSize, Font.Medium,
-                                                                             width, 2, 0.75), Font.Medium)
+                    font: AppTheme.sizedFont(fitted.pixelSize, Font.Medium)
                     color: AppTheme.alpha("white", 0.9)
-                    wrapMode: Text.Wrap
-                    maximumLineCount: 2
-                    elide: Text.ElideRight
                 }
             }
             PaintedBox {

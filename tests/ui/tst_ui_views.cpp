@@ -5,6 +5,7 @@
 #include "GameCatalog.h"
 #include "PaintedPicture.h"
 #include "QuestionReading.h"
+#include "ShownLines.h"
 #include "SoftShadow.h"
 #include "StorybookPicture.h"
 #include "SystemSymbols.h"
@@ -16,7 +17,6 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QTextLayout>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtTest>
 
@@ -87,7 +87,8 @@ private slots:
     void symbolWithACutInGlyph();
     void emojiInMixedTextAreInColour();
     void feedbackBubbleKeepsItsRoom();
-    void cardTitlesAreNeverCut();
+    void cardTextsReadWell_data();
+    void cardTextsReadWell();
     void rimsLieOnTheEdge();
     void welcomeButtonOpensTheBook();
     void missingPictureShowsTheWash();
@@ -564,56 +565,49 @@ void TestUiViews::feedbackBubbleKeepsItsRoom()
     QCOMPARE(below->y(), emptyY);
 }
 
-// Every catalogue title and subtitle stands whole on a card, from the narrowest card of
-// the smallest window (205 points, the shelf of 800 × 600) to the widest (the shelf of
-// 1180 × 820 gives 277.3). A title stands on one line wherever a short one fits; one that
-// takes two lines leaves no character alone on the second.
-void TestUiViews::cardTitlesAreNeverCut()
+// Every catalogue title and subtitle stands whole on a card and reads well, from the
+// narrowest card of the smallest window (205 points, the shelf of 800 × 600) to the
+// widest (310): no line starts with a punctuation mark, and no last line holds one
+// character alone (with or without its punctuation). A title stands on one line wherever
+// a short one fits (the shelf of 1180 × 820 gives 277.3).
+void TestUiViews::cardTextsReadWell_data()
 {
-    for (const qreal width : {205.0, 240.0, 277.3, 310.0}) {
-        for (const GameDefinition &game : GameCatalog::all()) {
-            QQuickItem *card = create(QStringLiteral("GameCard { width: %1; height: %2; game: ({ id: \"%3\", title: "
-                                                     "\"%4\", subtitle: \"%5\", icon: \"%6\", available: %7 }) }")
-                                          .arg(width)
-                                          .arg(qRound(width / 0.78))
-                                          .arg(game.id, game.title, game.subtitle, game.icon,
-                                               game.isAvailable() ? u"true"_s : u"false"_s)
-                                          .toUtf8());
-            QVERIFY(card);
-            for (const char *name : {"cardTitle", "cardSubtitle"}) {
-                auto *text = card->findChild<QQuickItem *>(QLatin1String(name));
-                QVERIFY(text);
-                const QString plain = text->property("plain").toString();
-                const QFont font = text->property("font").value<QFont>();
-                const int lines = text->property("lineCount").toInt();
-                const QString seen = u"%1 at %2: %3 (%4 px wide, %5 lines at %6 px)"_s.arg(name)
-                                         .arg(width)
-                                         .arg(plain)
-                                         .arg(text->width())
-                                         .arg(lines)
-                                         .arg(font.pixelSize());
-                QVERIFY2(!text->property("truncated").toBool() && lines <= 2, qPrintable(seen));
-                if (qstrcmp(name, "cardTitle") != 0)
-                    continue;
-                QVERIFY2(lines == 1 || (width < 277 && plain.size() > 4), qPrintable(seen));
-                QTextLayout layout(plain, font);
-                QTextOption option;
-                option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-                layout.setTextOption(option);
-                layout.beginLayout();
-                QTextLine last;
-                for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-                    line.setLineWidth(text->width());
-                    last = line;
-                }
-                layout.endLayout();
-                QVERIFY2(layout.lineCount() == lines && (lines == 1 || plain.mid(last.textStart()).trimmed().size() >= 2),
-                         qPrintable(seen));
-            }
-            delete card;
-            m_created.removeOne(card);
+    QTest::addColumn<qreal>("width");
+    for (const qreal width : {205.0, 240.0, 277.3, 310.0})
+        QTest::addRow("%g", width) << width;
+}
+
+void TestUiViews::cardTextsReadWell()
+{
+    QFETCH(qreal, width);
+    QCOMPARE(GameCatalog::all().size(), 48); // the shipped catalogue, not the built-in one
+    QStringList wrong;
+    for (const GameDefinition &game : GameCatalog::all()) {
+        QQuickItem *card = create(QStringLiteral("GameCard { width: %1; height: %2; game: ({ id: \"%3\", title: "
+                                                 "\"%4\", subtitle: \"%5\", icon: \"%6\", available: %7 }) }")
+                                      .arg(width)
+                                      .arg(qRound(width / 0.78))
+                                      .arg(game.id, game.title, game.subtitle, game.icon,
+                                           game.isAvailable() ? u"true"_s : u"false"_s)
+                                      .toUtf8());
+        QVERIFY(card);
+        for (const char *name : {"cardTitle", "cardSubtitle"}) {
+            auto *text = card->findChild<QQuickItem *>(QLatin1String(name));
+            QVERIFY(text);
+            const int lines = text->property("lineCount").toInt();
+            QString faults = ShownLines::faultsOf(text, QLatin1String(name));
+            if (faults.isEmpty() && (lines > 2 || text->property("truncated").toBool()))
+                faults = u"%1 %2: %3 lines, cut"_s.arg(QLatin1String(name), game.title).arg(lines);
+            if (faults.isEmpty() && qstrcmp(name, "cardTitle") == 0 && lines > 1
+                && (width >= 277 || game.title.size() <= 4))
+                faults = u"%1 %2 wraps at %3"_s.arg(QLatin1String(name), game.title).arg(width);
+            if (!faults.isEmpty())
+                wrong << faults;
         }
+        delete card;
+        m_created.removeOne(card);
     }
+    QVERIFY2(wrong.isEmpty(), qPrintable(u"\n"_s + wrong.join(u'\n')));
 }
 
 void TestUiViews::rimsLieOnTheEdge()
