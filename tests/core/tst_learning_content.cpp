@@ -45,6 +45,25 @@ QStringList characters(const Vocabulary &vocabulary, std::initializer_list<int> 
     return result;
 }
 
+// The characters that begin the lines of a table of the vocabulary's maker
+// (tools/data/early_characters.py), e.g. BOUND_SYLLABLES.
+QStringList makerTable(const QString &name)
+{
+    QFile file(QStringLiteral(PW_SOURCE_DIR "/tools/data/early_characters.py"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(file.readAll());
+    const QString opening = name + u" = \"\"\"\n"_s;
+    const qsizetype start = text.indexOf(opening);
+    if (start < 0)
+        return {};
+    const qsizetype from = start + opening.size();
+    QStringList result;
+    for (const QString &line : text.mid(from, text.indexOf(u"\"\"\""_s, from) - from).split(u'\n', Qt::SkipEmptyParts))
+        result.append(line.left(1));
+    return result;
+}
+
 } // namespace
 
 class TestLearningContent : public QObject
@@ -65,6 +84,7 @@ private slots:
     void shippedVocabularyLoads();
     void shippedVocabularyPicturesAndSounds();
     void shippedCharactersForYoungChildren();
+    void shippedCharactersStandAlone();
 };
 
 void TestLearningContent::rejectsMalformedDocuments_data()
@@ -293,7 +313,7 @@ void TestLearningContent::shippedCharactersForYoungChildren()
     };
     const qsizetype pronoun = position(u"我"_s);
     QVERIFY(pronoun < chinese.size());
-    for (const QString &c : {u"妈"_s, u"手"_s, u"水"_s, u"猫"_s, u"苹"_s, u"红"_s, u"门"_s, u"跑"_s, u"大"_s})
+    for (const QString &c : {u"妈"_s, u"手"_s, u"水"_s, u"猫"_s, u"桃"_s, u"红"_s, u"门"_s, u"跑"_s, u"大"_s})
         QVERIFY2(position(c) < pronoun, qPrintable(c));
 
     // The game asks for a character by its reading: every one has a tone to hear.
@@ -308,6 +328,33 @@ void TestLearningContent::shippedCharactersForYoungChildren()
         const QString character = QString::fromUcs4(&entry.character, 1);
         QVERIFY2(pinyinOnly.match(LearningContent::pinyin(character)).hasMatch(), qPrintable(character));
     }
+}
+
+void TestLearningContent::shippedCharactersStandAlone()
+{
+    // The game shows and speaks one character: a syllable that is only half of a word
+    // names nothing (蚂 alone is heard as mǎ, the horse), whether it is one of these or
+    // any other of the maker's table.
+    const QStringList halves{u"狸"_s, u"蝴"_s, u"蚂"_s, u"蜗"_s, u"鸦"_s, u"脖"_s, u"葡"_s, u"萄"_s, u"苹"_s,
+                             u"萝"_s, u"馒"_s, u"朋"_s, u"蜻"_s, u"蜓"_s, u"蝌"_s, u"蚪"_s, u"蚯"_s, u"蚓"_s,
+                             u"蜘"_s, u"蛛"_s, u"玻"_s, u"璃"_s, u"蝙"_s, u"蝠"_s, u"葫"_s, u"骆"_s};
+    const QStringList bound = makerTable(u"BOUND_SYLLABLES"_s);
+    for (const QString &c : halves)
+        QVERIFY2(bound.contains(c), qPrintable(c + u" is missing from the maker's bound syllables"_s));
+    QStringList listed;
+    for (const ChineseLiteracyItem &e : LearningContent::chineseLiteracy())
+        listed.append(e.character);
+    for (const QString &c : bound)
+        QVERIFY2(!listed.contains(c), qPrintable(c + u" at "_s + QString::number(listed.indexOf(c))));
+
+    // The later school years' characters wait until after the first two hundred.
+    const QStringList later{u"兵"_s, u"农"_s, u"血"_s, u"臂"_s, u"掌"_s, u"霜"_s, u"岩"_s, u"溪"_s};
+    const QStringList laterTable = makerTable(u"LATER_GRADES"_s);
+    for (const QString &c : later)
+        QVERIFY2(laterTable.contains(c), qPrintable(c + u" is missing from the maker's later grades"_s));
+    const QStringList first = listed.first(200);
+    for (const QString &c : laterTable)
+        QVERIFY2(!first.contains(c), qPrintable(c + u" at "_s + QString::number(first.indexOf(c))));
 }
 
 QTEST_GUILESS_MAIN(TestLearningContent)

@@ -10,9 +10,10 @@ at least 1000 words and 500 characters), and the content rules:
   position i belongs to the theme whose picture the program gives position i
   (english_themes.py), in the order of that theme's list.
 - Chinese: single simplified CJK characters, no duplicates, pinyin with its tone mark,
-  and no answer row of the character games (the characters at i and at the
-  program's choice offsets after i, round the end of the list) offers two
-  characters with the same toned pinyin.
+  no syllable that is only half of a word (early_characters.py), none of the later
+  school years' characters among the first 200, and no answer row of the character
+  games (the characters at i and at the program's choice offsets after i, round the
+  end of the list) offers two characters with the same toned pinyin.
 The picture cycle and the choice offsets are read from the program's source.
 
 Run from the repository root:  python3 tools/data/check_learning_content.py [path]
@@ -24,6 +25,7 @@ import sys
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
+from early_characters import bound_syllables, later_grades  # noqa: E402
 from english_themes import THEMES  # noqa: E402
 
 ROOT = Path(__file__).resolve().parents[2]
@@ -31,6 +33,8 @@ PINYIN = re.compile(r"[a-zāáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜüńň
 TONED = re.compile(r"[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜńňǹḿ]")
 MINIMUM_ENGLISH = 1000
 MINIMUM_CHINESE = 500
+# The characters a young child meets first, which hold none of the later school years'.
+FIRST_CHARACTERS = 200
 
 # Words no picture can show: a child cannot point at "the", "of" or "which".
 FUNCTION_WORDS = set("""
@@ -147,6 +151,14 @@ def chinese_problems(chinese, offsets):
     chars = [e["character"] for e in chinese]
     if len(set(chars)) != len(chars):
         errors.append("duplicate Chinese characters")
+    bound = bound_syllables()
+    for i, c in enumerate(chars):
+        if c in bound:
+            errors.append(f"{c} at {i} is only half of {'/'.join(bound[c])}")
+    for c in later_grades():
+        if c in chars[:FIRST_CHARACTERS]:
+            errors.append(f"{c} of the later school years at {chars.index(c)}, "
+                          f"among the first {FIRST_CHARACTERS}")
     for i, same in homophone_rows(chinese, offsets):
         errors.append(f"character row {i} offers same-sounding {' '.join('/'.join(c) for c in same)}")
     return errors
