@@ -4,6 +4,8 @@
 #include "PinDigits.h"
 #include "SettingsStore.h"
 
+#include <QScopedValueRollback>
+
 #include <cmath>
 
 EntertainmentTimeController::EntertainmentTimeController(SettingsStore &defaults, QObject *parent)
@@ -21,6 +23,7 @@ void EntertainmentTimeController::setShowingSetup(bool showing)
     // The overlay works out its hint each time it appears.
     if (showing)
         emit hasStoredPinChanged();
+    updateCover();
 }
 
 void EntertainmentTimeController::setSetupCanBeCancelled(bool cancellable)
@@ -29,6 +32,7 @@ void EntertainmentTimeController::setSetupCanBeCancelled(bool cancellable)
         return;
     m_setupCanBeCancelled = cancellable;
     emit setupCanBeCancelledChanged();
+    updateCover();
 }
 
 void EntertainmentTimeController::setRemainingSeconds(qint64 seconds)
@@ -55,6 +59,16 @@ void EntertainmentTimeController::setLocked(bool locked)
         return;
     m_isLocked = locked;
     emit isLockedChanged();
+    updateCover();
+}
+
+void EntertainmentTimeController::updateCover()
+{
+    const bool covers = m_isLocked || (m_isShowingSetup && !m_setupCanBeCancelled);
+    if (m_coverDeferred || m_coversPlay == covers)
+        return;
+    m_coversPlay = covers;
+    emit coversPlayChanged();
 }
 
 QString EntertainmentTimeController::timeLabel() const
@@ -133,9 +147,14 @@ bool EntertainmentTimeController::verifyUnlock(const QString &parentPIN)
     const std::optional<QString> stored = storedPin();
     if (!stored || PinDigits::extract(parentPIN) != *stored)
         return false;
-    setLocked(false);
-    setSetupCanBeCancelled(false);
-    setShowingSetup(true);
+    {
+        // The setup takes the lock's place: what the lock covered stays covered.
+        const QScopedValueRollback deferred(m_coverDeferred, true);
+        setLocked(false);
+        setSetupCanBeCancelled(false);
+        setShowingSetup(true);
+    }
+    updateCover();
     return true;
 }
 

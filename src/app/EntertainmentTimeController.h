@@ -26,6 +26,7 @@ class EntertainmentTimeController : public QObject
     Q_PROPERTY(bool isLocked READ isLocked NOTIFY isLockedChanged)
     Q_PROPERTY(bool isShowingSetup READ isShowingSetup WRITE setShowingSetup NOTIFY isShowingSetupChanged)
     Q_PROPERTY(bool setupCanBeCancelled READ setupCanBeCancelled WRITE setSetupCanBeCancelled NOTIFY setupCanBeCancelledChanged)
+    Q_PROPERTY(bool coversPlay READ coversPlay NOTIFY coversPlayChanged)
     Q_PROPERTY(QString timeLabel READ timeLabel NOTIFY timeLabelChanged)
     Q_PROPERTY(QString accessibleTimeLabel READ accessibleTimeLabel NOTIFY timeLabelChanged)
     Q_PROPERTY(bool hasStoredPin READ hasStoredPin NOTIFY hasStoredPinChanged)
@@ -44,6 +45,11 @@ public:
     bool isLocked() const { return m_isLocked; }
     bool isShowingSetup() const { return m_isShowingSetup; }
     bool setupCanBeCancelled() const { return m_setupCanBeCancelled; }
+    // The lock, or the setup that cannot be cancelled (which the lock and the cover lead
+    // to), lies over the playground: nothing beneath plays on. A setup a parent opens
+    // from the time chip covers nothing. Unlocking hands the cover from the lock to its
+    // setup without a gap.
+    bool coversPlay() const { return m_coversPlay; }
     std::optional<QDateTime> deadline() const { return m_deadline; }
     SettingsStore &defaults() const { return m_defaults; }
 
@@ -82,11 +88,13 @@ signals:
     void setupCanBeCancelledChanged();
     void timeLabelChanged();
     void hasStoredPinChanged();
+    void coversPlayChanged();
 
 private:
     void setRemainingSeconds(qint64 seconds);
     void setUnlimited(bool unlimited);
     void setLocked(bool locked);
+    void updateCover();
 
     SettingsStore &m_defaults;
     qint64 m_remainingSeconds = 0;
@@ -94,5 +102,7 @@ private:
     bool m_isLocked = false;
     bool m_isShowingSetup = false;
     bool m_setupCanBeCancelled = false;
+    bool m_coversPlay = false;
+    bool m_coverDeferred = false; // the flags are being changed together
     std::optional<QDateTime> m_deadline;
 };

@@ -26,7 +26,7 @@ GameHostController::~GameHostController()
 {
     // What is left of the page runs on (a report due goes out).
     m_timeController = nullptr;
-    followLock();
+    followCover();
     PipwhistleApp::current().screenLeft();
     if (m_holdsWebView)
         WebViewSetup::webViewPageClosed();
@@ -40,19 +40,19 @@ void GameHostController::setTimeController(EntertainmentTimeController *controll
         disconnect(m_timeController, nullptr, this, nullptr);
     m_timeController = controller;
     if (controller)
-        connect(controller, &EntertainmentTimeController::isLockedChanged, this, &GameHostController::followLock);
-    followLock();
+        connect(controller, &EntertainmentTimeController::coversPlayChanged, this, &GameHostController::followCover);
+    followCover();
     emit timeControllerChanged();
 }
 
-void GameHostController::followLock()
+void GameHostController::followCover()
 {
-    const bool locked = m_timeController && m_timeController->isLocked();
-    if (locked && !m_holdClock) {
+    const bool covered = m_timeController && m_timeController->coversPlay();
+    if (covered && !m_holdClock) {
         m_holdClock = &Clock::current();
         m_heldSinceMs = m_holdClock->elapsedMs();
         holdView();
-    } else if (!locked && m_holdClock) {
+    } else if (!covered && m_holdClock) {
         const qint64 heldMs = m_holdClock->elapsedMs() - m_heldSinceMs;
         for (const QPointer<const QObject> &scope : std::exchange(m_held, {})) {
             if (scope)

@@ -31,9 +31,10 @@ struct GamePlay
 };
 
 // The game host page's state: which game view to build, the current play, its result,
-// and the completion card's texts. While the play-time controller is locked, the game
-// stands still: its view and game are held on the clock (their ticks, pauses and the
-// report due stop and run on once unlocked), and the time held is not part of the play.
+// and the completion card's texts. While the lock, or the setup it leads to, covers the
+// playground (the controller's coversPlay), the game stands still: its view and game are
+// held on the clock (their ticks, pauses and the report due stop, and run on once the
+// parent has confirmed a new session), and the time held is not part of the play.
 class GameHostController : public QObject
 {
     Q_OBJECT
@@ -79,7 +80,7 @@ public:
 
     EntertainmentTimeController *timeController() const { return m_timeController; }
     void setTimeController(EntertainmentTimeController *controller);
-    // Whether the game on the page stands still under the lock.
+    // Whether the game on the page stands still under the lock or its setup.
     bool isHolding() const { return m_holdClock != nullptr; }
 
     // The page came into view: the current play starts now.
@@ -103,8 +104,8 @@ signals:
     void timeControllerChanged();
 
 private:
-    // Holds or releases the game as the controller is locked or not.
-    void followLock();
+    // Holds or releases the game as the controller covers play or not.
+    void followCover();
     void holdView();
     static void report(const std::shared_ptr<GamePlay> &play, const QPointer<ProgressStore> &store, qint64 score,
                        qint64 stars);

@@ -32,10 +32,9 @@ Item {
         id: content
         anchors.fill: parent
         enabled: !rootState.setupVisible && !rootState.lockVisible
-        // A parent's setup opened from the time chip leaves a programme playing beneath
-        // it; the lock, and the setup it leads to, stop it.
-        covered: rootState.lockVisible
-                 || (rootState.setupVisible && !rootState.timeController.setupCanBeCancelled)
+        // The lock, and the setup it leads to, stop what plays beneath them, as the game
+        // host does; a setup opened from the time chip leaves it playing.
+        covered: rootState.timeController.coversPlay
 
         // The cover fades and shrinks a little as the book opens, then goes. It fades
         // as one picture beneath a veil of the window's colour, which it lies on, drawn

@@ -176,19 +176,25 @@ private slots:
     }
 
     // The play-time lock comes while a game runs by itself, then while a round game waits
-    // to report: nothing moves, ends or is recorded under it, and the play goes on and is
-    // recorded once (without the time locked) after the parent unlocks.
+    // to report: nothing moves, ends or is recorded under it, nor under the setup that
+    // follows the unlock, and the play goes on and is recorded once (without the time
+    // held) after the parent has confirmed a new session.
     void gameStandsStillUnderTheLock()
     {
         EntertainmentTimeController time(settings);
         QVERIFY(!time.beginSession(10, u"2468"_s));
         clock->every(RootState::refreshIntervalMs, &time, [&] { time.refresh(); });
-        // Ten minutes under the lock, then the parent unlocks and starts a new session.
+        // Ten minutes under the lock, then the parent unlocks and takes five minutes over
+        // the setup, which cannot be cancelled, before starting a new session.
         const auto underTheLock = [&](GameHostController &host, const std::function<void()> &check) {
             QVERIFY(time.isLocked() && host.isHolding());
             clock->advance(10 * 60'000);
             check();
             QVERIFY(time.verifyUnlock(u"2468"_s));
+            QVERIFY(time.isShowingSetup() && host.isHolding());
+            clock->advance(5 * 60'000);
+            check();
+            QVERIFY(host.isHolding());
             QVERIFY(!time.beginSession(10, u"2468"_s));
             QVERIFY(!host.isHolding() && !host.hasResult());
         };
@@ -238,6 +244,30 @@ private slots:
         QCOMPARE(store->records().size(), 2);
         QCOMPARE(store->records().first().score, 100);
         QCOMPARE(store->records().first().seconds, 2);
+    }
+
+    // A parent opens the setup from the time chip during a play and closes it again: the
+    // game runs on beneath it, and its play is recorded with all the time it took.
+    void gameRunsOnUnderTheChipsSetup()
+    {
+        EntertainmentTimeController time(settings);
+        QVERIFY(!time.beginSession(60, u"2468"_s));
+        HostedGame<FruitCatcherGame> page(*store, u"fruit-catcher"_s);
+        page.host.setTimeController(&time);
+        FruitCatcherGame &fruit = page.game();
+        fruit.start();
+        clock->advance(5'000);
+        const int drops = fruit.drops();
+        time.requestCancellableSetup();
+        QVERIFY(time.isShowingSetup() && !page.host.isHolding());
+        clock->advance(60'000);
+        QCOMPARE(fruit.drops(), 10);
+        QCOMPARE(store->records().size(), 1);
+        QVERIFY(drops < 10);
+        QCOMPARE(store->records().first().seconds,
+                 (10 * FruitCatcherGame::rowCount * FruitCatcherGame::tickMs + FruitCatcherGame::reportMs) / 1000);
+        time.cancelSetup();
+        QVERIFY(!page.host.isHolding());
     }
 
     void comingSoonSheetClosesOnALongDragDown()

@@ -560,16 +560,18 @@ private slots:
         f.typeInto(u"unlockPin"_s, u"2468"_s);
         QVERIFY(f.clickText(u"家长解锁"_s));
         QVERIFY(f.waitGone(u"本次娱乐时间到了"_s));
-        QVERIFY(!host->isHolding() && !f.clock.isHeld(gameView->game()));
 
-        // A new session must be confirmed; the setup has no close button now.
+        // A new session must be confirmed; the setup has no close button now, and the
+        // game stands still beneath it until then.
         QVERIFY(f.waitShown(u"设置娱乐时间"_s));
         QVERIFY(!ShellTest::isShown(ShellTest::findNamed(f.root(), u"setupClose"_s)));
+        QVERIFY(host->isHolding() && f.clock.isHeld(gameView->game()));
         QVERIFY(f.clickText(u"无限制"_s));
         QVERIFY(f.waitShown(u"本次不限制娱乐时间"_s));
         f.typeInto(u"setupPin"_s, u"2468"_s);
         QVERIFY(f.clickText(u"确定，进入乐园"_s));
         QVERIFY(f.waitGone(u"设置娱乐时间"_s));
+        QVERIFY(!host->isHolding() && !f.clock.isHeld(gameView->game()));
         QTRY_COMPARE(f.chipLabel(), u"无限制"_s);
 
         // The game page stayed as it was, and still plays.

@@ -218,6 +218,40 @@ private slots:
         QVERIFY(time->isShowingSetup());
     }
 
+    // What stops play beneath the overlays: the lock, then the setup the unlock asks for,
+    // with no gap between them (the video room would load its programme in one), and
+    // the setup of the opened book; never the setup a parent opens from the time chip.
+    void coverFollowsTheLockAndItsSetup()
+    {
+        QVERIFY(!time->coversPlay());
+        QVERIFY(!time->beginSession(10, u"2580"_s));
+        time->requestCancellableSetup();
+        QVERIFY(!time->coversPlay());
+        QSignalSpy changes(time.get(), &EntertainmentTimeController::coversPlayChanged);
+        clock->advance(600 * 1000);
+        time->refresh();
+        QVERIFY(time->isLocked() && time->coversPlay());
+        QCOMPARE(changes.size(), 1);
+
+        QList<bool> seenOnEachFlag;
+        for (auto signal : {&EntertainmentTimeController::isLockedChanged,
+                            &EntertainmentTimeController::setupCanBeCancelledChanged,
+                            &EntertainmentTimeController::isShowingSetupChanged})
+            connect(time.get(), signal, this, [&] { seenOnEachFlag.append(time->coversPlay()); });
+        QVERIFY(time->verifyUnlock(u"2580"_s));
+        QVERIFY(time->coversPlay());
+        QCOMPARE(changes.size(), 1);
+        QVERIFY(!seenOnEachFlag.contains(false));
+
+        QVERIFY(!time->beginSession(10, u"2580"_s));
+        QVERIFY(!time->coversPlay());
+        QCOMPARE(changes.size(), 2);
+
+        time->setSetupCanBeCancelled(false); // the cover's setup
+        time->setShowingSetup(true);
+        QVERIFY(time->coversPlay());
+    }
+
     void newSessionReplacesTheRunningOne()
     {
         QVERIFY(!time->beginSession(30, u"1111"_s));

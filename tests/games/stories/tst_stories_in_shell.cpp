@@ -325,9 +325,27 @@ void TestStoriesInShell::lockCoversTheFullWindowPlayer()
     QVERIFY(QTest::qWaitFor([&] { return room->player()->fullWindow(); }, webTimeoutMs));
     QTRY_COMPARE(webItem->size(), QSizeF(f.window()->size()));
 
-    // The time is up: the lock lies over all of the window, the player has left full
-    // window and plays nothing.
+    // What the player hands the web view from here on, and whether the view was muted
+    // at that moment.
+    struct Load
+    {
+        bool programme = false;
+        bool muted = false;
+    };
+    QList<Load> loads;
+    connect(room->player(), &VideoEmbedCoordinator::loadPage, web, [&](const QString &html) {
+        loads.append({!html.contains(u" src=\"\""_s), web->property("audioMuted").toBool()});
+    });
+    QVERIFY(!web->property("audioMuted").toBool());
+
+    // The time is up: the sound stops with the lock's first frame, before the page
+    // without a programme has replaced the player; the lock lies over all of the
+    // window, the player has left full window and plays nothing.
     f.clock.advance(30 * 60 * 1000);
+    QVERIFY(f.time()->isLocked());
+    QVERIFY(web->property("audioMuted").toBool());
+    QCOMPARE(loads.size(), 1);
+    QVERIFY(!loads[0].programme && loads[0].muted);
     QVERIFY(f.waitShown(u"本次娱乐时间到了"_s));
     QTest::qWait(500); // the lock has faded in
     QVERIFY(!room->player()->fullWindow());
@@ -347,6 +365,21 @@ void TestStoriesInShell::lockCoversTheFullWindowPlayer()
         QVERIFY(grabber != webItem && !webItem->isAncestorOf(grabber));
     }
     QVERIFY(f.time()->isLocked());
+
+    // The parent unlocks: the setup that follows keeps the programme stopped and silent
+    // until a new session is confirmed, then the programme loads again and is heard.
+    f.typeInto(u"unlockPin"_s, u"2468"_s);
+    QVERIFY(f.clickText(u"家长解锁"_s));
+    QVERIFY(f.waitShown(u"设置娱乐时间"_s));
+    QVERIFY(f.waitGone(u"本次娱乐时间到了"_s));
+    QCOMPARE(loads.size(), 1);
+    QVERIFY(web->property("audioMuted").toBool());
+    f.typeInto(u"setupPin"_s, u"2468"_s);
+    QVERIFY(f.clickText(u"确定，进入乐园"_s));
+    QVERIFY(f.waitGone(u"设置娱乐时间"_s));
+    QVERIFY(!web->property("audioMuted").toBool());
+    QCOMPARE(loads.size(), 2);
+    QVERIFY(loads[1].programme && !loads[1].muted);
 }
 
 // Resident KiB of the program's mappings whose line in /proc/self/maps matches `pattern`.

@@ -64,8 +64,9 @@ struct VideoEmbedArguments
 // web view for a new page only when the key changes, answers its navigation requests,
 // holds whether the player fills the window (full screen asked for by the page) and
 // whether the programme's service could be reached. While the window is covered (the
-// time is up) the player leaves full window and plays nothing: its page is replaced by
-// the same page without a programme, and the programme loads again once uncovered.
+// time is up) the player leaves full window and plays nothing: the web view is muted at
+// once, its page is replaced by the same page without a programme, and the programme
+// loads again once uncovered.
 class VideoEmbedCoordinator : public QObject
 {
     Q_OBJECT

@@ -31,6 +31,9 @@ Item {
         height: root.height
         visible: !root.coordinator.offline
         backgroundColor: "transparent"
+        // Silent from the moment the window is covered: the page without a programme
+        // takes a moment to replace the player, which plays on meanwhile.
+        audioMuted: root.coordinator.covered
         profile: WebEngineProfile {
             offTheRecord: true
         }
