@@ -1,3 +1,4 @@
+#include "Patience.h"
 #include "ShellWindowTest.h"
 
 #include "GameHostController.h"
@@ -144,7 +145,7 @@ bool ViewWindow::open(const QString &family, const QString &view, QSize size)
     item->setParentItem(window.contentItem());
     item->setSize(QSizeF(size));
     window.show();
-    return QTest::qWaitForWindowExposed(&window);
+    return QTest::qWaitForWindowExposed(&window, Patience::waitMs);
 }
 
 ShellFixture::ShellFixture()
@@ -166,11 +167,11 @@ ShellFixture::ShellFixture()
     Ui::prepareEngine(app->engine());
     if (app->start()) {
         window()->resize(1180, 820);
-        QVERIFY(QTest::qWaitForWindowExposed(window()));
+        QVERIFY(QTest::qWaitForWindowExposed(window(), Patience::waitMs));
         // Keys and shortcuts go to the active window: on a display without a window
         // manager nothing activates it but the program asking.
         window()->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(window()));
+        QVERIFY(QTest::qWaitForWindowActive(window(), Patience::waitMs));
     }
 }
 
@@ -260,7 +261,7 @@ QQuickItem *ShellFixture::openGame(const QString &gameId, const QString &shelf, 
         return fail("the shelf's portal did not answer");
     QQuickItem *stack = ShellTest::findItem(root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
     const auto settledAt = [stack](int depth) {
-        return QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == depth; });
+        return Patience::waitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == depth; });
     };
     if (!stack || !settledAt(2))
         return fail("the shelf did not open");
@@ -271,7 +272,7 @@ QQuickItem *ShellFixture::openGame(const QString &gameId, const QString &shelf, 
     if (!settledAt(3))
         return fail("the game page did not open");
     QQuickItem *view = nullptr;
-    const bool came = QTest::qWaitFor([&] {
+    const bool came = Patience::waitFor([&] {
         QQuickItem *page = ShellTest::findItem(root(), [](QQuickItem *i) { return i->property("host").value<GameHostController *>(); });
         view = page ? page->property("gameView").value<QQuickItem *>() : nullptr;
         return view != nullptr;
@@ -290,7 +291,7 @@ GameHostController *ShellFixture::host() const
 bool ShellFixture::clickInWindow(QQuickItem *view, const QString &name)
 {
     QQuickItem *item = nullptr;
-    if (!QTest::qWaitFor([&] {
+    if (!Patience::waitFor([&] {
             item = ShellTest::findNamed(view, name);
             // Laid out, as a finger finds it: a control just made (a new round's
             // tiles) stands at its layout's corner until the layout's next polish.
@@ -311,7 +312,7 @@ bool ShellFixture::clickInWindow(QQuickItem *view, const QString &name)
 
 bool ShellFixture::bubbleShows(QQuickItem *view, const QString &text)
 {
-    return QTest::qWaitFor([&] {
+    return Patience::waitFor([&] {
         return ShellTest::isShown(ShellTest::findItem(view, [&](QQuickItem *i) {
             return i->property("isGood").isValid() && i->property("text").toString() == text;
         }));
@@ -335,7 +336,7 @@ bool ShellFixture::savedPlay(const QString &gameId, int score, int stars)
         return false;
     };
     GameHostController *h = host();
-    if (!h || !QTest::qWaitFor([&] { return h->hasResult(); }))
+    if (!h || !Patience::waitFor([&] { return h->hasResult(); }))
         return fail(QStringLiteral("no result came"));
     if (h->resultScore() != score || h->resultStars() != stars)
         return fail(QStringLiteral("result %1/%2").arg(h->resultScore()).arg(h->resultStars()));

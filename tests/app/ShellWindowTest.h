@@ -7,6 +7,7 @@
 #include "Clock.h"
 #include "GameBase.h"
 #include "GameDispatch.h"
+#include "Patience.h"
 #include "PipwhistleApp.h"
 #include "ProgressStore.h"
 #include "RootState.h"
@@ -101,9 +102,9 @@ public:
     QQuickItem *timeChip() const;
     QString chipLabel() const;
     // Waits for a text to be shown, then clicks it.
-    bool clickText(const QString &text, int timeoutMs = 5000);
-    bool waitShown(const QString &text, int timeoutMs = 5000);
-    bool waitGone(const QString &text, int timeoutMs = 5000);
+    bool clickText(const QString &text, int timeoutMs = Patience::waitMs);
+    bool waitShown(const QString &text, int timeoutMs = Patience::waitMs);
+    bool waitGone(const QString &text, int timeoutMs = Patience::waitMs);
     void typeInto(const QString &fieldName, const QString &keys);
 
     // From the cover to a game's page, as a parent and a child would go: opens the

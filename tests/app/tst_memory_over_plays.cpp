@@ -5,6 +5,7 @@
 // play builds goes with its page. The bound is generous; the benchmark gives the figure.
 
 #include "GameHostController.h"
+#include "Patience.h"
 #include "PipwhistleApp.h"
 #include "ShellCatalog.h"
 #include "ShellWindowTest.h"
@@ -79,7 +80,7 @@ private slots:
         QVERIFY(stack);
         const auto top = [stack] { return stack->property("currentItem").value<QQuickItem *>(); };
         const auto settledAt = [stack](int depth) {
-            return QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == depth; });
+            return Patience::waitFor([&] { return !stack->property("busy").toBool() && stack->property("depth").toInt() == depth; });
         };
 
         // One play: the shelf, the game's page drawn for a moment, then finished or left.
@@ -92,13 +93,13 @@ private slots:
             QVERIFY(settledAt(3));
             GameHostController *host = f.host();
             QVERIFY(host && host->gameId() == gameId);
-            QVERIFY(QTest::qWaitFor([&] { return top()->property("gameView").value<QQuickItem *>() != nullptr; }));
+            QVERIFY(Patience::waitFor([&] { return top()->property("gameView").value<QQuickItem *>() != nullptr; }));
             QTest::qWait(60);
             if (plays++ % 2 == 0) {
                 host->finish(80, 2);
                 QVERIFY(f.waitShown(u"下一关"_s));
                 QVERIFY(f.clickText(u"下一关"_s));
-                QVERIFY(QTest::qWaitFor([&] { return !host->hasResult(); }));
+                QVERIFY(Patience::waitFor([&] { return !host->hasResult(); }));
                 QTest::qWait(30);
             }
             QMetaObject::invokeMethod(top(), "goBack");

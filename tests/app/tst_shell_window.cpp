@@ -1,4 +1,5 @@
 // The shell in a real window, clicked through as a child and a parent would.
+#include "Patience.h"
 #include "ShellWindowTest.h"
 
 #include "EntertainmentTimeController.h"
@@ -60,20 +61,20 @@ class ShellWindowTest : public QObject
         ShellTest::click(f.window(), target);
         bool slid = false;
         bool kept = true;
-        const bool done = QTest::qWaitFor([&] {
+        const bool done = Patience::waitFor([&] {
             const bool sliding = stack->property("busy").toBool();
             slid = slid || sliding;
             // The page is hidden once its own slide has ended, which can be before the
             // next page's has.
             kept = kept && (!sliding || !leaving->isVisible() || still->property("active").toBool());
             return !sliding && stackTop(f) != leaving;
-        }, 5000);
+        });
         return done && slid && kept;
     }
     static bool waitStackIdle(ShellFixture &f, int depth)
     {
         QQuickItem *stack = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
-        return stack && QTest::qWaitFor([&] { return !stack->property("busy").toBool() && stackDepth(f) == depth; }, 5000);
+        return stack && Patience::waitFor([&] { return !stack->property("busy").toBool() && stackDepth(f) == depth; });
     }
     // The button a text stands on.
     static QQuickItem *buttonOf(QQuickItem *item)
@@ -229,7 +230,7 @@ private slots:
         QVERIFY(f.waitGone(u"设置娱乐时间"_s));
         QCOMPARE(f.settings.string(EntertainmentTimeController::pinKey).value_or(QString()), u"1234"_s);
         QCOMPARE(f.time()->timeLabel(), u"30:00"_s);
-        QTRY_COMPARE(f.chipLabel(), u"30:00"_s);
+        PW_TRY_COMPARE(f.chipLabel(), u"30:00"_s);
         // Nothing of the web engine (the video room's player) is loaded before the room
         // opens, nor the word recogniser's library before a game listens, nor the speech
         // engine's before a shelf opens.
@@ -289,10 +290,10 @@ private slots:
         // A smaller window: smaller cards, and the first one in the middle again.
         f.window()->resize(800, 600);
         const RailSize smaller = RailSizing::games(800, 600);
-        QTRY_COMPARE(qRound(card->width()), qRound(smaller.width));
-        QTRY_COMPARE(qRound(card->mapToScene(QPointF()).x()), qRound(smaller.inset));
+        PW_TRY_COMPARE(qRound(card->width()), qRound(smaller.width));
+        PW_TRY_COMPARE(qRound(card->mapToScene(QPointF()).x()), qRound(smaller.inset));
         f.window()->resize(1180, 820);
-        QTRY_COMPARE(qRound(card->mapToScene(QPointF()).x()), qRound(cardSize.inset));
+        PW_TRY_COMPARE(qRound(card->mapToScene(QPointF()).x()), qRound(cardSize.inset));
         const QDateTime opened = f.clock.now();
         ShellTest::click(f.window(), f.text(title));
         QTest::qWait(30);
@@ -320,7 +321,7 @@ private slots:
         // ... and under a blurred still of it, which goes with "下一关".
         const auto frosted = [](QQuickItem *i) { return i->inherits("FrostedSnapshot"); };
         QQuickItem *frost = nullptr;
-        QTRY_VERIFY((frost = ShellTest::findItem(stackTop(f), frosted)) && frost->property("ready").toBool());
+        PW_TRY_VERIFY((frost = ShellTest::findItem(stackTop(f), frosted)) && frost->property("ready").toBool());
         // The dimming layer lies over the top bar too: the way back is through "下一关".
         ShellTest::click(f.window(), f.text(u"返回书架"_s));
         ShellTest::click(f.window(), f.timeChip());
@@ -494,8 +495,8 @@ private slots:
         QVERIFY(card);
         for (const QSize size : {QSize(1180, 820), QSize(800, 600)}) {
             f.window()->resize(size);
-            QTRY_COMPARE(qRound(card->height()), qMin(620, size.height() - 48));
-            QTRY_VERIFY(card->parentItem()->property("restingCard").value<QQuickItem *>());
+            PW_TRY_COMPARE(qRound(card->height()), qMin(620, size.height() - 48));
+            PW_TRY_VERIFY(card->parentItem()->property("restingCard").value<QQuickItem *>());
             QVERIFY(comesToRest(f));
             const QImage resting = f.window()->grabWindow();
             const QPoint blank = card->mapToScene(QPointF(40, card->height() - 30)).toPoint();
@@ -520,7 +521,7 @@ private slots:
 
         // The chip counts down once a second.
         f.clock.advance(1000);
-        QTRY_COMPARE(f.chipLabel(), u"14:59"_s);
+        PW_TRY_COMPARE(f.chipLabel(), u"14:59"_s);
 
         // The parent opens the setup from the chip; it can be closed, the session runs on.
         ShellTest::click(f.window(), f.timeChip());
@@ -572,7 +573,7 @@ private slots:
         QVERIFY(f.clickText(u"确定，进入乐园"_s));
         QVERIFY(f.waitGone(u"设置娱乐时间"_s));
         QVERIFY(!host->isHolding() && !f.clock.isHeld(gameView->game()));
-        QTRY_COMPARE(f.chipLabel(), u"无限制"_s);
+        PW_TRY_COMPARE(f.chipLabel(), u"无限制"_s);
 
         // The game page stayed as it was, and still plays.
         QVERIFY(f.clickText(u"交卷 87"_s));
@@ -614,7 +615,7 @@ private slots:
 
         QVERIFY(f.clickText(u"60 分钟"_s));
         QVERIFY(f.waitShown(u"滑动选择：60 分钟"_s));
-        QTRY_COMPARE(slider->property("value").toDouble(), 60.0);
+        PW_TRY_COMPARE(slider->property("value").toDouble(), 60.0);
 
         QVERIFY(f.clickText(u"无限制"_s));
         QVERIFY(f.waitShown(u"本次不限制娱乐时间"_s));
@@ -622,7 +623,7 @@ private slots:
         QVERIFY(f.clickText(u"15 分钟"_s));
         QVERIFY(f.waitShown(u"滑动选择：15 分钟"_s));
         QVERIFY(slider->isEnabled());
-        QTRY_COMPARE(slider->property("value").toDouble(), 15.0);
+        PW_TRY_COMPARE(slider->property("value").toDouble(), 15.0);
         QVERIFY2(viewWarnings().isEmpty(), qPrintable(viewWarnings().join(u'\n')));
     }
 
@@ -661,10 +662,10 @@ private slots:
             const int before = PictureCache::shared().notReadyWhenAsked();
             QVERIFY(app.start());
             QSignalSpy frames(app.window(), &QQuickWindow::frameSwapped);
-            QVERIFY(frames.wait(5000));
+            QVERIFY(frames.wait(Patience::waitMs));
             QCOMPARE(PictureCache::shared().notReadyWhenAsked(), before);
             const QSize shown = StorybookPicture::pixelsOf(app.window()->size(), app.window()->effectiveDevicePixelRatio());
-            QTRY_VERIFY(!PictureCache::shared().isReady(StorybookArtwork::filePath(QLatin1String(Storybook::welcomeCoverName)),
+            PW_TRY_VERIFY(!PictureCache::shared().isReady(StorybookArtwork::filePath(QLatin1String(Storybook::welcomeCoverName)),
                                                     shown, 0, false));
         }
         Clock::setCurrent(nullptr);
@@ -721,14 +722,14 @@ private slots:
         const auto nextFrame = [&] {
             frames.clear();
             f.window()->update();
-            return QTest::qWaitFor([&] { return frames.count() > 0; }, 5000);
+            return Patience::waitFor([&] { return frames.count() > 0; });
         };
         const QString title = GameCatalog::find(u"chinese-match"_s)->title;
         for (int visit = 0; visit < 2; ++visit) {
             ShellTest::click(f.window(), f.text(u"中文"_s));
             QVERIFY(waitStackIdle(f, 2));
             QVERIFY(f.waitShown(title));
-            QTRY_VERIFY(pictureReady(f, u"storybook_game_stage"_s, f.window()->size(), 0));
+            PW_TRY_VERIFY(pictureReady(f, u"storybook_game_stage"_s, f.window()->size(), 0));
             QVERIFY(nextFrame());
             const int before = PictureCache::shared().notReadyWhenAsked();
             ShellTest::click(f.window(), buttonOf(f.text(title)));
@@ -739,7 +740,7 @@ private slots:
             QVERIFY(waitStackIdle(f, 2));
             QVERIFY(f.clickText(u"返回类型"_s));
             QVERIFY(waitStackIdle(f, 1));
-            QTRY_COMPARE(PictureCache::shared().keptBytes(), 0);
+            PW_TRY_COMPARE(PictureCache::shared().keptBytes(), 0);
         }
     }
 

@@ -3,6 +3,7 @@
 // the voice choice.
 #include "Clock.h"
 #include "GameAudio.h"
+#include "Patience.h"
 #include "SettingsStore.h"
 #include "SpeechService.h"
 #include "StoryMusicPlayer.h"
@@ -339,7 +340,7 @@ private slots:
         QSignalSpy started(&music.channel(), &SoundChannel::started);
         QSignalSpy stopped(&music.channel(), &SoundChannel::stopped);
         music.resume();
-        QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 10000);
+        PW_TRY_COMPARE(started.size(), 1);
         QCOMPARE(started.first().at(1).toDouble(), 0.2);
         QCOMPARE(started.first().at(2).toBool(), true);
         QCOMPARE(started.first().at(0).value<PcmClip>().samples.size(), 705600);
@@ -353,7 +354,7 @@ private slots:
         QTest::qWait(500);
         QCOMPARE(started.size(), 1);
         music.resume();
-        QTRY_COMPARE_WITH_TIMEOUT(started.size(), 2, 10000);
+        PW_TRY_COMPARE(started.size(), 2);
 
         music.disable();
         QVERIFY(!music.isEnabled());

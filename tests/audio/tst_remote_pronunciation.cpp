@@ -1,6 +1,7 @@
 // Chinese pronunciation fetched from a real HTTP server on 127.0.0.1: what is asked,
 // what is accepted, what is cached, and that only the newest request is ever heard.
 #include "Clock.h"
+#include "Patience.h"
 #include "SpeechService.h"
 
 #include <QElapsedTimer>
@@ -149,7 +150,7 @@ private slots:
     {
         m_server->replies["1+1=2 & 猫"].body = audioBytes(1001);
         speech().speakChinesePronunciation("  1+1=2 & 猫\n");
-        QTRY_COMPARE(m_player->heard.size(), 1);
+        PW_TRY_COMPARE(m_player->heard.size(), 1);
         QCOMPARE(m_server->targets,
                  QList<QByteArray>{"/gettts?lan=zh&text=1%2B1%3D2%20%26%20%E7%8C%AB&spd=3&source=web"});
         QCOMPARE(SpeechService::pronunciationUrl("猫").toString(QUrl::FullyEncoded),
@@ -183,7 +184,7 @@ private slots:
         QSignalSpy finished(&speech(), &SpeechService::localUtterance);
         QSignalSpy played(&speech(), &SpeechService::remoteClipStarted);
         speech().speakChinesePronunciation(word);
-        QTRY_COMPARE(finished.size() + played.size(), 1);
+        PW_TRY_COMPARE(finished.size() + played.size(), 1);
         if (accepted) {
             QCOMPARE(m_player->heard, QList<QByteArray>{audioBytes(size)});
             QCOMPARE(m_player->volumes, QList<double>{1.0});
@@ -195,7 +196,7 @@ private slots:
         // Only an accepted reply is remembered.
         speech().speakChinesePronunciation(word);
         QTest::qWait(accepted ? 50 : 0);
-        QTRY_COMPARE(finished.size() + played.size(), 2);
+        PW_TRY_COMPARE(finished.size() + played.size(), 2);
         QCOMPARE(m_server->targets.size(), accepted ? 1 : 2);
     }
 
@@ -203,7 +204,7 @@ private slots:
     {
         m_server->replies["香蕉"].body = audioBytes(3000, 'b');
         speech().speakChinesePronunciation("香蕉");
-        QTRY_COMPARE(m_player->heard.size(), 1);
+        PW_TRY_COMPARE(m_player->heard.size(), 1);
         speech().speakChinesePronunciation(" 香蕉 ", QStringLiteral("xiang jiao"));
         QCOMPARE(m_player->heard.size(), 2); // at once, from memory
         QCOMPARE(m_player->heard.last(), audioBytes(3000, 'b'));
@@ -220,19 +221,19 @@ private slots:
         for (const QString &word : words) {
             m_server->replies[word].body = audioBytes(third);
             speech().speakChinesePronunciation(word);
-            QTRY_COMPARE(m_player->heard.size(), int(words.indexOf(word)) + 1);
+            PW_TRY_COMPARE(m_player->heard.size(), int(words.indexOf(word)) + 1);
         }
         speech().speakChinesePronunciation("丁");
         QCOMPARE(m_server->targets.size(), 4);
         speech().speakChinesePronunciation("甲");
-        QTRY_COMPARE(m_server->targets.size(), 5);
+        PW_TRY_COMPARE(m_server->targets.size(), 5);
     }
 
     void networkErrorFallsBack()
     {
         m_server->replies["西瓜"].drop = true;
         speech().speakChinesePronunciation("西瓜", QStringLiteral(" 大西瓜 "));
-        QTRY_COMPARE(m_local.size(), 1);
+        PW_TRY_COMPARE(m_local.size(), 1);
         QCOMPARE(m_local, QStringList{" 大西瓜 |zh-CN|0.32"}); // the fallback text as given
         QVERIFY(m_player->heard.isEmpty());
     }
@@ -246,21 +247,21 @@ private slots:
         cut.claimedLength = 8000;
         m_server->replies["橙子"] = cut;
         speech().speakChinesePronunciation("橙子");
-        QTRY_COMPARE(m_local, QStringList{"橙子|zh-CN|0.32"});
+        PW_TRY_COMPARE(m_local, QStringList{"橙子|zh-CN|0.32"});
         QVERIFY(m_player->heard.isEmpty());
         speech().speakChinesePronunciation("橙子");
-        QTRY_COMPARE(m_server->targets.size(), 2);
+        PW_TRY_COMPARE(m_server->targets.size(), 2);
     }
 
     void undecodableBytesFallBack()
     {
         m_server->replies["葡萄"].body = "NOT AUDIO" + audioBytes(2000);
         speech().speakChinesePronunciation("葡萄");
-        QTRY_COMPARE(m_local, QStringList{"葡萄|zh-CN|0.32"});
+        PW_TRY_COMPARE(m_local, QStringList{"葡萄|zh-CN|0.32"});
         QVERIFY(m_player->heard.isEmpty());
         // Bytes that could not be played are not kept: the next time asks again.
         speech().speakChinesePronunciation("葡萄");
-        QTRY_COMPARE(m_server->targets.size(), 2);
+        PW_TRY_COMPARE(m_server->targets.size(), 2);
     }
 
     void onlyTheNewestRequestIsHeard()
@@ -268,9 +269,9 @@ private slots:
         m_server->replies["一"] = {200, "audio/mpeg", audioBytes(2000, '1'), 400, false};
         m_server->replies["二"] = {200, "audio/mpeg", audioBytes(2000, '2'), 0, false};
         speech().speakChinesePronunciation("一");
-        QTRY_COMPARE(m_server->targets.size(), 1); // the first request is out
+        PW_TRY_COMPARE(m_server->targets.size(), 1); // the first request is out
         speech().speakChinesePronunciation("二");
-        QTRY_COMPARE(m_player->heard.size(), 1);
+        PW_TRY_COMPARE(m_player->heard.size(), 1);
         QCOMPARE(m_player->heard.first(), audioBytes(2000, '2'));
         QTest::qWait(600); // past the first reply's delay
         QCOMPARE(m_player->heard.size(), 1);
@@ -281,7 +282,7 @@ private slots:
     {
         m_server->replies["三"] = {200, "", {}, 300, true};
         speech().speakChinesePronunciation("三");
-        QTRY_COMPARE(m_server->targets.size(), 1);
+        PW_TRY_COMPARE(m_server->targets.size(), 1);
         speech().stopRemotePronunciation();
         QTest::qWait(500);
         QVERIFY(m_local.isEmpty());
@@ -292,7 +293,7 @@ private slots:
     {
         m_server->replies["四"].body = audioBytes(2000);
         speech().speakChinesePronunciation("四");
-        QTRY_COMPARE(m_player->heard.size(), 1);
+        PW_TRY_COMPARE(m_player->heard.size(), 1);
         const int stops = m_player->stops;
         speech().speak("Next", "en-US", 0.36f);
         QCOMPARE(m_player->stops, stops + 1);
@@ -320,7 +321,7 @@ private slots:
         QElapsedTimer waited;
         waited.start();
         speech().speakChinesePronunciation("桃子");
-        QTRY_COMPARE(m_local, QStringList{"桃子|zh-CN|0.32"});
+        PW_TRY_COMPARE(m_local, QStringList{"桃子|zh-CN|0.32"});
         QVERIFY2(waited.elapsed() < 1000, qPrintable(QString::number(waited.elapsed())));
 
         ManualClock clock;
@@ -330,7 +331,7 @@ private slots:
         silent.listen(QHostAddress::LocalHost);
         SpeechService::setRemoteEndpoint(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort())));
         speech().speakChinesePronunciation("李子");
-        QTRY_VERIFY(silent.hasPendingConnections());
+        PW_TRY_VERIFY(silent.hasPendingConnections());
         clock.advance(SpeechService::remoteSilenceLimitMs - 1);
         QCOMPARE(m_local.size(), 1);
         clock.advance(1);

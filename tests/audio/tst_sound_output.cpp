@@ -9,6 +9,7 @@
 // server and the recorder run under `timeout`, so nothing outlives a crashed test.
 #include "Clock.h"
 #include "GameAudio.h"
+#include "Patience.h"
 #include "SettingsStore.h"
 #include "SoundChannel.h"
 #include "SpeechEngine.h"
@@ -97,7 +98,7 @@ private:
         QVERIFY(m_recorder->waitForStarted(3000));
         m_since.start();
         // The monitor delivers samples once the recording stream runs.
-        QTRY_VERIFY_WITH_TIMEOUT((m_recorded += m_recorder->readAllStandardOutput()).size() > 0, 5000);
+        PW_TRY_VERIFY((m_recorded += m_recorder->readAllStandardOutput()).size() > 0);
         m_since.restart();
         m_recorded.clear();
         m_recorder->readAllStandardOutput();
@@ -227,7 +228,7 @@ private slots:
             QTimer::singleShot(0, &guard, [&, from] { startCpuMs = threadCpuMs() - from; });
         });
         SpeechService::shared().speakChinesePronunciation(u"苹果"_s);
-        QTRY_VERIFY_WITH_TIMEOUT(startCpuMs >= 0, 5000);
+        PW_TRY_VERIFY(startCpuMs >= 0);
         SpeechService::shared().stopRemotePronunciation();
         QVERIFY2(startCpuMs < 8, qPrintable(u"the first clip took %1 ms of the interface thread"_s.arg(startCpuMs)));
     }
@@ -288,7 +289,7 @@ private slots:
         m_label = u"long"_s;
         m_outstanding = 1;
         TonePlayer::shared().play(500, 3.0);
-        QTRY_COMPARE_WITH_TIMEOUT(m_outstanding, 0, 3000);
+        PW_TRY_COMPARE(m_outstanding, 0);
         QTest::qWait(600);
         QVERIFY(sound(u"short"_s, 1, [] { TonePlayer::shared().play(700, 0.2); }));
         QTest::qWait(800);
@@ -319,7 +320,7 @@ private slots:
         connect(&SpeechService::shared(), &SpeechService::remoteClipStarted, &guard,
                 [&] { m_sounded << Sounded{u"clip"_s, word, 1.0, m_since.nsecsElapsed() / 1e9}; });
         SpeechService::shared().speakChinesePronunciation(u"苹果"_s);
-        QTRY_COMPARE_WITH_TIMEOUT(m_sounded.size(), 1, 5000);
+        PW_TRY_COMPARE(m_sounded.size(), 1);
         const QDeadlineTimer done(qint64((word.seconds() + 0.5) * 1000));
         while (!done.hasExpired()) {
             QTest::qWait(5);
@@ -336,7 +337,7 @@ private slots:
         QSignalSpy local(&SpeechService::shared(), &SpeechService::localUtterance);
         QSignalSpy spoken(&SpeechService::shared().channel(), &SoundChannel::started);
         SpeechService::shared().speakChinesePronunciation(u"香蕉"_s);
-        QTRY_COMPARE_WITH_TIMEOUT(spoken.size(), 1, 5000);
+        PW_TRY_COMPARE(spoken.size(), 1);
         QCOMPARE(local.first().first().toString(), u"香蕉"_s);
         SpeechService::shared().channel().stop();
     }

@@ -1,5 +1,6 @@
 #include "Clock.h"
 #include "LoadedData.h"
+#include "Patience.h"
 #include "Random.h"
 #include "SettingsStore.h"
 
@@ -428,7 +429,7 @@ void TestPlatform::systemClockFiresAndCancels()
     clock.after(5, nullptr, [&] { ++once; });
     const auto id = clock.after(5, nullptr, [&] { ++cancelled; });
     clock.cancel(id);
-    QTRY_COMPARE(once, 1);
+    PW_TRY_COMPARE(once, 1);
     QTest::qWait(20);
     QCOMPARE(cancelled, 0);
 }
@@ -481,8 +482,8 @@ void TestPlatform::systemClockHoldsWaits()
     QTest::qWait(120);
     QCOMPARE(once + repeats, 0);
     clock.release(&page);
-    QTRY_COMPARE(once, 1);
-    QTRY_VERIFY(repeats >= 2);
+    PW_TRY_COMPARE(once, 1);
+    PW_TRY_VERIFY(repeats >= 2);
 }
 
 void TestPlatform::loadedDataPagesGoAndComeBack()

@@ -3,6 +3,7 @@
 // started; what was prepared for the next time is kept within the budget, what was
 // prepared until shown goes with its last asker, what is held stays until let go,
 // nothing else is kept.
+#include "Patience.h"
 #include "PictureCache.h"
 #include "StorybookArtwork.h"
 #include "StorybookPicture.h"
@@ -65,7 +66,7 @@ private slots:
 
         // Decoded ahead: the page that shows it decodes nothing.
         cache.prepare(cover, QSize(300, 400), 34, false);
-        QTRY_VERIFY(cache.isReady(cover, QSize(300, 400), 34, false));
+        PW_TRY_VERIFY(cache.isReady(cover, QSize(300, 400), 34, false));
         const qsizetype kept = cache.keptBytes();
         QCOMPARE(kept, qsizetype(300 * 400 * 4));
         QVERIFY(!cache.picture(cover, QSize(300, 400), 34, false).isNull());
@@ -86,7 +87,7 @@ private slots:
 
         // Prepared until shown: it goes with its asker.
         cache.prepare(cover, QSize(200, 260), 20, false, PictureCache::Keep::UntilShown);
-        QTRY_VERIFY(cache.isReady(cover, QSize(200, 260), 20, false));
+        PW_TRY_VERIFY(cache.isReady(cover, QSize(200, 260), 20, false));
         QCOMPARE(cache.keptBytes(), kept + 200 * 260 * 4);
         QCOMPARE(cache.picture(cover, QSize(200, 260), 20, false),
                  StorybookPicture::shownPicture(cover, QSize(200, 260), 20, false));
@@ -97,7 +98,7 @@ private slots:
         cache.prepare(cover, QSize(200, 260), 20, false, PictureCache::Keep::UntilShown);
         cache.prepare(cover, QSize(200, 260), 20, false);
         QVERIFY(!cache.picture(cover, QSize(200, 260), 20, false).isNull());
-        QTRY_VERIFY(cache.isReady(cover, QSize(200, 260), 20, false));
+        PW_TRY_VERIFY(cache.isReady(cover, QSize(200, 260), 20, false));
         // One that will not be shown after all is forgotten, decoded or not.
         cache.prepare(cover, QSize(100, 130), 20, false, PictureCache::Keep::UntilShown);
         cache.forget(cover, QSize(100, 130), 20, false);
@@ -144,7 +145,7 @@ private slots:
         const int notReady = cache.notReadyWhenAsked();
         cache.hold(seed, pixels, 18, false);
         cache.hold(seed, pixels, 18, false);
-        QTRY_VERIFY(cache.isReady(seed, pixels, 18, false));
+        PW_TRY_VERIFY(cache.isReady(seed, pixels, 18, false));
         for (int shown = 0; shown < 3; ++shown) {
             cache.prepare(seed, pixels, 18, false, PictureCache::Keep::UntilShown);
             cache.forget(seed, pixels, 18, false); // a page built and dropped before its frame
@@ -162,7 +163,7 @@ private slots:
         // Awaited twice: the first show leaves it for the second.
         cache.prepare(seed, pixels, 18, false, PictureCache::Keep::UntilShown);
         cache.prepare(seed, pixels, 18, false, PictureCache::Keep::UntilShown);
-        QTRY_VERIFY(cache.isReady(seed, pixels, 18, false));
+        PW_TRY_VERIFY(cache.isReady(seed, pixels, 18, false));
         QVERIFY(!cache.picture(seed, pixels, 18, false).isNull());
         QVERIFY(cache.isReady(seed, pixels, 18, false));
         QVERIFY(!cache.picture(seed, pixels, 18, false).isNull());
@@ -170,7 +171,7 @@ private slots:
 
         // Let go by its holder as the page that shows it is built: still there for its frame.
         cache.hold(seed, pixels, 18, false);
-        QTRY_VERIFY(cache.isReady(seed, pixels, 18, false));
+        PW_TRY_VERIFY(cache.isReady(seed, pixels, 18, false));
         cache.prepare(seed, pixels, 18, false, PictureCache::Keep::UntilShown);
         cache.release(seed, pixels, 18, false);
         QVERIFY(cache.isReady(seed, pixels, 18, false));

@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "GameCatalog.h"
 #include "PaintedPicture.h"
+#include "Patience.h"
 #include "QuestionReading.h"
 #include "ShownLines.h"
 #include "SoftShadow.h"
@@ -144,7 +145,7 @@ void TestUiViews::init()
     m_window = std::make_unique<QQuickWindow>();
     m_window->resize(900, 700);
     m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), Patience::waitMs));
 }
 
 void TestUiViews::cleanup()
@@ -327,10 +328,10 @@ void TestUiViews::pressSinksShrinksAndSpringsBack()
         QTest::qWait(4);
     }
     QVERIFY2(peak > 1.0, qPrintable(QString::number(peak)));
-    QTRY_COMPARE(button->property("press").toReal(), 1.0);
+    PW_TRY_COMPARE(button->property("press").toReal(), 1.0);
     QCOMPARE(button->scale(), 0.94);
     QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, centre);
-    QTRY_COMPARE(button->property("press").toReal(), 0.0);
+    PW_TRY_COMPARE(button->property("press").toReal(), 0.0);
     QCOMPARE(button->scale(), 1.0);
 }
 
@@ -794,7 +795,7 @@ void TestUiViews::shadowsNoneShowsAreLetGo()
     // Shown, it stays once that moment has passed.
     QQuickItem *tile = create(R"(Item { width: 131; height: 71; SoftShadow { anchors.fill: parent; cornerRadius: 17; blur: 7 } })");
     QVERIFY(tile);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), Patience::waitMs));
     m_window->grabWindow(); // the shadow is on screen
     QTest::qWait(1100);
     SoftShadow::releaseUnused();
@@ -823,7 +824,7 @@ void TestUiViews::equalShadowsArePaintedOnce()
         Item { width: 124; height: 77; SoftShadow { anchors.fill: parent; cornerRadius: 19; blur: 9 } }
     })");
     QVERIFY(row);
-    QVERIFY(QTest::qWaitFor([&] { return SoftShadow::paintedCount() >= before + 2; }));
+    QVERIFY(Patience::waitFor([&] { return SoftShadow::paintedCount() >= before + 2; }));
     QTest::qWait(50);
     QCOMPARE(SoftShadow::paintedCount(), before + 2);
     const QImage frame = m_window->grabWindow();
@@ -887,7 +888,7 @@ void TestUiViews::aFrostedStillComesInOverASharpOne()
     QVERIFY(scene);
     QQuickItem *frost = scene->childItems().at(1);
     QMetaObject::invokeMethod(frost, "capture");
-    QTRY_VERIFY(frost->property("ready").toBool());
+    PW_TRY_VERIFY(frost->property("ready").toBool());
     const QRect source(20, 20, 240, 240);
     QCOMPARE(differingBeside(source, 300), 0);
     frost->setProperty("progress", 1);
@@ -971,7 +972,7 @@ void TestUiViews::aPictureDrawnSmallerIsPaintedAtTheSizeShown()
 
     QSignalSpy frames(m_window.get(), &QQuickWindow::frameSwapped);
     scene->childItems().at(0)->setScale(1);
-    QVERIFY(frames.wait());
+    QVERIFY(frames.wait(Patience::waitMs));
     QCOMPARE(differing(400), 0);
 }
 
@@ -993,14 +994,14 @@ void TestUiViews::windowIsQuietBetweenRunsOfFrames()
     QTest::qWait(600);
     QVERIFY(!watch->property("quiet").toBool()); // no frame yet
     box->setProperty("color", QColor(Qt::blue));
-    QTRY_VERIFY(watch->property("quiet").toBool());
+    PW_TRY_VERIFY(watch->property("quiet").toBool());
     QTest::qWait(150);
     box->setProperty("color", QColor(Qt::green));
     QTest::qWait(150);
     QVERIFY(watch->property("quiet").toBool());
 
     moving->setProperty("running", true);
-    QTRY_VERIFY_WITH_TIMEOUT(!watch->property("quiet").toBool(), 1000);
+    PW_TRY_VERIFY(!watch->property("quiet").toBool());
 }
 
 QTEST_MAIN(TestUiViews)

@@ -4,6 +4,7 @@
 #include "DragTracker.h"
 #include "GameBase.h"
 #include "GameView.h"
+#include "Patience.h"
 #include "UiSetup.h"
 
 #include <QQmlComponent>
@@ -82,8 +83,8 @@ private slots:
         // Each new shake of the game's line moves the page away and back to rest.
         auto *shaken = second->parentItem()->parentItem();
         game->line().hint(QStringLiteral("再想想"));
-        QTRY_VERIFY(shaken->mapToItem(page, QPointF()).x() != 0);
-        QTRY_COMPARE(shaken->mapToItem(page, QPointF()).x(), 0.0);
+        PW_TRY_VERIFY(shaken->mapToItem(page, QPointF()).x() != 0);
+        PW_TRY_COMPARE(shaken->mapToItem(page, QPointF()).x(), 0.0);
     }
 
     void aTileIsFilledByItsState()
@@ -131,7 +132,7 @@ private slots:
         auto *board = qobject_cast<QQuickItem *>(root.get());
         board->setParentItem(window.contentItem());
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window, Patience::waitMs));
         auto *drag = board->property("drag").value<DragTracker *>();
         QSignalSpy released(drag, &DragTracker::released);
         QSignalSpy tapped(drag, &DragTracker::tapped);

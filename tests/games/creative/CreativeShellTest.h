@@ -5,6 +5,7 @@
 // PW_GRAB_DIR is set).
 
 #include "GameHostController.h"
+#include "Patience.h"
 #include "Random.h"
 #include "ShellWindowTest.h"
 #include "SpeechService.h"
@@ -52,7 +53,7 @@ inline void grab(QQuickWindow *window, const QString &name)
 inline QQuickItem *named(QQuickItem *view, const QString &name)
 {
     QQuickItem *item = nullptr;
-    const bool laidOut = QTest::qWaitFor([&] {
+    const bool laidOut = Patience::waitFor([&] {
         item = ShellTest::findNamed(view, name);
         return item && item->width() > 0;
     });

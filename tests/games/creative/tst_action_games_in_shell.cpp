@@ -4,6 +4,7 @@
 
 #include "FruitCatcherGame.h"
 #include "GameHostController.h"
+#include "Patience.h"
 #include "Random.h"
 #include "ReactionGame.h"
 #include "RedLightGreenLightGame.h"
@@ -74,7 +75,7 @@ bool playRedLight(ShellFixture &f, QQuickItem *view)
             if (!f.clickInWindow(view, u"light"_s))
                 return false;
             // One tap a signal: the light stays shut until the next one.
-            if (!QTest::qWaitFor([&] { return !ShellTest::findNamed(view, u"light"_s)->isEnabled(); }))
+            if (!Patience::waitFor([&] { return !ShellTest::findNamed(view, u"light"_s)->isEnabled(); }))
                 return false;
         }
         advance(f, RedLightGreenLightGame::tickMs);
@@ -211,7 +212,7 @@ private slots:
             stars = 3;
         }
 
-        QVERIFY(QTest::qWaitFor([&] { return host->hasResult(); }));
+        QVERIFY(Patience::waitFor([&] { return host->hasResult(); }));
         QCOMPARE(host->resultScore(), score);
         QCOMPARE(host->resultStars(), stars);
         QVERIFY(f.waitShown(host->resultHeadline()));

@@ -6,6 +6,7 @@
 #include "EnglishListeningGame.h"
 #include "GameHostController.h"
 #include "LearningContent.h"
+#include "Patience.h"
 #include "PhonicsTrainGame.h"
 #include "PictureWordGame.h"
 #include "RadicalBuilderGame.h"
@@ -157,7 +158,7 @@ private slots:
 
         // 7 of 8 or 4 of 5 at the first try.
         const qint64 expected = rounds == 8 ? 95 : 92;
-        QVERIFY(QTest::qWaitFor([&] { return host->hasResult(); }));
+        QVERIFY(Patience::waitFor([&] { return host->hasResult(); }));
         QCOMPARE(host->resultScore(), expected);
         QCOMPARE(host->resultStars(), 3);
         QVERIFY(f.waitShown(host->resultHeadline()));
@@ -222,7 +223,7 @@ private slots:
                 QCOMPARE(game->wrongAttempt(), 1);
                 QVERIFY(ShellFixture::bubbleShows(view, u"差一点，换个顺序试试"_s));
                 f.clock.advance(550);
-                QTRY_VERIFY(game->answer().isEmpty());
+                PW_TRY_VERIFY(game->answer().isEmpty());
                 // The back button takes a letter out again.
                 clickLetters(letters.mid(0, 1));
                 QVERIFY(f.clickInWindow(view, u"backButton"_s));

@@ -3,6 +3,7 @@
 // views do of their own (reading questions, tile measures and colours, sentence slots).
 
 #include "GameTestSupport.h"
+#include "Patience.h"
 #include "PhonicsTrainGame.h"
 #include "RadicalBuilderGame.h"
 #include "RoundQuizGame.h"
@@ -278,12 +279,12 @@ private slots:
         w.click(microphone);
         permissions.speech.takeFirst()(true);
         permissions.microphone.takeFirst()(true);
-        QTRY_VERIFY(findNamed(w.item, u"coachStatus"_s));
+        PW_TRY_VERIFY(findNamed(w.item, u"coachStatus"_s));
         QCOMPARE(findNamed(w.item, u"coachStatus"_s)->property("text").toString(), u"请说："_s + game->current().word);
-        QTRY_VERIFY(findText(microphone, u"正在听…"_s));
+        PW_TRY_VERIFY(findText(microphone, u"正在听…"_s));
         w.click(microphone);
         QVERIFY(!game->voice()->isRecording());
-        QTRY_VERIFY(findText(microphone, u"我来跟读"_s));
+        PW_TRY_VERIFY(findText(microphone, u"我来跟读"_s));
         QVERIFY2(viewWarnings().isEmpty(), qPrintable(viewWarnings().join(u'\n')));
     }
 };

@@ -8,6 +8,7 @@
 #include "LittleDetectiveGame.h"
 #include "MemoryMatchGame.h"
 #include "OneLineGame.h"
+#include "Patience.h"
 #include "RouteMemoryGame.h"
 #include "SchulteGridGame.h"
 #include "SequenceMemoryGame.h"
@@ -144,7 +145,7 @@ void TestLogicInShell::playedThrough()
         for (int r = 0; r < 4; ++r) {
             settle(SequenceMemoryGame::leadMs + int(game->current().size()) * 700);
             QVERIFY(game->acceptingInput());
-            QVERIFY(QTest::qWaitFor(readerFollows));
+            QVERIFY(Patience::waitFor(readerFollows));
             for (const QString &light : game->current())
                 game->tap(light);
             settle(SequenceMemoryGame::pauseMs);

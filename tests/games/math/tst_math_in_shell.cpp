@@ -8,6 +8,7 @@
 #include "MakeTenGame.h"
 #include "MathBattleGame.h"
 #include "NumberSliderGame.h"
+#include "Patience.h"
 #include "PatternGame.h"
 #include "Random.h"
 #include "ShellCatalog.h"
@@ -169,7 +170,7 @@ private slots:
             QTest::qWait(20);
         }
 
-        QVERIFY(QTest::qWaitFor([&] { return host->hasResult(); }));
+        QVERIFY(Patience::waitFor([&] { return host->hasResult(); }));
         QCOMPARE(host->resultScore(), 92);
         QCOMPARE(host->resultStars(), 3);
         QVERIFY(f.waitShown(host->resultHeadline()));

@@ -7,6 +7,7 @@
 #include "GameTestSupport.h"
 #include "MathBattleGame.h"
 #include "NumberSliderGame.h"
+#include "Patience.h"
 #include "PatternGame.h"
 #include "ShellWindowTest.h"
 
@@ -63,7 +64,7 @@ private slots:
         QQuickItem *item = w.item;
         // A window shorter than the layout draws the game smaller in the host; here the
         // view gets at least the height it asks for.
-        QTRY_VERIFY(item->implicitHeight() > 300);
+        PW_TRY_VERIFY(item->implicitHeight() > 300);
         item->setSize(QSizeF(size.width(), qMax<qreal>(size.height(), item->implicitHeight())));
         auto *game = item->property("game").value<RoundQuizGame *>();
         QVERIFY(game);

@@ -8,6 +8,7 @@
 #include "GameHostController.h"
 #include "GameTestSupport.h"
 #include "LevelRotation.h"
+#include "Patience.h"
 #include "Random.h"
 #include "RotatingBlocksGame.h"
 #include "ShellCatalog.h"
@@ -99,7 +100,7 @@ private slots:
             QTest::qWait(20);
         }
 
-        QVERIFY(QTest::qWaitFor([&] { return host->hasResult(); }));
+        QVERIFY(Patience::waitFor([&] { return host->hasResult(); }));
         QCOMPARE(host->resultScore(), score);
         QVERIFY(f.waitShown(host->resultHeadline()));
         QVERIFY(f.waitShown(u"下一关"_s));

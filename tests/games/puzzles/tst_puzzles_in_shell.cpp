@@ -8,6 +8,7 @@
 #include "MazeGame.h"
 #include "ModularDifferenceScene.h"
 #include "ModularSpotDifferenceGame.h"
+#include "Patience.h"
 #include "Random.h"
 #include "ShellCatalog.h"
 #include "ShellWindowTest.h"
@@ -80,7 +81,7 @@ void TestPuzzlesInShell::clickedThrough()
             QVERIFY(blaster->firing());
             f.clock.advance(BubbleBlasterGame::flightMs);
             QCOMPARE(blaster->popped(), blaster->current().answer);
-            QVERIFY(QTest::qWaitFor([&] { return !ShellTest::findNamed(view, u"bubble%1"_s.arg(right))->isEnabled(); }));
+            QVERIFY(Patience::waitFor([&] { return !ShellTest::findNamed(view, u"bubble%1"_s.arg(right))->isEnabled(); }));
             f.clock.advance(BubbleBlasterGame::pauseMs);
             QTest::qWait(20);
         }
@@ -93,7 +94,7 @@ void TestPuzzlesInShell::clickedThrough()
         auto *original = qobject_cast<ModularDifferenceScene *>(ShellTest::findNamed(view, u"originalScene"_s));
         auto *changed = qobject_cast<ModularDifferenceScene *>(ShellTest::findNamed(view, u"changedScene"_s));
         QVERIFY(original && changed);
-        QVERIFY(QTest::qWaitFor([&] { return changed->sceneRect().width() > 100 && original->sceneRect().width() > 100; }));
+        QVERIFY(Patience::waitFor([&] { return changed->sceneRect().width() > 100 && original->sceneRect().width() > 100; }));
         // Side by side in the wide window, the changed copy on the right; stacked in the
         // small one, the changed copy below.
         const QRectF left = original->mapRectToScene(original->sceneRect());
@@ -147,7 +148,7 @@ void TestPuzzlesInShell::clickedThrough()
             shown << f.window()->screen()->grabWindow(f.window()->winId()).toImage().pixelColor(spot);
         });
         act();
-        const bool framesCame = QTest::qWaitFor([&] { return shown.size() >= 3; });
+        const bool framesCame = Patience::waitFor([&] { return shown.size() >= 3; });
         disconnect(frames);
         QVERIFY(framesCame);
         for (const QColor &c : std::as_const(shown))

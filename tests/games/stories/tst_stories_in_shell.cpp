@@ -10,6 +10,7 @@
 #include "InstrumentEarsGame.h"
 #include "OfflineWebView.h"
 #include "GameTestSupport.h"
+#include "Patience.h"
 #include "PictureBookGame.h"
 #include "PictureCache.h"
 #include "Random.h"
@@ -78,7 +79,7 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
     for (int step = 1; step <= 6; ++step)
         QTest::mouseMove(f.window(), (from - QPointF(step * 25, 0)).toPoint(), 10);
     QTest::mouseRelease(f.window(), Qt::LeftButton, {}, (from - QPointF(150, 0)).toPoint());
-    QTRY_COMPARE(reader->page(), 1);
+    PW_TRY_COMPARE(reader->page(), 1);
     QVERIFY(f.waitShown(reader->header()));
     // The arrow keys turn the pages too. The page a turn brings beside the one shown is
     // built once the pages have come to rest, not as they begin to move.
@@ -88,17 +89,17 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
                }) != nullptr;
     };
     QVERIFY(reader->pageCount() >= 3);
-    QTRY_VERIFY(built(2));
+    PW_TRY_VERIFY(built(2));
     QTest::keyClick(f.window(), Qt::Key_Right);
     QCOMPARE(reader->page(), 2);
     QVERIFY(!built(3));
-    QTRY_VERIFY(built(3));
+    PW_TRY_VERIFY(built(3));
     QTest::keyClick(f.window(), Qt::Key_Left);
-    QTRY_COMPARE(reader->page(), 1);
+    PW_TRY_COMPARE(reader->page(), 1);
     // A second turn while the pages still move brings a page not built yet: the page
     // beside the one shown has its picture decoded ahead, and the new page's first
     // frame finds it there.
-    QTRY_VERIFY(built(2));
+    PW_TRY_VERIFY(built(2));
     QQuickItem *beside = ShellTest::findItem(view, [&](QQuickItem *item) {
         return item->property("radius").isValid() && item->property("name") == reader->pagePicture(2);
     });
@@ -106,7 +107,7 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
     const qreal dpr = f.window()->effectiveDevicePixelRatio();
     const QString third = StorybookArtwork::filePath(reader->pagePicture(3));
     QVERIFY(!third.isEmpty());
-    QTRY_VERIFY(PictureCache::shared().isReady(third, StorybookPicture::pixelsOf(beside->size(), dpr),
+    PW_TRY_VERIFY(PictureCache::shared().isReady(third, StorybookPicture::pixelsOf(beside->size(), dpr),
                                                beside->property("radius").toReal() * dpr, false));
     const int notReady = PictureCache::shared().notReadyWhenAsked();
     QTest::keyClick(f.window(), Qt::Key_Right);
@@ -114,18 +115,18 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
     QCOMPARE(reader->page(), 3);
     QVERIFY(built(3));
     QSignalSpy frames(f.window(), &QQuickWindow::frameSwapped);
-    QTRY_VERIFY(frames.count() >= 2);
+    PW_TRY_VERIFY(frames.count() >= 2);
     QCOMPARE(PictureCache::shared().notReadyWhenAsked(), notReady);
     QTest::keyClick(f.window(), Qt::Key_Left);
     QTest::keyClick(f.window(), Qt::Key_Left);
-    QTRY_COMPARE(reader->page(), 1);
+    PW_TRY_COMPARE(reader->page(), 1);
     // Back to the cover and forward again by the buttons.
     QVERIFY(f.clickInWindow(view, u"previous"_s));
-    QTRY_COMPARE(reader->page(), 0);
+    PW_TRY_COMPARE(reader->page(), 0);
     while (reader->page() < reader->pageCount()) {
         const int page = reader->page();
         QVERIFY(f.clickInWindow(view, u"next"_s));
-        QTRY_COMPARE(reader->page(), page + 1);
+        PW_TRY_COMPARE(reader->page(), page + 1);
     }
     QVERIFY(f.waitShown(reader->pageBadge(reader->pageCount())));
     QVERIFY(f.waitShown(reader->nextText()));
@@ -210,7 +211,7 @@ void TestStoriesInShell::longPageTextShrinksBeforeItIsCut()
     QVERIFY(reader);
     reader->turn(1);
     QQuickItem *text = nullptr;
-    QTRY_VERIFY((text = ShellTest::findNamed(w.item, u"storyText"_s)));
+    PW_TRY_VERIFY((text = ShellTest::findNamed(w.item, u"storyText"_s)));
     QQuickItem *page = text; // the page view, which has the text and the badge
     while (page && page->metaObject()->indexOfProperty("badge") < 0)
         page = page->parentItem();
@@ -236,16 +237,15 @@ void TestStoriesInShell::longPageTextShrinksBeforeItIsCut()
 }
 
 namespace {
-constexpr int webTimeoutMs = 30000;
 
 // The web view of the video room in `view`, once its page has loaded.
 QObject *loadedPlayer(QQuickItem *view)
 {
     QObject *web = nullptr;
-    const bool loaded = QTest::qWaitFor([&] {
+    const bool loaded = Patience::waitFor([&] {
         web = view->findChild<QObject *>(u"videoWebView"_s);
         return web && !web->property("loading").toBool() && web->property("url").toUrl().isValid();
-    }, webTimeoutMs);
+    });
     return loaded ? web : nullptr;
 }
 
@@ -255,7 +255,7 @@ QString ask(QObject *web, const QString &expression)
     static int asked = 0;
     const QString tag = u"asked%1:"_s.arg(++asked);
     QMetaObject::invokeMethod(web, "runJavaScript", Q_ARG(QString, u"document.title = '%1' + String(%2)"_s.arg(tag, expression)));
-    if (!QTest::qWaitFor([&] { return web->property("title").toString().startsWith(tag); }, webTimeoutMs))
+    if (!Patience::waitFor([&] { return web->property("title").toString().startsWith(tag); }))
         return {};
     return web->property("title").toString().mid(tag.size());
 }
@@ -301,10 +301,10 @@ void TestStoriesInShell::lockCoversTheFullWindowPlayer()
     auto *webItem = qobject_cast<QQuickItem *>(web);
     // Offline, the room shows its own frame; here the service is taken to have answered,
     // and the page plays a tone and asks for full screen at a tap.
-    QVERIFY(QTest::qWaitFor([&] { return room->player()->offline(); }, webTimeoutMs));
+    QVERIFY(Patience::waitFor([&] { return room->player()->offline(); }));
     QMetaObject::invokeMethod(web, "runJavaScript",
                               Q_ARG(QString, u"document.title = document.title.replace(':offline', ':online')"_s));
-    QVERIFY(QTest::qWaitFor([&] { return !room->player()->offline() && webItem->isVisible(); }, webTimeoutMs));
+    QVERIFY(Patience::waitFor([&] { return !room->player()->offline() && webItem->isVisible(); }));
     QCOMPARE(ask(web, uR"((() => {
         document.querySelector('iframe').style.pointerEvents = 'none';
         document.addEventListener('click', () => document.documentElement.requestFullscreen());
@@ -319,11 +319,11 @@ void TestStoriesInShell::lockCoversTheFullWindowPlayer()
         tone.play();
         return 'ready';
     })())"_s), u"ready"_s);
-    QVERIFY(QTest::qWaitFor([&] { return ask(web, u"!tone.paused && tone.currentTime > 0"_s) == u"true"_s; }, webTimeoutMs));
+    QVERIFY(Patience::waitFor([&] { return ask(web, u"!tone.paused && tone.currentTime > 0"_s) == u"true"_s; }));
 
     ShellTest::click(f.window(), webItem);
-    QVERIFY(QTest::qWaitFor([&] { return room->player()->fullWindow(); }, webTimeoutMs));
-    QTRY_COMPARE(webItem->size(), QSizeF(f.window()->size()));
+    QVERIFY(Patience::waitFor([&] { return room->player()->fullWindow(); }));
+    PW_TRY_COMPARE(webItem->size(), QSizeF(f.window()->size()));
 
     // What the player hands the web view from here on, and whether the view was muted
     // at that moment.
@@ -350,7 +350,7 @@ void TestStoriesInShell::lockCoversTheFullWindowPlayer()
     QTest::qWait(500); // the lock has faded in
     QVERIFY(!room->player()->fullWindow());
     QVERIFY(webItem->size() != QSizeF(f.window()->size()));
-    QVERIFY(QTest::qWaitFor([&] { return ask(web, u"!!window.tone && !tone.paused"_s) == u"false"_s; }, webTimeoutMs));
+    QVERIFY(Patience::waitFor([&] { return ask(web, u"!!window.tone && !tone.paused"_s) == u"false"_s; }));
     const QImage shot = f.window()->grabWindow();
     for (const QPoint at : {QPoint(20, 20), QPoint(shot.width() / 2, shot.height() - 20), QPoint(shot.width() - 20, 200)}) {
         const QColor seen = shot.pixelColor(at * shot.devicePixelRatio());
@@ -414,7 +414,7 @@ void TestStoriesInShell::roomLetsItsHelpersGo()
             QQuickItem *stack = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->inherits("QQuickStackView"); });
             QMetaObject::invokeMethod(stack->property("currentItem").value<QQuickItem *>(), "openGame",
                                       Q_ARG(QVariant, ShellCatalog::game(u"space-trip"_s)));
-            QVERIFY(QTest::qWaitFor([&] {
+            QVERIFY(Patience::waitFor([&] {
                 QQuickItem *page = ShellTest::findItem(f.root(), [](QQuickItem *i) { return i->property("host").value<GameHostController *>(); });
                 view = page ? page->property("gameView").value<QQuickItem *>() : nullptr;
                 return view != nullptr && !stack->property("busy").toBool();
@@ -422,21 +422,21 @@ void TestStoriesInShell::roomLetsItsHelpersGo()
         }
         QVERIFY(view);
         QVERIFY(loadedPlayer(view));
-        QVERIFY(QTest::qWaitFor([] { return engineHelpers() > 0; }, webTimeoutMs));
+        QVERIFY(Patience::waitFor([] { return engineHelpers() > 0; }));
         QVERIFY(residentKiB(engineCode) > 16 * 1024);
         // Drawn by the software renderer, the engine draws in software too: no OpenGL
         // driver is loaded for it.
         if (QQuickWindow::sceneGraphBackend() == u"software"_s)
             QCOMPARE(residentKiB(openGLDriver), 0);
         QVERIFY(f.clickText(u"返回书架"_s));
-        QVERIFY(QTest::qWaitFor([&] { return !f.host(); }));
-        QVERIFY(QTest::qWaitFor([] { return engineHelpers() == 0; }, 5000));
+        QVERIFY(Patience::waitFor([&] { return !f.host(); }));
+        QVERIFY(Patience::waitFor([] { return engineHelpers() == 0; }));
         // Once the engine has rested, the code it ran is no longer held (the few pages
         // its idle threads run come back); the room opens again as before.
         f.clock.advance(WebViewSetup::engineRestMs - 1);
         QVERIFY(residentKiB(engineCode) > 16 * 1024);
         f.clock.advance(1);
-        QVERIFY2(QTest::qWaitFor([&] { return residentKiB(engineCode) < 8 * 1024; }, 2000),
+        QVERIFY2(Patience::waitFor([&] { return residentKiB(engineCode) < 8 * 1024; }),
                  qPrintable(u"%1 KiB of the engine's code still resident"_s.arg(residentKiB(engineCode))));
     }
 }

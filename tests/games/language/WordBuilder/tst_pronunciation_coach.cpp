@@ -4,6 +4,7 @@
 
 #include "GameTestSupport.h"
 #include "LearningContent.h"
+#include "Patience.h"
 #include "PocketSphinxRecognizer.h"
 #include "PronunciationCoach.h"
 #include "SpeechFakes.h"
@@ -60,7 +61,7 @@ Listening listen(PronunciationCoach &coach, RecordedCapture &capture, const QByt
     QSignalSpy recording(&coach, &PronunciationCoach::isRecordingChanged);
     coach.start(target);
     // Started, then ended by the decoder's final result.
-    result.ended = QTest::qWaitFor([&] { return recording.size() >= 2; }, 15000);
+    result.ended = Patience::waitFor([&] { return recording.size() >= 2; });
     result.final = coach.transcript();
     return result;
 }
@@ -131,7 +132,7 @@ void TestPronunciationCoach::permissionsAskedInOrder()
         coach.setServices(&recognizer, &capture, &granted);
         coach.start(u"cat"_s);
         QVERIFY(!coach.isRecording());
-        QTRY_VERIFY(coach.isRecording());
+        PW_TRY_VERIFY(coach.isRecording());
     }
 }
 
@@ -382,7 +383,7 @@ void TestPronunciationCoach::recognisesSpokenWords()
     QSignalSpy recording(&coach, &PronunciationCoach::isRecordingChanged);
     capture.samples = compound;
     coach.start(u"xylophonically"_s);
-    QTRY_COMPARE(coach.status(), u"语音识别暂时不可用，可以继续拼词"_s);
+    PW_TRY_COMPARE(coach.status(), u"语音识别暂时不可用，可以继续拼词"_s);
     QVERIFY(!coach.isRecording());
 }
 
@@ -410,7 +411,7 @@ void TestPronunciationCoach::staleResultOfTheRealDecoderIsDropped()
     coach.start(u"dog"_s);
     QCOMPARE(coach.status(), u"请说：dog"_s);
     // The decoder still reports "cat" for the first listening...
-    QTRY_VERIFY_WITH_TIMEOUT(!heard.isEmpty() && heard.last()[2].toBool(), 15000);
+    PW_TRY_VERIFY(!heard.isEmpty() && heard.last()[2].toBool());
     QCOMPARE(heard.last()[1].toString(), u"cat"_s);
     // ...which the second listening never sees.
     QVERIFY(coach.isRecording());

@@ -4,6 +4,7 @@
 
 #include "GameTestSupport.h"
 #include "LanguageTestData.h"
+#include "Patience.h"
 #include "SpeechFakes.h"
 #include "GameScoring.h"
 #include "WordBuilderGame.h"
@@ -281,7 +282,7 @@ void TestWordBuilder::microphoneWithoutDevice()
     game.voice()->setServices(&recognizer, &capture, &permissions);
     game.appear();
     game.microphone();
-    QTRY_COMPARE(game.voice()->status(), u"麦克风没有准备好，可以继续拼词"_s);
+    PW_TRY_COMPARE(game.voice()->status(), u"麦克风没有准备好，可以继续拼词"_s);
     QVERIFY(!game.voice()->isRecording());
     QVERIFY(recognizer.begun.isEmpty());
     spellCurrent(game);

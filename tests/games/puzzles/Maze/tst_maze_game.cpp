@@ -1,6 +1,7 @@
 #include "GameTestSupport.h"
 #include "MazeFloor.h"
 #include "MazeGame.h"
+#include "Patience.h"
 
 #include <QQueue>
 #include <QQuickWindow>
@@ -347,7 +348,7 @@ void TestMazeGame::floorRepaintedInParts()
     };
     CountedFloor *walked = floorAt(0, {360, 210});
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window, Patience::waitMs));
     (void)window.grabWindow();
     for (QChar c : fewest.left(20)) {
         game.move(directionOf(c));

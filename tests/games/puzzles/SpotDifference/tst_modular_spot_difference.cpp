@@ -7,6 +7,7 @@
 #include "MagicSceneModule.h"
 #include "ModularDifferenceScene.h"
 #include "ModularSpotDifferenceGame.h"
+#include "Patience.h"
 
 #include <QPainter>
 #include <QQuickWindow>
@@ -58,7 +59,7 @@ struct SceneWindow
         changed.setSize({480, 420});
         window.show();
     }
-    bool exposed() { return QTest::qWaitForWindowExposed(&window); }
+    bool exposed() { return QTest::qWaitForWindowExposed(&window, Patience::waitMs); }
     void click(ModularDifferenceScene &scene, QPointF at)
     {
         QTest::mouseClick(&window, Qt::LeftButton, {}, scene.mapToScene(at).toPoint());
@@ -522,7 +523,7 @@ void TestModularSpotDifference::fadingMarkBetweenThePieces()
     scene.setPosition({8, 8});
     scene.setSize({244, 240 / 1.18 + 4}); // small: neighbours overlap
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window, Patience::waitMs));
     const QList<int> ids = sorted(game.level()->differenceIDs);
     const auto overlapped = [&](int a) {
         for (int b = a + 1; b < ModularSpotLevel::pieceCount; ++b) {

@@ -2,6 +2,7 @@
 // the page text, the navigation policy, the locale rule and whole visits to the room.
 
 #include "GameTestSupport.h"
+#include "Patience.h"
 #include "StoryMusicPlayer.h"
 #include "VideoEmbed.h"
 #include "VideoLibraryGame.h"
@@ -340,7 +341,7 @@ void TestVideoLibrary::musicWhileTheRoomIsOpen()
         QCOMPARE(stopped.count(), 1);
         QCOMPARE(music.currentMood(), StoryMusicMood::home);
         room.disappear(); // the music is on: its loop starts again
-        QTRY_COMPARE(started.count(), 1);
+        PW_TRY_COMPARE(started.count(), 1);
         QVERIFY(started.at(0).at(2).toBool());
     }
     music.disable(); // as the root view does

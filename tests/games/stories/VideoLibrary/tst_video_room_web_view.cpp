@@ -6,6 +6,7 @@
 
 #include "GameTestSupport.h"
 #include "OfflineWebView.h"
+#include "Patience.h"
 #include "ShellWindowTest.h"
 #include "VideoLibraryGame.h"
 
@@ -16,7 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr int webTimeoutMs = 30000;
 
 // Records what the web view was asked and what it decided: it listens after the
 // view's own handlers, so a request's action is the view's answer.
@@ -65,7 +65,7 @@ private:
         const QUrl url = m_web->property("url").toUrl();
         return url.scheme() + u"://"_s + url.host() + (url.path() == u"/"_s ? QString() : url.path());
     }
-    bool waitFor(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, webTimeoutMs); }
+    bool waitFor(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, Patience::waitMs); }
     void run(const QString &script);
 
     QObject *m_web = nullptr;
@@ -126,7 +126,7 @@ void TestVideoRoomWebView::navigationsInTheRealView()
     view.item->setParentItem(view.window.contentItem());
     view.item->setSize(QSizeF(1100, 760));
     view.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view.window));
+    QVERIFY(QTest::qWaitForWindowExposed(&view.window, Patience::waitMs));
     QVERIFY(waitFor([&] { return m_web != nullptr; }));
     QVERIFY2(watcher, qPrintable(component.errorString()));
     m_watcher = watcher.get();
