@@ -1,6 +1,7 @@
 #include "Patience.h"
 #include "ShellWindowTest.h"
 
+#include "Fonts.h"
 #include "GameHostController.h"
 #include "ShellCatalog.h"
 
@@ -103,6 +104,20 @@ bool isShown(QQuickItem *item)
     return item != nullptr;
 }
 
+QStringList styledTextsWithEmoji(QQuickItem *root)
+{
+    QStringList found;
+    findItem(root, [&](QQuickItem *item) {
+        // Text.Normal is 0. A text at opacity 0 gets its glyphs all the same. The
+        // cluster test looks at every character, so it takes a whole text.
+        const QString text = item->property("text").toString();
+        if (item->inherits("QQuickText") && item->property("style").toInt() != 0 && Fonts::isEmojiCluster(text))
+            found << text;
+        return false;
+    });
+    return found;
+}
+
 void click(QQuickWindow *window, QQuickItem *item)
 {
     QVERIFY(item);
@@ -124,6 +139,14 @@ void addGameRowsAtBothSizes(const QStringList &gameIds)
 }
 
 } // namespace ShellTest
+
+OfflineCommandLine::OfflineCommandLine(int argc, char *argv[])
+    : arguments(argv, argv + argc)
+{
+    static char offline[] = "--host-resolver-rules=MAP * ~NOTFOUND";
+    arguments.append(offline);
+    count = int(arguments.size());
+}
 
 bool ViewWindow::create(const QString &family, const QString &view)
 {

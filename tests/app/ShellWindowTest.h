@@ -52,6 +52,10 @@ QPoint centre(QQuickItem *item);
 // Whether `next` stands `gap` points after the text item `text`, which is no wider than
 // its words (a text stretched over its row would leave the gap at the row's far end).
 bool followsText(QQuickItem *text, QQuickItem *next, qreal gap);
+// The texts of the text items below `root` drawn with a style (a rim, a raised or sunken
+// edge) that hold an emoji: with OpenGL such a text overflows the glyph loader's buffer on
+// the render thread and ends the program.
+QStringList styledTextsWithEmoji(QQuickItem *root);
 // A left click at the centre of `item`, through the window.
 void click(QQuickWindow *window, QQuickItem *item);
 
@@ -60,6 +64,17 @@ void click(QQuickWindow *window, QQuickItem *item);
 void addGameRowsAtBothSizes(const QStringList &gameIds);
 
 } // namespace ShellTest
+
+// The command line of a test's main(), and after it the web engine's switch that no host
+// name resolves: the video room's players fail at once and nothing reaches for the
+// network. Give `count` and `arguments.data()` to the application object, which this
+// outlives.
+struct OfflineCommandLine
+{
+    OfflineCommandLine(int argc, char *argv[]);
+    QList<char *> arguments;
+    int count = 0;
+};
 
 // One game view on its own, created from its module's URL as the host creates it.
 class ViewWindow

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ShellWindowTest.h"
 #include "WebViewSetup.h"
 
 #include <QGuiApplication>
@@ -44,11 +45,8 @@ inline void listen()
     {                                                                                             \
         WebViewTest::listen();                                                                    \
         WebViewSetup::prepare();                                                                  \
-        QList<char *> arguments(argv, argv + argc);                                               \
-        char offline[] = "--host-resolver-rules=MAP * ~NOTFOUND";                                 \
-        arguments.append(offline);                                                                \
-        int count = int(arguments.size());                                                        \
-        QGuiApplication application(count, arguments.data());                                     \
+        OfflineCommandLine commandLine(argc, argv);                                               \
+        QGuiApplication application(commandLine.count, commandLine.arguments.data());             \
         WebViewSetup::prepareSharedContext();                                                     \
         {                                                                                         \
             QQmlEngine engine;                                                                    \

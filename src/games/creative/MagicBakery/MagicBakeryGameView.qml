@@ -46,15 +46,32 @@ GameView {
                 ColumnLayout {
                     spacing: 2
                     // White on the pale stage: a dark rim keeps the header readable.
-                    Text {
+                    // The rim goes round words only: a text with a rim that holds a
+                    // colour emoji ends the program with OpenGL, so the cup is a
+                    // picture of its own, a space's width before the words.
+                    RowLayout {
                         objectName: "title"
-                        text: AppTheme.emojiText("🧋 梦幻奶茶屋")
-                        textFormat: Text.RichText
-                        font: AppTheme.sizedFont(25, Font.Black)
-                        color: "white"
-                        style: Text.Outline
-                        styleColor: AppTheme.alpha(AppTheme.ink, 0.5)
+                        spacing: titleMetrics.advanceWidth(" ")
+                        EmojiText {
+                            Layout.alignment: Qt.AlignVCenter
+                            emoji: "🧋"
+                            pixelSize: 25
+                        }
+                        Text {
+                            id: titleWords
+                            Layout.alignment: Qt.AlignVCenter
+                            text: "梦幻奶茶屋"
+                            font: AppTheme.sizedFont(25, Font.Black)
+                            color: "white"
+                            style: Text.Outline
+                            styleColor: AppTheme.alpha(AppTheme.ink, 0.5)
+                        }
+                        FontMetrics {
+                            id: titleMetrics
+                            font: titleWords.font
+                        }
                     }
+                    // Words only: no guidance line of the shop holds an emoji.
                     Text {
                         objectName: "headerLine"
                         text: view.game.headerLine
