@@ -306,8 +306,18 @@ private slots:
         // A play: the stand-in game reports, the card shows, the play is recorded. It
         // is timed from the moment the page began to come into view.
         QCOMPARE(host->currentPlay()->startedAt, opened);
+        // The card over a finished play is built ahead, hidden, while the play runs: the
+        // tap that ends the play shows it and builds nothing.
+        QQuickItem *completion = ShellTest::findNamed(stackTop(f), u"completion"_s);
+        QVERIFY(completion);
+        const auto builtCard = [completion] { return completion->property("item").value<QQuickItem *>(); };
+        QTRY_VERIFY_WITH_TIMEOUT(builtCard(), 30000);
+        QQuickItem *resultCard = builtCard();
+        QVERIFY(!resultCard->isVisible());
         f.clock.advance(39'000);
         QVERIFY(f.clickText(u"交卷 87"_s));
+        QCOMPARE(builtCard(), resultCard);
+        QVERIFY(resultCard->isVisible());
         QVERIFY(f.waitShown(u"游戏完成！"_s));
         QVERIFY(f.waitShown(u"得分 87 · 获得 10 金币"_s));
         ProgressStore &store = f.app->progress();
