@@ -105,6 +105,9 @@ void TestVideoRoomWebView::navigationsInTheRealView()
     ShellTest::installWarningCollector();
     ShellTest::warnings().clear();
     ViewWindow view;
+    // What is built asynchronously is made between the window's frames, as under the
+    // program's window.
+    view.engine.setIncubationController(view.window.incubationController());
     QVERIFY(view.create(u"Stories"_s, u"VideoLibraryGameView"_s));
     auto *room = view.game<VideoLibraryGame>();
     QVERIFY(room);
@@ -123,9 +126,9 @@ void TestVideoRoomWebView::navigationsInTheRealView()
             watcher.reset(component.createWithInitialProperties({{u"web"_s, QVariant::fromValue(m_web)}}));
     };
     QVERIFY(connect(slot, SIGNAL(loaded()), this, SLOT(playerLoaded())));
-    // The room's first frame on the screen does not wait for the engine: the player's
-    // file and the engine's module are still loading, off the interface thread, when
-    // the event that showed the frame has asked for the player.
+    // The room's first frame on the screen does not wait for the engine: the event
+    // that showed the frame asks for the player, which is made later, between frames
+    // (its file and the engine's module load on the QML loader's thread).
     int statusAtShow = -1;
     QObject *playerAtShow = nullptr;
     m_onShown = [&] {
