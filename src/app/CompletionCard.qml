@@ -2,10 +2,11 @@ import QtQuick
 import Pipwhistle.Ui
 
 // The card over a finished play: a big emoji, the headline, the stars, the score line
-// and "下一关". It springs up from nothing as it appears.
+// and "下一关". It springs up from nothing each time it is shown.
 Item {
     id: card
 
+    property bool shown: true
     property real maxWidth: 440
     property string emoji
     property string headline
@@ -18,8 +19,15 @@ Item {
     height: implicitHeight
     scale: 0.00001
     opacity: 0
+    visible: shown
 
-    Component.onCompleted: appear.start()
+    function springUp() {
+        scale = 0.00001
+        opacity = 0
+        appear.restart()
+    }
+    onShownChanged: if (shown) springUp()
+    Component.onCompleted: if (shown) springUp()
 
     ParallelAnimation {
         id: appear

@@ -214,11 +214,16 @@ FocusScope {
                 onWheel: function(wheel) { wheel.accepted = true }
             }
         }
+        // The card is built ahead, between the window's frames once the page is up, and
+        // shown when the play reports: the tap that ends a play builds nothing.
         Loader {
             id: completion
+            objectName: "completion"
             anchors.centerIn: parent
-            active: host.hasResult
+            active: page.built
+            asynchronous: true
             sourceComponent: CompletionCard {
+                shown: host.hasResult
                 maxWidth: page.width - 44
                 emoji: host.resultEmoji
                 headline: host.resultHeadline

@@ -49,6 +49,9 @@ public:
         }();
         Q_UNUSED(fontsInstalled);
         Ui::prepareEngine(m_engine);
+        // What is built asynchronously is made between the window's frames, as under
+        // the program's window.
+        m_engine.setIncubationController(window.incubationController());
         QQmlComponent component(&m_engine);
         component.setData(QStringLiteral(R"(
             import QtQuick

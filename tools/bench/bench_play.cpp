@@ -10,12 +10,17 @@
 // less from run to run, which suits comparing two builds of one change. The games that
 // the answer area does not play (a start button first, a book's page buttons, a shop's
 // flavours and toppings) have their taps go to their controls, by name, in turn.
-// With --over MS it lists, after each play, its frames and stalls longer than MS with
-// what came before them: the last tap, the last feedback, question or speech.
+// Each play also counts its frames over 8 ms (wall clock and processor time), the
+// pictures its frames had to wait for (PictureCache::notReadyWhenAsked), and the longest
+// stall of its page's opening (its first frames and what it builds once they are shown,
+// as the video room's player). With --over MS it lists, after each play, its frames and
+// stalls longer than MS with what came before them: the last tap, the last feedback,
+// question or speech.
 // Run: build/tools/bench/bench_play [--games id,id] [--taps N] [--runs N] [--size WxH] [--over MS]
 #include "BenchFigures.h"
 #include "BenchPage.h"
 #include "GameHostController.h"
+#include "PictureCache.h"
 #include "Random.h"
 #include "RoundQuizGame.h"
 #include "ShellWindowTest.h"
@@ -72,6 +77,8 @@ const std::map<QString, QStringList> namedTaps = {
                                       QStringLiteral("topping3"), QStringLiteral("flavour2"), QStringLiteral("topping1")}},
     {QStringLiteral("word-builder"), {QStringLiteral("tile0"), QStringLiteral("tile1"), QStringLiteral("tile2"),
                                       QStringLiteral("backButton")}},
+    {QStringLiteral("pet-care"), {QStringLiteral("task0"), QStringLiteral("task1"), QStringLiteral("task2"),
+                                  QStringLiteral("task3"), QStringLiteral("finish")}},
 };
 
 // Where the `tap`th tap of a play of `gameId` lands.
@@ -245,7 +252,8 @@ void printLong(const QString &id, int run, const PlayLog &log, const FrameTimer 
 
 struct Figures
 {
-    std::vector<double> p50, p99, max, cpu99, cpuSum, stall, stallCpu, frames, finishMax, finishCpuMax, finishCpuSum;
+    std::vector<double> p50, p99, max, cpu99, cpuSum, over8, over8Cpu, stall, stallCpu, frames, notReady, openStall,
+        openStallCpu, finishMax, finishCpuMax, finishCpuSum;
 };
 
 } // namespace
@@ -284,10 +292,14 @@ int main(int argc, char **argv)
         for (const QString &id : games) {
             // The same questions for a game and run in every build.
             Random::shared().seed(quint64(run * 100 + games.indexOf(id)));
+            app.longestStall = app.longestStallCpu = 0;
             BenchPage page(id, size);
             if (!QTest::qWaitForWindowExposed(&page.window))
                 return 1;
             wait(600); // the page's entrance and its first question
+            // The page's opening: what its first frames and what it builds after them
+            // (the video room's player) held the interface thread up.
+            const double openStall = app.longestStall, openStallCpu = app.longestStallCpu;
             // The frame that draws the page laid out again (a new size for every panel
             // and card whose arrangement changes, all painted again) belongs to the
             // page's opening, as the window's placing does in the program: it is drawn
@@ -302,6 +314,7 @@ int main(int argc, char **argv)
             FrameTimer timer(page.window, false);
             app.startLog(log);
             app.longestStall = app.longestStallCpu = 0;
+            const int notReady = PictureCache::shared().notReadyWhenAsked();
             for (int i = 0; i < parser.value(tapsOption).toInt(); ++i) {
                 const QPoint point = tapPoint(page, id, i, taps);
                 log.notes.push_back({app.sinceStart(), QStringLiteral("tap %1 (%2, %3)").arg(i).arg(point.x()).arg(point.y())});
@@ -317,6 +330,14 @@ int main(int argc, char **argv)
             f.max.push_back(percentile(timer.all, 1));
             f.cpu99.push_back(percentile(timer.cpu, 0.99));
             f.cpuSum.push_back(std::accumulate(timer.cpu.begin(), timer.cpu.end(), 0.0));
+            const auto over = [](const std::vector<double> &v) {
+                return double(std::count_if(v.begin(), v.end(), [](double ms) { return ms > 8; }));
+            };
+            f.over8.push_back(over(timer.all));
+            f.over8Cpu.push_back(over(timer.cpu));
+            f.notReady.push_back(PictureCache::shared().notReadyWhenAsked() - notReady);
+            f.openStall.push_back(openStall);
+            f.openStallCpu.push_back(openStallCpu);
             f.stall.push_back(app.longestStall);
             f.stallCpu.push_back(app.longestStallCpu);
             f.frames.push_back(double(timer.all.size()));
@@ -342,11 +363,13 @@ int main(int argc, char **argv)
     std::printf("software renderer, %dx%d, median (range) over the runs, ms\n", size.width(), size.height());
     for (const QString &id : games) {
         const Figures &f = figures[id];
-        std::printf("%-16s p50 %s  p99 %s  max %s  cpu p99 %s  cpu sum %s  longest stall %s  cpu %s  frames %s"
-                    "  finish max %s  cpu %s  cpu sum %s\n",
+        std::printf("%-16s p50 %s  p99 %s  max %s  cpu p99 %s  cpu sum %s  over 8 ms %s  cpu %s  longest stall %s  cpu %s"
+                    "  frames %s  pictures awaited %s  opening stall %s  cpu %s  finish max %s  cpu %s  cpu sum %s\n",
                     qPrintable(id), qPrintable(line(f.p50)), qPrintable(line(f.p99)), qPrintable(line(f.max)),
-                    qPrintable(line(f.cpu99)), qPrintable(line(f.cpuSum)), qPrintable(line(f.stall)),
-                    qPrintable(line(f.stallCpu)), qPrintable(line(f.frames)), qPrintable(line(f.finishMax)),
+                    qPrintable(line(f.cpu99)), qPrintable(line(f.cpuSum)), qPrintable(line(f.over8)),
+                    qPrintable(line(f.over8Cpu)), qPrintable(line(f.stall)), qPrintable(line(f.stallCpu)),
+                    qPrintable(line(f.frames)), qPrintable(line(f.notReady)), qPrintable(line(f.openStall)), qPrintable(line(f.openStallCpu)),
+                    qPrintable(line(f.finishMax)),
                     qPrintable(line(f.finishCpuMax)), qPrintable(line(f.finishCpuSum)));
     }
     return 0;

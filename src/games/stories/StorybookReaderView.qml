@@ -115,10 +115,14 @@ GamePage {
                     width: pager.width
                     height: pager.height
                     // Only the pages next to the one shown are built, those a turn
-                    // brings next to it once the pages rest.
+                    // brings next to it once the pages rest; and, once the book has
+                    // shown, the cover and the first page, which hold each other's
+                    // pictures built: the cover's card has wider margins, so its picture
+                    // is of another size than a page's, and no page beside it could
+                    // hold it (or be held by it) decoded ahead for quick turns.
                     active: index === view.reader.page
-                            || (view.firstShown && Math.abs(index - view.reader.page) <= 1
-                                && Math.abs(index - view.restingPage) <= 1)
+                            || (view.firstShown && (index <= 1 || (Math.abs(index - view.reader.page) <= 1
+                                                                   && Math.abs(index - view.restingPage) <= 1)))
                     sourceComponent: index === 0 ? coverPage : storyPage
                     Component {
                         id: coverPage

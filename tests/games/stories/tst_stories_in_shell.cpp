@@ -1,7 +1,7 @@
 // The stories games played in the running application: opened from their shelves and
 // played to the completion card with the play saved, at the usual size and in a small
 // window. The books are read by real input: a drag across the page, the buttons and
-// the arrow keys (two turns in quick succession among them); the round games by clicks on their cells and names; the video room by
+// the arrow keys (quick turns among them, to a page and to the cover); the round games by clicks on their cells and names; the video room by
 // a card, the route picker and its done button (its web view offline). The video room's
 // player also meets the lock while it fills the window, and its helper processes end
 // with the room.
@@ -117,9 +117,21 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
     QSignalSpy frames(f.window(), &QQuickWindow::frameSwapped);
     PW_TRY_VERIFY(frames.count() >= 2);
     QCOMPARE(PictureCache::shared().notReadyWhenAsked(), notReady);
+    // Quick turns back to the cover and on to the first page: the cover's picture is of
+    // another size than the pages' (its card has wider margins), and neither page finds
+    // its picture decoding in its first frame.
     QTest::keyClick(f.window(), Qt::Key_Left);
     QTest::keyClick(f.window(), Qt::Key_Left);
-    PW_TRY_COMPARE(reader->page(), 1);
+    QTest::keyClick(f.window(), Qt::Key_Left);
+    QCOMPARE(reader->page(), 0);
+    frames.clear();
+    PW_TRY_VERIFY(frames.count() >= 2);
+    QCOMPARE(PictureCache::shared().notReadyWhenAsked(), notReady);
+    QTest::keyClick(f.window(), Qt::Key_Right);
+    QCOMPARE(reader->page(), 1);
+    frames.clear();
+    PW_TRY_VERIFY(frames.count() >= 2);
+    QCOMPARE(PictureCache::shared().notReadyWhenAsked(), notReady);
     // Back to the cover and forward again by the buttons.
     QVERIFY(f.clickInWindow(view, u"previous"_s));
     PW_TRY_COMPARE(reader->page(), 0);

@@ -159,10 +159,14 @@ GamePage {
                         }
                     }
                 }
+                // Built without holding up the room: the player's file and the engine's
+                // module are loaded on the QML loader's thread, and the player is made
+                // between the window's frames, not in the event that showed the room.
                 Loader {
                     id: playerSlot
                     objectName: "playerSlot"
                     anchors.fill: parent
+                    asynchronous: true
                 }
             }
             PaintedBox {

@@ -51,6 +51,7 @@ class TestVideoRoomWebView : public QObject
     Q_OBJECT
 public slots:
     void playerLoaded() { m_watchPlayer(); }
+    void roomShown() { m_onShown(); }
 
 private slots:
     void engineStartsQuietly();
@@ -71,6 +72,7 @@ private:
     QObject *m_web = nullptr;
     QObject *m_watcher = nullptr;
     std::function<void()> m_watchPlayer;
+    std::function<void()> m_onShown;
 };
 
 void TestVideoRoomWebView::engineStartsQuietly()
@@ -103,6 +105,9 @@ void TestVideoRoomWebView::navigationsInTheRealView()
     ShellTest::installWarningCollector();
     ShellTest::warnings().clear();
     ViewWindow view;
+    // What is built asynchronously is made between the window's frames, as under the
+    // program's window.
+    view.engine.setIncubationController(view.window.incubationController());
     QVERIFY(view.create(u"Stories"_s, u"VideoLibraryGameView"_s));
     auto *room = view.game<VideoLibraryGame>();
     QVERIFY(room);
@@ -121,12 +126,25 @@ void TestVideoRoomWebView::navigationsInTheRealView()
             watcher.reset(component.createWithInitialProperties({{u"web"_s, QVariant::fromValue(m_web)}}));
     };
     QVERIFY(connect(slot, SIGNAL(loaded()), this, SLOT(playerLoaded())));
+    // The room's first frame on the screen does not wait for the engine: the event
+    // that showed the frame asks for the player, which is made later, between frames
+    // (its file and the engine's module load on the QML loader's thread).
+    int statusAtShow = -1;
+    QObject *playerAtShow = nullptr;
+    m_onShown = [&] {
+        statusAtShow = slot->property("status").toInt();
+        playerAtShow = slot->property("item").value<QObject *>();
+    };
+    QVERIFY(connect(view.item, SIGNAL(shownChanged()), this, SLOT(roomShown())));
 
     view.window.resize(1100, 760);
     view.item->setParentItem(view.window.contentItem());
     view.item->setSize(QSizeF(1100, 760));
     view.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view.window, Patience::waitMs));
+    QVERIFY(waitFor([&] { return view.item->property("shown").toBool(); }));
+    QCOMPARE(statusAtShow, 2); // Loader.Loading
+    QCOMPARE(playerAtShow, nullptr);
     QVERIFY(waitFor([&] { return m_web != nullptr; }));
     QVERIFY2(watcher, qPrintable(component.errorString()));
     m_watcher = watcher.get();
