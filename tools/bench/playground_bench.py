@@ -16,8 +16,10 @@ playground with xdotool as a child would. It measures:
   games     each of the 14 language and mathematics games played by taps for a while
             (software renderer unless --renderers says otherwise): frame-time
             percentiles and the longest busy stretch of the interface thread;
-  plays     resident memory after every play of N (the 14 games in turn, every other
-            play finished by answering, the others left by the back button).
+  plays     resident memory after every play of N (the 14 games in turn, or those of
+            --games, every game but the video room for --games all; every other play
+            finished by answering, the others left by the back button), and its growth a
+            play from play 15 on (a least-squares line through the readings).
   video     the video room opened twice: resident memory of the program and its web
             engine helpers on the playground, on the shelf before the card's tap, in the
             room, back on the shelf after leaving it and back on the playground, the
@@ -543,8 +545,36 @@ def phase_games(args, display, software):
             r, game, *(median_range([v[i] for v in values], "{:.0f}") for i in range(6))))
 
 
+# Every game but the video room, in the shelves' order: (identifier, shelf index, card index).
+ALL_GAMES = [(game, shelf, card) for shelf, games in enumerate((
+    ("english-listen", "word-shooter", "phonics-train", "simon-directions", "picture-book", "word-builder"),
+    ("chinese-match", "idiom-pictures", "story-chain", "radical-builder", "sentence-maker"),
+    ("math-battle", "make-ten", "supermarket", "clock-master", "little-lab", "number-slider"),
+    ("magic-closet", "pet-care", "magic-builder", "magic-bakery"),
+    ("silly-scene", "hidden-objects", "pattern", "spot-difference", "jigsaw", "little-detective", "color-trap",
+     "tangram", "kid-sudoku", "rotating-blocks", "one-line", "maze"),
+    ("draw-guess", "free-canvas", "reaction", "fruit-catcher", "red-light", "rhythm-tap", "memory-match",
+     "whats-missing", "tracking-balls", "sequence-memory", "route-memory", "schulte-grid"))) for card, game in enumerate(games)]
+
+
+def played_games(args):
+    """The games the plays go through in turn: the 14 by default, every game but the video
+    room for --games all, or those named."""
+    if not args.games:
+        return GAMES
+    if args.games == "all":
+        return ALL_GAMES
+    named = args.games.split(",")
+    unknown = set(named) - {game for game, _, _ in ALL_GAMES}
+    if unknown:
+        sys.exit("no such game: " + ", ".join(sorted(unknown)))
+    return [next(g for g in ALL_GAMES if g[0] == game) for game in named]
+
+
 def phase_plays(args, display, software):
     series, parts = [], []
+    games = played_games(args)
+    load = [os.getloadavg()[0]]
     for _ in range(args.runs):
         app = start("playground", args.build, display, software)
         open_playground(app)
@@ -552,7 +582,7 @@ def phase_plays(args, display, software):
         rss = [app.rss_mib()]
         parts.append(app.rss_parts())
         for n in range(args.plays):
-            game, shelf, card = GAMES[n % len(GAMES)]
+            game, shelf, card = games[n % len(games)]
             open_game(app, shelf, card)
             if n % 2 == 0 and game == "chinese-match":
                 play(app, 48, CHARACTER_TILES)
@@ -566,10 +596,12 @@ def phase_plays(args, display, software):
                 parts.append(app.rss_parts())
         app.close()
         series.append(rss)
+        load.append(os.getloadavg()[0])
     r = renderer_name(software)
     base = [s[0] for s in series]
     print("plays %-8s rss MiB on the playground     %s" % (r, median_range(base, "{:.0f}")))
-    for n in sorted({1, len(GAMES), 2 * len(GAMES), args.plays} & set(range(1, args.plays + 1))):
+    print("plays %-8s games played in turn          %d" % (r, len(games)))
+    for n in sorted({1, len(games), 2 * len(games), args.plays} & set(range(1, args.plays + 1))):
         print("plays %-8s rss MiB after %3d plays       %s" % (r, n, median_range([s[n] for s in series], "{:.0f}")))
     peaks = [max(s) for s in series]
     print("plays %-8s rss MiB peak                  %s" % (r, median_range(peaks, "{:.0f}")))
@@ -582,6 +614,8 @@ def phase_plays(args, display, software):
     for when, rows in (("on the playground", parts[0::2]), ("after the last play", parts[1::2])):
         print("plays %-8s rss MiB %-20s %s" % (r, when, "  ".join(
             "%s %s" % (kind, median_range([row[kind] for row in rows], "{:.0f}").split(" (")[0]) for kind in rows[0])))
+    print("plays %-8s rss MiB after every play      %s" % (r, " ".join("%.0f" % v for v in series[0])))
+    print("plays %-8s load average                  %s" % (r, " ".join("%.1f" % v for v in load)))
 
 
 def phase_video(args, display, software):
@@ -642,7 +676,8 @@ def main():
     parser.add_argument("--game-renderers", default="software")
     parser.add_argument("--plays", type=int, default=50)
     parser.add_argument("--taps", type=int, default=40)
-    parser.add_argument("--games", help="the games to play, by identifier, comma-separated (default: all 14)")
+    parser.add_argument("--games", help="the games to play, by identifier, comma-separated (default: the 14; "
+                                        "for the plays, 'all' is every game but the video room)")
     args = parser.parse_args()
     global EXECUTABLE
     EXECUTABLE = args.executable
