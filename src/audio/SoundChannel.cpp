@@ -99,6 +99,12 @@ bool SoundChannel::hasOutputDevice()
 // Every clip gets an output stream of its own. A stream that is stopped and started
 // again comes back with a smaller buffer each time on PulseAudio, until after about
 // ten clips nothing is heard; a fresh one always has the server's full buffer.
+//
+// A clip of up to oneWriteSeconds goes to the server in one write as its stream starts:
+// fed a period at a time from the interface thread's timers, as a looping or longer
+// clip is, a stream starts only once some 145 ms of samples have reached the server,
+// each period after one more turn of that thread, which a page being built or drawn
+// held up for a tenth of a second and more before a game's first prompt was heard.
 void SoundChannel::play(const PcmClip &clip, double volume, bool loop)
 {
     release();
@@ -117,6 +123,19 @@ void SoundChannel::play(const PcmClip &clip, double volume, bool loop)
     m_sink = new QAudioSink(device, format, this);
     m_source = new ClipSource(this);
     m_source->load(clip, loop);
+    m_sink->setVolume(volume);
+    if (!loop && clip.seconds() <= oneWriteSeconds) {
+        if (QIODevice *stream = m_sink->start()) {
+            // The server starts playing once its buffer is full: a shorter clip is
+            // followed by silence up to that length.
+            QByteArray bytes = m_source->readAll();
+            if (bytes.size() < m_sink->bufferSize())
+                bytes.append(QByteArray(m_sink->bufferSize() - bytes.size(), '\0'));
+            stream->write(bytes);
+        }
+    } else {
+        m_sink->start(m_source);
+    }
     // A clip that has run out releases its stream once the server has played what it
     // still holds (stopping at once would cut off the clip's last tenth of a second).
     connect(m_sink, &QAudioSink::stateChanged, this, [this, sink = m_sink, format](QAudio::State state) {
@@ -128,8 +147,6 @@ void SoundChannel::play(const PcmClip &clip, double volume, bool loop)
                 release();
         });
     });
-    m_sink->setVolume(volume);
-    m_sink->start(m_source);
 }
 
 void SoundChannel::stop()

@@ -41,6 +41,10 @@ public:
     void play(const PcmClip &clip, double volume = 1.0, bool loop = false);
     void stop();
 
+    // The longest clip handed to the sound server whole as it starts (a longer or looping
+    // one is fed as it plays).
+    static constexpr double oneWriteSeconds = 8.0;
+
     // Whether the machine offers an audio output at all.
     static bool hasOutputDevice();
 

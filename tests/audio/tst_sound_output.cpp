@@ -30,6 +30,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <ctime>
 #include <memory>
@@ -144,7 +145,9 @@ private:
     }
 
     // The recording's window levels shifted by the output latency: the first loud
-    // window marks the start of the first clip.
+    // window marks the start of the first clip. The recording's own start is known to
+    // some 20 ms (its first samples, a window), so a clip that starts at once may come
+    // out a little early.
     static double outputDelay(const QVector<double> &heard, const Sounded &first, double threshold)
     {
         const auto onset = std::find_if(heard.begin(), heard.end(), [&](double l) { return l > threshold; });
@@ -178,6 +181,15 @@ private:
                 ++found;
         }
         return loud == 0 ? 1.0 : double(found) / loud;
+    }
+
+    // The best share heard with the clip from 0.1 s early to `late` seconds late.
+    static double heardShareUpTo(const QVector<double> &heard, const Sounded &s, double delay, double late)
+    {
+        double share = 0;
+        for (int shift = -5; shift * 0.02 <= late + 1e-9 && share < 0.75; ++shift)
+            share = std::max(share, heardShare(heard, s, delay + shift * 0.02));
+        return share;
     }
 
 private slots:
@@ -265,14 +277,12 @@ private slots:
         QVERIFY(m_sounded.size() >= 100);
 
         const double delay = outputDelay(heard, m_sounded.first(), 0.02);
-        QVERIFY2(delay >= 0 && delay < 1.0, qPrintable(u"first clip heard with a delay of %1 s"_s.arg(delay)));
+        QVERIFY2(delay > -0.05 && delay < 1.0, qPrintable(u"first clip heard with a delay of %1 s"_s.arg(delay)));
         QStringList missing;
         for (qsizetype i = 0; i < m_sounded.size(); ++i) {
             // A busy machine can start a stream a little late: each clip may be heard up
             // to 0.3 s after the first clip's latency puts it (0.1 s before), but in full.
-            double share = 0;
-            for (int shift = -5; shift <= 15 && share < 0.75; ++shift)
-                share = std::max(share, heardShare(heard, m_sounded[i], delay + shift * 0.02));
+            const double share = heardShareUpTo(heard, m_sounded[i], delay, 0.3);
             if (share < 0.75)
                 missing << u"#%1 %2 (%3% heard)"_s.arg(i).arg(m_sounded[i].what).arg(qRound(share * 100));
         }
@@ -295,7 +305,7 @@ private slots:
         QTest::qWait(800);
         const QVector<double> heard = windowLevels(stopRecording(), recordRate);
         const double delay = outputDelay(heard, m_sounded.first(), 0.02);
-        QVERIFY(delay >= 0 && delay < 1.0);
+        QVERIFY(delay > -0.05 && delay < 1.0);
         const Sounded &shortTone = m_sounded.last();
         QVERIFY(heardShare(heard, m_sounded[1], delay) > 0.1); // the long tone began
         QVERIFY(heardShare(heard, shortTone, delay) >= 0.75);
@@ -305,6 +315,27 @@ private slots:
         QVERIFY(to - from > 20);
         for (qsizetype w = from; w < to; ++w)
             QVERIFY2(heard[w] < 0.01, qPrintable(u"sound at %1 s after the short tone"_s.arg((w - from) * 0.02)));
+    }
+
+    // A clip sounds at its time while the interface thread is busy right after handing
+    // it over (a game's page being built and drawn under its first prompt): its stream
+    // does not wait for that thread to feed it.
+    void aClipSoundsWhileTheInterfaceThreadIsBusy()
+    {
+        startRecording();
+        QVERIFY(sound(u"first clip"_s, 1, [] { TonePlayer::shared().play(330, 0.2); }));
+        m_label = u"under a busy thread"_s;
+        m_outstanding = 1;
+        TonePlayer::shared().play(600, 0.6);
+        QCOMPARE(m_outstanding, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(800)); // no event is handled
+        QTest::qWait(200);
+        const QVector<double> heard = windowLevels(stopRecording(), recordRate);
+        const double delay = outputDelay(heard, m_sounded.first(), 0.02);
+        QVERIFY2(delay > -0.05 && delay < 1.0, qPrintable(QString::number(delay)));
+        // Up to 0.2 s late, as a busy machine may start a stream; the thread was held 0.8 s.
+        const double share = heardShareUpTo(heard, m_sounded.last(), delay, 0.2);
+        QVERIFY2(share >= 0.75, qPrintable(u"%1% of the clip heard at its time"_s.arg(qRound(share * 100))));
     }
 
     // A pronunciation from the remote service, decoded from its document, is heard in full.
@@ -328,7 +359,7 @@ private slots:
         }
         const QVector<double> heard = windowLevels(stopRecording(), recordRate);
         const double delay = outputDelay(heard, m_sounded.first(), 0.02);
-        QVERIFY2(delay >= 0 && delay < 1.0, qPrintable(QString::number(delay)));
+        QVERIFY2(delay > -0.05 && delay < 1.0, qPrintable(QString::number(delay)));
         QVERIFY(heardShare(heard, m_sounded.first(), delay) >= 0.75);
 
         // Bytes the decoder cannot read give way to the local voice.
