@@ -777,9 +777,17 @@ def phase_prompts(args, display, software):
                     sys.exit("no game %s among the 14 (GAMES)" % game)
                 shelf, card = where[0]
                 command = [EXECUTABLE or os.path.join(args.build, "src/app/pipwhistle")]
-                app = App(command, display, software, extra_env=sound.env())
+                for attempt in range(3):  # as start() does: a start that dies is tried again
+                    app = App(command, display, software, extra_env=sound.env())
+                    try:
+                        app.find_window()
+                        break
+                    except RuntimeError as error:
+                        app.close()
+                        if attempt == 2:
+                            raise
+                        print("note: %s; started again" % error, file=sys.stderr)
                 try:
-                    app.find_window()
                     open_playground(app)
                     open_shelf(app, shelf)
                     app.rail_to(card, CARD_PITCH)
