@@ -712,11 +712,11 @@ class SoundServer:
     def onset(self, start):
         """The first audible sample from `start` on (above -46 dBFS; a null sink's silence
         is exact zeros), or None."""
-        with self.lock:
-            data = memoryview(self.samples)[2 * start:len(self.samples) // 2 * 2].cast("h")
-            for i, value in enumerate(data):
-                if value > 160 or value < -160:
-                    return start + i
+        with self.lock:  # a copy: the reader grows the recording meanwhile
+            data = memoryview(bytes(self.samples[2 * start:len(self.samples) // 2 * 2])).cast("h")
+        for i, value in enumerate(data):
+            if value > 160 or value < -160:
+                return start + i
         return None
 
     def quiet_for(self, seconds):
@@ -802,7 +802,9 @@ def phase_prompts(args, display, software):
                             time.sleep(0.05)
                             onset = sound.onset(start_index)
                         kind = "first" if opening == 0 else "later"
-                        if onset is None:
+                        # A prompt begins with 60 ms of silence: a sound sooner than that is
+                        # something else (under load, a tap that found the game still open).
+                        if onset is None or sound.time_of(onset) - released < 0.05:
                             missed[(game, kind)] = missed.get((game, kind), 0) + 1
                         else:
                             heard.setdefault((game, kind), []).append(sound.time_of(onset) - released)
@@ -818,7 +820,7 @@ def phase_prompts(args, display, software):
         for kind in ("first", "later"):
             values = heard.get((game, kind), [])
             print("prompt %-8s %-16s %-5s opening: s from the tap's release to the first audible sample %s%s" % (
-                r, game, kind, median_range(values), "  (%d not heard)" % missed[(game, kind)]
+                r, game, kind, median_range(values), "  (%d not heard, or too soon)" % missed[(game, kind)]
                 if (game, kind) in missed else ""))
     print("prompt %-8s load average %.1f to %.1f" % (r, min(loads), max(loads)))
 
