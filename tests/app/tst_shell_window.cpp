@@ -793,7 +793,7 @@ private slots:
     // A shelf at rest has loaded the view types of its games, and holds them while it is
     // open (also past the release that follows a game's page), so that a card's tap builds
     // its game's view from types already loaded: loaded in the tap, they held a game's
-    // first opening some hundreds of milliseconds before its page and its first prompt.
+    // first opening, its page and its first prompt, some 50 ms on a quiet machine.
     void shelfLoadsItsGamesViewsAhead()
     {
         ShellFixture f;
