@@ -39,6 +39,8 @@ Item {
 
     // What a card's tap shows is decoded while the shelf slides in.
     StackView.onActivating: ShellCatalog.prepareShelfPictures(category, Window.window)
+    // Its games' views are loaded once it rests.
+    StackView.onActivated: ShellCatalog.prepareShelfViews(category, shelf)
 
     Component {
         id: hostPage

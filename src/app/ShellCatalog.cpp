@@ -6,6 +6,8 @@
 #include "StorybookPicture.h"
 
 #include <QFontMetricsF>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QQuickWindow>
 
 #include <algorithm>
@@ -214,6 +216,22 @@ void ShellCatalog::prepareShelfPictures(const QString &category, QQuickWindow *w
         return;
     for (const QString &name : backdropsOf(category))
         StorybookPicture::prepare(name, backdrop, 28, false, window->effectiveDevicePixelRatio());
+}
+
+void ShellCatalog::prepareShelfViews(const QString &category, QObject *shelfPage)
+{
+    QQmlEngine *engine = shelfPage ? qmlEngine(shelfPage) : nullptr;
+    const char *prepared = "pw_preparedViews";
+    if (!engine || shelfPage->property(prepared).toBool())
+        return;
+    shelfPage->setProperty(prepared, true);
+    for (const GameDefinition &game : GameCatalog::all()) {
+        if (game.categoryName() != category || !game.isAvailable())
+            continue;
+        const std::optional<GameDispatch::View> view = GameDispatch::viewFor(game.id);
+        if (view && !view->webView)
+            new QQmlComponent(engine, view->url, QQmlComponent::Asynchronous, shelfPage);
+    }
 }
 
 QVariantMap ShellCatalog::toMap(const GameDefinition &game)

@@ -31,7 +31,7 @@ every 2 ms. Needs Xvfb and xdotool (Debian: xvfb, xdotool).
 
   tools/bench/playground_bench.py [--build build] [--runs 5] [--only first,screens,games,plays]
                                   [--renderers gl,software] [--plays 50] [--games id,id]
-                                  [--only video]
+                                  [--only video] [--only prompts --prompt-games id,id]
 """
 
 import argparse
@@ -124,7 +124,7 @@ class Xvfb:
 class App:
     """One run of a program on the screen, with a fresh home."""
 
-    def __init__(self, command, display, software, skipped_frames=False):
+    def __init__(self, command, display, software, skipped_frames=False, extra_env=None):
         self.home = tempfile.mkdtemp(prefix="pw-bench-home-")
         env = dict(os.environ)
         for key in ("QT_QPA_PLATFORM", "QT_QUICK_BACKEND", "QSG_RHI_BACKEND"):
@@ -139,6 +139,7 @@ class App:
         })
         if software:
             env["QT_QUICK_BACKEND"] = "software"
+        env.update(extra_env or {})
         if skipped_frames:
             # The threaded loop's first pass often finds the window not ready and draws
             # nothing, yet reports a frame; under load it takes a few milliseconds.
@@ -664,6 +665,199 @@ def phase_video(args, display, software):
         print("video %-8s %-52s %s" % (r, name, median_range([v for v in values if v is not None])))
     print("video %-8s load average                                          %.1f" % (r, os.getloadavg()[0]))
 
+class SoundServer:
+    """A PulseAudio server of the benchmark's own, with one null sink, on a private runtime
+    folder (as the sound tests start theirs), and its monitor recorded with parec.
+
+    The recording is read as it comes, in small pieces (parec asked for 10 ms of latency),
+    and every read is stamped with the monotonic clock. A read at time t that brings the
+    recording to n samples says that sample n was played at t - n / rate at the latest; the
+    earliest such origin over all reads is the closest to the truth (a read that waited for
+    the processor only gives a later one), so a sample's time on the monotonic clock is
+    origin + index / rate, and what parec holds back in its buffers does not make a sample
+    look later than it was played. The null sink keeps the system's clock, so the two
+    clocks do not drift apart over a run. A null sink's monitor sees a sample as the sink
+    mixes it: a sound card would add its own latency on top."""
+
+    RATE = 16000
+    SINK = "pw_bench_sink"
+
+    def __init__(self, lifetime=3600):
+        self.dir = tempfile.mkdtemp(prefix="pw-bench-pulse-")
+        self.socket = os.path.join(self.dir, "pulse", "native")
+        env = {**os.environ, "XDG_RUNTIME_DIR": self.dir, "HOME": self.dir, "PULSE_CLIENTCONFIG": "/dev/null"}
+        # Under timeout: nothing outlives a benchmark that was killed.
+        self.server = subprocess.Popen(
+            ["timeout", "-s", "KILL", str(lifetime), "pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no",
+             "--exit-idle-time=-1", "--disable-shm=yes", "--log-target=stderr",
+             "--load=module-native-protocol-unix auth-anonymous=1",
+             "--load=module-null-sink sink_name=%s rate=44100 channels=2" % self.SINK,
+             "--load=module-always-sink"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 10
+        while not os.path.exists(self.socket):
+            if time.monotonic() > deadline or self.server.poll() is not None:
+                self.close()
+                raise RuntimeError("pulseaudio did not come up")
+            time.sleep(0.02)
+        self.recorder = subprocess.Popen(
+            ["timeout", "-s", "KILL", str(lifetime), "parec", "--server=unix:" + self.socket,
+             "--device=%s.monitor" % self.SINK, "--raw", "--format=s16le", "--channels=1",
+             "--rate=%d" % self.RATE, "--latency-msec=10"], env=env, stdout=subprocess.PIPE,
+            stderr=subprocess.DEVNULL, bufsize=0)
+        self.samples = bytearray()
+        self.origin = float("inf")
+        self.lock = threading.Lock()
+        self.reader = threading.Thread(target=self._read, daemon=True)
+        self.reader.start()
+        deadline = time.monotonic() + 10
+        while self.origin == float("inf"):
+            if time.monotonic() > deadline:
+                self.close()
+                raise RuntimeError("the monitor is not recorded")
+            time.sleep(0.02)
+
+    def env(self):
+        """What points a program's sound at the server."""
+        return {"PULSE_SERVER": "unix:" + self.socket, "PULSE_CLIENTCONFIG": "/dev/null"}
+
+    def _read(self):
+        fd = self.recorder.stdout.fileno()
+        while True:
+            try:
+                piece = os.read(fd, 4096)
+            except OSError:
+                return
+            stamp = time.monotonic()
+            if not piece:
+                return
+            with self.lock:
+                self.samples += piece
+                self.origin = min(self.origin, stamp - (len(self.samples) // 2) / self.RATE)
+
+    def index_at(self, stamp):
+        """The sample played at `stamp` (monotonic seconds)."""
+        with self.lock:
+            return max(0, int((stamp - self.origin) * self.RATE))
+
+    def time_of(self, index):
+        with self.lock:
+            return self.origin + index / self.RATE
+
+    def onset(self, start):
+        """The first audible sample from `start` on (above -46 dBFS; a null sink's silence
+        is exact zeros), or None."""
+        with self.lock:  # a copy: the reader grows the recording meanwhile
+            data = memoryview(bytes(self.samples[2 * start:len(self.samples) // 2 * 2])).cast("h")
+        for i, value in enumerate(data):
+            if value > 160 or value < -160:
+                return start + i
+        return None
+
+    def quiet_for(self, seconds):
+        with self.lock:
+            count = len(self.samples) // 2
+        start = count - int(seconds * self.RATE)
+        return start >= 0 and self.onset(start) is None
+
+    def wait_quiet(self, seconds=0.8, timeout=20):
+        deadline = time.monotonic() + timeout
+        while not self.quiet_for(seconds) and time.monotonic() < deadline:
+            time.sleep(0.05)
+
+    def close(self):
+        for process in (getattr(self, "recorder", None), self.server):
+            if process and process.poll() is None:
+                process.terminate()  # timeout passes it on to the program it runs
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+
+# The games whose first prompt is timed, by identifier (their shelves and cards are in GAMES).
+PROMPT_GAMES = ["chinese-match", "radical-builder", "math-battle", "english-listen", "phonics-train"]
+
+
+def tap_card(app):
+    """A child's tap on the card in the middle of the shelf: pressed, held 80 ms, released.
+    Returns the monotonic time at which the release's xdotool call returned (the event
+    is then with the X server)."""
+    x, y = app.origin[0] + 590, app.origin[1] + RAIL_Y + 50
+    app.xdo("mousemove", "--sync", x, y)
+    time.sleep(0.3)
+    app.xdo("mousedown", 1)
+    time.sleep(0.08)
+    app.xdo("mouseup", 1)
+    return time.monotonic()
+
+
+def phase_prompts(args, display, software):
+    """Each game started afresh: the playground, the game's shelf, its card to the middle,
+    then the card tapped (the first opening of the run) and, after going back to the
+    shelf, tapped again --prompt-openings times (later openings). Each time, from the
+    tap's release to the first audible sample after it."""
+    games = args.prompt_games.split(",")
+    heard = {}  # (game, "first" or "later") -> seconds
+    missed = {}
+    loads = [os.getloadavg()[0]]
+    sound = SoundServer()
+    try:
+        for _ in range(args.runs):
+            for game in games:
+                where = [(shelf, card) for name, shelf, card in GAMES if name == game]
+                if not where:
+                    sys.exit("no game %s among the 14 (GAMES)" % game)
+                shelf, card = where[0]
+                command = [EXECUTABLE or os.path.join(args.build, "src/app/pipwhistle")]
+                for attempt in range(3):  # as start() does: a start that dies is tried again
+                    app = App(command, display, software, extra_env=sound.env())
+                    try:
+                        app.find_window()
+                        break
+                    except RuntimeError as error:
+                        app.close()
+                        if attempt == 2:
+                            raise
+                        print("note: %s; started again" % error, file=sys.stderr)
+                try:
+                    open_playground(app)
+                    open_shelf(app, shelf)
+                    app.rail_to(card, CARD_PITCH)
+                    for opening in range(1 + args.prompt_openings):
+                        time.sleep(1.0)  # the shelf at rest
+                        sound.wait_quiet()  # the last prompt is over
+                        released = tap_card(app)
+                        start_index = sound.index_at(released)
+                        deadline = released + 6
+                        onset = None
+                        while onset is None and time.monotonic() < deadline:
+                            time.sleep(0.05)
+                            onset = sound.onset(start_index)
+                        kind = "first" if opening == 0 else "later"
+                        # A prompt begins with 60 ms of silence: a sound sooner than that is
+                        # something else (under load, a tap that found the game still open).
+                        if onset is None or sound.time_of(onset) - released < 0.05:
+                            missed[(game, kind)] = missed.get((game, kind), 0) + 1
+                        else:
+                            heard.setdefault((game, kind), []).append(sound.time_of(onset) - released)
+                        time.sleep(1.0)
+                        app.click(GAME_BACK, 0.8)
+                finally:
+                    app.close()
+                loads.append(os.getloadavg()[0])
+    finally:
+        sound.close()
+    r = renderer_name(software)
+    for game in games:
+        for kind in ("first", "later"):
+            values = heard.get((game, kind), [])
+            print("prompt %-8s %-16s %-5s opening: s from the tap's release to the first audible sample %s%s" % (
+                r, game, kind, median_range(values), "  (%d not heard, or too soon)" % missed[(game, kind)]
+                if (game, kind) in missed else ""))
+    print("prompt %-8s load average %.1f to %.1f" % (r, min(loads), max(loads)))
+
 
 def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # the screen and programs are closed
@@ -678,12 +872,16 @@ def main():
     parser.add_argument("--taps", type=int, default=40)
     parser.add_argument("--games", help="the games to play, by identifier, comma-separated (default: the 14; "
                                         "for the plays, 'all' is every game but the video room)")
+    parser.add_argument("--prompt-games", default=",".join(PROMPT_GAMES),
+                        help="the games whose first prompt is timed (--only prompts), among the 14")
+    parser.add_argument("--prompt-openings", type=int, default=3,
+                        help="later openings of each game after its first (--only prompts)")
     args = parser.parse_args()
     global EXECUTABLE
     EXECUTABLE = args.executable
-    for tool in ("Xvfb", "xdotool"):
+    for tool in ("Xvfb", "xdotool") + (("pulseaudio", "parec") if "prompts" in args.only.split(",") else ()):
         if not shutil.which(tool):
-            sys.exit("needs %s (Debian: xvfb, xdotool)" % tool)
+            sys.exit("needs %s (Debian: xvfb, xdotool, pulseaudio, pulseaudio-utils)" % tool)
     phases = args.only.split(",")
     display = Xvfb()
     try:
@@ -697,6 +895,8 @@ def main():
                 phase_plays(args, display.display, software)
             if "video" in phases:
                 phase_video(args, display.display, software)
+            if "prompts" in phases:
+                phase_prompts(args, display.display, software)
         if "games" in phases:
             for renderer in args.game_renderers.split(","):
                 phase_games(args, display.display, renderer == "software")
