@@ -8,7 +8,6 @@
 #include "GameView.h"
 #include "PictureCache.h"
 #include "ShellCatalog.h"
-#include "ShownLines.h"
 #include "Storybook.h"
 #include "StorybookArtwork.h"
 #include "StorybookPicture.h"
@@ -841,56 +840,6 @@ private slots:
             QVERIFY(f.clickText(u"返回类型"_s));
             QVERIFY(waitStackIdle(f, 1));
         }
-    }
-
-    // Every card of every shelf, in the windows of 1180 × 820 and 800 × 600, shows its
-    // title and subtitle whole, within the card, with no line that starts with a
-    // punctuation mark and no character alone on a last line.
-    void shelfCardsReadWell()
-    {
-        ShellFixture f;
-        openWithPin(f, u"1234"_s);
-        QQuickItem *playground = ShellTest::findItem(
-            f.root(), [](QQuickItem *i) { return i->metaObject()->indexOfMethod("openShelf(QVariant)") >= 0; });
-        QVERIFY(playground);
-        QStringList wrong;
-        int cards = 0;
-        for (const QString &category : ShellCatalog::categories()) {
-            QMetaObject::invokeMethod(playground, "openShelf", Q_ARG(QVariant, category));
-            QVERIFY(waitStackIdle(f, 2));
-            QQuickItem *rail = ShellTest::findNamed(stackTop(f), u"gameRail"_s);
-            QVERIFY(rail);
-            const QVariantList games = ShellCatalog::games(category);
-            for (const QSize size : {QSize(1180, 820), QSize(800, 600)}) {
-                f.window()->resize(size);
-                const RailSize expected = RailSizing::games(size.width(), size.height());
-                const auto cardAt = [&](int index) {
-                    QQuickItem *card = nullptr;
-                    QMetaObject::invokeMethod(rail, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, card), Q_ARG(int, index));
-                    return card;
-                };
-                // The rail turns back to its start once its new size is laid out.
-                PW_TRY_VERIFY(cardAt(0) && qAbs(cardAt(0)->width() - expected.width) < 0.5);
-                PW_TRY_COMPARE(qRound(cardAt(0)->mapToScene(QPointF()).x()), qRound(expected.inset));
-                for (int i = 0; i < games.size(); ++i) {
-                    QMetaObject::invokeMethod(rail, "positionViewAtIndex", Q_ARG(int, i), Q_ARG(int, 1 /* Center */));
-                    PW_TRY_VERIFY(cardAt(i));
-                    for (const QString &name : {u"cardTitle"_s, u"cardSubtitle"_s}) {
-                        QQuickItem *text = ShellTest::findNamed(cardAt(i), name);
-                        QVERIFY2(text, qPrintable(games[i].toMap().value(u"id"_s).toString()));
-                        const QString faults = ShellTest::isShown(text) ? ShownLines::faultsOf(text, name)
-                                                                        : u"%1 not shown"_s.arg(name);
-                        if (!faults.isEmpty())
-                            wrong << u"%1x%2 %3"_s.arg(size.width()).arg(size.height()).arg(faults);
-                    }
-                    ++cards;
-                }
-            }
-            QVERIFY(f.clickText(u"返回类型"_s));
-            QVERIFY(waitStackIdle(f, 1));
-        }
-        QCOMPARE(cards, 2 * GameCatalog::all().size());
-        QVERIFY2(wrong.isEmpty(), qPrintable(u"\n"_s + wrong.join(u'\n')));
     }
 
     // A game's backdrop starts decoding on a worker while its view is being built: the
