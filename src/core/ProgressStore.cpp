@@ -243,6 +243,7 @@ void ProgressStore::updateStreak()
 
 void ProgressStore::save()
 {
-    m_defaults.setData(profileKey, m_profile.toJson());
-    m_defaults.setData(recordsKey, ActivityRecord::listToJson(m_records));
+    // One write: a program ended between two would keep a play's coins and stars
+    // without its record.
+    m_defaults.setValues({{profileKey, m_profile.toJson()}, {recordsKey, ActivityRecord::listToJson(m_records)}});
 }

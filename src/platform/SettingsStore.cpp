@@ -229,6 +229,12 @@ QSettings::Format typedFormat()
 
 SettingsStore::~SettingsStore() = default;
 
+void SettingsStore::setValues(const QList<std::pair<QString, QVariant>> &values)
+{
+    for (const auto &[key, value] : values)
+        setValue(key, value);
+}
+
 qint64 SettingsStore::integer(const QString &key) const
 {
     const QVariant v = value(key);
@@ -369,6 +375,14 @@ void PersistentSettingsStore::setValue(const QString &key, const QVariant &value
 {
     beforeWrite();
     m_settings->setValue(key, value);
+    m_settings->sync();
+}
+
+void PersistentSettingsStore::setValues(const QList<std::pair<QString, QVariant>> &values)
+{
+    beforeWrite();
+    for (const auto &[key, value] : values)
+        m_settings->setValue(key, value);
     m_settings->sync();
 }
 

@@ -2,10 +2,12 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QVariant>
 
 #include <memory>
+#include <utility>
 
 class QSettings;
 
@@ -32,6 +34,9 @@ public:
     virtual QVariant value(const QString &key) const = 0;
     virtual void setValue(const QString &key, const QVariant &value) = 0;
     virtual void remove(const QString &key) = 0;
+    // Writes several values at once: a persistent store saves them in one go, so that
+    // values that belong together are never on disk one without the others.
+    virtual void setValues(const QList<std::pair<QString, QVariant>> &values);
 
     qint64 integer(const QString &key) const;
     double real(const QString &key) const;
@@ -89,6 +94,7 @@ public:
     QVariant value(const QString &key) const override;
     void setValue(const QString &key, const QVariant &value) override;
     void remove(const QString &key) override;
+    void setValues(const QList<std::pair<QString, QVariant>> &values) override;
     void sync();
     // Copies the file to "<file>.undecodable-<yyyyMMdd-HHmmss>" beside it.
     QString keepCopy() override;

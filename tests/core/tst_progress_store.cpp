@@ -42,6 +42,35 @@ QByteArray recordsWith(const QJsonObject &record)
     return QJsonDocument(QJsonArray{validRecord(), record}).toJson(QJsonDocument::Compact);
 }
 
+// A store whose program is ended right after its first write: nothing written later
+// reaches the disk.
+class EndedAfterFirstWrite final : public SettingsStore
+{
+public:
+    bool contains(const QString &key) const override { return m_kept.contains(key); }
+    QVariant value(const QString &key) const override { return m_kept.value(key); }
+    void setValue(const QString &key, const QVariant &value) override
+    {
+        if (m_writes++ == 0)
+            m_kept.setValue(key, value);
+    }
+    void setValues(const QList<std::pair<QString, QVariant>> &values) override
+    {
+        if (m_writes++ == 0)
+            m_kept.setValues(values);
+    }
+    void remove(const QString &key) override
+    {
+        if (m_writes++ == 0)
+            m_kept.remove(key);
+    }
+    QString keepCopy() override { return {}; }
+
+private:
+    MemorySettingsStore m_kept;
+    int m_writes = 0;
+};
+
 } // namespace
 
 class TestProgressStore : public QObject
@@ -57,6 +86,7 @@ private slots:
     void streakFollowsTheClockTimeZone();
     void keepsTheNewest300();
     void savedFormatReadsBack();
+    void aPlayIsSavedWhole();
     void readsAHandWrittenSave();
     void brokenValuesFallBackIndependently();
     void undecodableProgressIsKeptBeforeTheNextSave();
@@ -270,6 +300,18 @@ void TestProgressStore::savedFormatReadsBack()
     const QJsonObject plain = QJsonDocument::fromJson(PlayerProfile().toJson()).object();
     QVERIFY(!plain.contains("lastPlayDate"));
     QVERIFY(!plain.contains("lastChestDay"));
+}
+
+// The program ended as a play is saved: the next start finds the play's coins with its
+// record, or neither.
+void TestProgressStore::aPlayIsSavedWhole()
+{
+    EndedAfterFirstWrite disk;
+    ProgressStore(disk).finish(maze(), 84, 2, 37);
+    const ProgressStore restarted(disk);
+    QCOMPARE(restarted.records().size(), 1);
+    QCOMPARE(restarted.profile().coins, 80 + 5 * 2);
+    QCOMPARE(restarted.records().first().stars, 2);
 }
 
 void TestProgressStore::readsAHandWrittenSave()
