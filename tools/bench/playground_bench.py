@@ -13,9 +13,11 @@ playground with xdotool as a child would. It measures:
             waiting screen: cover, time-limit setup, playground, the setup opened from
             the time chip, every shelf, a finished character match, a game of every
             family waiting for an answer;
-  games     each of the 14 language and mathematics games played by taps for a while
+  games     each of the 14 language and mathematics games (every game but the video room
+            for --games all) played by taps for a while
             (software renderer unless --renderers says otherwise): frame-time
-            percentiles and the longest busy stretch of the interface thread;
+            percentiles, the frames over 8 ms and the longest busy stretch of the interface
+            thread;
   plays     resident memory after every play of N (the 14 games in turn, or those of
             --games, every game but the video room for --games all; every other play
             finished by answering, the others left by the back button), and its growth a
@@ -526,9 +528,7 @@ def phase_games(args, display, software):
     for _ in range(args.runs):
         app = start("playground", args.build, display, software)
         open_playground(app)
-        for game, shelf, card in GAMES:
-            if args.games and game not in args.games.split(","):
-                continue
+        for game, shelf, card in played_games(args):
             open_game(app, shelf, card)
             first = app.frame_count()
             watch = StallWatch(app)
@@ -536,14 +536,16 @@ def phase_games(args, display, software):
             stall = watch.stop()
             frames = app.frames_since(first)
             rows.setdefault(game, []).append((percentile(frames, 0.5), percentile(frames, 0.95),
-                                              percentile(frames, 0.99), max(frames or [0]), stall, len(frames)))
+                                              percentile(frames, 0.99), max(frames or [0]), stall, len(frames),
+                                              sum(1 for ms in frames if ms > 8)))
             app.click(NEXT_LEVEL, 0.5)
             leave_game(app)
         app.close()
     r = renderer_name(software)
     for game, values in rows.items():
-        print("play %-8s %-16s frame ms p50 %s  p95 %s  p99 %s  max %s  longest stall ms %s  frames %s" % (
-            r, game, *(median_range([v[i] for v in values], "{:.0f}") for i in range(6))))
+        print("play %-8s %-16s frame ms p50 %s  p95 %s  p99 %s  max %s  longest stall ms %s  frames %s  over 8 ms %s" % (
+            r, game, *(median_range([v[i] for v in values], "{:.0f}") for i in range(7))))
+    print("play %-8s load average %.1f" % (r, os.getloadavg()[0]))
 
 
 # Every game but the video room, in the shelves' order: (identifier, shelf index, card index).
@@ -871,7 +873,7 @@ def main():
     parser.add_argument("--plays", type=int, default=50)
     parser.add_argument("--taps", type=int, default=40)
     parser.add_argument("--games", help="the games to play, by identifier, comma-separated (default: the 14; "
-                                        "for the plays, 'all' is every game but the video room)")
+                                        "'all' is every game but the video room)")
     parser.add_argument("--prompt-games", default=",".join(PROMPT_GAMES),
                         help="the games whose first prompt is timed (--only prompts), among the 14")
     parser.add_argument("--prompt-openings", type=int, default=3,
