@@ -373,9 +373,7 @@ QVariant PersistentSettingsStore::value(const QString &key) const
 
 void PersistentSettingsStore::setValue(const QString &key, const QVariant &value)
 {
-    beforeWrite();
-    m_settings->setValue(key, value);
-    m_settings->sync();
+    setValues({{key, value}});
 }
 
 void PersistentSettingsStore::setValues(const QList<std::pair<QString, QVariant>> &values)

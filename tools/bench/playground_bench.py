@@ -572,8 +572,8 @@ ALL_GAMES = [(game, shelf, card) for shelf, games in enumerate((
 
 
 def played_games(args):
-    """The games the plays go through in turn: the 14 by default, every game but the video
-    room for --games all, or those named."""
+    """The games the plays and the games phase go through in turn: the 14 by default, every
+    game but the video room for --games all, or those named."""
     if not args.games:
         return GAMES
     if args.games == "all":
