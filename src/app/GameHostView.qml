@@ -20,6 +20,10 @@ FocusScope {
     readonly property Item gameView: gameLoader.item
     // Whether the page is built (and so has its size).
     property bool built: false
+    // A finished play shows its result once the still of the game is taken: taking it
+    // draws the whole game once more, in a frame of its own, before the dimming, the
+    // card and the still itself change what the window shows.
+    readonly property bool resultShown: host.hasResult && frost.taken
 
     function goBack() {
         if (StackView.status === StackView.Active)
@@ -49,7 +53,7 @@ FocusScope {
         anchors.fill: parent
         opaque: true
         active: page.StackView.status === StackView.Active
-                && (rest.quiet || (frost.visible && !frostIn.running))
+                && (rest.quiet || (frost.visible && frost.ready && !frostIn.running))
 
         FairytaleGamePageBackground {
             anchors.fill: parent
@@ -171,7 +175,7 @@ FocusScope {
                     anchors.fill: parent
                     source: gameLoader
                     radius: 7
-                    visible: host.hasResult && ready
+                    visible: page.resultShown
                     onReadyChanged: if (ready) frostIn.restart()
                     NumberAnimation on progress {
                         id: frostIn
@@ -186,7 +190,8 @@ FocusScope {
         }
 
         // The finished play: a dimming layer over the whole page and the card above it.
-        // The layer fades in with the card and goes at once with it.
+        // The layer takes every tap from the play's end on, fades in with the card and
+        // goes at once with it.
         Rectangle {
             id: dimming
             anchors.fill: parent
@@ -195,7 +200,6 @@ FocusScope {
             onVisibleChanged: {
                 if (visible) {
                     opacity = 0
-                    finishing.restart()
                     frost.capture()
                 } else {
                     finishing.stop()
@@ -204,6 +208,8 @@ FocusScope {
                     frost.clear()
                 }
             }
+            readonly property bool fading: page.resultShown
+            onFadingChanged: if (fading) finishing.restart()
             NumberAnimation {
                 id: finishing
                 target: dimming; property: "opacity"; to: 1; duration: 450; easing.type: Easing.OutCubic
@@ -223,7 +229,7 @@ FocusScope {
             active: page.built
             asynchronous: true
             sourceComponent: CompletionCard {
-                shown: host.hasResult
+                shown: page.resultShown
                 maxWidth: page.width - 44
                 emoji: host.resultEmoji
                 headline: host.resultHeadline

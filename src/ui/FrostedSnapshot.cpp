@@ -74,15 +74,43 @@ void FrostedSnapshot::capture()
 {
     ++m_generation;
     m_grab.reset();
+    setTaken(false);
     // A source not laid out yet is taken as soon as it has a size.
     m_waitingForSource = !m_source || !m_source->window() || m_source->width() <= 0 || m_source->height() <= 0;
     if (m_waitingForSource)
         return;
+    QQuickWindow *window = m_source->window();
+    if (!window->isVisible()) { // there is nothing to take
+        setTaken(true);
+        return;
+    }
+    // Taken in the frame after the next: the next one shows what the event that asked
+    // for the still did (the tap that ended a play), and drawing the source once more in
+    // it as well held the window up for both.
+    const quint64 generation = m_generation;
+    connect(
+        window, &QQuickWindow::frameSwapped, this,
+        [this, generation] {
+            if (generation == m_generation)
+                grab();
+        },
+        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    window->update();
+}
+
+void FrostedSnapshot::grab()
+{
+    if (!m_source || !m_source->window()) {
+        setTaken(true);
+        return;
+    }
     // One grab, the sharp still: the blurred one is made from it on the worker. A second
     // grab at the blur's size drew the whole source again in the frame the play ended.
     m_grab = m_source->grabToImage(pixels());
-    if (!m_grab)
+    if (!m_grab) { // the window is not shown: there is nothing to take
+        setTaken(true);
         return;
+    }
     const quint64 generation = m_generation;
     connect(m_grab.data(), &QQuickItemGrabResult::ready, this, [this, generation] {
         if (generation == m_generation)
@@ -96,6 +124,7 @@ void FrostedSnapshot::grabbed()
     m_grab.reset();
     m_pictureChanged = true;
     update();
+    setTaken(true);
     if (m_sharp.isNull() || !m_source)
         return;
     const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
@@ -145,8 +174,17 @@ void FrostedSnapshot::clear()
     m_picture = QImage();
     m_pictureChanged = true;
     update();
+    setTaken(false);
     if (wasReady)
         emit readyChanged();
+}
+
+void FrostedSnapshot::setTaken(bool taken)
+{
+    if (m_taken == taken)
+        return;
+    m_taken = taken;
+    emit takenChanged();
 }
 
 void FrostedSnapshot::setPicture(const QImage &picture)
@@ -184,7 +222,7 @@ QSGNode *FrostedSnapshot::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData 
 {
     // The sharp still under the blurred one, each under its opacity. Built afresh when a
     // still or the size changes, which happens a few times a play.
-    if (m_picture.isNull() || width() <= 0 || height() <= 0) {
+    if ((m_sharp.isNull() && m_picture.isNull()) || width() <= 0 || height() <= 0) {
         delete oldNode;
         return nullptr;
     }
