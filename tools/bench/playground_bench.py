@@ -18,7 +18,8 @@ playground with xdotool as a child would. It measures:
             the answer area does not play them
             (software renderer unless --renderers says otherwise): frame-time
             percentiles, the frames over 8 ms and the longest busy stretch of the interface
-            thread;
+            thread (--over MS lists each frame over MS ms and when the longest stretch
+            ended, each after its last tap);
   plays     resident memory after every play of N (the 14 games in turn, or those of
             --games, every game but the video room for --games all; every other play
             finished by answering, the others left by the back button), and its growth a
@@ -26,7 +27,8 @@ playground with xdotool as a child would. It measures:
   video     the video room opened twice: resident memory of the program and its web
             engine helpers on the playground, on the shelf before the card's tap, in the
             room, back on the shelf after leaving it and back on the playground, the
-            helpers left, and the time from the card's tap until the window is still.
+            helpers left, and the time from the card's tap until the window is still and
+            the longest busy stretch of the interface thread by then.
 
 Frame times come from Qt's own render-loop log (qt.scenegraph.time.renderloop), CPU
 and memory from /proc, stalls from the interface thread's scheduler run time sampled
@@ -171,6 +173,7 @@ class App:
         self.reader.start()
         self._display = display
         self.origin = (0, 0)
+        self.pointer = None  # where the pointer was last moved to, on the screen
 
     def _read(self):
         skipped = False
@@ -214,6 +217,15 @@ class App:
     def frames_since(self, index):
         with self.lock:
             return [ms for _, ms, _ in self.frames[index:]]
+
+    def stamped_frames_since(self, index):
+        """(seconds since launch when the frame was reported, frame ms) from frame `index` on."""
+        with self.lock:
+            return [(stamp, ms) for stamp, ms, _ in self.frames[index:]]
+
+    def now(self):
+        """Seconds since launch, as the frames are stamped."""
+        return time.monotonic() - self.started
 
     def cpu_seconds(self):
         """Processor time of the process's threads so far, from their run times in
@@ -313,18 +325,29 @@ class App:
         subprocess.run(["xdotool", *map(str, args)], env={**os.environ, "DISPLAY": self._display},
                        check=False, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
+    def move(self, x, y, *then):
+        """Moves the pointer to (x, y) on the screen and waits until it is there, then runs
+        the xdotool commands `then`. xdotool's --sync waits for the pointer to move, for
+        ever when it is already there: a second tap on the same spot leaves it out."""
+        sync = ["--sync"] if self.pointer != (x, y) else []
+        self.pointer = (x, y)
+        self.xdo("mousemove", *sync, x, y, *then)
+
     def click(self, point, settle=0.25):
-        x, y = self.origin[0] + point[0], self.origin[1] + point[1]
-        self.xdo("mousemove", "--sync", x, y, "click", 1)
+        """Taps `point` in the window; returns when the tap went out (seconds since launch:
+        once xdotool is done, the press and release are with the X server)."""
+        self.move(self.origin[0] + point[0], self.origin[1] + point[1], "click", 1)
+        tapped = self.now()
         time.sleep(settle)
+        return tapped
 
     def drag(self, start, dx, settle=0.5):
         """A slow drag (no flick): the rail moves by about dx."""
         x, y = self.origin[0] + start[0], self.origin[1] + start[1]
-        self.xdo("mousemove", "--sync", x, y, "mousedown", 1)
+        self.move(x, y, "mousedown", 1)
         steps = max(4, abs(dx) // 25)
         for i in range(1, steps + 1):
-            self.xdo("mousemove", "--sync", int(x + dx * i / steps), y)
+            self.move(int(x + dx * i / steps), y)
             time.sleep(0.01)
         time.sleep(0.15)  # standing still: the release starts no flick
         self.xdo("mouseup", 1)
@@ -373,6 +396,7 @@ class StallWatch:
 
     def __init__(self, app):
         self.app, self.longest, self.running = app, 0.0, True
+        self.longest_end = None  # when the longest stretch ended, in seconds since launch
         self.path = "/proc/%d/task/%d/stat" % (app.process.pid, app.process.pid)
         self.thread = threading.Thread(target=self._watch, daemon=True)
         self.thread.start()
@@ -393,7 +417,9 @@ class StallWatch:
                 if busy_since is None:
                     busy_since = now
             elif busy_since is not None:
-                self.longest = max(self.longest, (now - busy_since) * 1000)
+                if (now - busy_since) * 1000 > self.longest:
+                    self.longest = (now - busy_since) * 1000
+                    self.longest_end = now - self.app.started
                 busy_since = None
             time.sleep(0.001)
 
@@ -432,8 +458,21 @@ def leave_game(app):
 
 
 def play(app, taps, points, pause=0.3):
+    """Taps the points in turn; returns each tap's (seconds since launch, point)."""
+    tapped = []
     for i in range(taps):
-        app.click(points[i % len(points)], pause)
+        point = points[i % len(points)]
+        tapped.append((app.click(point, pause), point))
+    return tapped
+
+
+def after_tap(stamp, tapped):
+    """'N ms after tap i (x, y)': the last tap before `stamp` (seconds since launch)."""
+    before = [(i, at, point) for i, (at, point) in enumerate(tapped) if at <= stamp]
+    if not before:
+        return "before the first tap"
+    i, at, point = before[-1]
+    return "%.0f ms after tap %d %s" % ((stamp - at) * 1000, i, point)
 
 
 def start(kind, build, display, software, tries=3):
@@ -543,9 +582,16 @@ def phase_games(args, display, software):
             open_game(app, shelf, card)
             first = app.frame_count()
             watch = StallWatch(app)
-            play(app, args.taps, CONTROL_TAPS.get(game, PLAY_TAPS))
+            tapped = play(app, args.taps, CONTROL_TAPS.get(game, PLAY_TAPS))
             stall = watch.stop()
             frames = app.frames_since(first)
+            if args.over is not None:
+                print("play %s: longest stall %.0f ms, %s" % (
+                    game, stall, after_tap(watch.longest_end, tapped) if watch.longest_end else "none"))
+                for stamp, ms in app.stamped_frames_since(first):
+                    if ms > args.over:
+                        print("    frame %3d ms, %s (reported at %.3f s on the monotonic clock)" % (
+                            ms, after_tap(stamp, tapped), app.started + stamp))
             rows.setdefault(game, []).append((percentile(frames, 0.5), percentile(frames, 0.95),
                                               percentile(frames, 0.99), max(frames or [0]), stall, len(frames),
                                               sum(1 for ms in frames if ms > 8)))
@@ -651,9 +697,11 @@ def phase_video(args, display, software):
             time.sleep(SETTLE)
             count, helpers = app.helpers()
             note("rss MiB on the shelf, before the tap, %s visit" % visit, app.rss_mib() + helpers)
+            watch = StallWatch(app)
             tapped = time.monotonic()
             app.click((590, RAIL_Y + 50), 0)
             note("s from the tap to a still room, %s visit" % visit, app.still_after(tapped))
+            note("longest stall ms until then, %s visit" % visit, watch.stop())
             time.sleep(4)
             count, helpers = app.helpers()
             note("rss MiB in the room, %s visit" % visit, app.rss_mib() + helpers)
@@ -798,7 +846,7 @@ def tap_card(app):
     Returns the monotonic time at which the release's xdotool call returned (the event
     is then with the X server)."""
     x, y = app.origin[0] + 590, app.origin[1] + RAIL_Y + 50
-    app.xdo("mousemove", "--sync", x, y)
+    app.move(x, y)
     time.sleep(0.3)
     app.xdo("mousedown", 1)
     time.sleep(0.08)
@@ -883,6 +931,8 @@ def main():
     parser.add_argument("--game-renderers", default="software")
     parser.add_argument("--plays", type=int, default=50)
     parser.add_argument("--taps", type=int, default=40)
+    parser.add_argument("--over", type=float, help="list each played game's frames over this many ms "
+                        "(--only games), with the last tap before each, and when its longest stall ended")
     parser.add_argument("--games", help="the games to play, by identifier, comma-separated (default: the 14; "
                                         "'all' is every game but the video room)")
     parser.add_argument("--prompt-games", default=",".join(PROMPT_GAMES),
