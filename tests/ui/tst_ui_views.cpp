@@ -887,7 +887,17 @@ void TestUiViews::aFrostedStillComesInOverASharpOne()
     })");
     QVERIFY(scene);
     QQuickItem *frost = scene->childItems().at(1);
+    // The still is taken in a frame of its own: not in the next frame, which shows what
+    // the event that asked for it did, but in the one after.
+    int framesBeforeTaken = 0;
+    QObject guard;
+    connect(m_window.get(), &QQuickWindow::frameSwapped, &guard, [&] {
+        if (!frost->property("taken").toBool())
+            ++framesBeforeTaken;
+    });
     QMetaObject::invokeMethod(frost, "capture");
+    PW_TRY_VERIFY(frost->property("taken").toBool());
+    QCOMPARE(framesBeforeTaken, 2);
     PW_TRY_VERIFY(frost->property("ready").toBool());
     const QRect source(20, 20, 240, 240);
     QCOMPARE(differingBeside(source, 300), 0);
