@@ -24,6 +24,7 @@ FocusScope {
     // draws the whole game once more, in a frame of its own, before the dimming, the
     // card and the still itself change what the window shows.
     readonly property bool resultShown: host.hasResult && frost.taken
+    onResultShownChanged: if (resultShown) finishing.restart()
 
     function goBack() {
         if (StackView.status === StackView.Active)
@@ -208,8 +209,6 @@ FocusScope {
                     frost.clear()
                 }
             }
-            readonly property bool fading: page.resultShown
-            onFadingChanged: if (fading) finishing.restart()
             NumberAnimation {
                 id: finishing
                 target: dimming; property: "opacity"; to: 1; duration: 450; easing.type: Easing.OutCubic

@@ -80,8 +80,8 @@ void FrostedSnapshot::capture()
     if (m_waitingForSource)
         return;
     QQuickWindow *window = m_source->window();
-    if (!window->isVisible()) { // there is nothing to take
-        setTaken(true);
+    if (!window->isVisible()) { // no frame comes: the grab says there is nothing to take
+        grab();
         return;
     }
     // Taken in the frame after the next: the next one shows what the event that asked
@@ -100,14 +100,10 @@ void FrostedSnapshot::capture()
 
 void FrostedSnapshot::grab()
 {
-    if (!m_source || !m_source->window()) {
-        setTaken(true);
-        return;
-    }
     // One grab, the sharp still: the blurred one is made from it on the worker. A second
     // grab at the blur's size drew the whole source again in the frame the play ended.
-    m_grab = m_source->grabToImage(pixels());
-    if (!m_grab) { // the window is not shown: there is nothing to take
+    m_grab = m_source && m_source->window() ? m_source->grabToImage(pixels()) : nullptr;
+    if (!m_grab) { // no source in a shown window: there is nothing to take
         setTaken(true);
         return;
     }

@@ -215,8 +215,7 @@ class App:
             return len(self.frames)
 
     def frames_since(self, index):
-        with self.lock:
-            return [ms for _, ms, _ in self.frames[index:]]
+        return [ms for _, ms in self.stamped_frames_since(index)]
 
     def stamped_frames_since(self, index):
         """(seconds since launch when the frame was reported, frame ms) from frame `index` on."""
@@ -327,8 +326,9 @@ class App:
 
     def move(self, x, y, *then):
         """Moves the pointer to (x, y) on the screen and waits until it is there, then runs
-        the xdotool commands `then`. xdotool's --sync waits for the pointer to move, for
-        ever when it is already there: a second tap on the same spot leaves it out."""
+        the xdotool commands `then`. xdotool's --sync waits for the pointer to move, and a
+        drag that started where the last one ended waited minutes for it: a move to the
+        spot the pointer already stands on leaves it out."""
         sync = ["--sync"] if self.pointer != (x, y) else []
         self.pointer = (x, y)
         self.xdo("mousemove", *sync, x, y, *then)
