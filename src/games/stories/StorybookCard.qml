@@ -5,7 +5,9 @@ import Pipwhistle.Ui
 // front the picture (filling, cropped), a darkening gradient and the text block at the
 // bottom, clipped to rounded corners with a white rim and a shadow. The back card, the
 // darkening and the rim are plain rounded rectangles, drawn from their outlines: a card
-// shows without painting, holding and uploading a picture of each.
+// shows without painting, holding and uploading a picture of each. The software renderer
+// draws the parts at every step of a turn (a few milliseconds a frame); painting the card
+// once into a layer instead cost the frame its page was built in twice its budget.
 Item {
     id: card
 
@@ -19,92 +21,61 @@ Item {
     property real textBottomPadding: 27
     default property alias textBlock: textHolder.data
 
-    // While pages turn, the software renderer moves the card as one picture: its back,
-    // shadow, picture, shade, text and rim are painted once into a picture with room for
-    // the shadow that spills out of the card, and that picture is copied at each step.
-    // The picture has the pixels the card covers on the screen (a game that does not fit
-    // is drawn smaller), so it is copied pixel for pixel instead of being shrunk. At a
-    // device pixel ratio other than 1 Qt's software renderer draws such a picture out of
-    // place or not at all, so there the card is drawn directly.
+    Rectangle {
+        x: card.sidePadding + 10
+        y: 10 + 8
+        width: front.width
+        height: front.height
+        radius: 38
+        color: card.backFill
+    }
+    SoftShadow {
+        anchors.fill: front
+        cornerRadius: 36
+        blur: 18
+        offsetY: 10
+        color: AppTheme.alpha(AppTheme.ink, card.shadowOpacity)
+    }
     Item {
-        readonly property int spill: 24
-        // The scale the card is drawn at: the product of its own and its ancestors' scales.
-        readonly property real drawnScale: {
-            let scale = 1
-            for (let item = card; item; item = item.parent)
-                scale *= item.scale
-            return scale
+        id: front
+        x: card.sidePadding
+        y: 10
+        width: card.width - 2 * card.sidePadding - 10
+        height: card.height - 20 - 8
+        StorybookArtImage {
+            anchors.fill: parent
+            visible: card.picture.length > 0
+            name: card.picture
+            ahead: card.picturesAhead
+            radius: 36
         }
-        x: -spill
-        y: -spill
-        width: card.width + 2 * spill
-        height: card.height + 2 * spill
-        layer.enabled: GraphicsInfo.api === GraphicsInfo.Software && Screen.devicePixelRatio === 1
-        layer.textureSize: Qt.size(Math.ceil(width * drawnScale), Math.ceil(height * drawnScale))
-
+        Rectangle {
+            anchors.fill: parent
+            radius: 36
+            gradient: Gradient {
+                GradientStop { position: 0; color: card.shade[0] }
+                GradientStop { position: 0.5; color: card.shade[1] }
+                GradientStop { position: 1; color: card.shade[2] }
+            }
+        }
         Item {
-            x: parent.spill
-            y: parent.spill
-            width: card.width
-            height: card.height
-
-            Rectangle {
-                x: card.sidePadding + 10
-                y: 10 + 8
-                width: front.width
-                height: front.height
-                radius: 38
-                color: card.backFill
-            }
-            SoftShadow {
-                anchors.fill: front
-                cornerRadius: 36
-                blur: 18
-                offsetY: 10
-                color: AppTheme.alpha(AppTheme.ink, card.shadowOpacity)
-            }
-            Item {
-                id: front
-                x: card.sidePadding
-                y: 10
-                width: card.width - 2 * card.sidePadding - 10
-                height: card.height - 20 - 8
-                StorybookArtImage {
-                    anchors.fill: parent
-                    visible: card.picture.length > 0
-                    name: card.picture
-                    ahead: card.picturesAhead
-                    radius: 36
-                }
-                Rectangle {
-                    anchors.fill: parent
-                    radius: 36
-                    gradient: Gradient {
-                        GradientStop { position: 0; color: card.shade[0] }
-                        GradientStop { position: 0.5; color: card.shade[1] }
-                        GradientStop { position: 1; color: card.shade[2] }
-                    }
-                }
-                Item {
-                    id: textHolder
-                    anchors.left: parent.left
-                    anchors.right: parent.right
-                    anchors.bottom: parent.bottom
-                    anchors.leftMargin: 28
-                    anchors.rightMargin: 28
-                    anchors.bottomMargin: card.textBottomPadding
-                    height: childrenRect.height
-                }
-                // The rim, centred on the card's edge.
-                Rectangle {
-                    anchors.fill: parent
-                    anchors.margins: -border.width / 2
-                    radius: 36 + border.width / 2
-                    color: "transparent"
-                    border.width: 5
-                    border.color: AppTheme.alpha("white", card.rimOpacity)
-                }
-            }
+            id: textHolder
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            anchors.leftMargin: 28
+            anchors.rightMargin: 28
+            anchors.bottomMargin: card.textBottomPadding
+            height: childrenRect.height
+        }
+        // The rim, centred on the card's edge.
+        Rectangle {
+            anchors.fill: parent
+            anchors.margins: -border.width / 2
+            radius: 36 + border.width / 2
+            color: "transparent"
+            border.width: 5
+            border.color: AppTheme.alpha("white", card.rimOpacity)
         }
     }
 }
