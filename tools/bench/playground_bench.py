@@ -587,7 +587,9 @@ def phase_games(args, display, software):
             frames = app.frames_since(first)
             if args.over is not None:
                 print("play %s: longest stall %.0f ms, %s" % (
-                    game, stall, after_tap(watch.longest_end, tapped) if watch.longest_end else "none"))
+                    game, stall, "%s (ended at %.3f s on the monotonic clock)" % (
+                        after_tap(watch.longest_end, tapped), app.started + watch.longest_end)
+                    if watch.longest_end else "none"))
                 for stamp, ms in app.stamped_frames_since(first):
                     if ms > args.over:
                         print("    frame %3d ms, %s (reported at %.3f s on the monotonic clock)" % (
