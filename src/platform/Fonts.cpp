@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include "RecentlyUsed.h"
 #include "SystemSymbols.h"
 
 #include <QFile>
@@ -239,13 +240,59 @@ int faceWeight(int weight)
 // The colour-emoji font opened with FreeType on the program's mapping of it, at its
 // largest picture size, for drawing emoji past Qt's glyph caches; used under its lock.
 // Opened once the mapping is there and kept, as the mapping is.
+std::atomic<int> &emojiUnpackedCount()
+{
+    static std::atomic<int> count{0};
+    return count;
+}
+
 struct EmojiFace
 {
-    QMutex lock;
+    QMutex lock; // guards the face and `drawn`
     FT_Library library = nullptr;
     FT_Face face = nullptr;
     qreal pictureHeight = 0; // the height of the font's pictures, the size they are drawn for
+
+    // A glyph's picture as drawn: scaled, and placed from the pen.
+    struct Drawn
+    {
+        QImage picture; // null for a glyph without pixels (a joiner, a space)
+        QPoint offset;
+    };
+    // The glyphs drawn lately, at the scales they were drawn at (glyph index, scale in
+    // 1/65536): a screen that comes again (the next play of a game shows the same pet and
+    // task cards) draws them without unpacking and scaling the font's pictures again.
+    using DrawnKey = std::pair<quint32, qint64>;
+    RecentlyUsed<DrawnKey, Drawn> drawn{4 * 1024 * 1024, [](const Drawn &d) { return d.picture.sizeInBytes(); }};
+
+    // The glyph's picture at `scale` (the lock held); false when the font has no
+    // picture for it.
+    bool picture(quint32 index, qreal scale, Drawn &result);
 };
+
+bool EmojiFace::picture(quint32 index, qreal scale, Drawn &result)
+{
+    const DrawnKey key(index, qRound64(scale * 65536));
+    if (const Drawn *kept = drawn.find(key)) {
+        result = *kept;
+        return true;
+    }
+    if (FT_Load_Glyph(face, index, FT_LOAD_COLOR) != 0)
+        return false;
+    const FT_GlyphSlot slot = face->glyph;
+    if (slot->bitmap.pixel_mode != FT_PIXEL_MODE_BGRA)
+        return false;
+    result = {};
+    if (slot->bitmap.width > 0 && slot->bitmap.rows > 0) {
+        const QImage picture(slot->bitmap.buffer, int(slot->bitmap.width), int(slot->bitmap.rows), slot->bitmap.pitch,
+                             QImage::Format_ARGB32_Premultiplied);
+        result.picture = picture.transformed(QTransform::fromScale(scale, scale), Qt::SmoothTransformation);
+        result.offset = QPoint(qRound(slot->bitmap_left * scale), -qRound(slot->bitmap_top * scale));
+    }
+    emojiUnpackedCount().fetch_add(1, std::memory_order_relaxed);
+    drawn.keep(key, result);
+    return true;
+}
 
 EmojiFace *emojiFace()
 {
@@ -339,23 +386,14 @@ qreal layOut(QTextLayout &layout, const QString &glyphs, qreal pixelSize)
 // scaled by `scale` from the font's picture. Whether the font had a picture for it.
 bool drawEmojiGlyph(QPainter *painter, EmojiFace &face, quint32 index, QPointF pen, qreal scale)
 {
-    QImage scaled;
-    QPoint offset;
+    EmojiFace::Drawn drawn;
     {
         const QMutexLocker locker(&face.lock);
-        if (FT_Load_Glyph(face.face, index, FT_LOAD_COLOR) != 0)
+        if (!face.picture(index, scale, drawn))
             return false;
-        const FT_GlyphSlot slot = face.face->glyph;
-        if (slot->bitmap.pixel_mode != FT_PIXEL_MODE_BGRA)
-            return false;
-        if (slot->bitmap.width == 0 || slot->bitmap.rows == 0)
-            return true; // nothing to draw (a joiner, a space)
-        const QImage picture(slot->bitmap.buffer, int(slot->bitmap.width), int(slot->bitmap.rows),
-                             slot->bitmap.pitch, QImage::Format_ARGB32_Premultiplied);
-        scaled = picture.transformed(QTransform::fromScale(scale, scale), Qt::SmoothTransformation);
-        offset = QPoint(qRound(slot->bitmap_left * scale), -qRound(slot->bitmap_top * scale));
     }
-    painter->drawImage(QPoint(qRound(pen.x()), qRound(pen.y())) + offset, scaled);
+    if (!drawn.picture.isNull())
+        painter->drawImage(QPoint(qRound(pen.x()), qRound(pen.y())) + drawn.offset, drawn.picture);
     return true;
 }
 
@@ -496,6 +534,11 @@ EmojiLines layOutEmoji(const QString &glyphs, qreal pixelSize)
         laidOut.size.setWidth(qMax(laidOut.size.width(), line.naturalTextWidth()));
     }
     return laidOut;
+}
+
+int emojiPicturesUnpacked()
+{
+    return emojiUnpackedCount().load(std::memory_order_relaxed);
 }
 
 int emojiLayouts()

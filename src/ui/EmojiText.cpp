@@ -2,6 +2,26 @@
 
 #include "Assign.h"
 #include "Fonts.h"
+#include "RecentlyUsed.h"
+
+namespace {
+
+// The emoji texts laid out lately: a screen built again (the next play of a game shows the
+// same pet and task cards) finds its texts measured. Laying emoji out unpacks every
+// colour glyph's picture from the font again, some tenths of a millisecond each. Used on
+// the interface thread only, where the items are measured. The lines hold the fonts they
+// were laid out in, which must not outlive the application: the list is never destroyed.
+Fonts::EmojiLines laidOut(const QString &text, qreal pixelSize)
+{
+    using Key = std::pair<QString, qreal>;
+    static auto &recent = *new RecentlyUsed<Key, Fonts::EmojiLines>(256);
+    const Key key(text, pixelSize);
+    if (const Fonts::EmojiLines *kept = recent.find(key))
+        return *kept;
+    return recent.keep(key, Fonts::layOutEmoji(text, pixelSize));
+}
+
+} // namespace
 
 EmojiText::EmojiText(QQuickItem *parent)
     : PaintedPicture(parent)
@@ -53,7 +73,7 @@ void EmojiText::measure()
     // Made in QML, the text and its size are both set before the item is complete.
     if (!isComponentComplete())
         return;
-    m_lines = Fonts::layOutEmoji(m_text, m_pixelSize);
+    m_lines = laidOut(m_text, m_pixelSize);
     setImplicitSize(m_lines.size.width(), m_lines.size.height());
     repaint();
 }

@@ -26,6 +26,12 @@ public:
         m_box->paintOutline(painter, QRectF(0, 0, width(), height()), r + half);
     }
 
+protected:
+    QString look() const override
+    {
+        return QStringLiteral("%1 rim %2x%3").arg(m_box->boxLook()).arg(width()).arg(height());
+    }
+
 private:
     PaintedBox *m_box;
 };
@@ -67,6 +73,34 @@ void PaintedBox::paint(QPainter *painter)
 
     if (!m_strokeCentered)
         paintOutline(painter, box, r);
+}
+
+QString PaintedBox::boxLook() const
+{
+    const auto colours = [](const QList<QColor> &stops) {
+        QStringList names;
+        for (const QColor &stop : stops)
+            names.append(QString::number(quint64(stop.rgba64()), 16));
+        return names.join(u',');
+    };
+    return QStringLiteral("box %1x%2 r%3 %4 [%5] %6 s%7 %8 [%9] %10 %11 d%12")
+        .arg(width())
+        .arg(height())
+        .arg(m_radius)
+        .arg(quint64(m_color.rgba64()), 0, 16)
+        .arg(colours(m_fillStops))
+        .arg(int(m_fillDirection))
+        .arg(m_strokeWidth)
+        .arg(quint64(m_strokeColor.rgba64()), 0, 16)
+        .arg(colours(m_strokeStops))
+        .arg(int(m_strokeDirection))
+        .arg(int(m_strokeCentered))
+        .arg(m_strokeDash);
+}
+
+QString PaintedBox::look() const
+{
+    return boxLook();
 }
 
 void PaintedBox::paintOutline(QPainter *painter, const QRectF &box, qreal radius) const

@@ -11,7 +11,7 @@
 // the box, so a diagonal one runs exactly from the top-left to the bottom-right
 // corner). The outline, solid or dashed, lies inside the box, or, with `strokeCentered`,
 // on its edge, half of it outside (a rim stroked over a card). Painted once per size or
-// style change.
+// style change, and shared by the boxes that look the same.
 class PaintedBox : public PaintedPicture
 {
     Q_OBJECT
@@ -60,6 +60,8 @@ public:
 
     // Draws the outline inside `box` (corner radius `radius` at the box's edge).
     void paintOutline(QPainter *painter, const QRectF &box, qreal radius) const;
+    // Everything the box and its outline look like at its size.
+    QString boxLook() const;
 
     // The brush of a solid colour or of evenly spaced stops in `direction`, in
     // coordinates relative to the painted shape's bounding box.
@@ -69,6 +71,7 @@ signals:
     void styleChanged();
 
 protected:
+    QString look() const override;
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
 
 private:

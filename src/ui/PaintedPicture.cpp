@@ -1,10 +1,14 @@
 #include "PaintedPicture.h"
 
+#include "RecentlyUsed.h"
+
+#include <QMutex>
 #include <QPainter>
 #include <QQuickWindow>
 #include <QSGImageNode>
 #include <QSGTransformNode>
 
+#include <atomic>
 #include <cmath>
 
 namespace {
@@ -53,7 +57,44 @@ private:
     qreal m_paintedScale = 1;
 };
 
+// The pictures of a look (see PaintedPicture::look()) drawn lately. Asked for where the
+// scene graph is synchronised, which each window's render thread may do.
+class SharedPictures
+{
+public:
+    static SharedPictures &instance()
+    {
+        static SharedPictures shared;
+        return shared;
+    }
+
+    QImage find(const QString &key)
+    {
+        const QMutexLocker locker(&m_lock);
+        const QImage *kept = m_recent.find(key);
+        return kept ? *kept : QImage();
+    }
+
+    void keep(const QString &key, const QImage &picture)
+    {
+        const QMutexLocker locker(&m_lock);
+        m_recent.keep(key, picture);
+    }
+
+private:
+    QMutex m_lock;
+    RecentlyUsed<QString, QImage> m_recent{PaintedPicture::sharedBudgetBytes,
+                                           [](const QImage &picture) { return picture.sizeInBytes(); }};
+};
+
+std::atomic<int> paintedPictures{0};
+
 } // namespace
+
+int PaintedPicture::paintedCount()
+{
+    return paintedPictures.load(std::memory_order_relaxed);
+}
 
 bool PaintedPicture::softwareRendered(const QQuickWindow *window)
 {
@@ -170,14 +211,28 @@ QSGNode *PaintedPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
         m_dirty = false;
         m_paintedPixels = pixels;
         m_paintedScale = scale;
-        QImage picture(pixels, QImage::Format_ARGB32_Premultiplied);
-        picture.fill(Qt::transparent);
-        picture.setDevicePixelRatio(dpr);
-        {
-            // Scaled by hand: a painter leaves a picture's pixel ratio below 1 unapplied.
-            QPainter painter(&picture);
-            painter.scale(scale, scale);
-            paint(&painter);
+        const QString look = this->look();
+        const QString key = look.isEmpty() ? QString()
+                                           : QStringLiteral("%1 %2x%3 %4 %5")
+                                                 .arg(look)
+                                                 .arg(pixels.width())
+                                                 .arg(pixels.height())
+                                                 .arg(scale)
+                                                 .arg(dpr);
+        QImage picture = key.isEmpty() ? QImage() : SharedPictures::instance().find(key);
+        if (picture.isNull()) {
+            picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+            picture.fill(Qt::transparent);
+            picture.setDevicePixelRatio(dpr);
+            {
+                // Scaled by hand: a painter leaves a picture's pixel ratio below 1 unapplied.
+                QPainter painter(&picture);
+                painter.scale(scale, scale);
+                paint(&painter);
+            }
+            paintedPictures.fetch_add(1, std::memory_order_relaxed);
+            if (!key.isEmpty())
+                SharedPictures::instance().keep(key, picture);
         }
         if (!node) {
             node = window()->createImageNode();
@@ -185,7 +240,8 @@ QSGNode *PaintedPicture::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
             if (software)
                 holder = new SoftwarePictureNode(node);
         }
-        // The texture takes the pixels and lets them go once they are uploaded.
+        // The texture takes the pixels and lets them go once they are uploaded (a shared
+        // picture stays with the shared ones).
         node->setTexture(window()->createTextureFromImage(picture));
         // Pixel for pixel: the last column and row may reach a little past the item.
         node->setRect(QRectF(0, 0, pixels.width() / (dpr * scale), pixels.height() / (dpr * scale)));

@@ -14,7 +14,8 @@ class QSGNode;
 // graph made afresh paints again what it lost. A hidden item is painted once it shows.
 // In the software renderer, a picture that something above draws smaller (a game page
 // drawn smaller to fit its window) is painted at the size it is shown, and so drawn
-// pixel for pixel instead of resampled in every frame that draws it.
+// pixel for pixel instead of resampled in every frame that draws it. Pictures that look
+// alike in many places (see look()) are painted once and shared while drawn lately.
 class PaintedPicture : public QQuickItem
 {
     Q_OBJECT
@@ -33,8 +34,19 @@ public:
     // Whether the transforms above `node` scale what it draws by `scale`, and neither
     // turn it nor make it projective: the product of their linear parts is that scale.
     static bool drawnAtScale(const QSGNode *node, qreal scale);
+    // How many pictures have been painted so far.
+    static int paintedCount();
+
+    // Room for the shared pictures drawn lately (see look()).
+    static constexpr qsizetype sharedBudgetBytes = 4 * 1024 * 1024;
 
 protected:
+    // Names everything paint() draws at the item's size, for a picture that looks alike in
+    // many places (a row of equal cards, the same screen built again for the next play):
+    // the pictures of one look, size and scale are painted once and shared, and those drawn
+    // lately are kept for the next item that looks the same, up to sharedBudgetBytes.
+    // Empty (the default): the picture is the item's own.
+    virtual QString look() const { return {}; }
     QSGNode *updatePaintNode(QSGNode *node, UpdatePaintNodeData *) override;
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
     void itemChange(ItemChange change, const ItemChangeData &value) override;

@@ -294,6 +294,22 @@ void TestUiPlatform::emojiAreDrawnAsThePainterDrawsThem()
     const QImage fox = drawn(QStringLiteral("🦊"), 58, true);
     const QRgb middle = fox.pixel(opaque(fox).center());
     QVERIFY(qRed(middle) > qBlue(middle) + 60); // an orange fox, not a black silhouette
+    // Drawn again (a game's next play shows the same pet), the fox is not unpacked from the
+    // font again, and looks the same; at another size it is. What is kept has a bound:
+    // after some hundred large pictures, the fox is unpacked anew.
+    const int unpacked = Fonts::emojiPicturesUnpacked();
+    QCOMPARE(drawn(QStringLiteral("🦊"), 58, true), fox);
+    QCOMPARE(Fonts::emojiPicturesUnpacked(), unpacked);
+    drawn(QStringLiteral("🦊"), 59, true);
+    QCOMPARE(Fonts::emojiPicturesUnpacked(), unpacked + 1);
+    for (int size = 100; size < 400; ++size) {
+        QImage large(500, 500, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&large);
+        Fonts::drawEmoji(&painter, large.rect(), Qt::AlignCenter, QStringLiteral("🐻"), size);
+    }
+    QCOMPARE(Fonts::emojiPicturesUnpacked(), unpacked + 1 + 300);
+    QCOMPARE(drawn(QStringLiteral("🦊"), 58, true), fox);
+    QCOMPARE(Fonts::emojiPicturesUnpacked(), unpacked + 1 + 300 + 1);
 }
 
 void TestUiPlatform::weightsOfOneFaceAreAskedForAlike()

@@ -84,6 +84,7 @@ private slots:
     void answerTileKeepsItsMinimumHeight();
     void emojiTextTakesTheRoomOfItsText();
     void emojiTextIsLaidOutOnce();
+    void boxesThatLookAlikeArePaintedOnce();
     void promptHoldsItsReaderButton();
     void symbolWithACutInGlyph();
     void emojiInMixedTextAreInColour();
@@ -469,6 +470,7 @@ void TestUiViews::emojiTextIsLaidOutOnce()
     const int before = Fonts::emojiLayouts();
     QQuickItem *picture = create(R"(EmojiText { emoji: "🦊 🍎"; pixelSize: 60; horizontalAlignment: Text.AlignLeft })");
     QVERIFY(picture);
+    const QSizeF foxAndApple(picture->implicitWidth(), picture->implicitHeight());
     picture->setSize(QSizeF(picture->implicitWidth() + 40, picture->implicitHeight()));
     // Drawn: the fox at the left differs from the empty room at the right.
     const QImage shot = m_window->grabWindow();
@@ -484,6 +486,55 @@ void TestUiViews::emojiTextIsLaidOutOnce()
     picture->setProperty("pixelSize", 61);
     QVERIFY(m_window->grabWindow().width() > 0);
     QCOMPARE(Fonts::emojiLayouts(), before + 3);
+    // The same text at the same size in another item (the same screen built again for the
+    // next play) takes the lines laid out before, and is as large.
+    QQuickItem *again = create(R"(EmojiText { emoji: "🦊 🍎"; pixelSize: 60 })");
+    QVERIFY(again);
+    QCOMPARE(QSizeF(again->implicitWidth(), again->implicitHeight()), foxAndApple);
+    QCOMPARE(Fonts::emojiLayouts(), before + 3);
+}
+
+// A row of equal cards, and the same screen built again for the next play, paint their
+// boxes once: a new play's first frame painted every box of its screen afresh.
+void TestUiViews::boxesThatLookAlikeArePaintedOnce()
+{
+    const QByteArray card = R"(PaintedBox { width: 150; height: 112; radius: 24; color: "white";
+                                            strokeWidth: 3; strokeColor: "#7a5cf0"; strokeCentered: %1 })";
+    const auto row = [&](bool centered) {
+        QList<QQuickItem *> cards;
+        for (int i = 0; i < 3; ++i) {
+            cards << create(QByteArray(card).replace("%1", centered ? "true" : "false"));
+            if (!cards.last())
+                return QList<QQuickItem *>();
+            cards.last()->setPosition(QPointF(10 + 170 * i, 10 + (centered ? 140 : 0)));
+        }
+        return cards;
+    };
+    const int before = PaintedPicture::paintedCount();
+    const QList<QQuickItem *> inside = row(false), centred = row(true);
+    QVERIFY(inside.size() == 3 && centred.size() == 3);
+    // Painted once each: the box, and the centred one's box and rim.
+    const QImage shot = m_window->grabWindow();
+    QCOMPARE(PaintedPicture::paintedCount(), before + 3);
+    // Each card shows its picture: the outline at the left edge, white inside.
+    for (QQuickItem *box : inside + centred) {
+        const QPointF scene = box->mapToScene(QPointF(1, box->height() / 2));
+        const QColor edge = shot.pixelColor((scene * shot.devicePixelRatio()).toPoint());
+        const QColor middle = shot.pixelColor((box->mapToScene(QPointF(75, 56)) * shot.devicePixelRatio()).toPoint());
+        QVERIFY2(edge.blue() > edge.green() + 60 && middle == QColor(Qt::white), qPrintable(edge.name()));
+    }
+    // Built again, the row paints nothing; another look is painted.
+    for (QQuickItem *box : inside + centred) {
+        m_created.removeOne(box);
+        delete box;
+    }
+    QVERIFY(m_window->grabWindow().width() > 0);
+    QVERIFY(row(false).size() == 3);
+    QVERIFY(m_window->grabWindow().width() > 0);
+    QCOMPARE(PaintedPicture::paintedCount(), before + 3);
+    create(QByteArray(card).replace("%1", "false").replace("white", "pink"));
+    QVERIFY(m_window->grabWindow().width() > 0);
+    QCOMPARE(PaintedPicture::paintedCount(), before + 4);
 }
 
 void TestUiViews::answerTileKeepsItsMinimumHeight()
