@@ -81,12 +81,21 @@ void PipwhistleApp::screenLeft()
     m_settledTrim = clock.after(releaseDelayMs + settledTrimDelayMs, this, [] { handBackFreePages(); });
 }
 
-void PipwhistleApp::handBackFreePages()
+void PipwhistleApp::handBackFreePages(Pages pages)
 {
     // glibc keeps what was freed in its arenas (the render thread has one of its own)
     // and gives back only what lies at the top of each: every free page goes back, on a
-    // worker, since walking the arenas takes a few milliseconds.
-    QThreadPool::globalInstance()->start([] { ::malloc_trim(0); });
+    // worker, since walking the arenas takes a few milliseconds. The pages read from the
+    // fonts and the loaded data go on the worker too: the system takes each of them out of
+    // every processor's address cache, which kept the interface thread some 15 ms from
+    // the tap that came meanwhile.
+    QThreadPool::globalInstance()->start([pages] {
+        if (pages == MappedPagesToo) {
+            Fonts::releasePages();
+            LoadedData::releasePages();
+        }
+        ::malloc_trim(0);
+    });
 }
 
 void PipwhistleApp::releaseUnused()
@@ -94,9 +103,7 @@ void PipwhistleApp::releaseUnused()
     if (m_engine)
         m_engine->trimComponentCache();
     SoftShadow::releaseUnused();
-    Fonts::releasePages();
-    LoadedData::releasePages();
-    handBackFreePages();
+    handBackFreePages(MappedPagesToo);
 }
 
 void PipwhistleApp::shelfOpened()

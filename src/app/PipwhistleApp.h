@@ -87,8 +87,10 @@ public:
     static QRect fittedWindowGeometry(const QRect &window, const QMargins &frame, const QRect &available);
 
 private:
-    // Hands the allocator's free pages back to the system, on a worker.
-    static void handBackFreePages();
+    // Hands the allocator's free pages back to the system, on a worker; with
+    // MappedPagesToo, also the pages read from the fonts and the loaded data.
+    enum Pages { FreePages, MappedPagesToo };
+    static void handBackFreePages(Pages pages = FreePages);
     // Work done off the interface thread before the first game, so that nothing slow
     // happens there later (the first remote pronunciation, loading the speech engine).
     // Only games need it, and it stays in memory once done (the TLS library alone some

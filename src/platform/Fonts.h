@@ -23,7 +23,7 @@ void install();
 // mapped file maps its neighbours too (some 64 KiB around it), so the outlines of a
 // few hundred characters held some 12 MiB of the CJK and emoji files; the pages stay in
 // the system's file cache, and a glyph read again maps its page again (a minor fault).
-// Call it on the interface thread, after install().
+// Call it after install(), on any thread.
 void releasePages();
 
 QString textFamily();   // "Noto Sans CJK SC"

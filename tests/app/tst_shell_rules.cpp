@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "ComingSoonSheetState.h"
 #include "EntertainmentTimeController.h"
+#include "Fonts.h"
 #include "FruitCatcherGame.h"
 #include "GameBase.h"
 #include "GameCatalog.h"
@@ -12,6 +13,7 @@
 #include "LevelRotation.h"
 #include "PipwhistleApp.h"
 #include "ProgressStore.h"
+#include "Resident.h"
 #include "RootState.h"
 #include "RoundQuizGame.h"
 #include "SettingsStore.h"
@@ -22,10 +24,14 @@
 #include <QOpenGLContext>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QRawFont>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+#include <QThreadPool>
 
 #include <functional>
 #include <limits>
@@ -145,6 +151,39 @@ private slots:
         QVERIFY(app.settledTrimPending());
         clock->advance(PipwhistleApp::settledTrimDelayMs);
         QVERIFY(!app.settledTrimPending());
+    }
+
+    void releaseHandsPagesBackOnAWorker()
+    {
+        // Handing the fonts' pages back takes each page out of every processor's address
+        // cache: a worker does it, and a tap that comes meanwhile is not held up.
+        const QByteArray path = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
+        Fonts::install();
+        if (!QFile::exists(QString::fromLatin1(path)) || residentKiB(path) < 0)
+            QSKIP("the Debian fonts or /proc are not there");
+        const QRawFont font = QRawFont::fromFont(Fonts::text(40));
+        QVERIFY(!font.alphaMapForGlyph(font.glyphIndexesForString(u"森"_s).value(0)).isNull());
+        QVERIFY(residentKiB(path) > 0);
+        // Every worker is busy until the release has come on this thread.
+        QThreadPool *pool = QThreadPool::globalInstance();
+        const int workers = pool->maxThreadCount();
+        QSemaphore go;
+        auto released = qScopeGuard([&] {
+            go.release(workers);
+            pool->waitForDone();
+        });
+        for (int i = 0; i < workers; ++i)
+            pool->start([&go] { go.acquire(); });
+        PipwhistleApp &app = PipwhistleApp::current();
+        app.screenLeft();
+        clock->advance(PipwhistleApp::releaseDelayMs);
+        QVERIFY(!app.releasePending());
+        QVERIFY(residentKiB(path) > 0);
+        released.dismiss();
+        go.release(workers);
+        pool->waitForDone();
+        QCOMPARE(residentKiB(path), 0);
+        clock->advance(PipwhistleApp::settledTrimDelayMs);
     }
 
     void nextLevelStartsANewTimedPlay()

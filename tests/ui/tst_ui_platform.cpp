@@ -2,6 +2,7 @@
 #include "DataFiles.h"
 #include "Fonts.h"
 #include "GameCatalog.h"
+#include "Resident.h"
 #include "StorybookArtwork.h"
 #include "SystemSymbols.h"
 
@@ -391,24 +392,6 @@ void TestUiPlatform::fontFilesAreMappedOnceForEveryThread()
 
 void TestUiPlatform::releasedFontPagesAreReadAgain()
 {
-    // Resident KiB of the mappings of `path`, or -1 without /proc.
-    const auto residentKiB = [](const QByteArray &path) {
-        QFile smaps(QStringLiteral("/proc/self/smaps"));
-        if (!smaps.open(QIODevice::ReadOnly))
-            return -1;
-        int kib = 0;
-        bool inside = false;
-        for (const QByteArray &line : smaps.readAll().split('\n')) {
-            // A mapping's first line starts with its address (lower-case hex digits), its
-            // fields with a capitalised name.
-            const char first = line.isEmpty() ? ' ' : line.at(0);
-            if ((first >= '0' && first <= '9') || (first >= 'a' && first <= 'f'))
-                inside = line.endsWith(path);
-            else if (inside && line.startsWith("Rss:"))
-                kib += line.mid(4).trimmed().split(' ').value(0).toInt();
-        }
-        return kib;
-    };
     const QByteArray path = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
     if (!QFile::exists(QString::fromLatin1(path)) || residentKiB(path) < 0)
         QSKIP("the Debian fonts or /proc are not there");

@@ -617,6 +617,7 @@ ALL_GAMES = [(game, shelf, card) for shelf, games in enumerate((
      "tangram", "kid-sudoku", "rotating-blocks", "one-line", "maze"),
     ("draw-guess", "free-canvas", "reaction", "fruit-catcher", "red-light", "rhythm-tap", "memory-match",
      "whats-missing", "tracking-balls", "sequence-memory", "route-memory", "schulte-grid"))) for card, game in enumerate(games)]
+ALL_GAMES += [("animal-sounds", 6, 1), ("instrument-ears", 6, 2)]
 
 
 def played_games(args):
