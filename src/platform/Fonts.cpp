@@ -237,15 +237,16 @@ int faceWeight(int weight)
     return face;
 }
 
-// The colour-emoji font opened with FreeType on the program's mapping of it, at its
-// largest picture size, for drawing emoji past Qt's glyph caches; used under its lock.
-// Opened once the mapping is there and kept, as the mapping is.
+// How many emoji pictures have been unpacked from the font and scaled.
 std::atomic<int> &emojiUnpackedCount()
 {
     static std::atomic<int> count{0};
     return count;
 }
 
+// The colour-emoji font opened with FreeType on the program's mapping of it, at its
+// largest picture size, for drawing emoji past Qt's glyph caches; used under its lock.
+// Opened once the mapping is there and kept, as the mapping is.
 struct EmojiFace
 {
     QMutex lock; // guards the face and `drawn`

@@ -77,11 +77,11 @@ void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, c
 // Draws `glyphs` (text as emojiGlyphs() gives it) in emoji(pixelSize), its lines laid out
 // as a Text item lays them out, aligned in `rect` by `alignment`; its spaces are as wide
 // as the text font's (the emoji font's are as wide as an emoji), the lines as high. Each emoji is scaled
-// from the font's own picture straight onto the painter, and the pictures drawn lately are
-// kept, as scaled, up to a few MiB, for the next drawing of them: a painter or a Text item
-// drawing the text keeps every emoji it ever drew, for every pixel size, in glyph caches
-// that last as long as the program (with OpenGL, a texture and a copy of it), which grew
-// with every new picture and size shown.
+// from the font's own picture straight onto the painter. Only the pictures drawn lately are
+// kept, as scaled and up to 4 MiB, for the next screen that draws them: a painter or a Text
+// item drawing the text keeps every emoji it ever drew, for every pixel size, in glyph
+// caches that last as long as the program (with OpenGL, a texture and a copy of it), which
+// grew with every new picture and size shown.
 void drawEmoji(QPainter *painter, const QRectF &rect, Qt::Alignment alignment, const QString &glyphs,
                qreal pixelSize);
 // How many emoji pictures drawEmoji() has unpacked from the font and scaled so far.

@@ -45,8 +45,6 @@ public:
         return m_recent.front().second;
     }
 
-    qsizetype spent() const { return m_spent; }
-
 private:
     qsizetype costOf(const Value &value) const { return m_cost ? m_cost(value) : 1; }
 

@@ -29,7 +29,7 @@ public:
 protected:
     QString look() const override
     {
-        return QStringLiteral("%1 rim %2x%3").arg(m_box->boxLook()).arg(width()).arg(height());
+        return QStringLiteral("%1 rim %2x%3").arg(m_box->look()).arg(width()).arg(height());
     }
 
 private:
@@ -75,7 +75,7 @@ void PaintedBox::paint(QPainter *painter)
         paintOutline(painter, box, r);
 }
 
-QString PaintedBox::boxLook() const
+QString PaintedBox::look() const
 {
     const auto colours = [](const QList<QColor> &stops) {
         QStringList names;
@@ -96,11 +96,6 @@ QString PaintedBox::boxLook() const
         .arg(int(m_strokeDirection))
         .arg(int(m_strokeCentered))
         .arg(m_strokeDash);
-}
-
-QString PaintedBox::look() const
-{
-    return boxLook();
 }
 
 void PaintedBox::paintOutline(QPainter *painter, const QRectF &box, qreal radius) const

@@ -61,7 +61,7 @@ public:
     // Draws the outline inside `box` (corner radius `radius` at the box's edge).
     void paintOutline(QPainter *painter, const QRectF &box, qreal radius) const;
     // Everything the box and its outline look like at its size.
-    QString boxLook() const;
+    QString look() const override;
 
     // The brush of a solid colour or of evenly spaced stops in `direction`, in
     // coordinates relative to the painted shape's bounding box.
@@ -71,7 +71,6 @@ signals:
     void styleChanged();
 
 protected:
-    QString look() const override;
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
 
 private:
