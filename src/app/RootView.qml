@@ -110,16 +110,16 @@ Item {
     }
 
     // The files of the playground and the overlays are not needed for the cover: they
-    // are loaded once its first frame is up, off the interface thread, and kept, so that
-    // opening the book finds them ready.
-    property list<Component> loadedAhead
+    // are loaded once its first frame is up, one an event turn, and kept, so that opening
+    // the book finds them ready.
+    property bool loadingAhead: false
     Connections {
         target: root.Window.window
-        enabled: root.loadedAhead.length === 0
+        enabled: !root.loadingAhead
         function onFrameSwapped() {
-            root.loadedAhead = ["PlaygroundView.qml", "EntertainmentTimeSetupOverlay.qml",
-                                "EntertainmentTimeLockOverlay.qml"].map(
-                        file => Qt.createComponent(file, Component.Asynchronous, root))
+            root.loadingAhead = true
+            TypesAhead.load(root, ["PlaygroundView.qml", "EntertainmentTimeSetupOverlay.qml",
+                                   "EntertainmentTimeLockOverlay.qml"].map(file => Qt.resolvedUrl(file)))
         }
     }
 }

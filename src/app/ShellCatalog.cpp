@@ -4,10 +4,9 @@
 #include "GameDispatch.h"
 #include "PipwhistleApp.h"
 #include "StorybookPicture.h"
+#include "TypesAhead.h"
 
 #include <QFontMetricsF>
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QQuickWindow>
 
 #include <algorithm>
@@ -220,18 +219,19 @@ void ShellCatalog::prepareShelfPictures(const QString &category, QQuickWindow *w
 
 void ShellCatalog::prepareShelfViews(const QString &category, QObject *shelfPage)
 {
-    QQmlEngine *engine = shelfPage ? qmlEngine(shelfPage) : nullptr;
     const char *prepared = "pw_preparedViews";
-    if (!engine || shelfPage->property(prepared).toBool())
+    if (!shelfPage || shelfPage->property(prepared).toBool())
         return;
     shelfPage->setProperty(prepared, true);
+    QList<QUrl> views;
     for (const GameDefinition &game : GameCatalog::all()) {
         if (game.categoryName() != category || !game.isAvailable())
             continue;
         const std::optional<GameDispatch::View> view = GameDispatch::viewFor(game.id);
         if (view && !view->webView)
-            new QQmlComponent(engine, view->url, QQmlComponent::Asynchronous, shelfPage);
+            views << view->url;
     }
+    TypesAhead::load(shelfPage, views);
 }
 
 QVariantMap ShellCatalog::toMap(const GameDefinition &game)

@@ -71,9 +71,9 @@ public:
     // pictures decode while its page is being built.
     Q_INVOKABLE static void prepareShelfPictures(const QString &category, QQuickWindow *window);
     // Loads ahead, once the shelf of `category` rests on screen, the view types of its
-    // games (read and linked by the QML loader's thread), so that a card's tap builds its
-    // game's view from a type already loaded: the first opening of a game otherwise loaded
-    // its view's types inside the tap. The types are held by `shelfPage` and go with it.
+    // games (TypesAhead, one an event turn), so that a card's tap builds its game's view
+    // from a type already loaded: the first opening of a game otherwise loaded its
+    // view's types inside the tap. The types are held by `shelfPage` and go with it.
     // A view that holds a web view is left out (its engine loads when its room opens).
     Q_INVOKABLE static void prepareShelfViews(const QString &category, QObject *shelfPage);
     // The size of a game's view on the game page filling a window of `window` points:

@@ -188,6 +188,7 @@ ShellFixture::ShellFixture()
     GameDispatch::setExtraRows({{QStringLiteral("chinese-match"), QStringLiteral("ReportingGame"), view}});
     app = std::make_unique<PipwhistleApp>();
     Ui::prepareEngine(app->engine());
+    typeLoads = std::make_unique<TypeLoadWatch>(app->engine());
     if (app->start()) {
         window()->resize(1180, 820);
         QVERIFY(QTest::qWaitForWindowExposed(window(), Patience::waitMs));
@@ -200,6 +201,13 @@ ShellFixture::ShellFixture()
 
 ShellFixture::~ShellFixture()
 {
+    const QStringList loadedBeside = typeLoads->loadedBeside();
+    if (!loadedBeside.isEmpty()) {
+        const QByteArray message = "QML loaded on the loader's thread while the interface thread ran: "
+                                   + loadedBeside.join(QStringLiteral(", ")).toUtf8();
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+    }
+    typeLoads.reset();
     app.reset();
     GameDispatch::setExtraRows({});
     Clock::setCurrent(nullptr);

@@ -12,6 +12,7 @@
 #include "ProgressStore.h"
 #include "RootState.h"
 #include "SettingsStore.h"
+#include "TypeLoadWatch.h"
 #include "UiSetup.h"
 
 #include <QQmlEngine>
@@ -107,6 +108,9 @@ public:
     MemorySettingsStore settings;
     ManualClock clock;
     std::unique_ptr<PipwhistleApp> app;
+    // No QML type may be loaded on the loader's thread while the interface thread runs:
+    // the fixture fails the test that let one be, when it ends.
+    std::unique_ptr<TypeLoadWatch> typeLoads;
 
     QQuickWindow *window() const { return app->window(); }
     QQuickItem *root() const { return window()->contentItem(); }

@@ -25,6 +25,7 @@
 #include <QSignalSpy>
 #include <QThreadPool>
 
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -69,6 +70,12 @@ class ShellWindowTest : public QObject
             return !sliding && stackTop(f) != leaving;
         });
         return done && slid && kept;
+    }
+    // The playground's page, which opens shelves.
+    static QQuickItem *playgroundPage(ShellFixture &f)
+    {
+        return ShellTest::findItem(
+            f.root(), [](QQuickItem *i) { return i->metaObject()->indexOfMethod("openShelf(QVariant)") >= 0; });
     }
     static bool waitStackIdle(ShellFixture &f, int depth)
     {
@@ -768,8 +775,7 @@ private slots:
         openWithPin(f, u"1234"_s);
         const QSizeF window = f.window()->size();
         const auto ready = [&](const QString &name, QSizeF size, qreal radius) { return pictureReady(f, name, size, radius); };
-        QQuickItem *playground = ShellTest::findItem(
-            f.root(), [](QQuickItem *i) { return i->metaObject()->indexOfMethod("openShelf(QVariant)") >= 0; });
+        QQuickItem *playground = playgroundPage(f);
         QVERIFY(playground);
         QMetaObject::invokeMethod(playground, "openShelf", Q_ARG(QVariant, u"dress-up"_s));
         QVERIFY(waitStackIdle(f, 2));
@@ -801,8 +807,7 @@ private slots:
         ShellFixture f;
         GameDispatch::setExtraRows({});
         openWithPin(f, u"1234"_s);
-        QQuickItem *playground = ShellTest::findItem(
-            f.root(), [](QQuickItem *i) { return i->metaObject()->indexOfMethod("openShelf(QVariant)") >= 0; });
+        QQuickItem *playground = playgroundPage(f);
         QVERIFY(playground);
         for (const QString &category : {u"chinese"_s, u"math"_s}) {
             QMetaObject::invokeMethod(playground, "openShelf", Q_ARG(QVariant, category));
@@ -843,6 +848,32 @@ private slots:
             QVERIFY(f.clickText(u"返回类型"_s));
             QVERIFY(waitStackIdle(f, 1));
         }
+    }
+
+    // Every shelf opened and left at once, twice, after the cover's files loaded ahead:
+    // the QML loader's thread works only while the interface thread waits for it (a type
+    // resolved there beside a garbage collection could bring the program down).
+    void typesLoadOnlyWhileTheInterfaceThreadWaits()
+    {
+        ShellFixture f;
+        GameDispatch::setExtraRows({});
+        openWithPin(f, u"1234"_s);
+        QQuickItem *playground = playgroundPage(f);
+        QVERIFY(playground);
+        for (int round = 0; round < 2; ++round) {
+            for (const QString &category : ShellCatalog::categories()) {
+                QMetaObject::invokeMethod(playground, "openShelf", Q_ARG(QVariant, category));
+                QVERIFY(waitStackIdle(f, 2));
+                QVERIFY(f.clickText(u"返回类型"_s));
+                QVERIFY(waitStackIdle(f, 1));
+            }
+        }
+        // The last shelf's types, wherever they are loaded, are in once a shelf holds them all.
+        QMetaObject::invokeMethod(playground, "openShelf", Q_ARG(QVariant, u"math"_s));
+        QVERIFY(waitStackIdle(f, 2));
+        PW_TRY_VERIFY(std::ranges::all_of(stackTop(f)->findChildren<QQmlComponent *>(),
+                                          [](QQmlComponent *c) { return !c->isLoading(); }));
+        QVERIFY2(f.typeLoads->loadedBeside().isEmpty(), qPrintable(f.typeLoads->loadedBeside().join(u'\n')));
     }
 
     // A game's backdrop starts decoding on a worker while its view is being built: the

@@ -159,14 +159,14 @@ GamePage {
                         }
                     }
                 }
-                // Built without holding up the room: the player's file and the engine's
-                // module are loaded on the QML loader's thread, and the player is made
-                // between the window's frames, not in the event that showed the room.
+                // Built once the room is on the screen (see `shown`). Its file, and the
+                // web engine's module with it, is loaded synchronously: a type loaded on
+                // the QML loader's thread while the interface thread runs can bring the
+                // program down (see TypesAhead in the shell).
                 Loader {
                     id: playerSlot
                     objectName: "playerSlot"
                     anchors.fill: parent
-                    asynchronous: true
                 }
             }
             PaintedBox {
