@@ -8,6 +8,7 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <atomic>
 #include <cmath>
 #include <vector>
 
@@ -177,13 +178,16 @@ QList<SpeechVoice> listVoices()
     return english + chinese + others;
 }
 
+// How many times installedVoices() read the voices (see voiceListings()).
+std::atomic<int> listings = 0;
+
 } // namespace
 
 namespace SpeechEngine {
 
 void loadAhead()
 {
-    Espeak::get();
+    installedVoices();
 }
 
 QList<SpeechVoice> installedVoices()
@@ -194,8 +198,14 @@ QList<SpeechVoice> installedVoices()
     if (!listed && ensureEngine()) {
         *voices = listVoices();
         listed = true;
+        ++listings;
     }
     return *voices;
+}
+
+int voiceListings()
+{
+    return listings;
 }
 
 SpeechVoice voiceForLanguage(const QString &language)

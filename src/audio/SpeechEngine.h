@@ -47,8 +47,9 @@ struct EngineParameters
 // synthesis, so the speech service calls it from its worker thread.
 namespace SpeechEngine {
 
-// Loads the engine's library without starting the engine, so that the first utterance
-// does not wait for it; any thread may call it (a worker, ahead of the games).
+// Loads the engine's library, starts the engine and lists its voices, so that the first
+// utterance does not wait for them (some 25 ms of a game's first prompt, most of it
+// reading every voice file); any thread may call it (a worker, ahead of the games).
 void loadAhead();
 
 // The installed voices, in the order listed to the voice choice: the playground's
@@ -57,6 +58,8 @@ void loadAhead();
 // left out: espeak-ng's plain Mandarin voice (it reads pinyin as English), and
 // MBROLA voices (they need a separate synthesiser). Empty when the engine cannot start.
 QList<SpeechVoice> installedVoices();
+// How many times the installed voices were read from the engine's files: once a process.
+int voiceListings();
 
 // The voice whose tag equals `language` (any case), or an empty identifier.
 SpeechVoice voiceForLanguage(const QString &language);
