@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibrary>
 #include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <QQuickWindow>
@@ -12,6 +13,7 @@
 #include <QThread>
 #include <QThreadPool>
 
+#include <mutex>
 #include <thread>
 
 #include <malloc.h>
@@ -198,6 +200,14 @@ void webViewPageOpened()
     ++g_openPages;
     Clock::current().cancel(g_rest);
     prepareSharedContext();
+    // The engine's library (some 150 MB to map and link) is loaded on a worker while the
+    // page comes in: its QML module, loaded with the player's file once the page's first
+    // frame is up, then finds it loaded instead of holding the interface thread for it.
+    // (QML types themselves are never loaded off the interface thread; see TypesAhead.)
+    static std::once_flag loading;
+    std::call_once(loading, [] {
+        QThreadPool::globalInstance()->start([] { QLibrary(QStringLiteral("Qt6WebEngineQuick"), 6).load(); });
+    });
 }
 
 void webViewPageClosed()

@@ -37,7 +37,7 @@ void takeSharedContext();
 void prepareSharedContext();
 
 // Call as a page that holds a web view opens (before its view is made; this prepares
-// the shared context) and as it goes. The engine cannot be shut down within a run: once
+// the shared context and loads the engine's library on a worker) and as it goes. The engine cannot be shut down within a run: once
 // no such page has been open for engineRestMs, the pages of the engine's code that ran
 // are handed back to the system (read again from the library if the room opens again)
 // and the allocator returns what the engine freed.

@@ -1,9 +1,12 @@
 #include "TypeLoadWatch.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QQmlEngine>
 #include <QThread>
+
+#include <optional>
 
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -32,28 +35,45 @@ void TypeLoadWatch::clear()
     m_loadedBeside.clear();
 }
 
+namespace {
+
+// The first line of one of the interface thread's files in /proc.
+QByteArray firstLine(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readLine() : QByteArray();
+}
+
+} // namespace
+
 bool TypeLoadWatch::interfaceThreadWaits() const
 {
     // The first field of a thread's "syscall" file is the number of the call it sleeps
-    // in, or "running". A thread that asks the loader for a type posts its request and
-    // then waits on a condition (futex), letting go of the loader's lock as it starts to
-    // wait; the loader, which takes that lock to look a file up, may find it an instant
-    // before it sleeps. That instant is given some room; not much, as a thread that
-    // runs meanwhile may come to wait for the lock the loader holds, which would make
-    // a thread that never waited for the loader look as if it did.
-    QFile file(QStringLiteral("/proc/self/task/%1/syscall").arg(m_interfaceThread));
-    for (int look = 0; look < 20; ++look) {
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-        const QByteArray call = file.readLine().split(' ').value(0).trimmed();
-        file.close();
+    // in, or "running"; the first of its "schedstat" the nanoseconds it has run. A thread
+    // that asks the loader for a type posts its request and waits on a condition
+    // (futex), letting go of the loader's lock as it starts to wait: the loader may find
+    // the lock free an instant before that thread sleeps, and on a busy machine the
+    // thread may be kept off the processor in that instant. So a thread seen running is
+    // watched until it sleeps, or until it has run on for 2 ms, which the way to its wait
+    // never takes (a thread that runs that long is not waiting for the loader; looking
+    // much longer would let it come to wait for the lock the loader holds meanwhile).
+    const QString task = QStringLiteral("/proc/self/task/%1/").arg(m_interfaceThread);
+    std::optional<qint64> ranBefore;
+    QDeadlineTimer patience(2000);
+    while (!patience.hasExpired()) {
+        const QByteArray call = firstLine(task + QStringLiteral("syscall")).split(' ').value(0).trimmed();
         if (call == QByteArray::number(SYS_futex))
             return true;
         if (call != "running")
+            return false; // asleep elsewhere: its event loop's poll, say
+        const qint64 ran = firstLine(task + QStringLiteral("schedstat")).split(' ').value(0).toLongLong();
+        if (!ranBefore)
+            ranBefore = ran;
+        else if (ran - *ranBefore > 2'000'000)
             return false;
-        QThread::usleep(50);
+        QThread::usleep(100);
     }
-    return false;
+    return true; // kept off the processor all along: it ran no further
 }
 
 QUrl TypeLoadWatch::intercept(const QUrl &url, DataType type)

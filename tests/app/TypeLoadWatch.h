@@ -9,7 +9,8 @@
 // The watch sees every file and module directory the loader looks up (as a URL
 // interceptor of the engine). A lookup on the loader's thread counts as a fault unless
 // the interface thread sleeps in futex() meanwhile, as a thread waiting for the loader
-// does (read from /proc; one that is about to is given a millisecond). Each fault is also
+// does (read from /proc; one that is about to is watched until it does, or has run on
+// for 2 ms). Each fault is also
 // printed as a warning on the interface thread, so that a window test that fails on
 // warnings fails on it.
 
