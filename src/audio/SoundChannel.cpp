@@ -5,11 +5,15 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QCoreApplication>
 #include <QIODevice>
+#include <QHash>
 #include <QMediaDevices>
+#include <QThread>
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <utility>
 
 // Feeds a clip's samples to the audio sink, from the start and, for a loop, around
@@ -30,6 +34,13 @@ public:
     }
 
     bool finished() const { return !m_loop && m_position >= m_bytes.size(); }
+    // Never at its end, as Qt's PulseAudio sink sees it: when a stream whose source is at
+    // its end runs dry, the sink asks the server, from PulseAudio's thread, to drain the
+    // stream with a callback to itself, which stopping the sink does not call off, so a
+    // sink destroyed before the answer came was called after its end (a crash). The
+    // channel knows the clip's end by finished() and lets the stream go once the server
+    // has played it.
+    bool atEnd() const override { return false; }
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override
     {
@@ -81,14 +92,125 @@ QByteArray wavDocument(const PcmClip &clip)
            + number(quint32(data.size()), 4) + data;
 }
 
+namespace {
+
+// The sound output's own thread and what lives on it: every channel's output stream,
+// made there, fed there by Qt's sink (a period of samples at a time, from timers of the
+// thread the sink lives on) and let go there. A channel names its stream by its id, and
+// each clip by its number.
+class OutputHost final : public QObject
+{
+    Q_OBJECT
+public:
+    // The host, its thread started with the first clip that can sound; nullptr once the
+    // application has gone. Interface thread only.
+    static OutputHost *instance()
+    {
+        if (!host && !ended) {
+            auto *thread = new QThread;
+            thread->setObjectName(QStringLiteral("sound output"));
+            host = new OutputHost;
+            host->moveToThread(thread);
+            thread->start();
+            // The streams go with the application, while the server connection still
+            // stands, and the thread ends before the statics go.
+            qAddPostRoutine(&OutputHost::end);
+        }
+        return host;
+    }
+    // The host if its thread runs, without starting it.
+    static OutputHost *running() { return host; }
+
+    // Runs `work` on the output's thread.
+    void hand(std::function<void()> work) { QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection); }
+
+    // On the output's thread: cuts off the channel's clip and starts the next.
+    void play(quint64 channel, quint64 number, const QAudioDevice &device, const QAudioFormat &format,
+              const PcmClip &clip, double volume, bool loop)
+    {
+        release(channel);
+        auto *sink = new QAudioSink(device, format, this);
+        auto *source = new ClipSource(sink); // goes with the stream
+        source->load(clip, loop);
+        m_streams.insert(channel, Stream{sink, number});
+        // A clip that has run out is reported once the server holds the last of it; its
+        // stream goes once the server has played that (stopping at once would cut off
+        // the clip's last tenth of a second).
+        connect(sink, &QAudioSink::stateChanged, this, [=, this](QAudio::State state) {
+            if (state != QAudio::IdleState || !source->finished() || m_streams.value(channel).sink != sink)
+                return;
+            emit ranOut(channel, number, int(format.durationForBytes(sink->bufferSize()) / 1000) + 400);
+        });
+        sink->setVolume(volume);
+        sink->start(source);
+    }
+
+    // On the output's thread: cuts off the channel's stream (only if it still plays
+    // clip `number`, unless that is 0) and lets it go after the current event.
+    void release(quint64 channel, quint64 number = 0)
+    {
+        const auto it = m_streams.constFind(channel);
+        if (it == m_streams.cend() || (number != 0 && it->number != number))
+            return;
+        QAudioSink *sink = it->sink;
+        m_streams.erase(it);
+        sink->disconnect(this);
+        sink->stop(); // the server lets the stream go at once
+        // Destroyed after the current event: Qt's sink handles the events waiting as it
+        // goes, which must not run inside a step of the host.
+        sink->deleteLater();
+    }
+
+signals:
+    // The channel's clip `number` has been handed to the server to its end; its stream
+    // can go after `heldMs`.
+    void ranOut(quint64 channel, quint64 number, int heldMs);
+
+private:
+    struct Stream
+    {
+        QAudioSink *sink = nullptr;
+        quint64 number = 0;
+    };
+
+    // Interface thread, as the application goes: every stream is cut off and destroyed
+    // on the output's thread, and the thread ends.
+    static void end()
+    {
+        ended = true;
+        OutputHost *const output = std::exchange(host, nullptr);
+        QThread *const thread = output->thread();
+        output->hand([output] {
+            const QList<Stream> streams = std::exchange(output->m_streams, {}).values();
+            for (const Stream &stream : streams) {
+                stream.sink->disconnect(output);
+                stream.sink->stop();
+                delete stream.sink;
+            }
+            QThread::currentThread()->quit();
+        });
+        thread->wait();
+    }
+
+    static inline OutputHost *host = nullptr;
+    static inline bool ended = false;
+    QHash<quint64, Stream> m_streams;
+};
+
+quint64 nextChannelId = 1;
+
+} // namespace
+
 SoundChannel::SoundChannel(QObject *parent)
     : QObject(parent)
+    , m_id(nextChannelId++)
 {
 }
 
 SoundChannel::~SoundChannel()
 {
-    release();
+    if (OutputHost *host = m_listening ? OutputHost::running() : nullptr)
+        host->hand([host, id = m_id] { host->release(id); });
 }
 
 bool SoundChannel::hasOutputDevice()
@@ -101,52 +223,44 @@ bool SoundChannel::hasOutputDevice()
 // ten clips nothing is heard; a fresh one always has the server's full buffer.
 void SoundChannel::play(const PcmClip &clip, double volume, bool loop)
 {
-    release();
+    const quint64 number = ++m_clipNumber;
     emit started(clip, volume, loop);
-    if (clip.isEmpty())
-        return;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return;
+    if (number != m_clipNumber)
+        return; // a listener played another clip meanwhile
+    OutputHost *host = m_listening ? OutputHost::running() : nullptr;
+    const QAudioDevice device = clip.isEmpty() ? QAudioDevice() : QMediaDevices::defaultAudioOutput();
     QAudioFormat format;
     format.setSampleRate(clip.sampleRate);
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Float);
-    if (!device.isFormatSupported(format))
+    if (device.isNull() || !device.isFormatSupported(format)) {
+        if (host) // the last clip is cut off all the same
+            host->hand([host, id = m_id] { host->release(id); });
         return;
-    m_sink = new QAudioSink(device, format, this);
-    m_source = new ClipSource(this);
-    m_source->load(clip, loop);
-    // A clip that has run out releases its stream once the server has played what it
-    // still holds (stopping at once would cut off the clip's last tenth of a second).
-    connect(m_sink, &QAudioSink::stateChanged, this, [this, sink = m_sink, format](QAudio::State state) {
-        if (state != QAudio::IdleState || sink != m_sink || !m_source->finished())
-            return;
-        const int heldMs = int(format.durationForBytes(sink->bufferSize()) / 1000) + 400;
-        Clock::current().after(heldMs, sink, [this, sink] {
-            if (sink == m_sink)
-                release();
+    }
+    host = OutputHost::instance();
+    if (!host)
+        return; // the application has gone
+    if (!m_listening) {
+        m_listening = true;
+        connect(host, &OutputHost::ranOut, this, [this](quint64 channel, quint64 ranOut, int heldMs) {
+            if (channel != m_id || ranOut != m_clipNumber)
+                return;
+            Clock::current().after(heldMs, this, [this, ranOut] {
+                if (OutputHost *host = OutputHost::running())
+                    host->hand([host, id = m_id, ranOut] { host->release(id, ranOut); });
+            });
         });
-    });
-    m_sink->setVolume(volume);
-    m_sink->start(m_source);
+    }
+    host->hand([=, id = m_id] { host->play(id, number, device, format, clip, volume, loop); });
 }
 
 void SoundChannel::stop()
 {
-    release();
+    ++m_clipNumber;
+    if (OutputHost *host = m_listening ? OutputHost::running() : nullptr)
+        host->hand([host, id = m_id] { host->release(id); });
     emit stopped();
 }
 
-void SoundChannel::release()
-{
-    if (!m_sink)
-        return;
-    QAudioSink *sink = std::exchange(m_sink, nullptr);
-    ClipSource *source = std::exchange(m_source, nullptr);
-    sink->disconnect(this);
-    sink->stop();
-    // Deleted after the current signal, the stream first, then what fed it.
-    sink->deleteLater();
-    source->deleteLater();
-}
+#include "SoundChannel.moc"

@@ -1,13 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QVector>
-
-#include <memory>
-
-class QAudioSink;
-class ClipSource;
 
 // A block of mono 32-bit float samples.
 struct PcmClip
@@ -24,6 +18,10 @@ QByteArray wavDocument(const PcmClip &clip);
 
 // One voice of the sound output: it plays one clip at a time through the default
 // audio output, and a new clip (or stop()) cuts off the one that sounds.
+//
+// The output streams are made, fed and let go on a thread of the sound output's own,
+// so a busy interface thread (a page being built) never leaves a stream without
+// samples; play() and stop() only hand the clip or the cut over to it.
 //
 // Without an audio output (no sound server, as on a build machine) a channel stays
 // silent: play() and stop() return at once and report nothing. Either way the
@@ -49,8 +47,7 @@ signals:
     void stopped();
 
 private:
-    void release();
-
-    QAudioSink *m_sink = nullptr;
-    ClipSource *m_source = nullptr;
+    const quint64 m_id;       // names the channel on the output's thread
+    quint64 m_clipNumber = 0; // the clip handed over last
+    bool m_listening = false; // to the output's thread, which reports a clip run out
 };

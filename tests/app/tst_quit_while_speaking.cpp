@@ -1,6 +1,7 @@
 // Quitting while speech is being made: the program is started as main() starts it, a
 // game's prompt is asked for and the program quits at once, while the speech worker is
-// still starting the engine or rendering. Each quit runs in a process of its own (this
+// still starting the engine or rendering, or once the prompt sounds on a private sound
+// server (its output stream open on the sound output's thread). Each quit runs in a process of its own (this
 // executable started again with --quit-while-speaking), so the exit handlers and the
 // statics really go; the process must end cleanly, promptly and with nothing on its
 // error output from a sanitizer.
@@ -9,6 +10,7 @@
 #include "SettingsStore.h"
 #include "SpeechService.h"
 #include "UiSetup.h"
+#include "audio/PrivateSoundServer.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -16,12 +18,15 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 const char quitOption[] = "--quit-while-speaking";
 
 // The child: the application on a throwaway settings store, speech asked for, then
-// quit after `delayMs` (0: in the first turn of the event loop). With `orderly` the
+// quit after `delayMs` (0: in the first turn of the event loop; -1: 300 ms after the
+// first clip went to the sound output, which then plays it). With `orderly` the
 // application is shut down as main() does it; without, only the exit handlers stop the
 // speech worker.
 int quitWhileSpeaking(int argc, char *argv[], int delayMs, bool orderly)
@@ -37,9 +42,16 @@ int quitWhileSpeaking(int argc, char *argv[], int delayMs, bool orderly)
     if (!app.start())
         return 2;
     SpeechService &speech = SpeechService::shared();
-    QTimer::singleShot(delayMs, &application, [&speech] {
+    if (delayMs < 0) {
+        QObject::connect(&speech.channel(), &SoundChannel::started, &application,
+                         [&application] { QTimer::singleShot(300, &application, &QCoreApplication::quit); });
+        QTimer::singleShot(20000, &application, [] { QCoreApplication::exit(3); }); // never sounded
+    }
+    QTimer::singleShot(std::max(delayMs, 0), &application, [&speech, delayMs] {
         speech.speak(QStringLiteral("Listen carefully and find the picture of the word you hear."),
                      QStringLiteral("en-US"), 0.36f);
+        if (delayMs < 0)
+            return;
         speech.speakChinesePronunciation(QStringLiteral("小猫"));
         speech.speak(QStringLiteral("小朋友，请选出正确的汉字"), QStringLiteral("zh-CN"), 0.36f);
         QCoreApplication::quit();
@@ -55,7 +67,19 @@ int quitWhileSpeaking(int argc, char *argv[], int delayMs, bool orderly)
 class QuitWhileSpeakingTest : public QObject
 {
     Q_OBJECT
+    PrivateSound::PrivateSoundServer m_sound;
+    QString m_noSound;
+
 private slots:
+    void initTestCase()
+    {
+        // The children inherit the environment that points their sound at it.
+        if (!m_sound.start(&m_noSound))
+            qInfo("no private sound server (%s): the quits while a prompt sounds are skipped", qPrintable(m_noSound));
+        else
+            m_noSound.clear();
+    }
+
     void quitsCleanly_data()
     {
         QTest::addColumn<int>("delayMs");
@@ -64,12 +88,15 @@ private slots:
             const char *how = orderly ? "shut down" : "exit handlers only";
             QTest::addRow("at once, %s", how) << 0 << orderly;          // the engine is still starting
             QTest::addRow("after a moment, %s", how) << 150 << orderly; // the worker renders
+            QTest::addRow("while a prompt sounds, %s", how) << -1 << orderly;
         }
     }
     void quitsCleanly()
     {
         QFETCH(int, delayMs);
         QFETCH(bool, orderly);
+        if (delayMs < 0 && !m_noSound.isEmpty())
+            QSKIP("no private sound server");
         for (int run = 0; run < 3; ++run) {
             QProcess child;
             child.setProgram(QCoreApplication::applicationFilePath());

@@ -30,9 +30,11 @@
 #include <QTest>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <ctime>
 #include <memory>
+#include <numbers>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -44,18 +46,39 @@ using namespace PrivateSound;
 PrivateSoundServer *server = nullptr;
 QString serverProblem;
 
-// The loudness of each 20 ms window of a recording or of a clip.
-QVector<double> windowLevels(const QVector<float> &samples, int rate)
+constexpr double toneLevel = 0.3; // the loudness (RMS) of steadyTone()
+
+// The loudness of each 20 ms window of a recording or of a clip, a window every
+// 1/`perSecond` s.
+QVector<double> windowLevels(const QVector<float> &samples, int rate, int perSecond = 50)
 {
     const int frames = std::max(1, rate / 50);
+    const int step = std::max(1, rate / perSecond);
     QVector<double> levels;
-    for (qsizetype start = 0; start + frames <= samples.size(); start += frames) {
+    for (qsizetype start = 0; start + frames <= samples.size(); start += step) {
         double sum = 0;
         for (qsizetype i = start; i < start + frames; ++i)
             sum += double(samples[i]) * samples[i];
         levels << std::sqrt(sum / frames);
     }
     return levels;
+}
+
+// A tone of one loudness from its first 20 ms to its last (5 ms fades), so that every
+// 20 ms window of it is loud; `silence` seconds of silence go before it.
+PcmClip steadyTone(double frequency, double seconds, double silence = 0)
+{
+    PcmClip clip;
+    clip.sampleRate = 44100;
+    const qsizetype quiet = qsizetype(silence * clip.sampleRate);
+    const qsizetype frames = qsizetype(seconds * clip.sampleRate);
+    const double fade = 0.005 * clip.sampleRate;
+    clip.samples.resize(quiet + frames);
+    for (qsizetype i = 0; i < frames; ++i) {
+        const double edge = std::min({1.0, double(i) / fade, double(frames - 1 - i) / fade});
+        clip.samples[quiet + i] = float(toneLevel * std::sqrt(2.0) * edge * std::sin(2 * std::numbers::pi * frequency * double(i) / clip.sampleRate));
+    }
+    return clip;
 }
 
 // One clip as the program handed it to a channel, and when.
@@ -78,6 +101,7 @@ private:
     std::unique_ptr<QProcess> m_recorder;
     QElapsedTimer m_since;
     QByteArray m_recorded;
+    double m_origin = 0; // when the recording's first sample was played, on m_since
     QList<Sounded> m_sounded;
     int m_outstanding = 0;
     QString m_label;
@@ -102,6 +126,30 @@ private:
         m_since.restart();
         m_recorded.clear();
         m_recorder->readAllStandardOutput();
+        m_origin = 1e9;
+    }
+
+    // Reads what the recorder has. A read at t that brings the recording to n samples
+    // says sample n was played at t - n / rate at the latest; the earliest such origin
+    // over the reads puts every sample on m_since, whatever parec held back.
+    void readRecording()
+    {
+        const QByteArray more = m_recorder->readAllStandardOutput();
+        if (more.isEmpty())
+            return;
+        m_recorded += more;
+        const double now = m_since.nsecsElapsed() / 1e9;
+        m_origin = std::min(m_origin, now - double(m_recorded.size() / 2) / recordRate);
+    }
+
+    // Lets the event loop run for `seconds`, recording.
+    void keepRecording(double seconds)
+    {
+        const QDeadlineTimer done(qint64(seconds * 1000));
+        while (!done.hasExpired()) {
+            QTest::qWait(5);
+            readRecording();
+        }
     }
 
     QVector<float> stopRecording()
@@ -128,18 +176,14 @@ private:
         QDeadlineTimer deadline(5000);
         while (m_outstanding > 0 && !deadline.hasExpired()) {
             QTest::qWait(5);
-            m_recorded += m_recorder->readAllStandardOutput();
+            readRecording();
         }
         if (m_outstanding > 0)
             return false;
         double longest = 0;
         for (qsizetype i = before; i < m_sounded.size(); ++i)
             longest = std::max(longest, m_sounded[i].clip.seconds());
-        const QDeadlineTimer done(qint64((longest + 0.12) * 1000));
-        while (!done.hasExpired()) {
-            QTest::qWait(5);
-            m_recorded += m_recorder->readAllStandardOutput();
-        }
+        keepRecording(longest + 0.12);
         return true;
     }
 
@@ -307,6 +351,80 @@ private slots:
             QVERIFY2(heard[w] < 0.01, qPrintable(u"sound at %1 s after the short tone"_s.arg((w - from) * 0.02)));
     }
 
+    // A clip sounds without a break while the interface thread stalls (a game's page
+    // built under its first prompt): held twice for 300 ms during a 3 s tone, longer
+    // each time than what a stream holds, no 20 ms of the tone goes silent.
+    void aClipOutlastsAStalledInterfaceThread()
+    {
+        SoundChannel channel;
+        listenTo(channel);
+        startRecording();
+        const PcmClip tone = steadyTone(520, 3.0);
+        m_label = u"steady tone"_s;
+        m_outstanding = 1;
+        channel.play(tone);
+        QCOMPARE(m_outstanding, 0);
+        for (int stall = 0; stall < 2; ++stall) {
+            keepRecording(0.6);
+            std::this_thread::sleep_for(std::chrono::milliseconds(300)); // no event is handled
+        }
+        keepRecording(1.5);
+        constexpr int perSecond = 200; // a 20 ms window every 5 ms
+        const QVector<double> heard = windowLevels(stopRecording(), recordRate, perSecond);
+        // Below half the tone's loudness, less than a quarter of a window sounds.
+        const auto loud = [&](double level) { return level > toneLevel / 2; };
+        const qsizetype from = std::find_if(heard.begin(), heard.end(), loud) - heard.begin();
+        const qsizetype to = heard.crend() - std::find_if(heard.crbegin(), heard.crend(), loud);
+        QVERIFY2(from < to, "the tone was not heard");
+        int quiet = 0;
+        int longest = 0;
+        for (qsizetype w = from, run = 0; w < to; ++w) {
+            run = loud(heard[w]) ? 0 : run + 1;
+            quiet += run > 0 ? 1 : 0;
+            longest = std::max(longest, int(run));
+        }
+        const double span = double(to - from) / perSecond + 0.02;
+        QVERIFY2(quiet == 0, qPrintable(u"the tone went silent in %1 windows, the longest silence %2 ms (heard over %3 s)"_s
+                                            .arg(quiet).arg(longest == 0 ? 0 : (longest - 1) * 1000 / perSecond + 20)
+                                            .arg(span, 0, 'f', 2)));
+        QVERIFY2(std::abs(span - tone.seconds()) < 0.05, qPrintable(u"the tone was heard over %1 s"_s.arg(span)));
+        qInfo("the tone heard over %.3f s without a break", span);
+    }
+
+    // A new clip cuts off the one that sounds at once: the old tone's last sound comes
+    // within 50 ms of the new play() (the new clip begins with 0.4 s of silence).
+    void aNewClipCutsOffTheLastAtOnce()
+    {
+        SoundChannel channel;
+        listenTo(channel);
+        startRecording();
+        m_label = u"old"_s;
+        m_outstanding = 1;
+        channel.play(steadyTone(440, 3.0));
+        keepRecording(1.0);
+        m_label = u"new"_s;
+        m_outstanding = 1;
+        channel.play(steadyTone(660, 0.3, 0.4));
+        QCOMPARE(m_sounded.size(), 2);
+        keepRecording(1.0);
+        const double origin = m_origin;
+        constexpr int perSecond = 200;
+        const QVector<double> heard = windowLevels(stopRecording(), recordRate, perSecond);
+        // The last window that holds some of the old tone before the new one sounds.
+        const double cutAt = m_sounded[1].at;
+        const auto windowAt = [&](double at) { return qsizetype(std::floor((at - origin) * perSecond)); };
+        qsizetype last = -1;
+        for (qsizetype w = std::max<qsizetype>(0, windowAt(cutAt - 0.5)); w < std::min(heard.size(), windowAt(cutAt + 0.35)); ++w) {
+            if (heard[w] > toneLevel / 10)
+                last = w;
+        }
+        QVERIFY2(last >= 0, "the old tone was not heard");
+        const double lastSound = origin + double(last) / perSecond + 0.02;
+        QVERIFY2(lastSound - cutAt < 0.05,
+                 qPrintable(u"the old tone sounded %1 ms after the new clip was played"_s.arg(qRound((lastSound - cutAt) * 1000))));
+        qInfo("the old tone's last sound %d ms after the new clip was played", qRound((lastSound - cutAt) * 1000));
+    }
+
     // A pronunciation from the remote service, decoded from its document, is heard in full.
     void aRemoteClipIsHeard()
     {
@@ -321,11 +439,7 @@ private slots:
                 [&] { m_sounded << Sounded{u"clip"_s, word, 1.0, m_since.nsecsElapsed() / 1e9}; });
         SpeechService::shared().speakChinesePronunciation(u"苹果"_s);
         PW_TRY_COMPARE(m_sounded.size(), 1);
-        const QDeadlineTimer done(qint64((word.seconds() + 0.5) * 1000));
-        while (!done.hasExpired()) {
-            QTest::qWait(5);
-            m_recorded += m_recorder->readAllStandardOutput();
-        }
+        keepRecording(word.seconds() + 0.5);
         const QVector<double> heard = windowLevels(stopRecording(), recordRate);
         const double delay = outputDelay(heard, m_sounded.first(), 0.02);
         QVERIFY2(delay >= 0 && delay < 1.0, qPrintable(QString::number(delay)));

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -81,6 +82,58 @@ private:
     QByteArray m_bytes;
     double m_origin = 1e300;
 };
+
+// The silences the recording holds from its `onset` on where `clip`, handed to the
+// output at `volume` and heard from `onset`, sounds: a stream the output let run dry
+// (its silence is exact zeros, as a null sink mixes nothing for it). On 5 ms windows:
+// where the clip sounds (above -34 dBFS) and the recording is silent (below -54 dBFS),
+// the recording is followed until it sounds again, which is the gap; the clip's own
+// pauses between words are no gaps. Gaps of a window (edges of a word) are not counted.
+struct Gaps
+{
+    int count = 0;
+    double totalMs = 0;
+    double longestMs = 0;
+};
+
+// Up to the recording's sample `end` (where the channel went on to something else).
+inline Gaps gapsIn(const Monitor &monitor, qsizetype onset, const PcmClip &clip, double volume, qsizetype end)
+{
+    end = std::min(end, monitor.size());
+    constexpr double windowMs = 5;
+    const auto rms = [](auto &&at, qsizetype from, qsizetype to) {
+        double sum = 0;
+        for (qsizetype i = from; i < to; ++i)
+            sum += double(at(i)) * at(i);
+        return to > from ? std::sqrt(sum / double(to - from)) : 0.0;
+    };
+    const auto clipAt = [&](qsizetype i) { return clip.samples[i] * volume; };
+    const auto heardAt = [&](qsizetype i) { return monitor.sample(i) / 32768.0; };
+    const auto clipStart = std::find_if(clip.samples.begin(), clip.samples.end(),
+                                        [&](float v) { return std::abs(v * volume) > 160.0 / 32768; });
+    const qsizetype first = clipStart - clip.samples.begin();
+    const auto clipIndex = [&](qsizetype w) { return first + qsizetype(double(w) * windowMs * clip.sampleRate / 1000); };
+    const auto heardIndex = [&](qsizetype w) { return onset + qsizetype(double(w) * windowMs * recordRate / 1000); };
+    Gaps gaps;
+    qsizetype shift = 0; // windows of silence the recording has added so far
+    for (qsizetype w = 0; clipIndex(w + 1) <= clip.samples.size(); ++w) {
+        if (rms(clipAt, clipIndex(w), clipIndex(w + 1)) < 0.02)
+            continue;
+        qsizetype extra = 0;
+        if (heardIndex(w + shift + 1) > end)
+            break;
+        while (heardIndex(w + shift + extra + 1) <= end && extra < 1000
+               && rms(heardAt, heardIndex(w + shift + extra), heardIndex(w + shift + extra + 1)) < 0.002)
+            ++extra;
+        if (extra > 1) {
+            ++gaps.count;
+            gaps.totalMs += double(extra) * windowMs;
+            gaps.longestMs = std::max(gaps.longestMs, double(extra) * windowMs);
+        }
+        shift += extra;
+    }
+    return gaps;
+}
 
 inline bool waitUntil(const std::function<bool()> &done, int ms)
 {

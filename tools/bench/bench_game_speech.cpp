@@ -43,7 +43,15 @@ struct Opening
 {
     QString game, network;
     double pushed = -1, shown = -1, settled = -1, request = -1, sounded = -1, heard = -1;
+    bool later = false;      // not the first opening of the process
+    double at = 0;           // the open, on now()
     double sinkLatency = -1; // the prompt's stream's: a sound card's first sample comes that much later
+    PcmClip clip;            // the prompt as handed to the output (a local utterance), and from where it was heard
+    double volume = 1;
+    bool remoteFirst = false;
+    double next = -1; // the channel went on to another clip, or stopped (ms from the open)
+    qsizetype onset = -1;
+    Gaps gaps;
 };
 
 // The largest sink latency of the server's playback streams now, in ms (-1 when none
@@ -138,6 +146,17 @@ int main(int argc, char **argv)
 
     std::vector<Opening> done;
     bool firstOfProcess = true;
+    // The last opening's prompt, once it has been played to its end.
+    const auto countGaps = [&] {
+        if (done.empty() || done.back().clip.isEmpty() || done.back().remoteFirst || done.back().onset < 0)
+            return;
+        Opening &o = done.back();
+        o.gaps = gapsIn(monitor, o.onset, o.clip, o.volume, o.next < 0 ? monitor.size() : monitor.indexAt(o.at + o.next));
+        if (o.gaps.count > 0)
+            std::printf("gaps in the prompt of %s (%s): %d, %.0f ms in all, the longest %.0f ms (load %s)\n",
+                        qPrintable(o.game), qPrintable(o.network), o.gaps.count, o.gaps.totalMs, o.gaps.longestMs,
+                        qPrintable(loadAverage()));
+    };
     for (int round = 0; round < rounds; ++round) {
         for (const QString &network : networkNames) {
             if (!networks.count(network))
@@ -157,8 +176,11 @@ int main(int argc, char **argv)
                 // The last game's prompt may still be spoken (leaving a game does not
                 // silence it): a pause within an utterance is shorter than this.
                 waitUntil([&] { return monitor.quietFor(800); }, 20000);
+                countGaps();
 
-                Opening o{gameId, network};
+                Opening o;
+                o.game = gameId;
+                o.network = network;
                 QObject stages;
                 double at = 0;
                 QObject::connect(f.window(), &QQuickWindow::frameSwapped, &stages, [&] {
@@ -173,16 +195,29 @@ int main(int argc, char **argv)
                     if (o.request < 0)
                         o.request = now() - at;
                 });
-                QObject::connect(&SpeechService::shared().channel(), &SoundChannel::started, &stages, [&] {
+                QObject::connect(&SpeechService::shared().channel(), &SoundChannel::started, &stages,
+                                 [&](const PcmClip &clip, double volume) {
                     if (o.sounded < 0)
                         o.sounded = now() - at;
+                    if (o.clip.isEmpty()) {
+                        o.clip = clip;
+                        o.volume = volume;
+                    } else if (o.next < 0) {
+                        o.next = now() - at;
+                    }
+                });
+                QObject::connect(&SpeechService::shared().channel(), &SoundChannel::stopped, &stages, [&] {
+                    if (!o.clip.isEmpty() && o.next < 0)
+                        o.next = now() - at;
                 });
                 QObject::connect(&SpeechService::shared(), &SpeechService::remoteClipStarted, &stages, [&] {
                     if (o.sounded < 0)
                         o.sounded = now() - at;
+                    o.remoteFirst = o.remoteFirst || o.clip.isEmpty(); // its samples are not at hand
                 });
                 QQuickItem *shelfPage = stack->property("currentItem").value<QQuickItem *>();
                 at = now();
+                o.at = at;
                 const qsizetype from = monitor.indexAt(at);
                 QMetaObject::invokeMethod(shelfPage, "openGame", Q_ARG(QVariant, entry));
                 o.pushed = now() - at;
@@ -192,6 +227,7 @@ int main(int argc, char **argv)
                     return monitor.onset(from) >= 0 && o.settled >= 0;
                 }, network == u"never"_s ? neverAnsweringMs : 5000);
                 const qsizetype onset = monitor.onset(from);
+                o.onset = onset;
                 o.heard = onset < 0 ? -1 : monitor.timeOf(onset) - at;
                 o.sinkLatency = onset < 0 ? -1 : sinkLatencyMs();
                 if (firstOfProcess)
@@ -199,8 +235,8 @@ int main(int argc, char **argv)
                                 "request %.0f, samples out %.0f, heard %.0f ms, sink latency %.0f ms\n",
                                 qPrintable(gameId), qPrintable(network), o.pushed, o.shown, o.settled, o.request,
                                 o.sounded, o.heard, o.sinkLatency);
-                else
-                    done.push_back(o);
+                done.push_back(o);
+                done.back().later = !firstOfProcess;
                 firstOfProcess = false;
                 SpeechService::shared().stopRemotePronunciation();
                 f.clickText(u"返回书架"_s);
@@ -211,6 +247,8 @@ int main(int argc, char **argv)
         }
     }
 
+    waitUntil([&] { return monitor.quietFor(800); }, 20000);
+    countGaps();
     std::printf("medians over the later openings, ms from the open: the push's call, the page's first frame, the "
                 "push settled, the speech request, its samples handed to the output, its first audible sample "
                 "(min-max), and its stream's sink latency\n");
@@ -220,7 +258,7 @@ int main(int argc, char **argv)
         for (const QString &gameId : games) {
             std::vector<Opening> these;
             for (const Opening &o : done) {
-                if (o.network == network && o.game == gameId)
+                if (o.later && o.network == network && o.game == gameId)
                     these.push_back(o);
             }
             std::vector<double> heard;
@@ -236,6 +274,13 @@ int main(int argc, char **argv)
                         heard.empty() ? -1.0 : *hi, heard.size(), these.size(), medianOf(these, &Opening::sinkLatency));
         }
     }
+    int checked = 0, withGaps = 0;
+    for (const Opening &o : done) {
+        checked += o.clip.isEmpty() || o.remoteFirst || o.onset < 0 ? 0 : 1;
+        withGaps += o.gaps.count > 0 ? 1 : 0;
+    }
+    std::printf("prompts with a gap (a local utterance's silence the clip does not hold, over 5 ms): %d of %d\n",
+                withGaps, checked);
     std::printf("load average at the end: %s\n", qPrintable(loadAverage()));
     SpeechService::shared().shutDown();
     return 0;
