@@ -9,9 +9,11 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QLockFile>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cmath>
@@ -318,12 +320,24 @@ PersistentSettingsStore::PersistentSettingsStore()
 {
 }
 
+// The store's way to the disk: one worker thread, and the changes set since its last save.
+struct SettingsDisk
+{
+    QThreadPool worker;
+    QMutex lock; // guards `pending`; never held while the disk is written
+    QList<std::pair<QString, std::optional<QVariant>>> pending;
+};
+
 PersistentSettingsStore::PersistentSettingsStore(const QString &filePath)
     : m_path(filePath)
-    , m_settings(std::make_unique<QSettings>(filePath, typedFormat()))
+    , m_disk(std::make_unique<SettingsDisk>())
 {
+    m_disk->worker.setMaxThreadCount(1); // saves in the order they were asked for
     clearCutShortSave(filePath);
-    m_unreadableFile = m_settings->status() == QSettings::FormatError;
+    const QSettings file(filePath, typedFormat());
+    m_unreadableFile = file.status() == QSettings::FormatError;
+    for (const QString &key : file.allKeys())
+        m_values.insert(key, file.value(key));
 }
 
 QString MemorySettingsStore::keepCopy()
@@ -349,49 +363,81 @@ QString PersistentSettingsStore::keepCopy()
     return copy;
 }
 
-void PersistentSettingsStore::beforeWrite()
-{
-    // Writing to a file that could not be read replaces it: keep what it held first.
-    if (std::exchange(m_unreadableFile, false))
-        keepCopy();
-}
-
 PersistentSettingsStore::~PersistentSettingsStore()
 {
-    m_settings->sync();
+    sync();
 }
 
 bool PersistentSettingsStore::contains(const QString &key) const
 {
-    return m_settings->contains(key);
+    return m_values.contains(key);
 }
 
 QVariant PersistentSettingsStore::value(const QString &key) const
 {
-    return m_settings->value(key);
+    return m_values.value(key);
 }
 
 void PersistentSettingsStore::setValue(const QString &key, const QVariant &value)
 {
-    setValues({{key, value}});
+    change({{key, value}});
 }
 
 void PersistentSettingsStore::setValues(const QList<std::pair<QString, QVariant>> &values)
 {
-    beforeWrite();
+    QList<Change> changes;
     for (const auto &[key, value] : values)
-        m_settings->setValue(key, value);
-    m_settings->sync();
+        changes.append({key, value});
+    change(changes);
 }
 
 void PersistentSettingsStore::remove(const QString &key)
 {
-    beforeWrite();
-    m_settings->remove(key);
-    m_settings->sync();
+    change({{key, std::nullopt}});
+}
+
+void PersistentSettingsStore::change(const QList<Change> &changes)
+{
+    // Writing to a file that could not be read replaces it: keep what it held first.
+    if (std::exchange(m_unreadableFile, false))
+        keepCopy();
+    for (const auto &[key, value] : changes) {
+        if (value)
+            m_values.insert(key, *value);
+        else
+            m_values.remove(key);
+    }
+    bool saving = false;
+    {
+        QMutexLocker locker(&m_disk->lock);
+        saving = !m_disk->pending.isEmpty(); // a save asked for has not taken them yet
+        m_disk->pending.append(changes);
+    }
+    if (!saving)
+        m_disk->worker.start([this] { save(); });
+}
+
+void PersistentSettingsStore::save()
+{
+    QList<Change> changes;
+    {
+        QMutexLocker locker(&m_disk->lock);
+        changes.swap(m_disk->pending);
+    }
+    if (changes.isEmpty())
+        return;
+    QSettings file(m_path, typedFormat());
+    for (const auto &[key, value] : std::as_const(changes)) {
+        if (value)
+            file.setValue(key, *value);
+        else
+            file.remove(key);
+    }
+    file.sync();
 }
 
 void PersistentSettingsStore::sync()
 {
-    m_settings->sync();
+    m_disk->worker.waitForDone();
+    save(); // anything a save still running had not taken
 }

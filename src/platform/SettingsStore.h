@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 #include <utility>
 
 class QSettings;
@@ -82,6 +83,13 @@ private:
 
 // Keeps values on disk through QSettings, in a binary format that stores each value
 // with its type, so an integer reads back as an integer after a restart.
+//
+// The values are read once, as the store is made, and kept in memory: reading and
+// writing never touch the disk on the calling thread. What is set goes to the disk on
+// the store's own worker, soon after, in the order it was set; the values of one
+// setValues() call are saved in one go. Saving a file waits for the disk to confirm
+// it (tens of milliseconds on a busy disk), which held the tap that stored a look or
+// finished a play. sync() and the destructor wait until everything set is on disk.
 class PersistentSettingsStore final : public SettingsStore
 {
 public:
@@ -95,15 +103,22 @@ public:
     void setValue(const QString &key, const QVariant &value) override;
     void remove(const QString &key) override;
     void setValues(const QList<std::pair<QString, QVariant>> &values) override;
+    // Returns once everything set so far is on disk.
     void sync();
     // Copies the file to "<file>.undecodable-<yyyyMMdd-HHmmss>" beside it.
     QString keepCopy() override;
 
 private:
-    void beforeWrite();
+    // A value to store, or a key to remove (no value).
+    using Change = std::pair<QString, std::optional<QVariant>>;
+    // Records `changes` in memory and hands them to the worker.
+    void change(const QList<Change> &changes);
+    // On the worker: saves every change handed over so far.
+    void save();
 
     QString m_path;
-    std::unique_ptr<QSettings> m_settings;
+    QHash<QString, QVariant> m_values;
     // The file is there but unreadable: the first write keeps a copy of it first.
     bool m_unreadableFile = false;
+    std::unique_ptr<struct SettingsDisk> m_disk;
 };

@@ -10,8 +10,32 @@
 #include <array>
 #include <functional>
 
+#include <atomic>
+#include <thread>
+
+#include <dlfcn.h>
 #include <sys/resource.h>
 #include <unistd.h>
+
+// A disk that takes its time to confirm a write: the settings' saves end with
+// fdatasync() (QSaveFile), which this program's own definition answers, after
+// `slowDiskMs` and noting whether the interface thread waited for it.
+namespace {
+std::atomic<int> slowDiskMs{0};
+std::atomic<bool> diskHeldTheTestThread{false};
+std::thread::id testThread;
+} // namespace
+
+extern "C" int fdatasync(int fd)
+{
+    static const auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fdatasync"));
+    if (const int ms = slowDiskMs.load()) {
+        if (std::this_thread::get_id() == testThread)
+            diskHeldTheTestThread = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+    return real(fd);
+}
 
 namespace {
 // Two megabytes of this program's read-only data, in a block of its own of the largest size
@@ -45,6 +69,7 @@ private slots:
     void persistentStoreSurvivesABrokenFile();
     void persistentStoreSurvivesAnUnreadablePath();
     void saveCutShortLeavesNothingInTheWay();
+    void writesNeverWaitForTheDisk();
     void craftedSettingsFilesReadAsAbsentQuickly_data();
     void craftedSettingsFilesReadAsAbsentQuickly();
     void standardStoreCanBeReplaced();
@@ -343,6 +368,44 @@ void TestPlatform::saveCutShortLeavesNothingInTheWay()
     QCOMPARE(store.integer("coins"), 85);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              (QStringList{"settings.bin", "settings.bin.undecodable-20260302-090000"}));
+}
+
+// A look tapped, a play finished: the value is kept at once and the tap goes on, while
+// the disk (here one that takes 300 ms to confirm each save) is written on the store's
+// worker. What is set reaches the file all the same, in order, the values set together
+// in one save, and sync() returns once it is there.
+void TestPlatform::writesNeverWaitForTheDisk()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.bin");
+    PersistentSettingsStore(path).setString("name", "小铃");
+    testThread = std::this_thread::get_id();
+    diskHeldTheTestThread = false;
+    slowDiskMs = 300;
+    {
+        PersistentSettingsStore store(path);
+        QElapsedTimer taps;
+        taps.start();
+        for (int look = 0; look < 3; ++look)
+            store.setInteger("pipwhistle.wardrobe.look", look);
+        store.setValues({{"profile", QByteArray("coins 90")}, {"records", QByteArray("one play")}});
+        store.remove("name");
+        const qint64 ms = taps.elapsed();
+        QCOMPARE(store.integer("pipwhistle.wardrobe.look"), 2);
+        QCOMPARE(*store.data("records"), QByteArray("one play"));
+        QVERIFY(!store.contains("name"));
+        QVERIFY2(ms < 150, qPrintable(QStringLiteral("five writes took %1 ms").arg(ms)));
+        QVERIFY(!diskHeldTheTestThread);
+        store.sync();
+        QVERIFY(!diskHeldTheTestThread);
+        slowDiskMs = 0;
+        const PersistentSettingsStore after(path);
+        QCOMPARE(after.integer("pipwhistle.wardrobe.look"), 2);
+        QCOMPARE(*after.data("profile"), QByteArray("coins 90"));
+        QCOMPARE(*after.data("records"), QByteArray("one play"));
+        QVERIFY(!after.contains("name"));
+    }
+    slowDiskMs = 0;
 }
 
 void TestPlatform::standardStoreCanBeReplaced()

@@ -15,14 +15,18 @@
 // stall of its page's opening (its first frames and what it builds once they are shown,
 // as the video room's player). With --over MS it lists, after each play, its frames and
 // stalls longer than MS with what came before them: the last tap, the last feedback,
-// question or speech.
+// question or speech. With --random-taps SECONDS a play is taps at points drawn over the
+// game's whole area below the top bar instead, at a child's pace, from --seed (the same
+// points for a game and run in every build).
 // Run: build/tools/bench/bench_play [--games id,id] [--taps N] [--runs N] [--size WxH] [--over MS]
+//                                   [--random-taps SECONDS --seed N]
 #include "BenchFigures.h"
 #include "BenchPage.h"
 #include "GameHostController.h"
 #include "PictureCache.h"
 #include "Random.h"
 #include "RoundQuizGame.h"
+#include "SeededRandom.h"
 #include "ShellWindowTest.h"
 #include "SpeechService.h"
 #include "WebViewSetup.h"
@@ -94,6 +98,21 @@ QPoint tapPoint(const BenchPage &page, const QString &gameId, int tap, const QLi
             return ShellTest::centre(control);
     }
     return answerArea[tap % answerArea.size()];
+}
+
+// A child's random tap: a point drawn uniformly over the game's area of a window of
+// `size` (below the top bar, which holds the back button and the time chip; the host's
+// margins left out), and the pause after it, 150-500 ms.
+struct RandomTap
+{
+    QPoint point;
+    int pauseMs;
+};
+RandomTap randomTap(SplitMix64 &mix, QSize size)
+{
+    const auto within = [&mix](int from, int to) { return from + int(mix.next() % quint64(to - from + 1)); };
+    const int x = within(42, size.width() - 42), y = within(80, size.height() - 24);
+    return {QPoint(x, y), within(150, 500)};
 }
 
 // What happened in a play, in ms since its start: the taps, feedback, questions and
@@ -278,7 +297,12 @@ int main(int argc, char **argv)
     const QCommandLineOption sizeOption = windowSizeOption(QStringLiteral("1180x820"));
     QCommandLineOption overOption(QStringLiteral("over"), QStringLiteral("List the frames and stalls longer than this."),
                                   QStringLiteral("ms"), QStringLiteral("0"));
-    parser.addOptions({gamesOption, tapsOption, runsOption, sizeOption, overOption});
+    QCommandLineOption randomOption(QStringLiteral("random-taps"),
+                                    QStringLiteral("Tap random points over the game's area for this long instead."),
+                                    QStringLiteral("seconds"), QStringLiteral("0"));
+    QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the random taps."), QStringLiteral("n"),
+                                  QStringLiteral("1"));
+    parser.addOptions({gamesOption, tapsOption, runsOption, sizeOption, overOption, randomOption, seedOption});
     QStringList given = QCoreApplication::arguments();
     given.removeAll(QString::fromLatin1(offline));
     parser.process(given);
@@ -315,7 +339,19 @@ int main(int argc, char **argv)
             app.startLog(log);
             app.longestStall = app.longestStallCpu = 0;
             const int notReady = PictureCache::shared().notReadyWhenAsked();
-            for (int i = 0; i < parser.value(tapsOption).toInt(); ++i) {
+            const double randomMs = parser.value(randomOption).toDouble() * 1000;
+            if (randomMs > 0) {
+                SplitMix64 mix(parser.value(seedOption).toULongLong() * 1000003 + qHash(id) + quint64(run));
+                QElapsedTimer played;
+                played.start();
+                for (int i = 0; played.elapsed() < randomMs; ++i) {
+                    const RandomTap tap = randomTap(mix, size);
+                    log.notes.push_back({app.sinceStart(), QStringLiteral("tap %1 (%2, %3)").arg(i).arg(tap.point.x()).arg(tap.point.y())});
+                    QTest::mouseClick(&page.window, Qt::LeftButton, {}, tap.point);
+                    wait(tap.pauseMs);
+                }
+            }
+            for (int i = 0; randomMs <= 0 && i < parser.value(tapsOption).toInt(); ++i) {
                 const QPoint point = tapPoint(page, id, i, taps);
                 log.notes.push_back({app.sinceStart(), QStringLiteral("tap %1 (%2, %3)").arg(i).arg(point.x()).arg(point.y())});
                 QTest::mouseClick(&page.window, Qt::LeftButton, {}, point);

@@ -19,7 +19,9 @@ playground with xdotool as a child would. It measures:
             (software renderer unless --renderers says otherwise): frame-time
             percentiles, the frames over 8 ms and the longest busy stretch of the interface
             thread (--over MS lists each frame over MS ms and when the longest stretch
-            ended, each after its last tap);
+            ended, each after its last tap); --random-taps SECONDS taps random points
+            over each game's whole area instead, as a child does (--seed N), and
+            --games may name the video room (space-trip);
   plays     resident memory after every play of N (the 14 games in turn, or those of
             --games, every game but the video room for --games all; every other play
             finished by answering, the others left by the back button), and its growth a
@@ -36,11 +38,13 @@ every 2 ms. Needs Xvfb and xdotool (Debian: xvfb, xdotool).
 
   tools/bench/playground_bench.py [--build build] [--runs 5] [--only first,screens,games,plays]
                                   [--renderers gl,software] [--plays 50] [--games id,id]
+                                  [--only games --random-taps 8 --seed 1 --over 8]
                                   [--only video] [--only prompts --prompt-games id,id]
 """
 
 import argparse
 import os
+import random
 import re
 import shutil
 import signal
@@ -81,6 +85,11 @@ GAMES = [("english-listen", 0, 0), ("word-shooter", 0, 1), ("phonics-train", 0, 
 # Where a child taps while playing: the answer area of the games, taken in turn.
 PLAY_TAPS = [(x, y) for y in (440, 570, 380, 500, 640) for x in (325, 855, 590, 200, 980)]
 CHARACTER_TILES = [(325, 440), (855, 440), (325, 570), (855, 570)]
+# The game's area below the top bar (left, top, right, bottom), where --random-taps lands:
+# the back button and the time chip stand in the bar, above it.
+GAME_AREA = (42, 80, 1138, 796)
+# A child's pace between random taps, in seconds (from one tap's release to the next tap).
+RANDOM_PAUSE = (0.15, 0.5)
 # The games that the answer area does not play, tapped on their own controls in turn (where
 # bench_play finds them by name): a book's page buttons, the fruit catcher's start and
 # lanes, the shop's flavours and toppings, the word builder's tiles, the pet's four task
@@ -466,6 +475,16 @@ def play(app, taps, points, pause=0.3):
     return tapped
 
 
+def play_randomly(app, seconds, rng):
+    """Taps points drawn uniformly over the game's area, at a child's pace, for `seconds`;
+    returns each tap's (seconds since launch, point)."""
+    tapped, end = [], time.monotonic() + seconds
+    while time.monotonic() < end:
+        point = (rng.randint(GAME_AREA[0], GAME_AREA[2]), rng.randint(GAME_AREA[1], GAME_AREA[3]))
+        tapped.append((app.click(point, rng.uniform(*RANDOM_PAUSE)), point))
+    return tapped
+
+
 def after_tap(stamp, tapped):
     """'N ms after tap i (x, y)': the last tap before `stamp` (seconds since launch)."""
     before = [(i, at, point) for i, (at, point) in enumerate(tapped) if at <= stamp]
@@ -575,21 +594,27 @@ def phase_screens(args, display, software):
 
 def phase_games(args, display, software):
     rows = {}
-    for _ in range(args.runs):
+    for run in range(args.runs):
         app = start("playground", args.build, display, software)
         open_playground(app)
         for game, shelf, card in played_games(args):
             open_game(app, shelf, card)
             first = app.frame_count()
+            load = os.getloadavg()[0]
             watch = StallWatch(app)
-            tapped = play(app, args.taps, CONTROL_TAPS.get(game, PLAY_TAPS))
+            if args.random_taps:
+                # The same points for a game in every run of one seed, whatever the list.
+                rng = random.Random("%d %s %d" % (args.seed, game, run))
+                tapped = play_randomly(app, args.random_taps, rng)
+            else:
+                tapped = play(app, args.taps, CONTROL_TAPS.get(game, PLAY_TAPS))
             stall = watch.stop()
             frames = app.frames_since(first)
             if args.over is not None:
-                print("play %s: longest stall %.0f ms, %s" % (
+                print("play %s: longest stall %.0f ms, %s; %d taps, load %.1f" % (
                     game, stall, "%s (ended at %.3f s on the monotonic clock)" % (
                         after_tap(watch.longest_end, tapped), app.started + watch.longest_end)
-                    if watch.longest_end else "none"))
+                    if watch.longest_end else "none", len(tapped), load))
                 for stamp, ms in app.stamped_frames_since(first):
                     if ms > args.over:
                         print("    frame %3d ms, %s (reported at %.3f s on the monotonic clock)" % (
@@ -618,6 +643,8 @@ ALL_GAMES = [(game, shelf, card) for shelf, games in enumerate((
     ("draw-guess", "free-canvas", "reaction", "fruit-catcher", "red-light", "rhythm-tap", "memory-match",
      "whats-missing", "tracking-balls", "sequence-memory", "route-memory", "schulte-grid"))) for card, game in enumerate(games)]
 ALL_GAMES += [("animal-sounds", 6, 1), ("instrument-ears", 6, 2)]
+# The video room, played only when named (its web view shows its offline frame here).
+VIDEO_ROOM = ("space-trip", 6, 0)
 
 
 def played_games(args):
@@ -628,10 +655,11 @@ def played_games(args):
     if args.games == "all":
         return ALL_GAMES
     named = args.games.split(",")
-    unknown = set(named) - {game for game, _, _ in ALL_GAMES}
+    known = ALL_GAMES + [VIDEO_ROOM]
+    unknown = set(named) - {game for game, _, _ in known}
     if unknown:
         sys.exit("no such game: " + ", ".join(sorted(unknown)))
-    return [next(g for g in ALL_GAMES if g[0] == game) for game in named]
+    return [next(g for g in known if g[0] == game) for game in named]
 
 
 def phase_plays(args, display, software):
@@ -937,7 +965,11 @@ def main():
     parser.add_argument("--over", type=float, help="list each played game's frames over this many ms "
                         "(--only games), with the last tap before each, and when its longest stall ended")
     parser.add_argument("--games", help="the games to play, by identifier, comma-separated (default: the 14; "
-                                        "'all' is every game but the video room)")
+                                        "'all' is every game but the video room, space-trip)")
+    parser.add_argument("--random-taps", type=float, metavar="SECONDS",
+                        help="play each game (--only games) by taps at random points over its whole area "
+                             "for this long, at a child's pace, instead of --taps on its controls")
+    parser.add_argument("--seed", type=int, default=1, help="the seed of --random-taps' points and pauses")
     parser.add_argument("--prompt-games", default=",".join(PROMPT_GAMES),
                         help="the games whose first prompt is timed (--only prompts), among the 14")
     parser.add_argument("--prompt-openings", type=int, default=3,
