@@ -78,11 +78,12 @@ public:
     static QUrl pronunciationUrl(const QString &trimmedText);
 
     // Loads ahead, off the interface thread, what a game's first spoken prompt would
-    // otherwise wait for: the speech engine's library, the TLS library of the first
-    // remote pronunciation (several milliseconds on the interface thread) and the parts
-    // of the platform's decoder that the first remote clip loads (some 100 ms on the
-    // interface thread, by decoding a moment of silence). The decoder is prepared only
-    // once prepareSoundOutput() has found an output on the interface thread.
+    // otherwise wait for: the speech engine (started, its voices listed), the TLS
+    // library of the first remote pronunciation (several milliseconds on the interface
+    // thread) and the parts of the platform's decoder that the first remote clip loads
+    // (some 100 ms on the interface thread, by decoding a moment of silence). The
+    // decoder is prepared only once prepareSoundOutput() has found an output on the
+    // interface thread.
     static void prepareAhead();
     // Sets up the platform's sound output on the calling (interface) thread, as the
     // first sound would, and tells prepareAhead() whether there is an output.
