@@ -29,12 +29,6 @@ QStringList TypeLoadWatch::loadedBeside() const
     return m_loadedBeside;
 }
 
-void TypeLoadWatch::clear()
-{
-    QMutexLocker lock(&m_mutex);
-    m_loadedBeside.clear();
-}
-
 namespace {
 
 // The first line of one of the interface thread's files in /proc.

@@ -28,7 +28,6 @@ public:
 
     // The files looked up on the loader's thread while the interface thread was free.
     QStringList loadedBeside() const;
-    void clear();
 
     QUrl intercept(const QUrl &url, DataType type) override;
 

@@ -850,32 +850,6 @@ private slots:
         }
     }
 
-    // Every shelf opened and left at once, twice, after the cover's files loaded ahead:
-    // the QML loader's thread works only while the interface thread waits for it (a type
-    // resolved there beside a garbage collection could bring the program down).
-    void typesLoadOnlyWhileTheInterfaceThreadWaits()
-    {
-        ShellFixture f;
-        GameDispatch::setExtraRows({});
-        openWithPin(f, u"1234"_s);
-        QQuickItem *playground = playgroundPage(f);
-        QVERIFY(playground);
-        for (int round = 0; round < 2; ++round) {
-            for (const QString &category : ShellCatalog::categories()) {
-                QMetaObject::invokeMethod(playground, "openShelf", Q_ARG(QVariant, category));
-                QVERIFY(waitStackIdle(f, 2));
-                QVERIFY(f.clickText(u"返回类型"_s));
-                QVERIFY(waitStackIdle(f, 1));
-            }
-        }
-        // The last shelf's types, wherever they are loaded, are in once a shelf holds them all.
-        QMetaObject::invokeMethod(playground, "openShelf", Q_ARG(QVariant, u"math"_s));
-        QVERIFY(waitStackIdle(f, 2));
-        PW_TRY_VERIFY(std::ranges::all_of(stackTop(f)->findChildren<QQmlComponent *>(),
-                                          [](QQmlComponent *c) { return !c->isLoading(); }));
-        QVERIFY2(f.typeLoads->loadedBeside().isEmpty(), qPrintable(f.typeLoads->loadedBeside().join(u'\n')));
-    }
-
     // A game's backdrop starts decoding on a worker while its view is being built: the
     // view is built once its page has its size, so the picture does not wait for the
     // layout of the frame that shows it (and that would then wait for the picture).

@@ -393,55 +393,6 @@ private slots:
 
     // A new clip cuts off the one that sounds at once: the old tone's last sound comes
     // within 50 ms of the new play() (the new clip begins with 0.4 s of silence).
-    // How long after a new clip's play() the last clip of the channel was still heard (ms),
-    // or -1 when the last clip was not heard at all.
-    int oldClipHeardAfterTheNew()
-    {
-        SoundChannel channel;
-        listenTo(channel);
-        startRecording();
-        m_label = u"old"_s;
-        m_outstanding = 1;
-        channel.play(steadyTone(440, 3.0));
-        keepRecording(1.0);
-        m_label = u"new"_s;
-        m_outstanding = 1;
-        channel.play(steadyTone(660, 0.3, 0.4));
-        keepRecording(1.0);
-        const double origin = m_origin;
-        constexpr int perSecond = 200;
-        const QVector<double> heard = windowLevels(stopRecording(), recordRate, perSecond);
-        if (m_sounded.size() != 2)
-            return -1;
-        // The last window that holds some of the old tone before the new one sounds.
-        const double cutAt = m_sounded[1].at;
-        const auto windowAt = [&](double at) { return qsizetype(std::floor((at - origin) * perSecond)); };
-        qsizetype last = -1;
-        for (qsizetype w = std::max<qsizetype>(0, windowAt(cutAt - 0.5)); w < std::min(heard.size(), windowAt(cutAt + 0.35)); ++w) {
-            if (heard[w] > toneLevel / 10)
-                last = w;
-        }
-        m_sounded.clear();
-        return last < 0 ? -1 : qRound((origin + double(last) / perSecond + 0.02 - cutAt) * 1000);
-    }
-
-    // A machine busy enough can hold the sound output's thread past the bound now and
-    // then: the cut is measured again, up to three times, and must come in time once.
-    void aNewClipCutsOffTheLastAtOnce()
-    {
-        QList<int> after;
-        for (int attempt = 0; attempt < 3 && (after.isEmpty() || after.last() >= 50); ++attempt) {
-            after << oldClipHeardAfterTheNew();
-            QVERIFY2(after.last() >= 0, "the old tone was not heard");
-        }
-        QStringList ms;
-        for (const int value : std::as_const(after))
-            ms << QString::number(value);
-        QVERIFY2(after.last() < 50,
-                 qPrintable(u"the old tone sounded %1 ms after the new clip was played"_s.arg(ms.join(u", "_s))));
-        qInfo("the old tone's last sound %d ms after the new clip was played", after.last());
-    }
-
     // A pronunciation from the remote service, decoded from its document, is heard in full.
     void aRemoteClipIsHeard()
     {
