@@ -30,6 +30,10 @@ public:
 
     // The running application; one is made, for the rest of the run, if none exists.
     static PipwhistleApp &current();
+    // Sets up the allocator as the program runs with it: two arenas shared by every
+    // thread and fixed thresholds (see there). Call it first in main(), before any
+    // thread starts.
+    static void prepareAllocator();
 
     ProgressStore &progress();
 

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QQuickItem>
 #include <QThreadPool>
 #include <QtTest>
@@ -113,8 +114,12 @@ private slots:
                 if (QTest::currentTestFailed())
                     return;
             }
-            // The pages that went are deleted, and the application's release after a
-            // game comes as it does in play, after its pause.
+            // The pages that went are deleted, what their scripts held is collected, and
+            // the application's release after a game comes as it does in play, after its
+            // pause. The collector runs when the script heap has grown enough, so without
+            // that a reading could hold the garbage of several plays or of none.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            f.app->engine().collectGarbage();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             f.clock.advance(PipwhistleApp::releaseDelayMs);
             QThreadPool::globalInstance()->waitForDone();
@@ -148,5 +153,15 @@ private slots:
     }
 };
 
-QTEST_MAIN(MemoryOverPlaysTest)
+// The allocator is set up as the program sets it up, before any thread starts: with an
+// arena for each thread, what one thread freed waits in its own arena and the readings
+// wander with the threads' timing.
+int main(int argc, char *argv[])
+{
+    PipwhistleApp::prepareAllocator();
+    QGuiApplication application(argc, argv);
+    MemoryOverPlaysTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_memory_over_plays.moc"
