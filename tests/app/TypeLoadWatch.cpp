@@ -40,41 +40,47 @@ QByteArray firstLine(const QString &path)
 
 } // namespace
 
-bool TypeLoadWatch::interfaceThreadWaits() const
+QString TypeLoadWatch::interfaceThreadBusy() const
 {
     // The first field of a thread's "syscall" file is the number of the call it sleeps
-    // in, or "running"; the first of its "schedstat" the nanoseconds it has run. A thread
-    // that asks the loader for a type posts its request and waits on a condition
-    // (futex), letting go of the loader's lock as it starts to wait: the loader may find
-    // the lock free an instant before that thread sleeps, and on a busy machine the
-    // thread may be kept off the processor in that instant. So a thread seen running is
-    // watched until it sleeps, or until it has run on for 2 ms, which the way to its wait
-    // never takes (a thread that runs that long is not waiting for the loader; looking
-    // much longer would let it come to wait for the lock the loader holds meanwhile).
+    // in, "running", or -1 when it is held outside any call (a page fault: a page of a
+    // file read in, the address space's lock waited for); the first of its "schedstat"
+    // the nanoseconds it has run. A thread that asks the loader for a type posts its
+    // request and waits on a condition (futex), letting go of the loader's lock as it
+    // starts to wait: the loader may find the lock free an instant before that thread
+    // sleeps, and on a busy machine the thread may be kept off the processor, or held in
+    // a page fault, in that instant. So a thread seen running or held is watched until it
+    // sleeps in a call, or until it has run on for 2 ms, which the way to its wait never
+    // takes (a thread that runs that long is not waiting for the loader; looking much
+    // longer would let it come to wait for the lock the loader holds meanwhile).
     const QString task = QStringLiteral("/proc/self/task/%1/").arg(m_interfaceThread);
     std::optional<qint64> ranBefore;
     QDeadlineTimer patience(2000);
     while (!patience.hasExpired()) {
         const QByteArray call = firstLine(task + QStringLiteral("syscall")).split(' ').value(0).trimmed();
         if (call == QByteArray::number(SYS_futex))
-            return true;
-        if (call != "running")
-            return false; // asleep elsewhere: its event loop's poll, say
+            return {};
+        if (call != "running" && call != "-1") // asleep elsewhere: its event loop's poll, say
+            return QStringLiteral("asleep in call %1").arg(QString::fromLatin1(call));
         const qint64 ran = firstLine(task + QStringLiteral("schedstat")).split(' ').value(0).toLongLong();
         if (!ranBefore)
             ranBefore = ran;
         else if (ran - *ranBefore > 2'000'000)
-            return false;
+            return QStringLiteral("ran on for %1 ms").arg((ran - *ranBefore) / 1e6, 0, 'f', 1);
         QThread::usleep(100);
     }
-    return true; // kept off the processor all along: it ran no further
+    return {}; // kept off the processor or held all along: it ran no further
 }
 
 QUrl TypeLoadWatch::intercept(const QUrl &url, DataType type)
 {
-    if (QThread::currentThread() == m_engine.thread() || interfaceThreadWaits())
+    if (QThread::currentThread() == m_engine.thread())
         return url;
-    const QString what = QStringLiteral("%1 (%2)").arg(url.toString(), type == QmldirFile ? "module directory" : "file");
+    const QString busy = interfaceThreadBusy();
+    if (busy.isEmpty())
+        return url;
+    const QString what = QStringLiteral("%1 (%2; the interface thread %3)")
+                             .arg(url.toString(), type == QmldirFile ? "module directory" : "file", busy);
     {
         QMutexLocker lock(&m_mutex);
         m_loadedBeside << what;

@@ -10,7 +10,7 @@
 // interceptor of the engine). A lookup on the loader's thread counts as a fault unless
 // the interface thread sleeps in futex() meanwhile, as a thread waiting for the loader
 // does (read from /proc; one that is about to is watched until it does, or has run on
-// for 2 ms). Each fault is also
+// for 2 ms). Each fault, with what the interface thread was doing, is also
 // printed as a warning on the interface thread, so that a window test that fails on
 // warnings fails on it.
 
@@ -32,7 +32,9 @@ public:
     QUrl intercept(const QUrl &url, DataType type) override;
 
 private:
-    bool interfaceThreadWaits() const;
+    // Empty while the interface thread waits (or is on its way to wait) for the loader;
+    // else what it does instead.
+    QString interfaceThreadBusy() const;
 
     QQmlEngine &m_engine;
     const int m_interfaceThread;
