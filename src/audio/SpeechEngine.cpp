@@ -8,7 +8,6 @@
 
 #include <espeak-ng/speak_lib.h>
 
-#include <atomic>
 #include <cmath>
 #include <vector>
 
@@ -178,9 +177,6 @@ QList<SpeechVoice> listVoices()
     return english + chinese + others;
 }
 
-// How many times installedVoices() read the voices (see voiceListings()).
-std::atomic<int> listings = 0;
-
 } // namespace
 
 namespace SpeechEngine {
@@ -198,14 +194,8 @@ QList<SpeechVoice> installedVoices()
     if (!listed && ensureEngine()) {
         *voices = listVoices();
         listed = true;
-        ++listings;
     }
     return *voices;
-}
-
-int voiceListings()
-{
-    return listings;
 }
 
 SpeechVoice voiceForLanguage(const QString &language)

@@ -58,8 +58,6 @@ void loadAhead();
 // left out: espeak-ng's plain Mandarin voice (it reads pinyin as English), and
 // MBROLA voices (they need a separate synthesiser). Empty when the engine cannot start.
 QList<SpeechVoice> installedVoices();
-// How many times the installed voices were read from the engine's files: once a process.
-int voiceListings();
 
 // The voice whose tag equals `language` (any case), or an empty identifier.
 SpeechVoice voiceForLanguage(const QString &language);

@@ -6,13 +6,9 @@
 // of files with no lock: the program dies inside the engine. That is only safe while the
 // interface thread waits for the loader, as it does for a type loaded synchronously.
 //
-// The watch sees every file and module directory the loader looks up (as a URL
-// interceptor of the engine). A lookup on the loader's thread counts as a fault unless
-// the interface thread sleeps in futex() meanwhile, as a thread waiting for the loader
-// does (read from /proc; one that is about to is watched until it does, or has run on
-// for 2 ms). Each fault, with what the interface thread was doing, is also
-// printed as a warning on the interface thread, so that a window test that fails on
-// warnings fails on it.
+// The watch, a URL interceptor of the engine, counts each lookup on the loader's thread
+// made while the interface thread does not wait for it (see interfaceThreadBusy()), and
+// warns of it on the interface thread, so that a window test that fails on warnings fails.
 
 #include <QMutex>
 #include <QQmlAbstractUrlInterceptor>

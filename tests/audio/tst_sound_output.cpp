@@ -101,7 +101,6 @@ private:
     std::unique_ptr<QProcess> m_recorder;
     QElapsedTimer m_since;
     QByteArray m_recorded;
-    double m_origin = 0; // when the recording's first sample was played, on m_since
     QList<Sounded> m_sounded;
     int m_outstanding = 0;
     QString m_label;
@@ -126,21 +125,9 @@ private:
         m_since.restart();
         m_recorded.clear();
         m_recorder->readAllStandardOutput();
-        m_origin = 1e9;
     }
 
-    // Reads what the recorder has. A read at t that brings the recording to n samples
-    // says sample n was played at t - n / rate at the latest; the earliest such origin
-    // over the reads puts every sample on m_since, whatever parec held back.
-    void readRecording()
-    {
-        const QByteArray more = m_recorder->readAllStandardOutput();
-        if (more.isEmpty())
-            return;
-        m_recorded += more;
-        const double now = m_since.nsecsElapsed() / 1e9;
-        m_origin = std::min(m_origin, now - double(m_recorded.size() / 2) / recordRate);
-    }
+    void readRecording() { m_recorded += m_recorder->readAllStandardOutput(); }
 
     // Lets the event loop run for `seconds`, recording.
     void keepRecording(double seconds)
@@ -391,8 +378,6 @@ private slots:
         qInfo("the tone heard over %.3f s without a break", span);
     }
 
-    // A new clip cuts off the one that sounds at once: the old tone's last sound comes
-    // within 50 ms of the new play() (the new clip begins with 0.4 s of silence).
     // A pronunciation from the remote service, decoded from its document, is heard in full.
     void aRemoteClipIsHeard()
     {

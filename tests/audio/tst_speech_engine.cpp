@@ -9,7 +9,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <thread>
 
 namespace {
 
@@ -44,18 +43,6 @@ class SpeechEngineTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Before anything else of the engine: what the first utterance would wait for is
-    // done ahead, on the worker that prepares a shelf's games.
-    void voicesAreListedAhead()
-    {
-        QCOMPARE(SpeechEngine::voiceListings(), 0);
-        std::thread ahead(SpeechEngine::loadAhead);
-        ahead.join();
-        QCOMPARE(SpeechEngine::voiceListings(), 1);
-        QVERIFY(!SpeechEngine::installedVoices().isEmpty());
-        QCOMPARE(SpeechEngine::voiceListings(), 1);
-    }
-
     void voicesAndChoice()
     {
         const QList<SpeechVoice> voices = SpeechEngine::installedVoices();
