@@ -8,6 +8,14 @@
 
 namespace {
 
+QString colourNames(const QList<QColor> &stops)
+{
+    QStringList names;
+    for (const QColor &stop : stops)
+        names.append(QString::number(quint64(stop.rgba64()), 16));
+    return names.join(u',');
+}
+
 // The child of a PaintedBox that draws its centred outline: it reaches half a line
 // width beyond the box on every side.
 class Rim : public PaintedPicture
@@ -29,7 +37,7 @@ public:
 protected:
     QString look() const override
     {
-        return QStringLiteral("%1 rim %2x%3").arg(m_box->look()).arg(width()).arg(height());
+        return QStringLiteral("rim %1x%2 %3").arg(width()).arg(height()).arg(m_box->outlineLook());
     }
 
 private:
@@ -77,24 +85,25 @@ void PaintedBox::paint(QPainter *painter)
 
 QString PaintedBox::look() const
 {
-    const auto colours = [](const QList<QColor> &stops) {
-        QStringList names;
-        for (const QColor &stop : stops)
-            names.append(QString::number(quint64(stop.rgba64()), 16));
-        return names.join(u',');
-    };
-    return QStringLiteral("box %1x%2 r%3 %4 [%5] %6 s%7 %8 [%9] %10 %11 d%12")
-        .arg(width())
-        .arg(height())
+    const QString fill = QStringLiteral("box %1x%2 r%3 %4 [%5] %6")
+                             .arg(width())
+                             .arg(height())
+                             .arg(m_radius)
+                             .arg(quint64(m_color.rgba64()), 0, 16)
+                             .arg(colourNames(m_fillStops))
+                             .arg(int(m_fillDirection));
+    // A centred outline is the rim's to draw.
+    return m_strokeCentered ? fill : fill + u' ' + outlineLook();
+}
+
+QString PaintedBox::outlineLook() const
+{
+    return QStringLiteral("outline r%1 s%2 %3 [%4] %5 d%6")
         .arg(m_radius)
-        .arg(quint64(m_color.rgba64()), 0, 16)
-        .arg(colours(m_fillStops))
-        .arg(int(m_fillDirection))
         .arg(m_strokeWidth)
         .arg(quint64(m_strokeColor.rgba64()), 0, 16)
-        .arg(colours(m_strokeStops))
+        .arg(colourNames(m_strokeStops))
         .arg(int(m_strokeDirection))
-        .arg(int(m_strokeCentered))
         .arg(m_strokeDash);
 }
 
@@ -142,6 +151,18 @@ void PaintedBox::restyle()
     repaint();
 }
 
+void PaintedBox::restyleOutline()
+{
+    if (!m_strokeCentered) {
+        restyle();
+        return;
+    }
+    // Only the rim draws a centred outline: the box keeps its picture (a card selected
+    // by a thicker rim paints nothing but the rim).
+    placeRim();
+    emit styleChanged();
+}
+
 void PaintedBox::setStrokeCentered(bool centered)
 {
     if (assignChanged(m_strokeCentered, centered))
@@ -151,7 +172,7 @@ void PaintedBox::setStrokeCentered(bool centered)
 void PaintedBox::setStrokeDash(qreal dash)
 {
     if (assignChanged(m_strokeDash, dash))
-        restyle();
+        restyleOutline();
 }
 
 void PaintedBox::setRadius(qreal radius)
@@ -181,23 +202,23 @@ void PaintedBox::setFillDirection(Direction direction)
 void PaintedBox::setStrokeWidth(qreal width)
 {
     if (assignChanged(m_strokeWidth, width))
-        restyle();
+        restyleOutline();
 }
 
 void PaintedBox::setStrokeColor(const QColor &color)
 {
     if (assignChanged(m_strokeColor, color))
-        restyle();
+        restyleOutline();
 }
 
 void PaintedBox::setStrokeStops(const QList<QColor> &stops)
 {
     if (assignChanged(m_strokeStops, stops))
-        restyle();
+        restyleOutline();
 }
 
 void PaintedBox::setStrokeDirection(Direction direction)
 {
     if (assignChanged(m_strokeDirection, direction))
-        restyle();
+        restyleOutline();
 }

@@ -60,8 +60,11 @@ public:
 
     // Draws the outline inside `box` (corner radius `radius` at the box's edge).
     void paintOutline(QPainter *painter, const QRectF &box, qreal radius) const;
-    // Everything the box and its outline look like at its size.
+    // What the box's own picture looks like at its size: its fill, and its outline unless
+    // the rim draws that (a centred one).
     QString look() const override;
+    // What the outline looks like, but for its size.
+    QString outlineLook() const;
 
     // The brush of a solid colour or of evenly spaced stops in `direction`, in
     // coordinates relative to the painted shape's bounding box.
@@ -76,6 +79,7 @@ protected:
 private:
     void placeRim();
     void restyle();
+    void restyleOutline();
 
     qreal m_radius = 0;
     QColor m_color = Qt::transparent;

@@ -22,6 +22,7 @@
 #include "StorybookPicture.h"
 #include "TrackingBallsGame.h"
 #include "VideoLibraryGame.h"
+#include "VideoShelf.h"
 
 #include <QDir>
 #include <QtTest>
@@ -42,6 +43,7 @@ private slots:
     void played();
     void longPageTextShrinksBeforeItIsCut();
     void lockCoversTheFullWindowPlayer();
+    void programmeCardIsDrawnBeforeItsPageLoads();
     void roomLetsItsHelpersGo();
 
 private:
@@ -419,6 +421,33 @@ qint64 residentKiB(const QRegularExpression &pattern)
             kib += line.section(u' ', 1, -1, QString::SectionSkipEmpty).section(u' ', 0, 0).toLongLong();
     }
     return kib;
+}
+
+// The web engine does its share of a new page on the interface thread: a tap on a
+// programme card is answered, and its frame drawn, before that work begins.
+void TestStoriesInShell::programmeCardIsDrawnBeforeItsPageLoads()
+{
+    ShellFixture f;
+    QQuickItem *view = f.openFromShelf(u"space-trip"_s, QSize(1180, 820));
+    QVERIFY(view);
+    QObject *web = loadedPlayer(view);
+    QVERIFY(web);
+    const QUrl shown = web->property("url").toUrl();
+    const auto pageAsked = [&] { return web->property("loading").toBool() || web->property("url").toUrl() != shown; };
+    QQuickItem *card = ShellTest::findNamed(view, u"card-"_s + VideoShelfItem::items().at(1).id);
+    QVERIFY(card);
+    int framesBeforePage = 0;
+    connect(f.window(), &QQuickWindow::frameSwapped, card, [&] {
+        if (!pageAsked())
+            ++framesBeforePage;
+    });
+    ShellTest::click(f.window(), card);
+    QVERIFY(card->property("selected").toBool());
+    QVERIFY(!pageAsked());
+    QVERIFY(Patience::waitFor(pageAsked));
+    QVERIFY(framesBeforePage > 0);
+    QVERIFY(loadedPlayer(view));
+    QVERIFY(web->property("url").toUrl() != shown);
 }
 
 void TestStoriesInShell::roomLetsItsHelpersGo()
