@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
 #include <cstdlib>
 
 using namespace Qt::StringLiterals;
@@ -180,6 +181,20 @@ void paint(QPainter &painter, const QRectF &area, ModularModuleKind kind, int va
         painter.restore();
     }
     painter.restore();
+}
+
+QRectF reach(const QRectF &area, ModularModuleKind kind, int variant)
+{
+    const double s = std::min(area.width(), area.height());
+    QRectF covered;
+    if (s <= 0)
+        return covered;
+    for (const Shape &shape : shapes(kind, variant)) {
+        const QPointF centre = area.center() + QPointF(shape.dx * s, shape.dy * s);
+        const double r = (std::hypot(shape.w, shape.h) + shape.line) * s / 2 + 1;
+        covered |= QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+    }
+    return covered;
 }
 
 QString phrase(ModularModuleKind kind)

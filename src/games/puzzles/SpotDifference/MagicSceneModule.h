@@ -55,6 +55,9 @@ QList<Shape> shapes(ModularModuleKind kind, int variant);
 
 // Draws the piece centred in `area` (s is the shorter side of the area).
 void paint(QPainter &painter, const QRectF &area, ModularModuleKind kind, int variant);
+// Where paint() may draw for the piece in `area`: each shape's bounds however it is
+// turned, with its line and a pixel of smoothing.
+QRectF reach(const QRectF &area, ModularModuleKind kind, int variant);
 
 // What a piece of `kind` depicts changing, said when it is found and read to a screen
 // reader as the piece's label.

@@ -38,6 +38,8 @@ const QFont &checkFont()
     }();
     return font;
 }
+
+int paintedPieces = 0;
 } // namespace
 
 // The picture over a scene that shows the scene's newest mark while it fades in.
@@ -59,6 +61,11 @@ public:
 private:
     ModularDifferenceScene *m_scene;
 };
+
+int ModularDifferenceScene::piecesPainted()
+{
+    return paintedPieces;
+}
 
 ModularDifferenceScene::ModularDifferenceScene(QQuickItem *parent)
     : QQuickPaintedItem(parent)
@@ -162,8 +169,14 @@ void ModularDifferenceScene::updatePolish()
     }
     m_fade->setVisible(fade);
     // The scene's own picture is painted again only when the marks it shows change: not
-    // when a fade starts over it, nor at each step of the fade.
-    if (!m_painted || shownMarks() != m_paintedMarks)
+    // when a fade starts over it, nor at each step of the fade; and where a mark has
+    // faded in, only the mark's area.
+    const QSet<int> shown = shownMarks();
+    if (!m_painted)
+        update();
+    else if (shown != m_paintedMarks && shown == (QSet<int>(m_paintedMarks) << m_newestMark))
+        update(newestMarkArea());
+    else if (shown != m_paintedMarks)
         update();
 }
 
@@ -359,19 +372,25 @@ void ModularDifferenceScene::paint(QPainter *painter)
     const qsizetype count = level() ? level()->pieces.size() : 0;
     painter->setRenderHint(QPainter::Antialiasing);
     painter->drawImage(scene.topLeft(), backdrop(scene, dpr));
-    paintPieces(*painter, scene, 0, count, m_paintedMarks);
+    // A mark that has faded in is painted into the picture where it lies (the painter
+    // is clipped there): the pieces that reach elsewhere are left as they are.
+    paintPieces(*painter, scene, 0, count, m_paintedMarks,
+                painter->hasClipping() ? painter->clipBoundingRect() : boundingRect());
     paintBorder(*painter, scene);
+}
+
+QRectF ModularDifferenceScene::markArea(const QRectF &square)
+{
+    const double pen = markLineWidth / 2 + 1;
+    const double g = checkFont().pixelSize();
+    const QPointF c = square.center() + QPointF(markOffset, -markOffset);
+    return square.adjusted(-pen, -pen, pen, pen).united(QRectF(c.x() - g, c.y() - g, 2 * g, 2 * g));
 }
 
 QRect ModularDifferenceScene::newestMarkArea() const
 {
-    const QRectF square = pieceSquare(m_newestMark);
-    const double pen = markLineWidth / 2 + 1;
-    const double g = checkFont().pixelSize();
-    const QPointF c = square.center() + QPointF(markOffset, -markOffset);
-    const QRectF mark = square.adjusted(-pen, -pen, pen, pen).united(QRectF(c.x() - g, c.y() - g, 2 * g, 2 * g));
     // The mark is drawn inside the scene alone.
-    return mark.intersected(sceneRect()).toAlignedRect();
+    return markArea(pieceSquare(m_newestMark)).intersected(sceneRect()).toAlignedRect();
 }
 
 void ModularDifferenceScene::paintFade(QPainter &painter, const QRect &area)
@@ -399,10 +418,10 @@ void ModularDifferenceScene::paintFade(QPainter &painter, const QRect &area)
         };
         m_fadeLayers.first = layer([&](QPainter &p) {
             p.drawImage(scene.topLeft(), backdrop(scene, dpr));
-            paintPieces(p, scene, 0, m_newestMark + 1, marks);
+            paintPieces(p, scene, 0, m_newestMark + 1, marks, area);
         });
         m_fadeLayers.second = layer([&](QPainter &p) {
-            paintPieces(p, scene, m_newestMark + 1, count, marks);
+            paintPieces(p, scene, m_newestMark + 1, count, marks, area);
             paintBorder(p, scene);
         });
     }
@@ -417,18 +436,26 @@ void ModularDifferenceScene::paintFade(QPainter &painter, const QRect &area)
 }
 
 void ModularDifferenceScene::paintPieces(QPainter &painter, const QRectF &scene, qsizetype first, qsizetype last,
-                                         const QSet<int> &marks)
+                                         const QSet<int> &marks, const QRectF &within)
 {
     const ModularSpotLevel *l = level();
     if (!l || first >= last)
         return;
     painter.save();
-    painter.setClipPath(roundedScene(scene));
+    // Within what the painter is clipped to already: a scene painted again where a mark
+    // has faded in is painted there alone.
+    painter.setClipPath(roundedScene(scene), Qt::IntersectClip);
     for (qsizetype i = first; i < last; ++i) {
         const ModularScenePiece &piece = l->pieces.at(i);
         const QRectF square = pieceSquare(piece.id);
-        MagicSceneModule::paint(painter, square, piece.kind, shownVariant(*l, piece, m_isChanged));
-        if (marks.contains(piece.id))
+        const int variant = shownVariant(*l, piece, m_isChanged);
+        const bool marked = marks.contains(piece.id);
+        const QRectF reach = MagicSceneModule::reach(square, piece.kind, variant);
+        if (!(marked ? reach.united(markArea(square)) : reach).intersects(within))
+            continue;
+        ++paintedPieces;
+        MagicSceneModule::paint(painter, square, piece.kind, variant);
+        if (marked)
             paintMark(painter, square);
     }
     painter.restore();

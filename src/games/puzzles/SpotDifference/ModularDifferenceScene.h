@@ -89,6 +89,8 @@ public:
     void paint(QPainter *painter) override;
 
     static qreal borderMargin() { return borderWidth / 2; }
+    // How many pieces have been painted so far, in every scene and fade.
+    static int piecesPainted();
 
 signals:
     void gameChanged();
@@ -119,14 +121,18 @@ private:
     // The area of the newest mark (its ring and its check) in item coordinates, in whole
     // points, inside the item.
     QRect newestMarkArea() const;
+    // The area of the mark of the piece in `square`: its ring and its check.
+    static QRectF markArea(const QRectF &square);
     // Paints the fading mark's area: what lies under the mark, the mark at its opacity,
     // what lies above it.
     void paintFade(QPainter &painter, const QRect &area);
     // The artwork's left half under the tint wash, rounded, at the scene's size in pixels.
     const QImage &backdrop(const QRectF &scene, qreal dpr);
     // Paints the pieces from `first` up to `last` (exclusive) inside the rounded scene,
-    // each followed by its mark when it is one of `marks`.
-    void paintPieces(QPainter &painter, const QRectF &scene, qsizetype first, qsizetype last, const QSet<int> &marks);
+    // each followed by its mark when it is one of `marks`; only those that reach into
+    // `within` (item coordinates).
+    void paintPieces(QPainter &painter, const QRectF &scene, qsizetype first, qsizetype last, const QSet<int> &marks,
+                     const QRectF &within);
     // The found mark of the piece in `square`.
     static void paintMark(QPainter &painter, const QRectF &square);
     // The white border round the scene.
