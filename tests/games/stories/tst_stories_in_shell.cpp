@@ -436,16 +436,16 @@ void TestStoriesInShell::programmeCardIsDrawnBeforeItsPageLoads()
     const auto pageAsked = [&] { return web->property("loading").toBool() || web->property("url").toUrl() != shown; };
     QQuickItem *card = ShellTest::findNamed(view, u"card-"_s + VideoShelfItem::items().at(1).id);
     QVERIFY(card);
-    int framesBeforePage = 0;
+    // Frames drawn with the card chosen before the page was asked for.
+    int answeredFirst = 0;
     connect(f.window(), &QQuickWindow::frameSwapped, card, [&] {
-        if (!pageAsked())
-            ++framesBeforePage;
+        if (card->property("selected").toBool() && !pageAsked())
+            ++answeredFirst;
     });
     ShellTest::click(f.window(), card);
     QVERIFY(card->property("selected").toBool());
-    QVERIFY(!pageAsked());
     QVERIFY(Patience::waitFor(pageAsked));
-    QVERIFY(framesBeforePage > 0);
+    QVERIFY(answeredFirst > 0);
     QVERIFY(loadedPlayer(view));
     QVERIFY(web->property("url").toUrl() != shown);
 }
