@@ -15,6 +15,7 @@
 #include <QQuickWindow>
 #include <QVariantMap>
 
+#include <atomic>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -39,7 +40,8 @@ const QFont &checkFont()
     return font;
 }
 
-int paintedPieces = 0;
+// Counted where the scenes are painted, which each window's render thread may do.
+std::atomic<int> paintedPieces{0};
 } // namespace
 
 // The picture over a scene that shows the scene's newest mark while it fades in.
@@ -64,7 +66,7 @@ private:
 
 int ModularDifferenceScene::piecesPainted()
 {
-    return paintedPieces;
+    return paintedPieces.load(std::memory_order_relaxed);
 }
 
 ModularDifferenceScene::ModularDifferenceScene(QQuickItem *parent)
@@ -172,11 +174,11 @@ void ModularDifferenceScene::updatePolish()
     // when a fade starts over it, nor at each step of the fade; and where a mark has
     // faded in, only the mark's area.
     const QSet<int> shown = shownMarks();
-    if (!m_painted)
-        update();
-    else if (shown != m_paintedMarks && shown == (QSet<int>(m_paintedMarks) << m_newestMark))
+    if (m_painted && shown == m_paintedMarks)
+        return;
+    if (m_painted && shown == (QSet<int>(m_paintedMarks) << m_newestMark))
         update(newestMarkArea());
-    else if (shown != m_paintedMarks)
+    else
         update();
 }
 
@@ -453,7 +455,7 @@ void ModularDifferenceScene::paintPieces(QPainter &painter, const QRectF &scene,
         const QRectF reach = MagicSceneModule::reach(square, piece.kind, variant);
         if (!(marked ? reach.united(markArea(square)) : reach).intersects(within))
             continue;
-        ++paintedPieces;
+        paintedPieces.fetch_add(1, std::memory_order_relaxed);
         MagicSceneModule::paint(painter, square, piece.kind, variant);
         if (marked)
             paintMark(painter, square);
