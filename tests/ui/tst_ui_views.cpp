@@ -536,8 +536,7 @@ void TestUiViews::boxesThatLookAlikeArePaintedOnce()
     QVERIFY(m_window->grabWindow().width() > 0);
     QCOMPARE(PaintedPicture::paintedCount(), before + 4);
 
-    // Centred rims are shared by boxes filled apart (a shelf of programme cards), and a
-    // card selected by a thicker rim paints its rim, not its box.
+    // Centred rims are shared by boxes filled apart; a thicker rim paints the rim alone.
     QList<QQuickItem *> filledApart;
     for (const char *fill : {"gold", "teal"}) {
         filledApart << create(QByteArray(card).replace("%1", "true").replace("white", fill));
@@ -549,7 +548,6 @@ void TestUiViews::boxesThatLookAlikeArePaintedOnce()
     filledApart.first()->setProperty("strokeWidth", 5);
     const QImage selected = m_window->grabWindow();
     QCOMPARE(PaintedPicture::paintedCount(), before + 7);
-    // The thicker rim shows over the box, which is still filled.
     const QPointF rimPoint = filledApart.first()->mapToScene(QPointF(1.5, 56));
     QCOMPARE(selected.pixelColor((rimPoint * selected.devicePixelRatio()).toPoint()).blue(), 0xf0);
     const QPointF inner = filledApart.first()->mapToScene(QPointF(75, 56));

@@ -128,11 +128,9 @@ void TestPuzzlesInShell::clickedThrough()
             QCOMPARE(spot->foundCount(), n);
             if (n > 1)
                 continue;
-            // The mark fades in and is then painted into both scenes where it lies: the
-            // pieces around it are painted again, not every piece of the scenes (in the
-            // small window the feedback line that comes takes room from the scenes, which
-            // are painted afresh at their new size), and the scenes show what they would
-            // painted whole.
+            // Once faded in, the mark is painted into the scenes where it lies (the small
+            // window's scenes are painted whole at the size the feedback line leaves them),
+            // and they show what a whole repaint shows.
             QVERIFY(Patience::waitFor([&] { return original->markOpacity() == 1 && changed->markOpacity() == 1; }));
             const QRect scenes = left.united(right).toAlignedRect();
             const QImage marked = f.window()->grabWindow().copy(scenes);

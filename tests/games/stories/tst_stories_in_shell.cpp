@@ -100,14 +100,12 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
         return layer && layer->property("enabled").toBool();
     });
     QVERIFY2(!layered, layered ? layered->metaObject()->className() : "");
-    // The pages' reader view, and the page they last came to rest on.
     QQuickItem *pages = ShellTest::findItem(view, [](QQuickItem *item) { return item->property("restingPage").isValid(); });
     QVERIFY(pages);
     const auto resting = [&] { return pages->property("restingPage").toInt(); };
     QTest::keyClick(f.window(), Qt::Key_Right);
     QCOMPARE(reader->page(), 2);
-    // A key click runs the events that are due: on a machine busy enough to hold the
-    // test for the whole slide, the pages may be at rest already.
+    // A key click runs the events due: a busy machine may have ended the slide already.
     QVERIFY(resting() == 2 || !built(3));
     PW_TRY_VERIFY(built(3));
     QTest::keyClick(f.window(), Qt::Key_Left);
@@ -125,12 +123,11 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
     QVERIFY(!third.isEmpty());
     PW_TRY_VERIFY(PictureCache::shared().isReady(third, StorybookPicture::pixelsOf(beside->size(), dpr),
                                                beside->property("radius").toReal() * dpr, false));
-    // The pictures not ready when asked for in the first two frames of the turns `turn`
-    // makes, or in as many as they drew before the pages came to rest (a key click runs
-    // the events that are due, and on a busy machine a slide may end in one frame): the
-    // page the rest then brings beside the one shown is built and decodes its picture
-    // in a frame of its own, as it should.
-    const auto askedInTurn = [&](const std::function<void()> &turn) {
+    // The pictures not ready when asked for in the first two frames of `times` turns by
+    // `key`, or in those drawn before the pages rested (a busy machine may end a slide in
+    // one): the page the rest brings beside the shown one decodes its picture in a frame
+    // of its own.
+    const auto askedInTurn = [&](Qt::Key key, int times) {
         const int before = PictureCache::shared().notReadyWhenAsked();
         int frames = 0, asked = 0;
         const auto counting = connect(f.window(), &QQuickWindow::frameSwapped, pages, [&] {
@@ -139,30 +136,23 @@ void TestStoriesInShell::readBook(ShellFixture &f, QQuickItem *view, StorybookRe
                 asked = PictureCache::shared().notReadyWhenAsked() - before;
             }
         });
-        turn();
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(f.window(), key);
         const bool turned = Patience::waitFor([&] { return frames >= 2 || resting() == reader->page(); });
         disconnect(counting);
         return turned ? asked : -1;
     };
-    QCOMPARE(askedInTurn([&] {
-                 QTest::keyClick(f.window(), Qt::Key_Right);
-                 QTest::keyClick(f.window(), Qt::Key_Right);
-             }),
-             0);
+    QCOMPARE(askedInTurn(Qt::Key_Right, 2), 0);
     QCOMPARE(reader->page(), 3);
     QVERIFY(built(3));
     // Quick turns back to the cover and on to the first page: the cover's picture is of
     // another size than the pages' (its card has wider margins), and neither page finds
     // its picture decoding in its first frame.
     PW_TRY_COMPARE(resting(), 3);
-    QCOMPARE(askedInTurn([&] {
-                 for (int turn = 0; turn < 3; ++turn)
-                     QTest::keyClick(f.window(), Qt::Key_Left);
-             }),
-             0);
+    QCOMPARE(askedInTurn(Qt::Key_Left, 3), 0);
     QCOMPARE(reader->page(), 0);
     PW_TRY_COMPARE(resting(), 0);
-    QCOMPARE(askedInTurn([&] { QTest::keyClick(f.window(), Qt::Key_Right); }), 0);
+    QCOMPARE(askedInTurn(Qt::Key_Right, 1), 0);
     QCOMPARE(reader->page(), 1);
     // Back to the cover and forward again by the buttons.
     QVERIFY(f.clickInWindow(view, u"previous"_s));
@@ -468,8 +458,6 @@ void TestStoriesInShell::programmeCardIsDrawnBeforeItsPageLoads()
     QVERIFY(card->property("selected").toBool());
     QVERIFY(Patience::waitFor(pageAsked));
     QVERIFY(answeredFirst > 0);
-    QVERIFY(loadedPlayer(view));
-    QVERIFY(web->property("url").toUrl() != shown);
 }
 
 void TestStoriesInShell::roomLetsItsHelpersGo()

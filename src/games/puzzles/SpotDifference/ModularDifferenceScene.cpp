@@ -447,14 +447,17 @@ void ModularDifferenceScene::paintPieces(QPainter &painter, const QRectF &scene,
     // Within what the painter is clipped to already: a scene painted again where a mark
     // has faded in is painted there alone.
     painter.setClipPath(roundedScene(scene), Qt::IntersectClip);
+    const bool everywhere = within.contains(boundingRect());
     for (qsizetype i = first; i < last; ++i) {
         const ModularScenePiece &piece = l->pieces.at(i);
         const QRectF square = pieceSquare(piece.id);
         const int variant = shownVariant(*l, piece, m_isChanged);
         const bool marked = marks.contains(piece.id);
-        const QRectF reach = MagicSceneModule::reach(square, piece.kind, variant);
-        if (!(marked ? reach.united(markArea(square)) : reach).intersects(within))
-            continue;
+        if (!everywhere) {
+            const QRectF reach = MagicSceneModule::reach(square, piece.kind, variant);
+            if (!(marked ? reach.united(markArea(square)) : reach).intersects(within))
+                continue;
+        }
         paintedPieces.fetch_add(1, std::memory_order_relaxed);
         MagicSceneModule::paint(painter, square, piece.kind, variant);
         if (marked)

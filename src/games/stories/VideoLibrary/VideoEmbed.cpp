@@ -132,6 +132,9 @@ std::optional<bool> probeAnswer(const QString &title, int load)
 VideoEmbedCoordinator::VideoEmbedCoordinator(QObject *parent)
     : QObject(parent)
 {
+    m_handing.setSingleShot(true);
+    m_handing.setInterval(handDelayMs);
+    connect(&m_handing, &QTimer::timeout, this, [this] { emit pageDue(m_loadedPage, m_loadedBase); });
 }
 
 void VideoEmbedCoordinator::attach()
@@ -167,7 +170,9 @@ void VideoEmbedCoordinator::load(const QString &embedURL)
     m_loadedURL = embedURL;
     ++m_loads;
     m_loadedPage = VideoEmbed::pageText(VideoEmbed::escapeTitle(m_arguments.title), embedURL);
-    emit loadPage(m_loadedPage, QUrl(VideoEmbed::origin(m_arguments.route)));
+    m_loadedBase = QUrl(VideoEmbed::origin(m_arguments.route));
+    emit loadPage(m_loadedPage, m_loadedBase);
+    m_handing.start();
 }
 
 void VideoEmbedCoordinator::setCovered(bool covered)

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
@@ -78,6 +79,12 @@ class VideoEmbedCoordinator : public QObject
 public:
     explicit VideoEmbedCoordinator(QObject *parent = nullptr);
 
+    // A page is handed to the web view a frame's time after it is decided: the tap that
+    // asked for it is answered and its frame drawn before the web engine's own work for
+    // the page (on the interface thread) begins. Real time, not the play's clock: it
+    // waits for a frame.
+    static constexpr int handDelayMs = 16;
+
     // A web view came on screen: it shows nothing yet, so the current programme loads.
     Q_INVOKABLE void attach();
     // The room's state changed; the page loads again only when its key changed (and
@@ -104,8 +111,11 @@ public:
     bool offline() const { return m_offline; }
 
 signals:
-    // Hand `html` to the web view with `baseUrl` as its address.
+    // The web view is to show `html` with `baseUrl` as its address.
     void loadPage(const QString &html, const QUrl &baseUrl);
+    // Hand the page decided last to the web view now (handDelayMs after loadPage; a
+    // newer page replaces one still waiting).
+    void pageDue(const QString &html, const QUrl &baseUrl);
     void fullWindowChanged();
     void coveredChanged();
     void offlineChanged();
@@ -119,6 +129,8 @@ private:
     QString m_loadedKey;
     QString m_loadedPage;
     QString m_loadedURL;
+    QUrl m_loadedBase;
+    QTimer m_handing;
     int m_loads = 0;
     bool m_fullWindow = false;
     bool m_covered = false;

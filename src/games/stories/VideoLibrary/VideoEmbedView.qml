@@ -71,26 +71,9 @@ Item {
         }
     }
 
-    // A page asked for by a tap is loaded a frame's time after it: the tap and its frame
-    // are answered first, and the web engine's own work for the new page (on this thread)
-    // comes after them instead of holding them up.
-    property var waitingPage: null
-    Timer {
-        id: pageDelay
-        interval: 16
-        onTriggered: {
-            const page = root.waitingPage
-            root.waitingPage = null
-            web.loadHtml(page.html, page.baseUrl)
-        }
-    }
-
     Connections {
         target: root.coordinator
-        function onLoadPage(html, baseUrl) {
-            root.waitingPage = { html: html, baseUrl: baseUrl }
-            pageDelay.restart()
-        }
+        function onPageDue(html, baseUrl) { web.loadHtml(html, baseUrl) }
         // The player leaves full window (also when the window is covered): the page
         // leaves full screen too.
         function onFullWindowChanged() {
